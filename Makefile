@@ -1,0 +1,55 @@
+# Zentrix: the commands people and CI use. Everything builds with CMake underneath.
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test asan bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build/CMakeCache.txt:
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: deps build/CMakeCache.txt
+	cmake --build build -j $(JOBS)
+
+# Starts the calculator: the windowed program once it exists, else the terminal calculator.
+run: build
+	@if [ -x build/zentrix ]; then exec build/zentrix $(ARGS); \
+	 elif [ -x build/zentrix-cli ]; then exec build/zentrix-cli $(ARGS); \
+	 else echo "No calculator program is built yet." >&2; exit 1; fi
+
+test: build
+	cd build && ctest --output-on-failure -j $(JOBS)
+
+asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTRIX_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZENTRIX_TESTS=OFF -DZENTRIX_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/*; do [ -x "$$b" ] || continue; echo "== $$b"; "$$b" $(BENCH_ARGS) || exit 1; done
+
+# Each fuzz target runs for FUZZ_SECONDS from its seed corpus fuzz/corpus/<name>.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZENTRIX_FUZZ=ON -DZENTRIX_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/fuzz/*; do [ -x "$$f" ] || continue; n=$$(basename $$f); \
+	  mkdir -p build-fuzz/corpus/$$n; \
+	  [ -d fuzz/corpus/$$n ] && cp -n fuzz/corpus/$$n/* build-fuzz/corpus/$$n/ 2>/dev/null; \
+	  echo "== $$n for $(FUZZ_SECONDS) s"; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n || exit 1; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-bench build-fuzz
