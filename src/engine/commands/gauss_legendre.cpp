@@ -63,7 +63,7 @@ const GaussLegendreRule& GaussLegendre128() {
   return rule;
 }
 
-std::optional<double> GaussLegendreIntegrate(
+std::optional<double> TryGaussLegendreIntegrate(
     double a, double b, const std::function<std::optional<double>(double)>& f) {
   const GaussLegendreRule& rule = GaussLegendre128();
   const double h = (b - a) / 2;
@@ -78,7 +78,7 @@ std::optional<double> GaussLegendreIntegrate(
 }
 
 double GaussLegendreIntegrate(double a, double b, const std::function<double(double)>& f) {
-  return *GaussLegendreIntegrate(
+  return *TryGaussLegendreIntegrate(
       a, b, [&f](double x) -> std::optional<double> { return f(x); });
 }
 

@@ -25,7 +25,7 @@ double GaussLegendreIntegrate(double a, double b, const std::function<double(dou
 
 // The same for an integrand that can fail at a point (e.g. a value that is not a real number):
 // stops at the first failure and gives nullopt.
-std::optional<double> GaussLegendreIntegrate(
+std::optional<double> TryGaussLegendreIntegrate(
     double a, double b, const std::function<std::optional<double>(double)>& f);
 
 }  // namespace zentrix::engine
