@@ -11,13 +11,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "draw/draw_result.h"
 
-typedef struct z_stream_s z_stream;
+struct z_stream_s;
 
 namespace zentrix::draw {
 
@@ -124,7 +125,10 @@ class VfsFile {
   std::uint32_t packed_size_ = 0;
   std::uint32_t offset_ = 0;
   std::uint32_t position_ = 0;
-  z_stream* stream_ = nullptr;  // initialised inflater, packed files only
+  struct StreamDeleter {
+    void operator()(z_stream_s* stream) const;
+  };
+  std::unique_ptr<z_stream_s, StreamDeleter> stream_;  // initialised inflater (packed files)
 };
 
 }  // namespace zentrix::draw
