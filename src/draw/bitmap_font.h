@@ -61,6 +61,8 @@ class BitmapFont {
   void SetSpacing(int spacing) { spacing_ = spacing; }
   const Glyph& GlyphOf(char16_t c) const { return glyphs_[c & 0xFF]; }
   const Surface& Image() const { return image_; }
+  // The image row where glyphs begin (1 below a marker row, else 0).
+  int TopRow() const { return top_; }
 
   // Kerning: an extra advance (may be negative) between a pair of characters
   // (low 8 bits of each). Setting a pair again replaces it; 0 removes it.

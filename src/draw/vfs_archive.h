@@ -109,6 +109,8 @@ class VfsFile {
   DrawResult Read(void* buffer, std::size_t length, std::size_t* delivered);
   DrawResult Rewind();
   std::uint32_t Position() const { return position_; }
+  // Length of the zlib stream; 0 for a stored (or closed) file.
+  std::uint32_t PackedSize() const { return packed_size_; }
 
   // The bytes of a stored file inside the archive's mapping, or null for a packed
   // (or closed) file; valid while the archive stays open.
