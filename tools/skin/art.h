@@ -19,9 +19,14 @@ enum class FaceState { kUp, kPressed, kDisabled };
 // A raised control face: rounded, gradient-filled and framed.
 void DrawFace(Canvas& canvas, const Theme& theme, float x, float y, float w, float h,
               float radius, FaceState state);
-// A key highlight: the pressed face with circuit traces along its edges.
-void DrawCircuitFace(Canvas& canvas, const Theme& theme, float x, float y, float w, float h,
-                     float radius);
+// A key highlight: a pressed face with circuit traces along its edges.
+struct CircuitColors {
+  Rgb top, bottom, border, trace;
+};
+CircuitColors ControlCircuit(const Theme& theme);  // keyboard keys, menu bar
+CircuitColors PadCircuit(const Theme& theme);      // calculator pad keys
+void DrawCircuitFace(Canvas& canvas, const CircuitColors& colors, float x, float y, float w,
+                     float h, float radius);
 // A filled triangle pointing up (direction 0), right (1), down (2) or left (3),
 // centred on (cx, cy) with the given half size.
 void DrawTriangle(Canvas& canvas, float cx, float cy, float half, int direction,

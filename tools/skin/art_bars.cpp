@@ -41,7 +41,7 @@ draw::DrawResult MenuSystemIconList(const ArtContext& art, draw::Surface* out) {
     if (pressed) {
       c.FillRoundRect(x + 1, 1, n - 2, n - 2, 4, VerticalGradient(t.pressed_top, t.pressed_bottom, 1, n - 1));
     }
-    const Paint ink = Solid(pressed ? t.on_accent : t.ink);
+    const Paint ink = Solid(pressed && !t.bright ? t.on_accent : t.ink);
     if (frame < 2) {
       c.StrokeCircle(cx, cy, 6.5f, 1.3f, ink);
       c.Line(cx - 3, cy - 3, cx + 3, cy + 3, 1.6f, ink);

@@ -38,8 +38,9 @@ draw::DrawResult Pad(const ArtContext& art, const PadGeometry& g, draw::Surface*
 
 draw::DrawResult PadHighlight(const ArtContext& art, draw::Surface* out) {
   Canvas c(kPadHighlightWidth, kPadHighlightHeight, art.scale);
-  DrawCircuitFace(c, art.theme, 0.5f, 0.5f, kPadHighlightWidth - 1.5f, kPadHighlightHeight - 1.5f, 3);
-  return Finish(art, c, out);
+  DrawCircuitFace(c, PadCircuit(art.theme), 0.5f, 0.5f, kPadHighlightWidth - 1.5f,
+                  kPadHighlightHeight - 1.5f, 3);
+  return Finish(art, c, art.theme.pad_background, out);
 }
 
 // The page-key icons, in the yellow of the page keys' labels.
@@ -80,7 +81,8 @@ draw::DrawResult PageIcons(const ArtContext& art, draw::Surface* out) {
     c.StrokePath(bell, 1.3f, yellow);
     c.Line(cx - 11, 13.5f, cx + 11, 13.5f, 1, white);
   }
-  return Finish(art, c, out);
+  // Drawn onto the page keys.
+  return Finish(art, c, Mix(art.theme.page_top, art.theme.page_bottom, 0.5f), out);
 }
 
 // The keyboard: six rows of eleven keys; Caps Lock, Shift, backspace and the
@@ -130,7 +132,7 @@ draw::DrawResult Keyboard(const ArtContext& art, draw::Surface* out) {
 draw::DrawResult KeyHighlight(const ArtContext& art, int keys, draw::Surface* out) {
   const float w = static_cast<float>(kKeyPitch * keys), h = kKeyPitch;
   Canvas c(kKeyPitch * keys, kKeyPitch, art.scale);
-  DrawCircuitFace(c, art.theme, 0.5f, 0.5f, w - 1.5f, h - 1.5f, 3);
+  DrawCircuitFace(c, ControlCircuit(art.theme), 0.5f, 0.5f, w - 1.5f, h - 1.5f, 3);
   return Finish(art, c, out);
 }
 

@@ -29,12 +29,21 @@ void DrawFace(Canvas& canvas, const Theme& t, float x, float y, float w, float h
   }
 }
 
-void DrawCircuitFace(Canvas& canvas, const Theme& t, float x, float y, float w, float h,
-                     float radius) {
-  canvas.FillRoundRect(x, y, w, h, radius, VerticalGradient(t.pressed_top, t.pressed_bottom, y, y + h));
-  canvas.StrokeRoundRect(x, y, w, h, radius, 1, Solid(t.pressed_border));
+CircuitColors ControlCircuit(const Theme& t) {
+  return CircuitColors{t.pressed_top, t.pressed_bottom, t.pressed_border, t.circuit};
+}
+
+CircuitColors PadCircuit(const Theme& t) {
+  return CircuitColors{t.pad_pressed_top, t.pad_pressed_bottom, t.pad_pressed_border,
+                       Hex(0x8FE4FF)};
+}
+
+void DrawCircuitFace(Canvas& canvas, const CircuitColors& colors, float x, float y, float w,
+                     float h, float radius) {
+  canvas.FillRoundRect(x, y, w, h, radius, VerticalGradient(colors.top, colors.bottom, y, y + h));
+  canvas.StrokeRoundRect(x, y, w, h, radius, 1, Solid(colors.border));
   // Traces from the corners with a pad at each end.
-  const Paint trace = Solid(t.circuit);
+  const Paint trace = Solid(colors.trace);
   const float m = 2.5f;
   canvas.StrokePath({{x + m, y + h * 0.45f}, {x + m, y + m}, {x + w * 0.22f, y + m}}, 0.8f, trace, 0.7f);
   canvas.StrokePath({{x + w - m, y + h * 0.55f}, {x + w - m, y + h - m}, {x + w * 0.78f, y + h - m}}, 0.8f,

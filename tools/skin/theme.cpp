@@ -33,6 +33,9 @@ Theme MakeTheme(ui::SkinStyle style) {
     t.page_bottom = Hex(0x182C4A);
     t.page_border = Hex(0x4D77AE);
     t.circuit = Hex(0x56D8FF);
+    t.pad_pressed_top = Hex(0x2275C4);
+    t.pad_pressed_bottom = Hex(0x134878);
+    t.pad_pressed_border = Hex(0x56C0FF);
     t.ink = Hex(0xE6ECF4);
     t.ink_soft = Hex(0x8C98AA);
     t.icon_accent = Hex(0x45C2FF);
@@ -67,7 +70,10 @@ Theme MakeTheme(ui::SkinStyle style) {
     t.page_top = Hex(0x3B7BE0);
     t.page_bottom = Hex(0x2457AC);
     t.page_border = Hex(0x1B3F7E);
-    t.circuit = Hex(0x9FE0FF);
+    t.circuit = Hex(0x2C5FB8);
+    t.pad_pressed_top = Hex(0x3F86F0);
+    t.pad_pressed_bottom = Hex(0x2050A6);
+    t.pad_pressed_border = Hex(0x163A7A);
     t.ink = Hex(0x283040);
     t.ink_soft = Hex(0x8A94A4);
     t.icon_accent = Hex(0x1F64D2);
@@ -80,6 +86,11 @@ Theme MakeTheme(ui::SkinStyle style) {
 
 draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, draw::Surface* out) {
   return CanvasToSurface(canvas, art.key, art.theme.background, out);
+}
+
+draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, Rgb matte,
+                        draw::Surface* out) {
+  return CanvasToSurface(canvas, art.key, matte, out);
 }
 
 void CanvasText(Canvas& canvas, FontFace& face, const std::u32string& text, float cx, float cy,

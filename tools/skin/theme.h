@@ -29,6 +29,8 @@ struct Theme {
   Rgb pad_background, pad_top, pad_bottom, pad_border;
   Rgb page_top, page_bottom, page_border;
   Rgb circuit;  // the traces drawn on highlighted keys and bars
+  // The pressed pad key: dark in both styles, for the white labels.
+  Rgb pad_pressed_top, pad_pressed_bottom, pad_pressed_border;
   // Icon inks.
   Rgb ink, ink_soft, icon_accent, icon_red, icon_green, icon_yellow;
 };
@@ -43,8 +45,12 @@ struct ArtContext {
   FontFace* face = nullptr;  // for the few pictures that hold letters
 };
 
-// Converts a finished canvas into a colour-keyed surface for the context.
+// Converts a finished canvas into a colour-keyed surface for the context. Edge
+// pixels are composed over the screen background, or over `matte` for images
+// that are drawn onto something else (the page icons onto the pad keys).
 draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, draw::Surface* out);
+draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, Rgb matte,
+                        draw::Surface* out);
 
 // Draws text centred on (cx, cy) in design units at a design pixel size.
 void CanvasText(Canvas& canvas, FontFace& face, const std::u32string& text, float cx, float cy,
