@@ -50,6 +50,26 @@ constexpr std::array<RowFn, 32> MakeRowTable(std::index_sequence<I...>) {
 }
 constexpr std::array<RowFn, 32> kRowFns = MakeRowTable(std::make_index_sequence<32>{});
 
+// Text draws many glyphs in one tint; the tables of the last tint are kept.
+const pixel_ops::TintTables& TintFor(bool screen, Color color, PixelFormat format) {
+  struct Cache {
+    bool valid = false;
+    bool screen = false;
+    Color color = 0;
+    PixelFormat format = PixelFormat::kRgb565;
+    pixel_ops::TintTables tables;
+  };
+  static Cache cache;
+  if (!cache.valid || cache.screen != screen || cache.color != color || cache.format != format) {
+    cache.tables = pixel_ops::MakeTint(screen, color, format);
+    cache.valid = true;
+    cache.screen = screen;
+    cache.color = color;
+    cache.format = format;
+  }
+  return cache.tables;
+}
+
 DrawResult CheckBlitFlags(std::uint32_t flags, const BlitEffect* effect) {
   // 0x40, 0x100 and 0x200 are not supported here; nothing in the program uses them.
   if (flags & ~std::uint32_t{0x3F}) return kInvalidArgument;
@@ -135,7 +155,7 @@ DrawResult Surface::Blit(int x, int y, const Surface& source, const Rect* source
   }
   const bool multiply = (flags & blit_flags::kMultiply) != 0;
   const bool tint = multiply || (flags & blit_flags::kScreen);
-  if (tint) params.tint = pixel_ops::MakeTint(!multiply, effect->effect_color, format);
+  if (tint) params.tint = TintFor(!multiply, effect->effect_color, format);
   const std::size_t index = ((flags & blit_flags::kColorKey) ? 1 : 0) |
                             ((flags & blit_flags::kFill) ? 2 : 0) | (tint ? 4 : 0) |
                             ((tint && (flags & blit_flags::kStrength)) ? 8 : 0) |

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 
 #include "draw/pixel_ops.h"
 #include "draw/surface.h"
@@ -13,10 +14,12 @@ namespace zentrix::draw {
 
 namespace {
 
+// wchar_t is a 32-bit word here, so the C library's tuned wmemset is the word fill.
+static_assert(sizeof(wchar_t) == 4);
+
 void FillWords(Pixel* buffer, std::size_t pixel_count, Pixel pixel) {
   const std::uint32_t pair = static_cast<std::uint32_t>(pixel) * 0x00010001u;
-  std::uint32_t* words = reinterpret_cast<std::uint32_t*>(buffer);
-  std::fill_n(words, pixel_count / 2, pair);
+  std::wmemset(reinterpret_cast<wchar_t*>(buffer), static_cast<wchar_t>(pair), pixel_count / 2);
 }
 
 }  // namespace
