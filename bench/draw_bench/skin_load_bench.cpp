@@ -30,7 +30,8 @@ std::string SkinArchiveFile(const SkinInfo& skin) {
   std::vector<std::uint8_t> bytes;
   if (!face || draw::Failed(skin::BuildSkinArchive(skin, *face, &bytes, &error))) return {};
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

@@ -47,8 +47,12 @@ constexpr std::uint32_t NativeTextColor(SkinStyle style) {
 }
 
 // Large skins double every size.
-constexpr int ScaleOf(SkinSize size) { return size == SkinSize::kLarge ? 2 : 1; }
-constexpr int Scaled(int small, SkinSize size) { return small * ScaleOf(size); }
+constexpr int ScaleOf(SkinSize size) {
+  return size == SkinSize::kLarge ? 2 : 1;
+}
+constexpr int Scaled(int small, SkinSize size) {
+  return small * ScaleOf(size);
+}
 
 // ---------------------------------------------------------------------------
 // Images of every skin. The archive path of an image is "/" + name + extension.
@@ -67,7 +71,7 @@ inline constexpr std::array<SkinImage, 26> kSkinImages{{
     {"KeyboardIcon", 1},
     {"CalculatorButtonPad", 1},
     {"CalculatorButtonPadLandscape", 1},
-    {"ButtonImageList", 6},  // page-key icons, see ButtonPadPageIcon
+    {"ButtonImageList", 6},    // page-key icons, see ButtonPadPageIcon
     {"ButtonPadCircuits", 1},  // highlight of one pressed key (widest key; cut-to-width)
     {"DropDownBox", 1},
     {"CheckBox", 3},     // 0 clear, 1 checked, 2 disabled
@@ -83,7 +87,7 @@ inline constexpr std::array<SkinImage, 26> kSkinImages{{
     {"KeyboardCircuits", 1},  // highlight of one pressed key
     {"Keyboard", 1},
     {"MenuSystemHeader", 1},
-    {"MenuSelector", 1},  // drawn behind the current screen's icon
+    {"MenuSelector", 1},        // drawn behind the current screen's icon
     {"MenuSystemIconList", 4},  // see ScreenBarIcon
 }};
 
@@ -107,32 +111,32 @@ inline constexpr int kFontSpacing = 0;
 // ---------------------------------------------------------------------------
 // Screen furniture (Small sizes).
 
-inline constexpr int kCutEdge = 4;          // see "cut-to-width" above
-inline constexpr int kScreenBarHeight = 20;  // "MenuSystemHeader" at the top
-inline constexpr int kMenuBarHeight = 20;    // "MainMenu" at the bottom
-inline constexpr int kBarImageWidth = 320;   // widest screen; both bars are cut-to-width
-inline constexpr int kIconSize = 16;         // "ImageList" frames are square
+inline constexpr int kCutEdge = 4;             // see "cut-to-width" above
+inline constexpr int kScreenBarHeight = 20;    // "MenuSystemHeader" at the top
+inline constexpr int kMenuBarHeight = 20;      // "MainMenu" at the bottom
+inline constexpr int kBarImageWidth = 320;     // widest screen; both bars are cut-to-width
+inline constexpr int kIconSize = 16;           // "ImageList" frames are square
 inline constexpr int kScreenBarIconSize = 20;  // "MenuSystemIconList" frames
 inline constexpr int kMenuSelectorWidth = 24;  // "MenuSelector" (screen-bar height)
 inline constexpr int kKeyboardIconWidth = 24;  // "KeyboardIcon" (height kIconSize)
 inline constexpr int kArrowSize = 16;          // "Arrows" frames, square
 inline constexpr int kScrollBarThickness = 16;
 inline constexpr int kScrollBarMinThumb = 32;
-inline constexpr int kCheckBoxSize = 13;     // "CheckBox" and "RadioButton" frames
-inline constexpr int kButtonWidth = 64;      // "Button" frames (cut-to-width)
+inline constexpr int kCheckBoxSize = 13;  // "CheckBox" and "RadioButton" frames
+inline constexpr int kButtonWidth = 64;   // "Button" frames (cut-to-width)
 inline constexpr int kButtonHeight = 22;
 inline constexpr int kSmallButtonWidth = 48;  // "SmallButton" frames (cut-to-width)
 inline constexpr int kSmallButtonHeight = 18;
 inline constexpr int kDropDownWidth = 120;  // "DropDownBox" (cut-to-width)
 inline constexpr int kDropDownHeight = 18;
 inline constexpr int kDropDownButtonWidth = 16;  // the arrow part at its right end
-inline constexpr int kDividerWidth = 320;  // "Divider" (cut-to-width)
+inline constexpr int kDividerWidth = 320;        // "Divider" (cut-to-width)
 inline constexpr int kDividerHeight = 4;
-inline constexpr int kTabHeight = 20;          // all tab-control images
-inline constexpr int kTabLeftWidth = 4;        // "TabControlLeft"
-inline constexpr int kTabButtonWidth = 64;     // "TabControlButton" frames (cut-to-width)
-inline constexpr int kTabRightWidth = 320;     // "TabControlRight": the rest of the row
-inline constexpr int kColorSwatchSize = 16;    // colour selector swatches
+inline constexpr int kTabHeight = 20;        // all tab-control images
+inline constexpr int kTabLeftWidth = 4;      // "TabControlLeft"
+inline constexpr int kTabButtonWidth = 64;   // "TabControlButton" frames (cut-to-width)
+inline constexpr int kTabRightWidth = 320;   // "TabControlRight": the rest of the row
+inline constexpr int kColorSwatchSize = 16;  // colour selector swatches
 
 // The main menu's elements along the bar, from the left (x and width).
 struct BarElement {

@@ -31,11 +31,15 @@ constexpr std::array<std::int32_t, 3> kParenthesesOnBlack{0xFF0000, 0xFF00FF, 0x
 constexpr std::int32_t kLightGray = 0xC8C8C8;
 constexpr std::int32_t kDarkGray = 0x3C3C3C;
 
-bool IsBreak(char16_t c) { return TextRenderer::kBreakCharacters.find(c) != std::u16string_view::npos; }
+bool IsBreak(char16_t c) {
+  return TextRenderer::kBreakCharacters.find(c) != std::u16string_view::npos;
+}
 
 }  // namespace
 
-draw::Surface* TextRenderer::Target() const { return target_ ? target_ : draw::current::Get(); }
+draw::Surface* TextRenderer::Target() const {
+  return target_ ? target_ : draw::current::Get();
+}
 
 int TextRenderer::TextWidth(std::u16string_view text) const {
   return font_ ? font_->TextWidth(text) : 0;
@@ -52,7 +56,9 @@ int TextRenderer::CharacterWidth(char16_t c) const {
   return g.left + g.width + g.right + font_->Spacing();
 }
 
-int TextRenderer::LineHeight() const { return font_ ? font_->Height() : 0; }
+int TextRenderer::LineHeight() const {
+  return font_ ? font_->Height() : 0;
+}
 
 // The colour in force at the start of a layout.
 std::int32_t TextRenderer::StartColor() const {
@@ -85,8 +91,7 @@ void TextRenderer::Push(std::size_t count, const GlyphRecord& record) {
   glyphs_[count] = record;
 }
 
-int TextRenderer::LayOut(std::u16string_view text, const draw::Rect& rect,
-                         bool color_parentheses) {
+int TextRenderer::LayOut(std::u16string_view text, const draw::Rect& rect, bool color_parentheses) {
   glyph_count_ = 0;
   if (!font_) {
     Push(0, GlyphRecord{rect.left, rect.top, 0, kNoColor, 0, 0});
@@ -167,8 +172,8 @@ int TextRenderer::LayOut(std::u16string_view text, const draw::Rect& rect,
   return lines;
 }
 
-draw::DrawResult TextRenderer::DrawText(draw::Surface& dest, std::u16string_view text, int x,
-                                        int y, std::int32_t color) const {
+draw::DrawResult TextRenderer::DrawText(draw::Surface& dest, std::u16string_view text, int x, int y,
+                                        std::int32_t color) const {
   std::uint32_t flags = 0;
   draw::BlitEffect effect;
   if (color != 0 && color != kNoColor && static_cast<std::uint32_t>(color) != native_color_) {
@@ -181,8 +186,7 @@ draw::DrawResult TextRenderer::DrawText(draw::Surface& dest, std::u16string_view
 draw::DrawResult TextRenderer::DrawGlyph(draw::Surface& dest, const GlyphRecord& glyph) const {
   const std::u16string_view one(&glyph.character, 1);
   // A lone glyph is drawn at its pen position plus its left offset.
-  return DrawText(dest, one, glyph.x + font_->GlyphOf(glyph.character).left, glyph.y,
-                  glyph.color);
+  return DrawText(dest, one, glyph.x + font_->GlyphOf(glyph.character).left, glyph.y, glyph.color);
 }
 
 draw::DrawResult TextRenderer::DrawLayout() {

@@ -87,8 +87,7 @@ class TextRenderer {
 
   // One line, no tags, no wrapping. The colour tints the text only for fonts
   // whose native colour is not black.
-  draw::DrawResult DrawPlain(std::u16string_view text, int x, int y,
-                             std::int32_t color = kNoColor);
+  draw::DrawResult DrawPlain(std::u16string_view text, int x, int y, std::int32_t color = kNoColor);
   // As DrawPlain in the caller's colour, but a text wider than max_width (when
   // max_width > 16) loses characters from its end until it fits followed by
   // "...".

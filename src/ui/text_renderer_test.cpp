@@ -14,8 +14,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr int kCell = 4;        // every glyph: 3 ink columns and one blank column
-constexpr int kGlyphRows = 5;   // line height
+constexpr int kCell = 4;       // every glyph: 3 ink columns and one blank column
+constexpr int kGlyphRows = 5;  // line height
 constexpr std::uint32_t kBrightKey = 0xFAFAFA;
 
 // A font whose every character of the default list is a kCell-wide block, so
@@ -116,8 +116,8 @@ TEST_F(TextRendererTest, TagsColourWhatFollowsInTheClassicStyle) {
   // Every tag's colour.
   classic_.ResetColor();
   classic_.LayOut(u"[green]a[yellow]b[red]c[magenta]d[white]e[gray]f[lightgray]g", wide_, false);
-  EXPECT_THAT(Colors(classic_), ElementsAre(0x00FF00, 0x00FFFF, 0x0000FF, 0xFF00FF, 0xFFFFFF,
-                                            0x7D7D7D, 0xC8C8C8));
+  EXPECT_THAT(Colors(classic_),
+              ElementsAre(0x00FF00, 0x00FFFF, 0x0000FF, 0xFF00FF, 0xFFFFFF, 0x7D7D7D, 0xC8C8C8));
 }
 
 TEST_F(TextRendererTest, BrightStyleIgnoresTagsAndDarkensLightGray) {
@@ -244,7 +244,7 @@ TEST_F(TextRendererTest, HitTestAndGlyphBox) {
   const std::u16string text = u"ab[red]cd\nef";
   EXPECT_EQ(classic_.HitTest(text, rect, 10, 10), 0);
   EXPECT_EQ(classic_.HitTest(text, rect, 10 + 2 * kCell + 1, 12), 2);  // "c"
-  EXPECT_EQ(classic_.HitTest(text, rect, 11, 10 + kGlyphRows), 4);    // "e"
+  EXPECT_EQ(classic_.HitTest(text, rect, 11, 10 + kGlyphRows), 4);     // "e"
   EXPECT_EQ(classic_.HitTest(text, rect, 9, 10), TextRenderer::kNotFound);
   EXPECT_EQ(classic_.HitTest(text, rect, 10 + 5 * kCell, 10), TextRenderer::kNotFound);
   EXPECT_EQ(classic_.GlyphBox(text, rect, 1),

@@ -64,7 +64,8 @@ std::pair<int, int> PngSize(const fs::path& path) {
   auto be32 = [&](std::size_t at) {
     return (static_cast<unsigned char>(bytes[at]) << 24) |
            (static_cast<unsigned char>(bytes[at + 1]) << 16) |
-           (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+           (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+           static_cast<unsigned char>(bytes[at + 3]);
   };
   return {static_cast<int>(be32(16)), static_cast<int>(be32(20))};
 }
@@ -133,7 +134,8 @@ TEST_F(SkinToolTest, ExtractWritesTheFileBytes) {
   }
   // Converted to PNG through the drawing layer.
   const fs::path png = Sample("Keyboard-3.png");
-  ASSERT_EQ(RunSkin({"extract", Archive(3).string(), "/Keyboard.bmp", png.string(), "--png"}).status, 0);
+  ASSERT_EQ(
+      RunSkin({"extract", Archive(3).string(), "/Keyboard.bmp", png.string(), "--png"}).status, 0);
   EXPECT_EQ(PngSize(png), std::make_pair(231, 126));
   EXPECT_EQ(RunSkin({"extract", Archive(3).string(), "/keyboard.bmp", png.string()}).status, 1);
 }
@@ -156,15 +158,15 @@ TEST_F(SkinToolTest, RendersEveryGlyphAndATaggedParagraphInEachSkin) {
     for (const char* font : {"Font", "SmallFont"}) {
       const fs::path out = Sample("glyphs-" + std::to_string(n) + "-" + font + ".png");
       const RunResult run = RunSkin({"render", Archive(n).string(), "--plain", "--font", font,
-                               "--text", glyphs, "-o", out.string()});
+                                     "--text", glyphs, "-o", out.string()});
       ASSERT_EQ(run.status, 0) << run.out;
       const auto [w, h] = PngSize(out);
       EXPECT_EQ(w, width);
       EXPECT_GE(h, 6 * 9 * width / 240);  // six lines of at least 9 (18) pixels
     }
     const fs::path out = Sample("paragraph-" + std::to_string(n) + ".png");
-    const RunResult run = RunSkin({"render", Archive(n).string(), "--text", paragraph,
-                             "--parentheses", "-o", out.string()});
+    const RunResult run = RunSkin(
+        {"render", Archive(n).string(), "--text", paragraph, "--parentheses", "-o", out.string()});
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(PngSize(out).first, width);
     // A narrower width wraps into more lines: a taller picture.
@@ -186,14 +188,16 @@ TEST_F(SkinToolTest, BadUsageAndBadInputAreReported) {
   EXPECT_EQ(RunSkin({"render", archive, "-o", out}).status, 2);  // no text
   EXPECT_EQ(RunSkin({"render", archive, "--text", "a", "--font", "Big", "-o", out}).status, 2);
   EXPECT_EQ(RunSkin({"render", archive, "--text", "a", "--width", "-5", "-o", out}).status, 2);
-  EXPECT_EQ(RunSkin({"render", archive, "--text", "a", "--colour", "0x1000000", "-o", out}).status, 2);
+  EXPECT_EQ(RunSkin({"render", archive, "--text", "a", "--colour", "0x1000000", "-o", out}).status,
+            2);
   const RunResult unmapped = RunSkin({"render", archive, "--text", "a\u00B7b", "-o", out});
   EXPECT_EQ(unmapped.status, 2);
   EXPECT_THAT(unmapped.out, ::testing::HasSubstr("U+00B7"));
   const RunResult missing = RunSkin({"list", (*skins_ / "9.vfs").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_THAT(missing.out, ::testing::HasSubstr("cannot open"));
-  EXPECT_EQ(RunSkin({"render", (*skins_ / "other.vfs").string(), "--text", "a", "-o", out}).status, 2);
+  EXPECT_EQ(RunSkin({"render", (*skins_ / "other.vfs").string(), "--text", "a", "-o", out}).status,
+            2);
 }
 
 }  // namespace

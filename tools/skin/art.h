@@ -17,8 +17,8 @@ draw::DrawResult DrawImage(std::string_view name, const ArtContext& art, draw::S
 // Shared pieces.
 enum class FaceState { kUp, kPressed, kDisabled };
 // A raised control face: rounded, gradient-filled and framed.
-void DrawFace(Canvas& canvas, const Theme& theme, float x, float y, float w, float h,
-              float radius, FaceState state);
+void DrawFace(Canvas& canvas, const Theme& theme, float x, float y, float w, float h, float radius,
+              FaceState state);
 // A key highlight: a pressed face with circuit traces along its edges.
 struct CircuitColors {
   Rgb top, bottom, border, trace;
@@ -38,7 +38,7 @@ draw::DrawResult DrawWidgetImage(std::string_view name, const ArtContext& art,
 draw::DrawResult DrawBarImage(std::string_view name, const ArtContext& art,
                               draw::Surface* out);  // art_bars.cpp
 draw::DrawResult DrawPadImage(std::string_view name, const ArtContext& art,
-                              draw::Surface* out);  // art_pads.cpp
+                              draw::Surface* out);                         // art_pads.cpp
 draw::DrawResult DrawIconList(const ArtContext& art, draw::Surface* out);  // art_icons.cpp
 
 }  // namespace zentrix::skin

@@ -26,7 +26,8 @@ draw::DrawResult MenuSelector(const ArtContext& art, draw::Surface* out) {
   Canvas c(kMenuSelectorWidth, kScreenBarHeight, art.scale);
   c.FillRoundRect(1, 1, kMenuSelectorWidth - 2, kScreenBarHeight - 2, 4,
                   VerticalGradient(t.pressed_top, t.pressed_bottom, 1, kScreenBarHeight - 1));
-  c.StrokeRoundRect(1, 1, kMenuSelectorWidth - 2, kScreenBarHeight - 2, 4, 1, Solid(t.pressed_border));
+  c.StrokeRoundRect(1, 1, kMenuSelectorWidth - 2, kScreenBarHeight - 2, 4, 1,
+                    Solid(t.pressed_border));
   return Finish(art, c, out);
 }
 
@@ -39,7 +40,8 @@ draw::DrawResult MenuSystemIconList(const ArtContext& art, draw::Surface* out) {
     const float x = frame * n, cx = x + n / 2, cy = n / 2;
     const bool pressed = frame % 2 == 1;
     if (pressed) {
-      c.FillRoundRect(x + 1, 1, n - 2, n - 2, 4, VerticalGradient(t.pressed_top, t.pressed_bottom, 1, n - 1));
+      c.FillRoundRect(x + 1, 1, n - 2, n - 2, 4,
+                      VerticalGradient(t.pressed_top, t.pressed_bottom, 1, n - 1));
     }
     const Paint ink = Solid(pressed && !t.bright ? t.on_accent : t.ink);
     if (frame < 2) {
@@ -49,11 +51,12 @@ draw::DrawResult MenuSystemIconList(const ArtContext& art, draw::Surface* out) {
     } else {
       // Half light, half dark: switches between the two styles.
       c.StrokeCircle(cx, cy, 6.5f, 1.3f, ink);
-      c.Fill(cx - 6, cy - 6, cx + 6, cy + 6,
-             [=](float px, float py) {
-               return px < cx && (px - cx) * (px - cx) + (py - cy) * (py - cy) <= 5.0f * 5.0f;
-             },
-             ink);
+      c.Fill(
+          cx - 6, cy - 6, cx + 6, cy + 6,
+          [=](float px, float py) {
+            return px < cx && (px - cx) * (px - cx) + (py - cy) * (py - cy) <= 5.0f * 5.0f;
+          },
+          ink);
     }
   }
   return Finish(art, c, out);

@@ -68,7 +68,8 @@ struct Pen {
   void Arrow(float x1, float y1, float x2, float y2, float w, const Paint& paint) {
     Line(x1, y1, x2, y2, w, paint);
     const float a = std::atan2(y2 - y1, x2 - x1), l = 3.2f;
-    Path({{x2 - l * std::cos(a - 0.6f), y2 - l * std::sin(a - 0.6f)}, {x2, y2},
+    Path({{x2 - l * std::cos(a - 0.6f), y2 - l * std::sin(a - 0.6f)},
+          {x2, y2},
           {x2 - l * std::cos(a + 0.6f), y2 - l * std::sin(a + 0.6f)}},
          w, paint);
   }
@@ -92,20 +93,22 @@ void Calculator(Pen& p) {
 
 void Settings(Pen& p) {
   const float cx = p.x + 8, cy = 8;
-  p.c.Fill(p.x, 0, p.x + 16, 16,
-           [=](float px, float py) {
-             const float dx = px - cx, dy = py - cy, r = std::sqrt(dx * dx + dy * dy);
-             const float a = std::atan2(dy, dx);
-             const float tooth = std::cos(8 * a) > 0.2f ? 7.0f : 5.4f;
-             return r <= tooth && r >= 2.2f;
-           },
-           p.ink());
+  p.c.Fill(
+      p.x, 0, p.x + 16, 16,
+      [=](float px, float py) {
+        const float dx = px - cx, dy = py - cy, r = std::sqrt(dx * dx + dy * dy);
+        const float a = std::atan2(dy, dx);
+        const float tooth = std::cos(8 * a) > 0.2f ? 7.0f : 5.4f;
+        return r <= tooth && r >= 2.2f;
+      },
+      p.ink());
 }
 
 void Grapher2D(Pen& p) {
   p.Axes();
-  p.Curve(3, 14, [](float u) { return 8 - 4.5f * std::sin((u - 3) / 11 * 2 * kPi); }, kStroke,
-          p.accent());
+  p.Curve(
+      3, 14, [](float u) { return 8 - 4.5f * std::sin((u - 3) / 11 * 2 * kPi); }, kStroke,
+      p.accent());
 }
 
 // A wire surface seen from above at an angle.
@@ -186,7 +189,9 @@ void Move(Pen& p) {
   p.Dot(8, 8, 1.3f, p.accent());
 }
 
-void Play(Pen& p) { p.Triangle(8.5f, 8, 6, 1, p.green()); }
+void Play(Pen& p) {
+  p.Triangle(8.5f, 8, 6, 1, p.green());
+}
 
 void Pause(Pen& p) {
   p.Rect(3.5f, 2.5f, 3, 11, 0.6f, p.ink());
@@ -210,26 +215,31 @@ void Faster(Pen& p) {
 
 void Zeros(Pen& p) {
   p.Line(1, 8, 15, 8, 1, p.soft());
-  p.Curve(1, 15, [](float u) { return 8 - 5 * std::sin((u - 1) / 14 * 2 * kPi * 0.95f + 0.15f); },
-          kStroke, p.accent());
+  p.Curve(
+      1, 15, [](float u) { return 8 - 5 * std::sin((u - 1) / 14 * 2 * kPi * 0.95f + 0.15f); },
+      kStroke, p.accent());
   p.Ring(2.0f, 8, 1.8f, 1.1f, p.red());
   p.Ring(8.2f, 8, 1.8f, 1.1f, p.red());
   p.Ring(14.2f, 8, 1.8f, 1.1f, p.red());
 }
 
 void Maxima(Pen& p) {
-  p.Curve(1, 15, [](float u) { return 5 + 0.12f * (u - 8) * (u - 8); }, kStroke, p.accent());
+  p.Curve(
+      1, 15, [](float u) { return 5 + 0.12f * (u - 8) * (u - 8); }, kStroke, p.accent());
   p.Ring(8, 5, 2, 1.1f, p.red());
 }
 
 void Minima(Pen& p) {
-  p.Curve(1, 15, [](float u) { return 11 - 0.12f * (u - 8) * (u - 8); }, kStroke, p.accent());
+  p.Curve(
+      1, 15, [](float u) { return 11 - 0.12f * (u - 8) * (u - 8); }, kStroke, p.accent());
   p.Ring(8, 11, 2, 1.1f, p.red());
 }
 
 void Intersections(Pen& p) {
-  p.Curve(1, 15, [](float u) { return 13 - 0.75f * (u - 1); }, kStroke, p.accent());
-  p.Curve(1, 15, [](float u) { return 3 + 0.06f * (u - 1) * (u - 1); }, kStroke, p.green());
+  p.Curve(
+      1, 15, [](float u) { return 13 - 0.75f * (u - 1); }, kStroke, p.accent());
+  p.Curve(
+      1, 15, [](float u) { return 3 + 0.06f * (u - 1) * (u - 1); }, kStroke, p.green());
   p.Ring(8.15f, 7.6f, 2, 1.1f, p.red());
 }
 
@@ -284,18 +294,22 @@ void GraphAxis(Pen& p) {
 }
 
 void Parametric(Pen& p) {
-  p.Loop([&](float s) { return Point{8 + 6 * std::sin(2 * s), 8 + 5.5f * std::sin(3 * s)}; },
-         1.2f, p.accent(), 72);
+  p.Loop(
+      [&](float s) {
+        return Point{8 + 6 * std::sin(2 * s), 8 + 5.5f * std::sin(3 * s)};
+      },
+      1.2f, p.accent(), 72);
 }
 
 void Polar(Pen& p) {
   p.Line(1, 8, 15, 8, 0.8f, p.soft());
   p.Line(8, 1, 8, 15, 0.8f, p.soft());
-  p.Loop([&](float s) {
-    const float r = 6.5f * std::cos(2 * s);
-    return Point{8 + r * std::cos(s), 8 + r * std::sin(s)};
-  },
-         1.2f, p.accent(), 96);
+  p.Loop(
+      [&](float s) {
+        const float r = 6.5f * std::cos(2 * s);
+        return Point{8 + r * std::cos(s), 8 + r * std::sin(s)};
+      },
+      1.2f, p.accent(), 96);
 }
 
 void Parametric3D(Pen& p) {
@@ -310,26 +324,37 @@ void Parametric3D(Pen& p) {
 void Spherical(Pen& p) {
   p.Dot(8, 8, 6.5f, Solid(Mix(p.t.icon_accent, p.t.background, 0.65f)));
   p.Ring(8, 8, 6.5f, 1.1f, p.accent());
-  p.Loop([](float s) { return Point{8 + 6.5f * std::cos(s), 8 + 2.2f * std::sin(s)}; }, 0.9f,
-         p.accent());
-  p.Loop([](float s) { return Point{8 + 2.6f * std::cos(s), 8 + 6.5f * std::sin(s)}; }, 0.9f,
-         p.accent());
+  p.Loop(
+      [](float s) {
+        return Point{8 + 6.5f * std::cos(s), 8 + 2.2f * std::sin(s)};
+      },
+      0.9f, p.accent());
+  p.Loop(
+      [](float s) {
+        return Point{8 + 2.6f * std::cos(s), 8 + 6.5f * std::sin(s)};
+      },
+      0.9f, p.accent());
 }
 
 void Cylindrical(Pen& p) {
   p.Rect(2.5f, 4, 11, 8, 0, Solid(Mix(p.t.icon_accent, p.t.background, 0.65f)));
-  p.Loop([](float s) { return Point{8 + 5.5f * std::cos(s), 4 + 2 * std::sin(s)}; }, 1.1f,
-         p.accent());
-  p.Curve(2.5f, 13.5f, [](float u) { return 12 + 2 * std::sqrt(std::max(0.0f, 1 - (u - 8) * (u - 8) / 30.25f)); },
-          1.1f, p.accent());
+  p.Loop(
+      [](float s) {
+        return Point{8 + 5.5f * std::cos(s), 4 + 2 * std::sin(s)};
+      },
+      1.1f, p.accent());
+  p.Curve(
+      2.5f, 13.5f,
+      [](float u) { return 12 + 2 * std::sqrt(std::max(0.0f, 1 - (u - 8) * (u - 8) / 30.25f)); },
+      1.1f, p.accent());
   p.Line(2.5f, 4, 2.5f, 12, 1.1f, p.accent());
   p.Line(13.5f, 4, 13.5f, 12, 1.1f, p.accent());
 }
 
 void Scatter(Pen& p) {
   p.Axes();
-  const Point dots[] = {{5, 10.5f}, {6.5f, 6},  {8, 9.5f},  {9, 4.5f},
-                        {10.5f, 8}, {12, 5.5f}, {13, 10}, {7, 12}};
+  const Point dots[] = {{5, 10.5f}, {6.5f, 6},  {8, 9.5f}, {9, 4.5f},
+                        {10.5f, 8}, {12, 5.5f}, {13, 10},  {7, 12}};
   for (const Point& d : dots) p.Dot(d.x, d.y, 1.15f, p.accent());
 }
 
@@ -355,7 +380,8 @@ void BoxPlot(Pen& p) {
 void NormalProbability(Pen& p) {
   p.Axes();
   p.Line(3, 13, 14, 2.5f, 1, p.soft());
-  const Point dots[] = {{4, 12.5f}, {5.5f, 10}, {7, 9.2f}, {8.5f, 7.6f}, {10, 6.4f}, {11.5f, 4.2f}, {13, 3.4f}};
+  const Point dots[] = {{4, 12.5f}, {5.5f, 10},    {7, 9.2f}, {8.5f, 7.6f},
+                        {10, 6.4f}, {11.5f, 4.2f}, {13, 3.4f}};
   for (const Point& d : dots) p.Dot(d.x, d.y, 1.1f, p.accent());
 }
 
@@ -373,12 +399,45 @@ using IconArt = void (*)(Pen&);
 
 // In the order of ui::Icon.
 constexpr std::array<IconArt, kIconCount> kIconArt{{
-    Calculator, Settings,  Grapher2D, Grapher3D,  Notes,       Screenshots,   ButtonConfig,
-    About,      CenterView, Trace,    Zoom,       Move,        Play,          Pause,
-    Rewind,     Slower,    Faster,    Zeros,      Maxima,      Minima,        Intersections,
-    Add,        Remove,    Close,     Rotate,     DepthMove,   RenderMode,    GraphAxis,
-    Parametric, Polar,     Parametric3D, Spherical, Cylindrical, Scatter,     Histogram,
-    BoxPlot,    NormalProbability, Back, Next,
+    Calculator,
+    Settings,
+    Grapher2D,
+    Grapher3D,
+    Notes,
+    Screenshots,
+    ButtonConfig,
+    About,
+    CenterView,
+    Trace,
+    Zoom,
+    Move,
+    Play,
+    Pause,
+    Rewind,
+    Slower,
+    Faster,
+    Zeros,
+    Maxima,
+    Minima,
+    Intersections,
+    Add,
+    Remove,
+    Close,
+    Rotate,
+    DepthMove,
+    RenderMode,
+    GraphAxis,
+    Parametric,
+    Polar,
+    Parametric3D,
+    Spherical,
+    Cylindrical,
+    Scatter,
+    Histogram,
+    BoxPlot,
+    NormalProbability,
+    Back,
+    Next,
 }};
 
 }  // namespace

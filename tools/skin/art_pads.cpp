@@ -54,8 +54,14 @@ draw::DrawResult PageIcons(const ArtContext& art, draw::Surface* out) {
   // 2nd: a shift arrow.
   {
     const float cx = centre(0);
-    c.StrokePath({{cx - 4, 8}, {cx, 3}, {cx + 4, 8}, {cx + 2, 8}, {cx + 2, 13}, {cx - 2, 13},
-                  {cx - 2, 8}, {cx - 4, 8}},
+    c.StrokePath({{cx - 4, 8},
+                  {cx, 3},
+                  {cx + 4, 8},
+                  {cx + 2, 8},
+                  {cx + 2, 13},
+                  {cx - 2, 13},
+                  {cx - 2, 8},
+                  {cx - 4, 8}},
                  1.3f, yellow);
   }
   CanvasText(c, face, U"\u222Bdx", centre(1), h / 2, 11, yellow);
@@ -95,7 +101,8 @@ draw::DrawResult Keyboard(const ArtContext& art, draw::Surface* out) {
   const Theme& t = art.theme;
   const float p = kKeyPitch;
   Canvas c(kKeyboardWidth, kKeyboardHeight, art.scale);
-  c.FillRect(0, 0, kKeyboardWidth, kKeyboardHeight, Solid(t.bright ? Hex(0xD3D9E2) : Hex(0x0B0D11)));
+  c.FillRect(0, 0, kKeyboardWidth, kKeyboardHeight,
+             Solid(t.bright ? Hex(0xD3D9E2) : Hex(0x0B0D11)));
   for (int row = 0; row < kKeyboardRows; ++row) {
     for (int col = 0; col < kKeyboardColumns; ++col) {
       if (row == 5 && col > kSpacebarFirstKey && col < kSpacebarFirstKey + kSpacebarKeys) continue;
@@ -107,8 +114,12 @@ draw::DrawResult Keyboard(const ArtContext& art, draw::Surface* out) {
   // Backspace: row 1, key 11.
   {
     const float cx = 10 * p + p / 2, cy = p / 2;
-    c.StrokePath({{cx + 5, cy - 3.5f}, {cx - 2, cy - 3.5f}, {cx - 6, cy}, {cx - 2, cy + 3.5f},
-                  {cx + 5, cy + 3.5f}, {cx + 5, cy - 3.5f}},
+    c.StrokePath({{cx + 5, cy - 3.5f},
+                  {cx - 2, cy - 3.5f},
+                  {cx - 6, cy},
+                  {cx - 2, cy + 3.5f},
+                  {cx + 5, cy + 3.5f},
+                  {cx + 5, cy - 3.5f}},
                  1.1f, ink);
     c.Line(cx - 0.5f, cy - 1.8f, cx + 3, cy + 1.8f, 1.1f, ink);
     c.Line(cx - 0.5f, cy + 1.8f, cx + 3, cy - 1.8f, 1.1f, ink);
@@ -116,8 +127,14 @@ draw::DrawResult Keyboard(const ArtContext& art, draw::Surface* out) {
   // Caps Lock (row 5, key 1) and Shift (row 6, key 1): hollow arrows, Caps Lock with a bar.
   for (int row : {4, 5}) {
     const float cx = p / 2, top = row * p + 4;
-    c.StrokePath({{cx - 5, top + 6}, {cx, top + 1}, {cx + 5, top + 6}, {cx + 2.5f, top + 6},
-                  {cx + 2.5f, top + 10}, {cx - 2.5f, top + 10}, {cx - 2.5f, top + 6}, {cx - 5, top + 6}},
+    c.StrokePath({{cx - 5, top + 6},
+                  {cx, top + 1},
+                  {cx + 5, top + 6},
+                  {cx + 2.5f, top + 6},
+                  {cx + 2.5f, top + 10},
+                  {cx - 2.5f, top + 10},
+                  {cx - 2.5f, top + 6},
+                  {cx - 5, top + 6}},
                  1.1f, ink);
     if (row == 4) c.Line(cx - 3, top + 12.5f, cx + 3, top + 12.5f, 1.1f, ink);
   }

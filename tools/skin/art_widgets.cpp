@@ -45,9 +45,11 @@ void DrawCircuitFace(Canvas& canvas, const CircuitColors& colors, float x, float
   // Traces from the corners with a pad at each end.
   const Paint trace = Solid(colors.trace);
   const float m = 2.5f;
-  canvas.StrokePath({{x + m, y + h * 0.45f}, {x + m, y + m}, {x + w * 0.22f, y + m}}, 0.8f, trace, 0.7f);
-  canvas.StrokePath({{x + w - m, y + h * 0.55f}, {x + w - m, y + h - m}, {x + w * 0.78f, y + h - m}}, 0.8f,
-                    trace, 0.7f);
+  canvas.StrokePath({{x + m, y + h * 0.45f}, {x + m, y + m}, {x + w * 0.22f, y + m}}, 0.8f, trace,
+                    0.7f);
+  canvas.StrokePath(
+      {{x + w - m, y + h * 0.55f}, {x + w - m, y + h - m}, {x + w * 0.78f, y + h - m}}, 0.8f, trace,
+      0.7f);
   canvas.FillCircle(x + w * 0.22f + 0.6f, y + m, 1.1f, trace, 0.8f);
   canvas.FillCircle(x + w * 0.78f - 0.6f, y + h - m, 1.1f, trace, 0.8f);
 }
@@ -56,10 +58,18 @@ void DrawTriangle(Canvas& canvas, float cx, float cy, float half, int direction,
                   const Paint& paint) {
   std::vector<Point> p;
   switch (direction) {
-    case 0: p = {{cx - half, cy + half * 0.6f}, {cx + half, cy + half * 0.6f}, {cx, cy - half * 0.7f}}; break;
-    case 1: p = {{cx - half * 0.6f, cy - half}, {cx - half * 0.6f, cy + half}, {cx + half * 0.7f, cy}}; break;
-    case 2: p = {{cx - half, cy - half * 0.6f}, {cx + half, cy - half * 0.6f}, {cx, cy + half * 0.7f}}; break;
-    default: p = {{cx + half * 0.6f, cy - half}, {cx + half * 0.6f, cy + half}, {cx - half * 0.7f, cy}}; break;
+    case 0:
+      p = {{cx - half, cy + half * 0.6f}, {cx + half, cy + half * 0.6f}, {cx, cy - half * 0.7f}};
+      break;
+    case 1:
+      p = {{cx - half * 0.6f, cy - half}, {cx - half * 0.6f, cy + half}, {cx + half * 0.7f, cy}};
+      break;
+    case 2:
+      p = {{cx - half, cy - half * 0.6f}, {cx + half, cy - half * 0.6f}, {cx, cy + half * 0.7f}};
+      break;
+    default:
+      p = {{cx + half * 0.6f, cy - half}, {cx + half * 0.6f, cy + half}, {cx - half * 0.7f, cy}};
+      break;
   }
   canvas.FillPolygon(p, paint);
 }
@@ -127,9 +137,10 @@ draw::DrawResult DropDownBox(const ArtContext& art, draw::Surface* out) {
   Canvas c(kDropDownWidth, kDropDownHeight, art.scale);
   c.FillRoundRect(0.5f, 0.5f, w - 1, h - 1, 3, Solid(t.field));
   // The arrow button at the right end.
-  c.Fill(w - b, 0, w, h,
-         [&](float px, float py) { return px >= w - b && px < w - 1 && py >= 1 && py < h - 1; },
-         VerticalGradient(t.face_top, t.face_bottom, 0, h));
+  c.Fill(
+      w - b, 0, w, h,
+      [&](float px, float py) { return px >= w - b && px < w - 1 && py >= 1 && py < h - 1; },
+      VerticalGradient(t.face_top, t.face_bottom, 0, h));
   c.FillRect(w - b, 1.5f, 1, h - 3, Solid(t.face_border), 0.8f);
   c.StrokeRoundRect(0.5f, 0.5f, w - 1, h - 1, 3, 1, Solid(t.face_border));
   DrawTriangle(c, w - b / 2.0f, h / 2.0f + 0.5f, 3.5f, 2, Solid(t.ink));
@@ -175,18 +186,23 @@ draw::DrawResult TabButton(const ArtContext& art, draw::Surface* out) {
     const Rgb a = chosen ? (t.bright ? Hex(0xFFFFFF) : Hex(0x3C6FA8)) : t.face_top;
     const Rgb b = chosen ? (t.bright ? Hex(0xEAF1FC) : Hex(0x24466E)) : t.face_bottom;
     // Rounded at the top only: the rectangle runs below the image's edge.
-    c.Fill(x, top, x + w, h,
-           [&](float px, float py) {
-             if (px < x + 0.5f || px >= x + w - 0.5f || py < top || py >= h) return false;
-             const float r = 4;
-             if (py > top + r) return true;
-             const float cx = std::clamp(px, x + 0.5f + r, x + w - 0.5f - r);
-             return (px - cx) * (px - cx) + (py - top - r) * (py - top - r) <= r * r;
-           },
-           VerticalGradient(a, b, top, h));
+    c.Fill(
+        x, top, x + w, h,
+        [&](float px, float py) {
+          if (px < x + 0.5f || px >= x + w - 0.5f || py < top || py >= h) return false;
+          const float r = 4;
+          if (py > top + r) return true;
+          const float cx = std::clamp(px, x + 0.5f + r, x + w - 0.5f - r);
+          return (px - cx) * (px - cx) + (py - top - r) * (py - top - r) <= r * r;
+        },
+        VerticalGradient(a, b, top, h));
     const Rgb edge = chosen ? t.accent : t.face_border;
-    c.StrokePath({{x + 1, h}, {x + 1, top + 3}, {x + 4, top + 0.5f}, {x + w - 4, top + 0.5f},
-                  {x + w - 1, top + 3}, {x + w - 1, h}},
+    c.StrokePath({{x + 1, h},
+                  {x + 1, top + 3},
+                  {x + 4, top + 0.5f},
+                  {x + w - 4, top + 0.5f},
+                  {x + w - 1, top + 3},
+                  {x + w - 1, h}},
                  1, Solid(edge));
     if (chosen) {
       c.FillRect(x + 3, top + 1, w - 6, 1.5f, Solid(t.accent));
@@ -199,8 +215,7 @@ draw::DrawResult TabButton(const ArtContext& art, draw::Surface* out) {
 
 }  // namespace
 
-draw::DrawResult DrawWidgetImage(std::string_view name, const ArtContext& art,
-                                 draw::Surface* out) {
+draw::DrawResult DrawWidgetImage(std::string_view name, const ArtContext& art, draw::Surface* out) {
   if (name == "Arrows") return Arrows(art, out);
   if (name == "CheckBox") return CheckBox(art, out);
   if (name == "RadioButton") return RadioButton(art, out);

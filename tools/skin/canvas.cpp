@@ -10,7 +10,9 @@ namespace {
 // Samples per device pixel along each axis.
 constexpr int kSamples = 4;
 
-float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+float Clamp01(float v) {
+  return std::clamp(v, 0.0f, 1.0f);
+}
 
 float SegmentDistance2(Point p, Point a, Point b) {
   const float dx = b.x - a.x, dy = b.y - a.y;
@@ -37,7 +39,9 @@ Rgb Mix(Rgb a, Rgb b, float t) {
 }
 
 draw::Color ToColor(Rgb c) {
-  auto channel = [](float v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0f, 255.0f))); };
+  auto channel = [](float v) {
+    return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0f, 255.0f)));
+  };
   return draw::MakeColor(channel(c.r), channel(c.g), channel(c.b));
 }
 
@@ -46,7 +50,8 @@ Paint Solid(Rgb c) {
 }
 
 Paint VerticalGradient(Rgb top, Rgb bottom, float y0, float y1) {
-  return [=](float, float y) { return Mix(top, bottom, y1 > y0 ? Clamp01((y - y0) / (y1 - y0)) : 0); };
+  return
+      [=](float, float y) { return Mix(top, bottom, y1 > y0 ? Clamp01((y - y0) / (y1 - y0)) : 0); };
 }
 
 Canvas::Canvas(int design_width, int design_height, int scale)
@@ -66,8 +71,8 @@ void Canvas::BlendPixel(int x, int y, Rgb c, float alpha) {
   p.a = out_a;
 }
 
-void Canvas::Fill(float x0, float y0, float x1, float y1, const Inside& inside,
-                  const Paint& paint, float alpha) {
+void Canvas::Fill(float x0, float y0, float x1, float y1, const Inside& inside, const Paint& paint,
+                  float alpha) {
   const float s = static_cast<float>(scale_);
   const int left = std::max(0, static_cast<int>(std::floor(x0 * s)) - 1);
   const int top = std::max(0, static_cast<int>(std::floor(y0 * s)) - 1);
@@ -91,43 +96,48 @@ void Canvas::Fill(float x0, float y0, float x1, float y1, const Inside& inside,
 }
 
 void Canvas::FillRect(float x, float y, float w, float h, const Paint& paint, float alpha) {
-  Fill(x, y, x + w, y + h,
-       [=](float px, float py) { return px >= x && py >= y && px < x + w && py < y + h; }, paint,
-       alpha);
+  Fill(
+      x, y, x + w, y + h,
+      [=](float px, float py) { return px >= x && py >= y && px < x + w && py < y + h; }, paint,
+      alpha);
 }
 
 void Canvas::FillRoundRect(float x, float y, float w, float h, float radius, const Paint& paint,
                            float alpha) {
-  Fill(x, y, x + w, y + h,
-       [=](float px, float py) { return InRoundRect(px, py, x, y, w, h, radius); }, paint, alpha);
+  Fill(
+      x, y, x + w, y + h,
+      [=](float px, float py) { return InRoundRect(px, py, x, y, w, h, radius); }, paint, alpha);
 }
 
 void Canvas::StrokeRoundRect(float x, float y, float w, float h, float radius, float thickness,
                              const Paint& paint, float alpha) {
   const float t = thickness;
-  Fill(x, y, x + w, y + h,
-       [=](float px, float py) {
-         return InRoundRect(px, py, x, y, w, h, radius) &&
-                !InRoundRect(px, py, x + t, y + t, w - 2 * t, h - 2 * t, std::max(0.0f, radius - t));
-       },
-       paint, alpha);
+  Fill(
+      x, y, x + w, y + h,
+      [=](float px, float py) {
+        return InRoundRect(px, py, x, y, w, h, radius) &&
+               !InRoundRect(px, py, x + t, y + t, w - 2 * t, h - 2 * t, std::max(0.0f, radius - t));
+      },
+      paint, alpha);
 }
 
 void Canvas::FillCircle(float cx, float cy, float r, const Paint& paint, float alpha) {
-  Fill(cx - r, cy - r, cx + r, cy + r,
-       [=](float px, float py) { return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r; },
-       paint, alpha);
+  Fill(
+      cx - r, cy - r, cx + r, cy + r,
+      [=](float px, float py) { return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r; },
+      paint, alpha);
 }
 
 void Canvas::StrokeCircle(float cx, float cy, float r, float thickness, const Paint& paint,
                           float alpha) {
   const float outer = r + thickness / 2, inner = std::max(0.0f, r - thickness / 2);
-  Fill(cx - outer, cy - outer, cx + outer, cy + outer,
-       [=](float px, float py) {
-         const float d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
-         return d2 <= outer * outer && d2 >= inner * inner;
-       },
-       paint, alpha);
+  Fill(
+      cx - outer, cy - outer, cx + outer, cy + outer,
+      [=](float px, float py) {
+        const float d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
+        return d2 <= outer * outer && d2 >= inner * inner;
+      },
+      paint, alpha);
 }
 
 void Canvas::StrokePath(const std::vector<Point>& points, float thickness, const Paint& paint,
@@ -142,15 +152,16 @@ void Canvas::StrokePath(const std::vector<Point>& points, float thickness, const
   }
   const float h = thickness / 2;
   const float h2 = h * h;
-  Fill(x0 - h, y0 - h, x1 + h, y1 + h,
-       [&](float px, float py) {
-         if (points.size() == 1) return SegmentDistance2({px, py}, points[0], points[0]) <= h2;
-         for (std::size_t i = 1; i < points.size(); ++i) {
-           if (SegmentDistance2({px, py}, points[i - 1], points[i]) <= h2) return true;
-         }
-         return false;
-       },
-       paint, alpha);
+  Fill(
+      x0 - h, y0 - h, x1 + h, y1 + h,
+      [&](float px, float py) {
+        if (points.size() == 1) return SegmentDistance2({px, py}, points[0], points[0]) <= h2;
+        for (std::size_t i = 1; i < points.size(); ++i) {
+          if (SegmentDistance2({px, py}, points[i - 1], points[i]) <= h2) return true;
+        }
+        return false;
+      },
+      paint, alpha);
 }
 
 void Canvas::FillPolygon(const std::vector<Point>& points, const Paint& paint, float alpha) {
@@ -162,19 +173,20 @@ void Canvas::FillPolygon(const std::vector<Point>& points, const Paint& paint, f
     x1 = std::max(x1, p.x);
     y1 = std::max(y1, p.y);
   }
-  Fill(x0, y0, x1, y1,
-       [&](float px, float py) {
-         bool in = false;  // even-odd rule
-         for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-           const Point& a = points[i];
-           const Point& b = points[j];
-           if ((a.y > py) != (b.y > py) && px < (b.x - a.x) * (py - a.y) / (b.y - a.y) + a.x) {
-             in = !in;
-           }
-         }
-         return in;
-       },
-       paint, alpha);
+  Fill(
+      x0, y0, x1, y1,
+      [&](float px, float py) {
+        bool in = false;  // even-odd rule
+        for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+          const Point& a = points[i];
+          const Point& b = points[j];
+          if ((a.y > py) != (b.y > py) && px < (b.x - a.x) * (py - a.y) / (b.y - a.y) + a.x) {
+            in = !in;
+          }
+        }
+        return in;
+      },
+      paint, alpha);
 }
 
 void Canvas::BlendCoverage(int x, int y, int w, int h, const std::uint8_t* coverage, int pitch,

@@ -103,8 +103,8 @@ int RunList(const std::string& path, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int RunExtract(const std::string& archive_path, const std::string& path,
-               const std::string& output, bool as_png, std::ostream& err) {
+int RunExtract(const std::string& archive_path, const std::string& path, const std::string& output,
+               bool as_png, std::ostream& err) {
   ScopedDisplay display;
   draw::VfsArchive archive;
   if (OpenArchive(archive, archive_path, err)) return 1;
@@ -231,8 +231,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
                  value <= draw::kMaxSurfaceSide) {
         o.width = static_cast<int>(value);
         ++i;
-      } else if (a == "--colour" && has_value && ParseInt(args[i + 1], 16, &value) &&
-                 value >= 0 && value <= 0xFFFFFF) {
+      } else if (a == "--colour" && has_value && ParseInt(args[i + 1], 16, &value) && value >= 0 &&
+                 value <= 0xFFFFFF) {
         o.colour = value;
         ++i;
       } else if (a == "--plain") {

@@ -28,8 +28,8 @@ struct RenderOptions {
   std::string archive;
   std::string text;  // UTF-8; the two characters "\n" also break the line
   std::string font = "Font";
-  int width = 0;      // 0: the skin's screen width
-  long colour = -1;   // the caller's colour, -1 for none
+  int width = 0;     // 0: the skin's screen width
+  long colour = -1;  // the caller's colour, -1 for none
   bool parentheses = false;
   bool plain = false;  // each line drawn as plain text, without tags or wrapping
   std::string output;

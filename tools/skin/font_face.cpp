@@ -59,7 +59,8 @@ bool FontFace::Render(char32_t code_point, GlyphBitmap* out) {
   out->coverage.assign(static_cast<std::size_t>(out->width) * out->rows, 0);
   for (int y = 0; y < out->rows; ++y) {
     const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
-    std::copy(row, row + out->width, out->coverage.begin() + static_cast<std::ptrdiff_t>(y) * out->width);
+    std::copy(row, row + out->width,
+              out->coverage.begin() + static_cast<std::ptrdiff_t>(y) * out->width);
   }
   return true;
 }

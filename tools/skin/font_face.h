@@ -18,7 +18,7 @@ struct GlyphBitmap {
   int top = 0;
   int width = 0;
   int rows = 0;
-  int advance = 0;  // whole pixels
+  int advance = 0;                     // whole pixels
   std::vector<std::uint8_t> coverage;  // rows × width
 };
 

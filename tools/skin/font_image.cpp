@@ -85,7 +85,8 @@ draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw:
   if (draw::Failed(r)) return r;
   const draw::Pixel key = draw::Surface::ToPixel(spec.key);
   const draw::Pixel white = draw::Surface::ToPixel(0xFFFFFF);
-  const Rgb background = Hex(((spec.key & 0xFF) << 16) | (spec.key & 0xFF00) | ((spec.key >> 16) & 0xFF));
+  const Rgb background =
+      Hex(((spec.key & 0xFF) << 16) | (spec.key & 0xFF00) | ((spec.key >> 16) & 0xFF));
   for (int y = 0; y <= height; ++y) std::fill(out->Row(y), out->Row(y) + width, key);
   for (std::size_t i = 0; i < glyphs.size(); ++i) {
     const GlyphBitmap& g = glyphs[i];
@@ -97,7 +98,8 @@ draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw:
       for (int x = 0; x < g.width; ++x) {
         const int c = g.coverage[static_cast<std::size_t>(y) * g.width + x];
         if (c < kMinCoverage) continue;
-        const draw::Pixel p = draw::Surface::ToPixel(ToColor(Mix(background, spec.ink, c / 255.0f)));
+        const draw::Pixel p =
+            draw::Surface::ToPixel(ToColor(Mix(background, spec.ink, c / 255.0f)));
         // A pixel that rounds onto the key would not count as ink.
         row[cell.x + cell.ink_x + x] = p == key ? static_cast<draw::Pixel>(key ^ 0x0020) : p;
       }

@@ -69,8 +69,8 @@ draw::DrawResult BuildSkinFiles(const ui::SkinInfo& skin, FontFace& face,
 
 namespace {
 
-draw::DrawResult BuildSkinWriter(const ui::SkinInfo& skin, FontFace& face,
-                                 draw::VfsWriter* writer, std::string* error) {
+draw::DrawResult BuildSkinWriter(const ui::SkinInfo& skin, FontFace& face, draw::VfsWriter* writer,
+                                 std::string* error) {
   std::vector<SkinFile> files;
   draw::DrawResult r = BuildSkinFiles(skin, face, &files, error);
   if (draw::Failed(r)) return r;

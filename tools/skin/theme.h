@@ -49,8 +49,7 @@ struct ArtContext {
 // pixels are composed over the screen background, or over `matte` for images
 // that are drawn onto something else (the page icons onto the pad keys).
 draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, draw::Surface* out);
-draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, Rgb matte,
-                        draw::Surface* out);
+draw::DrawResult Finish(const ArtContext& art, const Canvas& canvas, Rgb matte, draw::Surface* out);
 
 // Draws text centred on (cx, cy) in design units at a design pixel size.
 void CanvasText(Canvas& canvas, FontFace& face, const std::u32string& text, float cx, float cy,
