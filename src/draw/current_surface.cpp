@@ -10,7 +10,9 @@ namespace {
 // Radii beyond this are refused: the outline loop runs about 0.7·r times.
 constexpr int kMaxRadius = 1 << 16;
 
-Surface* Current() { return Context().current_surface; }
+Surface* Current() {
+  return Context().current_surface;
+}
 
 // Points of a shape that fall outside the surface are simply not drawn.
 DrawResult Plot(Surface* s, int x, int y, Color color) {
@@ -25,7 +27,9 @@ DrawResult Select(Surface* surface) {
   return surface ? surface->SetClipRect(nullptr) : kOk;
 }
 
-Surface* Get() { return Current(); }
+Surface* Get() {
+  return Current();
+}
 
 DrawResult SetClip(int left, int top, int width, int height) {
   return SetClip(Rect::FromSize(left, top, width, height));
@@ -57,13 +61,25 @@ DrawResult Unlock() {
   return s ? s->Unlock() : kNoPixels;
 }
 
-int Width() { return Current() ? Current()->Width() : 0; }
-int Height() { return Current() ? Current()->Height() : 0; }
-bool IsLandscape() { return Width() > Height(); }
+int Width() {
+  return Current() ? Current()->Width() : 0;
+}
+int Height() {
+  return Current() ? Current()->Height() : 0;
+}
+bool IsLandscape() {
+  return Width() > Height();
+}
 
-DrawResult HLine(int x1, int y, int x2, Color color) { return Line(x1, y, x2, y, color); }
-DrawResult VLine(int x, int y1, int y2, Color color) { return Line(x, y1, x, y2, color); }
-DrawResult FullHLine(int y, Color color) { return Line(0, y, Width() - 1, y, color); }
+DrawResult HLine(int x1, int y, int x2, Color color) {
+  return Line(x1, y, x2, y, color);
+}
+DrawResult VLine(int x, int y1, int y2, Color color) {
+  return Line(x, y1, x, y2, color);
+}
+DrawResult FullHLine(int y, Color color) {
+  return Line(0, y, Width() - 1, y, color);
+}
 
 DrawResult Line(int x1, int y1, int x2, int y2, Color color) {
   Surface* s = Current();
@@ -121,7 +137,8 @@ DrawResult Circle(int cx, int cy, int radius, Color color) {
     const long long px[8] = {cx + i, cx - i, cx + i, cx - i, cx + d, cx - d, cx + d, cx - d};
     const long long py[8] = {cy + d, cy + d, cy - d, cy - d, cy + i, cy + i, cy - i, cy - i};
     for (int k = 0; k < 8; ++k) {
-      if (px[k] < INT32_MIN || px[k] > INT32_MAX || py[k] < INT32_MIN || py[k] > INT32_MAX) continue;
+      if (px[k] < INT32_MIN || px[k] > INT32_MAX || py[k] < INT32_MIN || py[k] > INT32_MAX)
+        continue;
       r = Plot(s, static_cast<int>(px[k]), static_cast<int>(py[k]), color);
       if (Failed(r)) return r;
     }

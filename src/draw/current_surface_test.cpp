@@ -56,7 +56,7 @@ TEST_F(CurrentSurfaceTest, RectangleFillAndFrames) {
   ASSERT_EQ(current::Select(&s), kOk);
   ASSERT_EQ(current::Rectangle(1, 1, 6, 5, 0x0000FF, 0xFFFFFF, 2), kOk);
   EXPECT_EQ(Count(s, 0xFFFFFF), 18 + 10);  // outer frame 18 pixels, inner 10
-  EXPECT_EQ(Count(s, 0x0000FF), 2 * 1);     // the 2×1 middle left uncovered by frames
+  EXPECT_EQ(Count(s, 0x0000FF), 2 * 1);    // the 2×1 middle left uncovered by frames
   ASSERT_EQ(current::Rectangle(8, 8, 3, 3, current::kNoFill, 0x00FF00, 1), kOk);
   EXPECT_EQ(Count(s, 0x00FF00), 8);
   EXPECT_EQ(current::Rectangle(0, 0, 1, 1, 0, 0, 3), kInvalidArgument);

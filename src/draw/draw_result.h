@@ -8,7 +8,9 @@ namespace zentrix::draw {
 
 using DrawResult = std::int32_t;
 
-constexpr DrawResult Code(std::uint32_t bits) { return static_cast<DrawResult>(bits); }
+constexpr DrawResult Code(std::uint32_t bits) {
+  return static_cast<DrawResult>(bits);
+}
 
 constexpr DrawResult kOk = 0;
 constexpr DrawResult kInvalidArgument = Code(0x80070057);
@@ -30,7 +32,7 @@ constexpr DrawResult kDisplayLibraryMissing = Code(0xC8660120);
 constexpr DrawResult kPlacementUnsupported = Code(0xC8660130);
 constexpr DrawResult kNotDisplayMemory = Code(0xC8660140);
 constexpr DrawResult kDisplayMemoryPixels = Code(0xC8660170);  // also "archive cannot be opened"
-constexpr DrawResult kFrameLate = Code(0x486600F0);              // positive: not a failure
+constexpr DrawResult kFrameLate = Code(0x486600F0);            // positive: not a failure
 
 // Skin archive results.
 constexpr DrawResult kArchiveOpenFailed = Code(0xC8660170);
@@ -44,7 +46,11 @@ constexpr DrawResult kFileNotOpen = Code(0xC8660250);
 constexpr DrawResult kZlibVersion = Code(0xC8660260);
 constexpr DrawResult kFilesStillOpen = Code(0xC8660270);
 
-constexpr bool Failed(DrawResult r) { return r < 0; }
-constexpr bool Succeeded(DrawResult r) { return r >= 0; }
+constexpr bool Failed(DrawResult r) {
+  return r < 0;
+}
+constexpr bool Succeeded(DrawResult r) {
+  return r >= 0;
+}
 
 }  // namespace zentrix::draw

@@ -2,7 +2,9 @@
 
 namespace zentrix::draw {
 
-HeadlessDisplay::~HeadlessDisplay() { Close(); }
+HeadlessDisplay::~HeadlessDisplay() {
+  Close();
+}
 
 DrawResult HeadlessDisplay::Open(int width, int height, PixelFormat format, int orientation) {
   DrawContext& context = Context();
@@ -15,8 +17,8 @@ DrawResult HeadlessDisplay::Open(int width, int height, PixelFormat format, int 
   context.orientation = orientation;
   context.screen_width = width;
   context.screen_height = height;
-  DrawResult r = back_buffer_.Create(surface_flags::kSystemMemory | surface_flags::kClear, width,
-                                     height);
+  DrawResult r =
+      back_buffer_.Create(surface_flags::kSystemMemory | surface_flags::kClear, width, height);
   if (Failed(r)) return r;
   context.display_open = true;
   context.headless = true;

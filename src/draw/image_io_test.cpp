@@ -52,7 +52,9 @@ Bytes MakeBmp(int width, int height, int bits, const std::vector<Color>& palette
   return b;
 }
 
-Color At(const Surface& s, int x, int y) { return Surface::ToColor(s.Row(y)[x]); }
+Color At(const Surface& s, int x, int y) {
+  return Surface::ToColor(s.Row(y)[x]);
+}
 
 TEST_F(ImageTest, BmpDepthsAndRowOrder) {
   constexpr Color kA = 0x0000F8, kB = 0xF8FC00;
@@ -117,8 +119,8 @@ TEST_P(RoundTripTest, SaveAndLoadGiveTheSamePixels) {
   for (int y = 0; y < 5; ++y) {
     for (int x = 0; x < 7; ++x) s.Row(y)[x] = static_cast<Pixel>(x * 4099 + y * 977);
   }
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zentrix_round_trip_" + std::to_string(GetParam()));
+  const auto path =
+      std::filesystem::temp_directory_path() / ("zentrix_round_trip_" + std::to_string(GetParam()));
   ASSERT_EQ(SaveImage(s, path.string(), GetParam()), kOk);
   Surface back;
   ASSERT_EQ(LoadImageFile(back, 0, path.string()), kOk);

@@ -30,7 +30,9 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
 }
 
 // The layer keeps no log: errors only end the decode, warnings are dropped.
-void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
 void OnWarning(png_structp, png_const_charp) {}
 
 struct Reader {
@@ -111,8 +113,8 @@ DrawResult DecodePng(Surface* out, std::uint32_t flags, const std::uint8_t* data
   if (!r.info) return kOutOfMemory;
   r.source = Source{data, size, 0};
   if (!ReadHeader(&r)) return kInvalidImage;
-  if (r.width == 0 || r.height == 0 || r.width > kMaxSurfaceSide ||
-      r.height > kMaxSurfaceSide || (r.channels != 3 && r.channels != 4) ||
+  if (r.width == 0 || r.height == 0 || r.width > kMaxSurfaceSide || r.height > kMaxSurfaceSide ||
+      (r.channels != 3 && r.channels != 4) ||
       r.row_bytes < static_cast<std::size_t>(r.width) * r.channels) {
     return kInvalidImage;
   }
@@ -131,7 +133,8 @@ DrawResult DecodePng(Surface* out, std::uint32_t flags, const std::uint8_t* data
       std::vector<png_bytep> rows(height);
       for (int y = 0; y < height; ++y) rows[y] = image.data() + r.row_bytes * y;
       if (!ReadRows(&r, rows.data())) return kInvalidImage;
-      for (int y = 0; y < height; ++y) ConvertRow(rows[y], r.channels, width, key, format, out->Row(y));
+      for (int y = 0; y < height; ++y)
+        ConvertRow(rows[y], r.channels, width, key, format, out->Row(y));
     } else {
       std::vector<png_byte> row(r.row_bytes);
       for (int y = 0; y < height; ++y) {

@@ -8,7 +8,9 @@ namespace zentrix::draw {
 
 namespace {
 
-int RoundUpEven(int v) { return (v + 1) & ~1; }
+int RoundUpEven(int v) {
+  return (v + 1) & ~1;
+}
 
 bool ValidPlacement(std::uint32_t placement) {
   if ((placement & 0x100) && (placement & 0x200)) return false;
@@ -19,7 +21,9 @@ bool ValidPlacement(std::uint32_t placement) {
 
 }  // namespace
 
-Surface::Surface(Surface&& other) noexcept { *this = std::move(other); }
+Surface::Surface(Surface&& other) noexcept {
+  *this = std::move(other);
+}
 
 Surface& Surface::operator=(Surface&& other) noexcept {
   if (this == &other) return *this;
@@ -61,8 +65,8 @@ DrawResult Surface::Create(std::uint32_t flags, int width, int height) {
     return kOk;
   }
   if (same_layout && width == height_ && height == width_ &&
-      placement == surface_flags::kSystemMemory && RoundUpEven(width) * RoundUpEven(height) ==
-                                                       RoundUpEven(width_) * RoundUpEven(height_)) {
+      placement == surface_flags::kSystemMemory &&
+      RoundUpEven(width) * RoundUpEven(height) == RoundUpEven(width_) * RoundUpEven(height_)) {
     flags_ = new_flags;
     width_ = width;
     height_ = height;
@@ -115,7 +119,9 @@ DrawResult Surface::CheckPixelAccess() const {
   return kOk;
 }
 
-Rect Surface::EffectiveClip() const { return clip_.Intersect(Bounds()); }
+Rect Surface::EffectiveClip() const {
+  return clip_.Intersect(Bounds());
+}
 
 DrawResult Surface::SetClipRect(const Rect* rect) {
   DrawResult r = CheckReady();
@@ -152,8 +158,12 @@ DrawResult Surface::Unlock() {
   return kOk;
 }
 
-Pixel Surface::ToPixel(Color c) { return ColorToPixel(c, Context().format); }
-Color Surface::ToColor(Pixel p) { return PixelToColor(p, Context().format); }
+Pixel Surface::ToPixel(Color c) {
+  return ColorToPixel(c, Context().format);
+}
+Color Surface::ToColor(Pixel p) {
+  return PixelToColor(p, Context().format);
+}
 
 DrawResult Surface::SetPixel(int x, int y, Color color) {
   DrawResult r = CheckPixelAccess();

@@ -56,11 +56,11 @@ constexpr std::uint32_t kOpacity = 0x04;  // blend over the destination with eff
 
 // The effect record of lines, fills, blits and text.
 struct BlitEffect {
-  Color fill_color = 0;         // colour of fill-blits
-  std::uint32_t opacity = 255;  // 0..255; 0 draws nothing, 255 is opaque
-  std::uint32_t parameter = 0;  // reserved
-  Color effect_color = 0;       // colour of the tints
-  std::uint32_t strength = 255; // 0..255; how much of the tint replaces the source
+  Color fill_color = 0;          // colour of fill-blits
+  std::uint32_t opacity = 255;   // 0..255; 0 draws nothing, 255 is opaque
+  std::uint32_t parameter = 0;   // reserved
+  Color effect_color = 0;        // colour of the tints
+  std::uint32_t strength = 255;  // 0..255; how much of the tint replaces the source
 };
 
 // What Lock lends out. Steps are in bytes; pixel (x, y) is at

@@ -119,8 +119,8 @@ DrawResult Surface::Blit(int x, int y, const Surface& source, const Rect* source
   std::size_t src_stride = static_cast<std::size_t>(source.y_step_);
   std::vector<Pixel> scratch;
   if (&source == this && Rect::FromSize(sx, sy, width, height)
-                             .Intersect(Rect::FromSize(dx, dy, width, height))
-                             .Empty() == false) {
+                                 .Intersect(Rect::FromSize(dx, dy, width, height))
+                                 .Empty() == false) {
     scratch.resize(static_cast<std::size_t>(width) * height);
     for (int row = 0; row < height; ++row) {
       std::memcpy(&scratch[static_cast<std::size_t>(row) * width], source.Row(sy + row) + sx,

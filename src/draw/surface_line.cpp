@@ -44,13 +44,19 @@ bool NarrowByMinor(i64* lo, i64* hi, i64 qlo, i64 qhi, i64 minor, i64 major) {
   i64 a = *lo, b = *hi + 1;  // first t with q(t) >= qlo, in [lo, hi + 1]
   while (a < b) {
     i64 mid = a + (b - a) / 2;
-    if (MinorAt(mid, minor, major) >= qlo) b = mid; else a = mid + 1;
+    if (MinorAt(mid, minor, major) >= qlo)
+      b = mid;
+    else
+      a = mid + 1;
   }
   i64 first = a;
   a = *lo - 1, b = *hi;  // last t with q(t) <= qhi, in [lo - 1, hi]
   while (a < b) {
     i64 mid = b - (b - a) / 2;
-    if (MinorAt(mid, minor, major) <= qhi) a = mid; else b = mid - 1;
+    if (MinorAt(mid, minor, major) <= qhi)
+      a = mid;
+    else
+      b = mid - 1;
   }
   *lo = first;
   *hi = a;

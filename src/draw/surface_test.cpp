@@ -178,7 +178,7 @@ TEST_F(SurfaceTest, LinesArePixelExactInEveryDirection) {
   ASSERT_EQ(s.DrawLine(10, 5, 10, 20, kRed), kOk);
   EXPECT_EQ(PixelsOf(s, kRed), vertical);
 
-  const int cases[][4] = {{0, 0, 7, 3}, {7, 3, 0, 0}, {3, 1, 30, 12}, {30, 2, 1, 33},
+  const int cases[][4] = {{0, 0, 7, 3},  {7, 3, 0, 0},   {3, 1, 30, 12},  {30, 2, 1, 33},
                           {5, 5, 9, 39}, {39, 0, 0, 39}, {2, 10, 25, 10}, {20, 3, 4, 4}};
   for (const auto& c : cases) {
     s.FillRect(nullptr, 0);
@@ -330,8 +330,7 @@ TEST_F(BlitTest, OpacityStrengthAndTintsArePixelExact) {
   EXPECT_EQ(dst_.Row(0)[4], (16 << 11) | (32 << 5) | 16);  // 31 + (0-31)/2 = 16; 63 -> 32
   // Multiply wins over screen.
   e.effect_color = 0x0000FF;
-  ASSERT_EQ(dst_.Blit(6, 0, white, nullptr, blit_flags::kMultiply | blit_flags::kScreen, &e),
-            kOk);
+  ASSERT_EQ(dst_.Blit(6, 0, white, nullptr, blit_flags::kMultiply | blit_flags::kScreen, &e), kOk);
   EXPECT_EQ(dst_.Row(0)[6], 0xF800);
 }
 

@@ -11,8 +11,7 @@
 namespace zentrix::draw::testing {
 
 inline DrawResult MakeTestFontImage(Surface* image, std::u16string_view characters, int cell,
-                                    int ink, int rows, Color ink_color = 0xFFFFFF,
-                                    Color key = 0) {
+                                    int ink, int rows, Color ink_color = 0xFFFFFF, Color key = 0) {
   const int width = static_cast<int>(characters.size()) * (cell + 1);
   DrawResult r = image->Create(surface_flags::kClear, width, rows + 1);
   if (Failed(r)) return r;

@@ -24,10 +24,9 @@ std::uint16_t ReadU16(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 std::int32_t ReadI32(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                   (static_cast<std::uint32_t>(p[1]) << 8) |
-                                   (static_cast<std::uint32_t>(p[2]) << 16) |
-                                   (static_cast<std::uint32_t>(p[3]) << 24));
+  return static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+      (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 std::string Slashes(std::string_view path) {
@@ -52,7 +51,9 @@ std::string ResolvePath(std::string_view path) {
 
 }  // namespace
 
-VfsArchive::~VfsArchive() { Close(); }
+VfsArchive::~VfsArchive() {
+  Close();
+}
 
 DrawResult VfsArchive::Open(std::string_view path) {
   if (path.empty() || path.size() > kVfsMaxPathLength) return kInvalidArgument;
@@ -145,8 +146,8 @@ DrawResult VfsArchive::ParseRecord(std::size_t* cursor, Node* node, int depth) {
     c += 12;
     // The file's data must lie inside the file.
     if (size < 0 || packed < 0 || offset < 0) return kDirectoryOverrun;
-    const std::size_t extent = packed > 0 ? static_cast<std::size_t>(packed)
-                                          : static_cast<std::size_t>(size);
+    const std::size_t extent =
+        packed > 0 ? static_cast<std::size_t>(packed) : static_cast<std::size_t>(size);
     if (static_cast<std::size_t>(offset) + extent > size_) return kDirectoryOverrun;
     node->size = static_cast<std::uint32_t>(size);
     node->packed_size = static_cast<std::uint32_t>(packed);
@@ -186,7 +187,9 @@ void VfsArchive::Release() {
   root_ = Node{};
 }
 
-std::string_view VfsArchive::RootName() const { return IsOpen() ? root_.name : std::string_view{}; }
+std::string_view VfsArchive::RootName() const {
+  return IsOpen() ? root_.name : std::string_view{};
+}
 
 const VfsArchive::Node* VfsArchive::Find(std::string_view path) const {
   const std::string_view root = root_.name;

@@ -22,7 +22,9 @@ void VfsFile::StreamDeleter::operator()(z_stream_s* stream) const {
   delete stream;
 }
 
-VfsFile::~VfsFile() { Close(); }
+VfsFile::~VfsFile() {
+  Close();
+}
 
 DrawResult VfsFile::Open(VfsArchive& archive, std::string_view path) {
   if (IsOpen()) Close();
@@ -84,7 +86,9 @@ DrawResult VfsFile::StartInflater() {
   return kOk;
 }
 
-void VfsFile::EndInflater() { stream_.reset(); }
+void VfsFile::EndInflater() {
+  stream_.reset();
+}
 
 DrawResult VfsFile::Read(void* buffer, std::size_t length, std::size_t* delivered) {
   if (delivered) *delivered = 0;
