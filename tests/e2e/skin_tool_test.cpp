@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -73,11 +75,16 @@ std::pair<int, int> PngSize(const fs::path& path) {
 class SkinToolTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    skins_ = new fs::path(fs::path(ZENTRIX_BINARY_DIR) / "skin-samples" / "skins");
+    // ctest runs each test in its own process, possibly at the same time: every
+    // process packs into a folder of its own.
+    skins_ = new fs::path(fs::path(ZENTRIX_BINARY_DIR) / "skin-samples" /
+                          ("skins-" + std::to_string(getpid())));
     fs::remove_all(*skins_);
     pack_ = new RunResult(RunSkin({"pack", skins_->string()}));
   }
   static void TearDownTestSuite() {
+    std::error_code ignored;
+    fs::remove_all(*skins_, ignored);
     delete skins_;
     delete pack_;
   }
