@@ -113,24 +113,32 @@ class Converter {
     b.Widen(n);
   }
 
-  Poly Plus(Poly a, Poly b) {
-    Match(a, b);
-    return a + b;
-  }
-
   Poly Times(Poly a, Poly b) {
     Match(a, b);
     return a * b;
   }
 
+  // The parts of a sum are gathered and merged once, so a long sum costs
+  // O(n log n) rather than one merge per part.
   std::optional<Poly> ConvertSum(const ExprNode& node) {
-    Poly sum = Poly::Constant(atoms_.size(), node.coefficient());
-    for (const SymbolTerm& t : node.terms()) sum = Plus(std::move(sum), Term(t));
+    std::vector<Poly> parts;
+    parts.push_back(Poly::Constant(atoms_.size(), node.coefficient()));
+    for (const SymbolTerm& t : node.terms()) parts.push_back(Term(t));
     for (const ExprNode& op : node.operands()) {
       auto p = Convert(op);
       if (!p) return std::nullopt;
-      sum = Plus(std::move(sum), std::move(*p));
+      parts.push_back(std::move(*p));
     }
+    const int n = atoms_.size();
+    std::size_t total = 0;
+    for (const Poly& p : parts) total += p.size();
+    CheckTermCount(static_cast<std::int64_t>(total));
+    Poly sum(n);
+    for (Poly& p : parts) {
+      p.Widen(n);
+      for (std::size_t i = 0; i < p.size(); ++i) sum.Append(p.Exps(i), p.Coeff(i));
+    }
+    sum.Normalize();
     return sum;
   }
 
