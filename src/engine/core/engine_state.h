@@ -1,0 +1,47 @@
+#pragma once
+// The engine's few process-wide values, kept together in one struct so that
+// tests can reset them in one place.
+
+namespace zentrix::engine {
+
+class ExprNode;
+
+// Puts one node into canonical form in place. The simplifier lives in the
+// command layer, which installs it here; until then nodes stay as built.
+using CanonicalizeFunction = void (*)(ExprNode& node);
+
+struct EngineState {
+  // Raised by exact fraction arithmetic, by a reduction by a divisor other
+  // than 1, and by any simplification that changed a node. The notebook clears
+  // it before an entry and reads it afterwards (Smart Solve).
+  bool rewrite_flag = false;
+
+  // Not a setting: the installed simplifier survives a scoped reset.
+  CanonicalizeFunction canonicalize = nullptr;
+};
+
+// The one engine state of the process.
+EngineState& Engine();
+
+inline void RaiseRewriteFlag() { Engine().rewrite_flag = true; }
+inline void ClearRewriteFlag() { Engine().rewrite_flag = false; }
+inline bool RewriteFlag() { return Engine().rewrite_flag; }
+
+// Runs the installed simplifier on the node, or leaves it as it is.
+void CanonicalizeNode(ExprNode& node);
+
+// Resets every setting of the engine state to its default for the lifetime of
+// the object and restores the previous state afterwards. The installed
+// simplifier is kept.
+class ScopedEngineState {
+ public:
+  ScopedEngineState();
+  ~ScopedEngineState();
+  ScopedEngineState(const ScopedEngineState&) = delete;
+  ScopedEngineState& operator=(const ScopedEngineState&) = delete;
+
+ private:
+  EngineState saved_;
+};
+
+}  // namespace zentrix::engine
