@@ -48,9 +48,12 @@ class ExprNode {
   ExprNode() = default;
   ExprNode(NodeKind kind, const Number& coefficient) : coefficient_(coefficient), kind_(kind) {}
   ExprNode(const ExprNode&) = default;
-  ExprNode& operator=(const ExprNode&) = default;
   ExprNode(ExprNode&&) noexcept = default;
-  ExprNode& operator=(ExprNode&&) noexcept;
+  // Assignment from a node inside this node's own subtree is safe
+  // (node = node.Operand(0), and the same with std::move).
+  ExprNode& operator=(const ExprNode& other);
+  ExprNode& operator=(ExprNode&& other) noexcept;
+  void swap(ExprNode& other) noexcept;
   // Frees deep subtrees without deep recursion.
   ~ExprNode();
 
@@ -132,8 +135,8 @@ class ExprNode {
   NodeKind kind_ = NodeKind::kSum;
 };
 
-// Equality with the coefficient and operand comparisons each optional; kinds,
-// term counts and terms are always compared, and operand counts always.
+// Equality with the top-level coefficient comparison and the operand comparison
+// (counts and operands) each optional; kinds and terms are always compared.
 bool PartiallyEqual(const ExprNode& a, const ExprNode& b, bool compare_coefficients,
                     bool compare_operands);
 
