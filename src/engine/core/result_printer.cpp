@@ -86,6 +86,12 @@ AnswerLayout Bracketed(AnswerLayout box) {
   return box;
 }
 
+// A raised exponent: stacked boxes read as one unit there, signed rows do not.
+AnswerLayout AsExponent(AnswerLayout box) {
+  if (box.kind == BoxKind::kRow) box.bracketed = true;
+  return box;
+}
+
 // A printed coefficient about to be followed by a factor: a complex value or a
 // mixed number goes in brackets; a lone negative fraction keeps its sign free
 // for the row to take over.
@@ -321,7 +327,7 @@ AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth) const {
   auto power_row = [&](const ExprNode& base, const Number& exponent) {
     AnswerLayout row = AnswerLayout::Row();
     row.Append(0, Bracketed(PrintNode(base, depth + 1)));
-    row.Append(u'^', Bracketed(PrintNumber(exponent)));
+    row.Append(u'^', AsExponent(PrintNumber(exponent)));
     return row;
   };
   if (node.OperandCount() == 1) {
@@ -341,7 +347,7 @@ AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth) const {
   for (std::size_t i = 0; i < node.OperandCount(); ++i) {
     row.Append(i == 0 ? 0 : u'^', Bracketed(PrintNode(node.Operand(i), depth + 1)));
   }
-  if (!e.IsOne()) row.Append(u'^', Bracketed(PrintNumber(e)));
+  if (!e.IsOne()) row.Append(u'^', AsExponent(PrintNumber(e)));
   return row;
 }
 
@@ -441,7 +447,7 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
     // An exact-fraction (or other non-decimal) exponent is raised as a box.
     AnswerLayout power = AnswerLayout::Row();
     power.Append(0, std::move(name));
-    power.Append(u'^', Bracketed(PrintNumber(e)));
+    power.Append(u'^', AsExponent(PrintNumber(e)));
     return with_coefficient(std::move(power));
   }
   std::u16string text = term.name + ExponentText(e);
