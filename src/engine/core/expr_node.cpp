@@ -11,6 +11,28 @@ namespace zentrix::engine {
 
 // ---- Lifetime ---------------------------------------------------------------
 
+ExprNode::ExprNode(const ExprNode& other) : ExprNode(ShallowTag{}, other) {
+  if (other.operands_.empty()) return;
+  CopyWork pending;
+  CopyOperands(other, *this, pending);
+  while (!pending.empty()) {
+    auto [from, to] = pending.back();
+    pending.pop_back();
+    CopyOperands(*from, *to, pending);
+  }
+}
+
+void ExprNode::CopyOperands(const ExprNode& from, ExprNode& to, CopyWork& pending) {
+  to.operands_.reserve(from.operands_.size());
+  for (const ExprNode& child : from.operands_) to.operands_.push_back(ExprNode(ShallowTag{}, child));
+  // The vector is complete, so pointers into it stay valid.
+  for (std::size_t i = 0; i < from.operands_.size(); ++i) {
+    if (!from.operands_[i].operands_.empty()) {
+      pending.emplace_back(&from.operands_[i], &to.operands_[i]);
+    }
+  }
+}
+
 ExprNode& ExprNode::operator=(const ExprNode& other) {
   if (this != &other) {
     ExprNode copy(other);

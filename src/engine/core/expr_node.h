@@ -47,7 +47,8 @@ class ExprNode {
   // A sum with coefficient 0 (the number 0).
   ExprNode() = default;
   ExprNode(NodeKind kind, const Number& coefficient) : coefficient_(coefficient), kind_(kind) {}
-  ExprNode(const ExprNode&) = default;
+  // Deep copy, made without recursion.
+  ExprNode(const ExprNode& other);
   ExprNode(ExprNode&&) noexcept = default;
   // Assignment from a node inside this node's own subtree is safe
   // (node = node.Operand(0), and the same with std::move).
@@ -129,6 +130,13 @@ class ExprNode {
   friend bool operator==(const ExprNode& a, const ExprNode& b);
 
  private:
+  struct ShallowTag {};
+  // Everything but the operands.
+  ExprNode(ShallowTag, const ExprNode& other)
+      : terms_(other.terms_), coefficient_(other.coefficient_), kind_(other.kind_) {}
+  using CopyWork = std::vector<std::pair<const ExprNode*, ExprNode*>>;
+  static void CopyOperands(const ExprNode& from, ExprNode& to, CopyWork& pending);
+
   std::vector<ExprNode> operands_;
   std::vector<SymbolTerm> terms_;
   Number coefficient_;

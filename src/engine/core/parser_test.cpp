@@ -1,0 +1,229 @@
+#include "engine/core/parser.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/core/charset.h"
+#include "engine/core/command_names.h"
+
+namespace zentrix::engine {
+namespace {
+
+using chars::U16;
+
+// The program written out: operands as their text, "neg" for the unary
+// minus, "i" for the imaginary unit, "{n}" for the end of a list of n, and
+// functions as name/count ("deg", "min", "sec" for the angle marks).
+std::string Render(const std::vector<PostfixRecord>& program) {
+  std::string out;
+  for (const PostfixRecord& r : program) {
+    if (!out.empty()) out += ' ';
+    switch (r.type) {
+      case PostfixRecord::kNumberText:
+      case PostfixRecord::kName:
+        out += chars::ToUtf8(r.text);
+        break;
+      case PostfixRecord::kFunction: {
+        const int id = r.code - 256;
+        if (id == command_id::kDegreeMark) out += "deg";
+        else if (id == command_id::kMinuteMark) out += "min";
+        else if (id == command_id::kSecondMark) out += "sec";
+        else out.append(chars::ToUtf8(CommandName(id))).append("/").append(std::to_string(r.count));
+        break;
+      }
+      default:
+        if (r.code == op::kUnaryMinus) out += "neg";
+        else if (r.code == op::kImaginaryUnit) out += "i";
+        else if (r.code == op::kEndOfList) out.append("{").append(std::to_string(r.count)).append("}");
+        else if (r.code == op::kTimesTenPower) out += "E";
+        else out += static_cast<char>(r.code);
+    }
+  }
+  return out;
+}
+
+std::string Postfix(std::string_view entry) {
+  ParseResult result = Parser().Parse(U16(entry));
+  if (!result.ok()) {
+    return "error " + std::to_string(ToInt(result.failure.code)) + ": " +
+           chars::ToUtf8(result.failure.DisplayText());
+  }
+  return Render(result.program);
+}
+
+TEST(Parser, InsertsTheMultiplicationsLeftImplicit) {
+  EXPECT_EQ(Postfix("2x"), "2 x *");
+  EXPECT_EQ(Postfix("2(x+1)"), "2 x 1 + *");
+  EXPECT_EQ(Postfix("(x+2)(x+5)"), "x 2 + x 5 + *");
+  EXPECT_EQ(Postfix("x(2)"), "x 2 *");
+  EXPECT_EQ(Postfix("2π"), "2 π *");
+  EXPECT_EQ(Postfix("πx"), "π x *");
+  EXPECT_EQ(Postfix("π2"), "π 2 *");
+  EXPECT_EQ(Postfix("{1,2}{3,4}"), "1 2 {2} 3 4 {2} *");
+  EXPECT_EQ(Postfix("2ⅈ"), "2 i *");
+  EXPECT_EQ(Postfix("ⅈx"), "i x *");
+  EXPECT_EQ(Postfix("(1)2"), "1 2 *");
+  EXPECT_EQ(Postfix("x²y"), "x 2 ^ y *");
+  EXPECT_EQ(Postfix("2√(3)"), "2 3 sqrt/1 *");
+  EXPECT_EQ(Postfix("2sin(x)"), "2 x sin/1 *");
+  // A name after a closing bracket multiplies too.
+  EXPECT_EQ(Postfix("sin(x)cos(x)"), "x sin/1 x cos/1 *");
+  EXPECT_EQ(Postfix("(x+1)y"), "x 1 + y *");
+}
+
+TEST(Parser, NamesRunOverLettersAndDigits) {
+  EXPECT_EQ(Postfix("Tx"), "Tx");
+  EXPECT_EQ(Postfix("T*x"), "T x *");
+  EXPECT_EQ(Postfix("x2"), "x2");
+  EXPECT_EQ(Postfix("θ+αβ"), "θ αβ +");
+  EXPECT_EQ(Postfix("xπ"), "error 1: Syntax Error");
+}
+
+TEST(Parser, PrecedenceAndAssociativity) {
+  EXPECT_EQ(Postfix("2^3^2"), "2 3 2 ^ ^");
+  EXPECT_EQ(Postfix("-2^2"), "2 2 ^ neg");
+  EXPECT_EQ(Postfix("2*-3"), "2 3 neg *");
+  EXPECT_EQ(Postfix("--2"), "2 neg neg");
+  EXPECT_EQ(Postfix("1-2-3"), "1 2 - 3 -");
+  EXPECT_EQ(Postfix("1+2*3"), "1 2 3 * +");
+  EXPECT_EQ(Postfix("8/2/2"), "8 2 / 2 /");
+  EXPECT_EQ(Postfix("2ᴇ-3"), "2 3 neg E");
+  EXPECT_EQ(Postfix("3!+1"), "3 ! 1 +");
+  EXPECT_EQ(Postfix("x=y+1"), "x y 1 + =");
+  EXPECT_EQ(Postfix("x⁻¹"), "x -1 ^");
+  EXPECT_EQ(Postfix("{1,-2}-3"), "1 2 neg {2} 3 -");
+  EXPECT_EQ(Postfix("ⅈ-1"), "i 1 -");
+}
+
+TEST(Parser, FunctionsCountTheirArguments) {
+  EXPECT_EQ(Postfix("Solve(x^2-5x+6=0,x)"), "x 2 ^ 5 x * - 6 + 0 = x Solve/2");
+  EXPECT_EQ(Postfix("sin(x)^2"), "x sin/1 2 ^");
+  EXPECT_EQ(Postfix("Limit(f,x,0,{1,2})"), "f x 0 1 2 {2} Limit/4");
+  EXPECT_EQ(Postfix("∫(x,x)"), "x x Integrate/2");
+  EXPECT_EQ(Postfix("D(sin(x),x)"), "x sin/1 x D/2");
+  EXPECT_EQ(Postfix("{{1,2},{3,4}}"), "1 2 {2} 3 4 {2} {2}");
+}
+
+TEST(Parser, AngleMarksAreEmittedAtOnce) {
+  EXPECT_EQ(Postfix("30°"), "30 deg");
+  EXPECT_EQ(Postfix("30°15'"), "30 deg 15 min");
+  EXPECT_EQ(Postfix("30°15'10''"), "30 deg 15 min 10 sec");
+  EXPECT_EQ(Postfix("1+30°"), "1 30 deg +");
+}
+
+TEST(Parser, ErrorsAndTheirTexts) {
+  EXPECT_EQ(Postfix(""), "error 16: No equation to solve");
+  EXPECT_EQ(Postfix("sin x"), "error 6: sin is the name of a function.");
+  EXPECT_EQ(Postfix("sin"), "error 6: sin is the name of a function.");
+  EXPECT_EQ(Postfix("2+3)"), "error 5: Not enough parenthesis found.");
+  EXPECT_EQ(Postfix("3.1.4"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("1,2"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("(1,2)"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("2+"), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("+2 3"), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("2 3"), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("√4"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("."), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("2#3"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("{1,2)"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("(1}"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("f()"), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("!"), "error 4: Syntax Error");
+  EXPECT_EQ(Postfix("   "), "error 1: Syntax Error");
+}
+
+TEST(Parser, OpenBracketsAreClosedAtTheEnd) {
+  EXPECT_EQ(Postfix("(2+3"), "2 3 +");
+  EXPECT_EQ(Postfix("sin(x"), "x sin/1");
+  EXPECT_EQ(Postfix("{1,2"), "1 2 {2}");
+  EXPECT_EQ(Postfix("Solve(x=1,{1,(2"), "x 1 = 1 2 {2} Solve/2");
+}
+
+TEST(Parser, DeepAndLongEntriesStayLinear) {
+  std::u16string deep(100000, u'(');
+  deep += u"1";
+  ParseResult nested = Parser().Parse(deep);
+  ASSERT_TRUE(nested.ok());
+  EXPECT_EQ(nested.program.size(), 1u);
+
+  std::u16string list(100000, u'{');
+  list += u"1";
+  ParseResult lists = Parser().Parse(list);
+  ASSERT_TRUE(lists.ok());
+  EXPECT_EQ(lists.program.size(), 100001u);
+
+  // About a megabyte of "1+x*" ...
+  std::u16string sum;
+  while (sum.size() < (1u << 20)) sum += u"12+x*";
+  sum += u"3";
+  ParseResult big = Parser().Parse(sum);
+  ASSERT_TRUE(big.ok());
+  EXPECT_GT(big.program.size(), 600000u);
+
+  EXPECT_EQ(Parser().Parse(std::u16string(kMaxEntryLength + 1, u'1')).failure.code,
+            EngineError::kBadSyntax);
+}
+
+TEST(EvalItems, ConvertNumbersConstantsAndFunctions) {
+  EvalProgram program = ParseEntry(U16("2.5π+∞-ⅈ+sin(x)"));
+  ASSERT_TRUE(program.ok());
+  const auto& items = program.items;
+  ASSERT_EQ(items.size(), 10u);  // 2.5 π * ∞ + i - x sin +
+  EXPECT_EQ(items[0].type, EvalItem::Type::kNumber);
+  EXPECT_EQ(items[0].value, 2.5);
+  EXPECT_EQ(items[1].type, EvalItem::Type::kName);
+  EXPECT_EQ(items[1].name, std::u16string(1, chars::kPi));
+  EXPECT_EQ(items[2].code, '*');
+  EXPECT_EQ(items[3].type, EvalItem::Type::kInfinity);
+  EXPECT_EQ(items[5].code, op::kImaginaryUnit);
+  EXPECT_EQ(items[7].type, EvalItem::Type::kName);
+  EXPECT_EQ(items[8].type, EvalItem::Type::kFunction);
+  EXPECT_EQ(items[8].function_id(), command_id::kSin);
+
+  EXPECT_EQ(ParseEntry(u".5").items[0].value, 0.5);
+  EXPECT_EQ(ParseEntry(U16("x⁻¹")).items[1].value, -1.0);
+  std::u16string huge(400, u'9');
+  EXPECT_TRUE(std::isinf(ParseEntry(huge).items[0].value));
+  EXPECT_EQ(ParseEntry(u"0." + std::u16string(400, u'0') + u"1").items[0].value, 0.0);
+  EXPECT_EQ(ParseEntry(u"").failure.code, EngineError::kEmptyEntry);
+}
+
+TEST(CommandNames, NamesAndIdsMatch) {
+  EXPECT_EQ(FindCommandId(u"Solve"), command_id::kSolve);
+  EXPECT_EQ(FindCommandId(u"solve"), -1);
+  EXPECT_EQ(FindCommandId(u"Sol"), -1);
+  EXPECT_EQ(FindCommandId(u"x"), -1);
+  EXPECT_EQ(CommandName(command_id::kTogether), u"Together");
+  EXPECT_EQ(CommandName(35), u"");
+  EXPECT_EQ(CommandName(command_id::kDegreeMark), u"");
+  EXPECT_EQ(CommandName(-1), u"");
+  EXPECT_EQ(CommandName(kCommandIdLimit), u"");
+  int named = 0;
+  for (int id = 0; id < kCommandIdLimit; ++id) {
+    std::u16string_view name = CommandName(id);
+    if (name.empty()) continue;
+    ++named;
+    EXPECT_EQ(FindCommandId(name), id) << id;
+  }
+  // 121 ids less the six unused ones and the three marks.
+  EXPECT_EQ(named, 121 - 6 - 3);
+}
+
+TEST(EngineErrors, TextsOfTheCodes) {
+  EXPECT_EQ(ErrorText(0), "Lists must be the same length");
+  EXPECT_EQ(ErrorText(EngineError::kUnmatchedClosing), "Not enough parenthesis found.");
+  EXPECT_EQ(ErrorText(9), "Matrix Error");
+  EXPECT_EQ(ErrorText(11), "Error");
+  EXPECT_EQ(ErrorText(17), "Syntax Error");
+  EXPECT_EQ(ErrorText(18), "OverFlow");
+  EXPECT_EQ(ErrorText(99), "Syntax Error");
+  EngineFailure failure{EngineError::kTooManyVariables, {}};
+  EXPECT_EQ(failure.DisplayText(), u"Too many variables");
+  failure.message = u"Unable to solve the expression.";
+  EXPECT_EQ(failure.DisplayText(), u"Unable to solve the expression.");
+}
+
+}  // namespace
+}  // namespace zentrix::engine
