@@ -5,6 +5,7 @@
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
+#include "engine/core/parser.h"
 
 namespace zentrix::engine {
 namespace {
@@ -79,6 +80,16 @@ TEST_F(LinearTextTest, ProductsPowersCallsAndLists) {
   EXPECT_EQ(Entry(list), "{-2,2}");
   ExprNode matrix = ExprNode::MakeMatrix(2, 2);
   EXPECT_EQ(Entry(matrix), "{{0,0},{0,0}}");
+}
+
+TEST_F(LinearTextTest, EveryFormParses) {
+  for (const char* text :
+       {"2√(3)", "(1+ⅈ)*x", "3ⅈ/2", "-ⅈ", "2-3ⅈ", "x^-1", "(x+1)⁻¹", "1/√(t)", "3/√(u)", "v^(2/3)",
+        "ℯ^(x)", "{{0,0},{0,0}}", "-1/2*y*(x+1)*sin(x)*(x+1)^-1", "1.5ᴇ-30", "0/0", "-∞",
+        "x^2-3x+1/y+1", "x²-3x+1/y+1"}) {
+    EvalProgram program = ParseEntry(chars::U16(text));
+    EXPECT_TRUE(program.ok()) << text << ": " << chars::ToUtf8(program.failure.DisplayText());
+  }
 }
 
 }  // namespace
