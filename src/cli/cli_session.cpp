@@ -6,16 +6,20 @@
 #include "cli/layout_pretty.h"
 #include "cli/layout_text.h"
 #include "engine/core/charset.h"
+#include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"
 
 namespace zentrix::cli {
 
 CliSession::CliSession(const CliOptions& options, std::ostream& out)
-    : options_(options), out_(out) {
+    : options_(options), out_(out), saved_angle_unit_(engine::Engine().angle_unit) {
+  engine::Engine().angle_unit = options.degrees ? 1 : 0;
   settings_.number_mode = options.number_mode;
   settings_.decimal = options.decimal;
   settings_.smart_solve = options.smart_solve;
 }
+
+CliSession::~CliSession() { engine::Engine().angle_unit = saved_angle_unit_; }
 
 void CliSession::Run(std::string_view utf8) {
   if (!utf8.empty() && utf8.back() == '\r') utf8.remove_suffix(1);
@@ -30,10 +34,12 @@ void CliSession::Run(std::string_view utf8) {
 }
 
 void CliSession::Refuse(std::string_view reason) {
-  engine::EntryAnswer refused;
-  refused.kind = engine::EntryAnswer::Kind::kFailure;
-  refused.layout = engine::AnswerLayout::Text(u"Error: " + chars::U16(reason));
-  Write(refused);
+  // Written as UTF-8 directly: the reason may quote a character that the
+  // calculator's own text cannot hold.
+  any_failed_ = true;
+  if (options_.format == OutputFormat::kPretty && wrote_answer_) out_ << '\n';
+  out_ << "Error: " << reason << '\n';
+  wrote_answer_ = true;
 }
 
 void CliSession::Write(const engine::EntryAnswer& answer) {

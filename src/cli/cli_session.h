@@ -13,7 +13,11 @@ namespace zentrix::cli {
 
 class CliSession {
  public:
+  // Sets the engine's angle unit for the session's lifetime.
   CliSession(const CliOptions& options, std::ostream& out);
+  ~CliSession();
+  CliSession(const CliSession&) = delete;
+  CliSession& operator=(const CliSession&) = delete;
 
   // Solves one entry given as UTF-8 and writes its answer. Empty entries are
   // skipped.
@@ -33,6 +37,7 @@ class CliSession {
   std::ostream& out_;
   bool any_failed_ = false;
   bool wrote_answer_ = false;
+  int saved_angle_unit_;
 };
 
 }  // namespace zentrix::cli

@@ -65,9 +65,9 @@ TEST(Cli, EntriesShareOneVariableStore) {
 }
 
 TEST(Cli, ReadsEntriesFromStandardInputWithoutAPrompt) {
-  Outcome o = Cli({}, "y={{5,6},{7,8}}\nDet(y)\n\n2+3\r\n");
+  Outcome o = Cli({}, "y={{5,6},{7,8}}\ny*y\n\n2+3\r\n");
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.lines, (Lines{"[[5, 6], [7, 8]]", "-2", "5"}));
+  EXPECT_EQ(o.lines, (Lines{"[[5, 6], [7, 8]]", "[[67, 78], [91, 106]]", "5"}));
 }
 
 TEST(Cli, TextFormatReadsLikeMathematics) {
@@ -90,7 +90,7 @@ TEST(Cli, CommandNameAndBracketShowsTheSyntaxHelp) {
 }
 
 TEST(Cli, CharactersOutsideTheCalculatorsSetAreRefused) {
-  Outcome o = Cli({"2π", "é+1", std::string("1+\xff")});
+  Outcome o = Cli({"--smart-solve=off", "2π", "é+1", std::string("1+\xff")});
   EXPECT_EQ(o.status, 1);
   ASSERT_EQ(o.lines.size(), 3u);
   EXPECT_EQ(o.lines[0], "2π");
@@ -146,29 +146,36 @@ TEST(Cli, PrettyFormatDrawsInTwoDimensions) {
   EXPECT_EQ(o.out, " x\n─── + 1\n 2\n\n _____\n√x + 1\n");
 }
 
+Lines Answers(const Lines& settings, const Lines& entries) {
+  Lines args = settings;
+  args.insert(args.end(), entries.begin(), entries.end());
+  Outcome o = Cli(args);
+  EXPECT_EQ(o.lines.size(), entries.size()) << o.out;
+  return o.lines;
+}
+
 // Answers written in the input format, entered again, give equal answers.
 TEST(Cli, InputFormatReadsBackToEqualAnswers) {
-  const Lines entries = {"x^2+3x+1",     "√(12)",       "3/12+1/2",      "Solve(x^2=4)",
-                         "2-3ⅈ",         "(x+1)^2",     "x/(x+1)",       "sin(x)^2+1/x",
-                         "{{1,2},{3,4}}", "1/3+0.0",     "-x^(1/3)+2y",   "ℯ^(x)",
-                         "1.5ᴇ-30+0",    "√(x)/3",      "floor(x)-2",    "{1/2,-3/4}",
-                         "ⅈ/2",          "x^-2*y"};
-  for (const char* smart : {"on", "off"}) {
-    Lines args = {"--smart-solve", smart, "--format", "input"};
-    args.insert(args.end(), entries.begin(), entries.end());
-    Outcome first = Cli(args);
-    ASSERT_EQ(first.lines.size(), entries.size()) << first.out;
-    EXPECT_EQ(first.status, 0) << first.out;
-    // The same answers, entered again, print the same lines in every format.
-    for (const char* format : {"input", "text"}) {
-      Lines again = {"--smart-solve", smart, "--format", format};
-      again.insert(again.end(), first.lines.begin(), first.lines.end());
-      Lines original = {"--smart-solve", smart, "--format", format};
-      original.insert(original.end(), entries.begin(), entries.end());
-      EXPECT_EQ(Cli(again).lines, Cli(original).lines) << smart << " " << format;
-    }
+  const Lines entries = {"x^2+3x+1",     "√(12)",     "3/12+1/2",   "10^-3",     "2-3ⅈ",
+                         "(x+1)^2",      "x/(x+1)",   "sin(x)^2+1/x", "{{1,2},{3,4}}",
+                         "1/3+0.0",      "-x^(1/3)+2y", "ℯ^(x)",    "1.5ᴇ-30+0", "√(x)/3",
+                         "floor(x)-2",   "{1/2,-3/4}", "ⅈ/2",       "x^-2*y",    "π/7+0.1"};
+  // Exactly equal trees print the same lines in every format.
+  const Lines exact = {"--smart-solve", "off", "--format"};
+  Lines written = Answers({"--smart-solve", "off", "--format", "input"}, entries);
+  for (const char* format : {"input", "text", "pretty"}) {
+    Lines settings = {"--smart-solve", "off", "--format", format};
+    EXPECT_EQ(Cli([&] { Lines a = settings; a.insert(a.end(), written.begin(), written.end()); return a; }()).lines,
+              Cli([&] { Lines a = settings; a.insert(a.end(), entries.begin(), entries.end()); return a; }()).lines)
+        << format;
   }
-  EXPECT_EQ(Cli({"--format", "input", "x^2+3x+1", "2√(3)", "{-2,2}"}).lines,
+  // With Smart Solve an exact answer entered again may show as a decimal; its
+  // value is the same, so both print alike in Decimal mode.
+  Lines smart = Answers({"--format", "input"}, entries);
+  const Lines decimal = {"--number-mode", "decimal", "--format", "input"};
+  EXPECT_EQ(Answers(decimal, smart), Answers(decimal, entries));
+
+  EXPECT_EQ(Answers({"--format", "input", "--smart-solve", "off"}, {"x^2+3x+1", "2√(3)", "{-2,2}"}),
             (Lines{"x^2+3x+1", "2√(3)", "{-2,2}"}));
 }
 

@@ -16,27 +16,17 @@ namespace {
 std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // Decimal digits that read back to exactly the same double: integers in full,
-// the shortest round-trip form otherwise, written with the program's exponent
-// mark only for very large or very small magnitudes.
+// other values in the shortest fixed form that round-trips. The exponent mark
+// is never used, because a·10^b is computed by a power and may not give the
+// same double back.
 std::u16string ExactDecimal(double v) {
-  char buffer[512];
+  char buffer[1100];
   if (std::trunc(v) == v && std::fabs(v) < 1e21) {
     std::snprintf(buffer, sizeof buffer, "%.0f", v == 0 ? 0.0 : v);
     return Widen(buffer);
   }
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
-  std::string text(buffer, end);
-  std::size_t e = text.find('e');
-  if (e == std::string::npos) return Widen(text);
-  int exponent = std::stoi(text.substr(e + 1));
-  if (exponent >= -20 && exponent <= 20) {
-    auto fixed = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
-    return Widen(std::string_view(buffer, fixed.ptr - buffer));
-  }
-  std::u16string out = Widen(text.substr(0, e));
-  out += chars::kTimesTenPower;
-  out += Widen(std::to_string(exponent));
-  return out;
+  auto fixed = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+  return Widen(std::string_view(buffer, fixed.ptr - buffer));
 }
 
 // A number's text and whether it needs brackets where it multiplies or raises

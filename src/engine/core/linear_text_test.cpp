@@ -49,7 +49,8 @@ TEST_F(LinearTextTest, ExactNumbersReadBackExactly) {
   EXPECT_EQ(Entry(Num(0.1)), "0.1");
   EXPECT_EQ(Entry(Num(1.0 / 3.0)), "0.3333333333333333");
   EXPECT_EQ(Entry(Num(12345678901.0)), "12345678901");
-  EXPECT_EQ(Entry(Num(1.5e-30)), "1.5ᴇ-30");
+  EXPECT_EQ(Entry(Num(1.5e-12)), "0.0000000000015");
+  EXPECT_EQ(std::stod(Entry(Num(-2.5e25))), -2.5e25);
   EXPECT_EQ(Entry(Num(Number::Complex(2, -3))), "2-3ⅈ");
   EXPECT_EQ(Entry(Num(Number::Complex(0, -1))), "-ⅈ");
   EXPECT_EQ(Entry(Num(Number::FromParts(Number(0.0), Number::Ratio(3, 2)))), "3ⅈ/2");

@@ -424,6 +424,16 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
     return row;
   };
 
+  if (c.IsFraction() && !e.LessThan(0)) {
+    // (p/q)·x^e reads as p·x^e over q, as products with fractions do.
+    double p = c.RealNumerator();
+    AnswerLayout fraction = AnswerLayout::Fraction(
+        PrintTerm(SymbolTerm{term.name, Number(std::fabs(p)), e}), FloatText(c.RealDenominator()));
+    if (p > 0) return fraction;
+    AnswerLayout row = AnswerLayout::Row();
+    row.Append(u'-', std::move(fraction));
+    return row;
+  }
   if (IsHalf(e, 1.0)) return with_coefficient(AnswerLayout::Root(std::move(name)));
   if (e.LessThan(0)) {
     // c over the denominator of c times x^|e|.

@@ -127,7 +127,7 @@ TEST_F(ResultPrinterTest, SumsTakeSignsFromCoefficients) {
   ExprNode linear = Num(Number::Ratio(-1, 2));
   linear.AddTerm(Term("x", -1, 1));
   linear.AddTerm(Term("y", Number::Ratio(1, 2), 1));
-  EXPECT_EQ(Show(linear), "-x+{1/2}*y-{1/2}");
+  EXPECT_EQ(Show(linear), "-x+{y/2}-{1/2}");
   // A product operand with a negative coefficient is printed negated.
   ExprNode product = ExprNode::MakeProduct(Number(-2.0));
   product.AddOperand(ExprNode::MakeFunction(command_id::kSin, Sym("x")));
@@ -156,6 +156,8 @@ TEST_F(ResultPrinterTest, TermRules) {
   EXPECT_EQ(term(Number::Ratio(3, 2), Number::Ratio(-1, 2)), "{3/2*√{x}}");
   EXPECT_EQ(term(3, -2), "{3/x²}");
   EXPECT_EQ(term(Number::Ratio(1, 2), -1), "{1/2x}");
+  EXPECT_EQ(term(Number::Ratio(3, 2), 2), "{3x²/2}");
+  EXPECT_EQ(term(Number::Ratio(-1, 3), Number::Ratio(1, 2)), "-{√{x}/3}");
   EXPECT_EQ(term(1, Number::Ratio(2, 3)), "x^{2/3}");
   EXPECT_EQ(term(2, Number::Ratio(-1, 3)), "{2/x^{1/3}}");
   EXPECT_EQ(term(1, 2.5), "x^2.5");
