@@ -154,6 +154,11 @@ class LinearWriter {
   std::u16string Term(const SymbolTerm& term) const {
     const engine::Number& c = term.coefficient;
     const engine::Number& e = term.exponent;
+    if (options_.exact_numbers && c.IsFraction() && !e.LessThan(0)) {
+      // (p/q)·x^e as p·x^e/q, the way it is typed.
+      SymbolTerm numerator{term.name, engine::Number(c.RealNumerator()), e};
+      return Term(numerator) + u"/" + ExactDecimal(c.RealDenominator());
+    }
     if (IsHalf(e, 1.0)) return WithCoefficient(c, Root(term.name));
     if (e.LessThan(0)) {
       std::u16string denominator;
