@@ -47,7 +47,7 @@ void BM_ProgramFromStdin(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kEntries);
 }
-BENCHMARK(BM_ProgramFromStdin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramFromStdin)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_InProcess(benchmark::State& state) {
   const std::string entries = TypicalEntries();
@@ -59,6 +59,6 @@ void BM_InProcess(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kEntries);
 }
-BENCHMARK(BM_InProcess)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
