@@ -26,6 +26,22 @@ namespace id = command_id;
 // Each operation adds at most this many levels to the deepest of its inputs.
 constexpr int kLevelsPerOperation = 2;
 
+// Stored values copied into one entry, in nodes: a bound on what chains of
+// variables built from each other (y = {x, x}, z = {y, y}, ...) can bring in.
+constexpr std::size_t kMaxSubstitutedNodes = 1'000'000;
+
+std::size_t NodeCount(const ExprNode& root) {
+  std::size_t count = 0;
+  std::vector<const ExprNode*> pending{&root};
+  while (!pending.empty()) {
+    const ExprNode* node = pending.back();
+    pending.pop_back();
+    ++count;
+    for (const ExprNode& op : node->operands()) pending.push_back(&op);
+  }
+  return count;
+}
+
 bool IsMark(const EvalItem& item, int mark) {
   return item.type == EvalItem::Type::kFunction && item.function_id() == mark;
 }
@@ -46,9 +62,14 @@ class ProgramRun {
   EvaluationResult Execute();
 
  private:
+  // A value on the stack. A pending value is a sum or product whose parts are
+  // canonical but have not been merged and sorted yet: a chain a+b+c+... (or
+  // a·b·c·...) collects its parts there and is put into canonical form once,
+  // when the value is used for anything else.
   struct Value {
     ExprNode node;
     int depth = 1;
+    bool pending = false;
   };
 
   bool Fail(EngineError code) {
@@ -60,16 +81,28 @@ class ProgramRun {
     failure_.message = std::u16string(message);
     return false;
   }
+  // `depth` is an upper bound of the node's depth; when it passes the limit the
+  // real depth is measured, so the walk happens only once in many operations.
   bool Push(ExprNode node, int depth) {
-    if (depth > kMaxTreeDepth) return Fail(kTooDeepMessage);
+    if (depth > kMaxTreeDepth) {
+      depth = TreeDepth(node);
+      if (depth > kMaxTreeDepth) return Fail(kTooDeepMessage);
+    }
     stack_.push_back(Value{std::move(node), depth});
     return true;
+  }
+  static void Settle(Value& v) {
+    if (!v.pending) return;
+    v.pending = false;
+    CanonicalizeBuilt(v.node);
   }
   Value Pop() {
     Value v = std::move(stack_.back());
     stack_.pop_back();
+    Settle(v);
     return v;
   }
+  bool Accumulate(int code);
   bool Step(std::size_t i);
   bool Name(std::size_t i);
   bool Operator(std::size_t i);
@@ -90,6 +123,7 @@ class ProgramRun {
   bool finished_ = false;  // Clear(name) ends the run
   bool final_text_ = false;
   std::u16string text_;
+  std::size_t substituted_nodes_ = 0;
 };
 
 EvaluationResult ProgramRun::Execute() {
@@ -104,6 +138,13 @@ EvaluationResult ProgramRun::Execute() {
   }
   if (stack_.size() != 1) {
     result.failure.code = EngineError::kBadSyntax;
+    result.text = result.DisplayText();
+    return result;
+  }
+  Settle(stack_.back());
+  ClearCommandFaults();
+  if (!CheckFaults()) {
+    result.failure = failure_;
     result.text = result.DisplayText();
     return result;
   }
@@ -147,6 +188,8 @@ bool ProgramRun::Name(std::size_t i) {
                                  items_.back().code == '=';
   if (scope_ != nullptr && !assignment_target) {
     if (std::optional<ExprNode> value = scope_->LookUp(name)) {
+      substituted_nodes_ += NodeCount(*value);
+      if (substituted_nodes_ > kMaxSubstitutedNodes) return Fail(kTooLargeMessage);
       int depth = TreeDepth(*value);
       return Push(std::move(*value), depth);
     }
@@ -164,6 +207,7 @@ bool ProgramRun::Operator(std::size_t i) {
       ExprNode list = ExprNode::MakeList();
       int depth = 1;
       for (std::size_t k = stack_.size() - n; k < stack_.size(); ++k) {
+        Settle(stack_[k]);
         depth = std::max(depth, stack_[k].depth + 1);
         list.AddOperand(std::move(stack_[k].node));
       }
@@ -176,6 +220,7 @@ bool ProgramRun::Operator(std::size_t i) {
       return Push(NegateTree(std::move(v.node)), v.depth + kLevelsPerOperation);
     }
     case '!': {
+      if (!stack_.empty()) Settle(stack_.back());
       if (stack_.empty() || !stack_.back().node.IsRealNumber()) {
         return Fail(EngineError::kBadSyntax);
       }
@@ -188,8 +233,44 @@ bool ProgramRun::Operator(std::size_t i) {
   }
 }
 
+// Joins the right operand into a pending sum (for + and -) or product (for *
+// and /) on the left; answers false when the operands need the general rules
+// (lists, matrices), leaving the stack as it was.
+bool ProgramRun::Accumulate(int code) {
+  const bool sum = code == '+' || code == '-';
+  if (!sum && code != '*' && code != '/') return false;
+  Value& left_slot = stack_[stack_.size() - 2];
+  Value& right_slot = stack_.back();
+  const NodeKind kind = sum ? NodeKind::kSum : NodeKind::kProduct;
+  if (right_slot.pending && right_slot.node.kind() != kind) Settle(right_slot);
+  if (left_slot.pending && left_slot.node.kind() != kind) Settle(left_slot);
+  if (left_slot.node.IsList() || right_slot.node.IsList()) return false;
+  Value right = std::move(right_slot);
+  stack_.pop_back();
+  Value& left = stack_.back();
+  if (code == '-') {
+    Settle(right);
+    right.node = MultiplyNumber(std::move(right.node), Number(-1.0));
+  } else if (code == '/') {
+    Settle(right);
+    right.node = right.node.IsEmpty()
+                     ? ExprNode::MakeNumber(Divide(Number(1.0), right.node.coefficient()))
+                     : ReciprocalTree(std::move(right.node));
+  }
+  if (!left.pending) {
+    ExprNode node(kind, sum ? Number(0.0) : Number(1.0));
+    Absorb(node, std::move(left.node));
+    left.node = std::move(node);
+    left.pending = true;
+  }
+  Absorb(left.node, std::move(right.node));
+  left.depth = std::max(left.depth, right.depth + 1);
+  return true;
+}
+
 bool ProgramRun::Binary(int code) {
   if (stack_.size() < 2) return Fail(EngineError::kBadSyntax);
+  if (Accumulate(code)) return true;
   Value right = Pop();
   Value left = Pop();
   const int depth = std::max(left.depth, right.depth) + kLevelsPerOperation;
@@ -286,6 +367,7 @@ bool ProgramRun::Function(std::size_t i) {
   std::vector<Value> values(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(n)),
                             std::make_move_iterator(stack_.end()));
   stack_.resize(stack_.size() - n);
+  for (Value& v : values) Settle(v);
   if (IsElementaryFunctionId(f)) return Elementary(f, std::move(values));
   int depth = 1;
   std::vector<ExprNode> arguments;

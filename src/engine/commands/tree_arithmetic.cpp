@@ -49,7 +49,7 @@ SymbolTerm TermOf(const ExprNode& single_term) {
 // A canonical operand that can sit in a sum as it is.
 bool IsSumOperand(const ExprNode& n) {
   if (n.IsList() || n.IsSum() || n.IsSingleTerm()) return false;
-  return !(n.IsProduct() && n.OperandCount() == 0);
+  return !(n.IsProduct() && n.OperandCount() == 0 && n.TermCount() <= 1);
 }
 
 // A canonical operand that can sit in a product as it is.
@@ -175,15 +175,23 @@ void AddPartsOfSum(ExprNode& big, ExprNode small) {
   if (!small.coefficient().IsZero()) {
     big.set_coefficient(Add(big.coefficient(), small.coefficient()));
   }
-  for (const SymbolTerm& t : small.terms()) InsertTermIntoSum(big, t);
-  for (ExprNode& op : small.mutable_operands()) {
-    if (!big.IsSum()) {
-      big = AddTrees(std::move(big), std::move(op));
-      continue;
+  // A merge can leave `big` as something other than a sum (x + y - x is y);
+  // the remaining parts then go through the general rules.
+  for (const SymbolTerm& t : small.terms()) {
+    if (big.IsSum()) {
+      InsertTermIntoSum(big, t);
+    } else {
+      big = AddTrees(std::move(big), ExprNode::MakeTerm(t));
     }
-    InsertOperandIntoSum(big, std::move(op));
   }
-  if (big.IsSum()) SettleSum(big);
+  for (ExprNode& op : small.mutable_operands()) {
+    if (big.IsSum()) {
+      InsertOperandIntoSum(big, std::move(op));
+    } else {
+      big = AddTrees(std::move(big), std::move(op));
+    }
+  }
+  SettleSum(big);
 }
 
 // Adds b into the canonical sum a when one of the fast paths applies.
