@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "cli/layout_pretty.h"
+#include "cli/layout_text.h"
+#include "engine/core/answer_layout.h"
+#include "engine/core/charset.h"
+
+namespace zentrix::cli {
+namespace {
+
+using engine::AnswerLayout;
+
+AnswerLayout T(const char* utf8) {
+  return AnswerLayout::Text(chars::U16(utf8));
+}
+AnswerLayout Frac(AnswerLayout a, AnswerLayout b) {
+  return AnswerLayout::Fraction(std::move(a), std::move(b));
+}
+AnswerLayout Row(std::initializer_list<std::pair<char16_t, AnswerLayout>> items,
+                 bool bracketed = false) {
+  AnswerLayout row = AnswerLayout::Row();
+  for (const auto& [op, child] : items) row.Append(op, child);
+  row.bracketed = bracketed;
+  return row;
+}
+
+TEST(RenderText, SumsProductsAndSigns) {
+  EXPECT_EQ(RenderText(Row({{'+', T("x²")}, {'+', T("3x")}, {'+', T("1")}})), "x² + 3x + 1");
+  EXPECT_EQ(RenderText(Row({{0, T("2")}, {'*', AnswerLayout::Root(T("3"))}})), "2√3");
+  EXPECT_EQ(RenderText(Row({{'-', T("y")}, {'*', Row({{'+', T("x")}, {'+', T("1")}}, true)}})),
+            "-y·(x + 1)");
+  // A '+' before a row that starts with '-' reads as a minus.
+  EXPECT_EQ(RenderText(Row({{'+', T("x")}, {'+', Row({{'-', Frac(T("1"), T("2"))}})}})), "x - 1/2");
+  EXPECT_EQ(RenderText(Row({{'+', T("2")}, {'-', T("3ⅈ")}})), "2 - 3ⅈ");
+  EXPECT_EQ(RenderText(Row({{'+', T("1")}, {'*', Frac(T("1"), T("4"))}})), "1 1/4");
+  EXPECT_EQ(RenderText(Row({{0, Frac(T("1"), T("2"))}, {'*', T("x")}})), "(1/2)x");
+}
+
+TEST(RenderText, FractionsBracketWhatWouldMisread) {
+  EXPECT_EQ(RenderText(Frac(T("3"), T("2"))), "3/2");
+  EXPECT_EQ(RenderText(Frac(Row({{'+', T("x")}, {'+', T("1")}}), T("2x"))), "(x + 1)/(2x)");
+  EXPECT_EQ(RenderText(Frac(T("1"), T("x²"))), "1/x²");
+  EXPECT_EQ(RenderText(Frac(AnswerLayout::Root(T("2")), T("2"))), "√2/2");
+  EXPECT_EQ(RenderText(AnswerLayout::Root(Row({{'+', T("x")}, {'+', T("1")}}))), "√(x + 1)");
+}
+
+TEST(RenderText, PowersCallsListsAndMatrices) {
+  EXPECT_EQ(RenderText(Row({{0, Row({{'+', T("x")}, {'+', T("1")}}, true)}, {'^', T("3")}})),
+            "(x + 1)^3");
+  EXPECT_EQ(RenderText(Row({{0, T("x")}, {'^', T("2")}})), "x²");
+  EXPECT_EQ(RenderText(Row({{0, T("x")}, {'^', Frac(T("1"), T("3"))}})), "x^(1/3)");
+  EXPECT_EQ(RenderText(AnswerLayout::Call(u"floor", T("x"))), "floor(x)");
+  EXPECT_EQ(RenderText(Row({{',', T("-2")}, {',', T("2")}}, true)), "{-2, 2}");
+  EXPECT_EQ(RenderText(Row({}, true)), "{}");
+  AnswerLayout matrix;
+  matrix.kind = engine::BoxKind::kMatrix;
+  matrix.Append(0, Row({{',', T("1")}, {',', T("2")}}));
+  matrix.Append(0, Row({{',', T("3")}, {',', T("4")}}));
+  EXPECT_EQ(RenderText(matrix), "[[1, 2], [3, 4]]");
+  EXPECT_EQ(RenderText(T("Error: Syntax Error")), "Error: Syntax Error");
+}
+
+TEST(RenderPretty, StacksFractionsRaisesExponentsAndFramesMatrices) {
+  EXPECT_EQ(RenderPretty(Frac(T("3"), T("2"))), " 3\n───\n 2");
+  EXPECT_EQ(RenderPretty(Row({{0, T("x")}, {'^', Frac(T("1"), T("3"))}})), "  1\n ───\n  3\nx");
+  EXPECT_EQ(RenderPretty(Row({{'+', T("x")}, {'+', Frac(T("1"), T("2"))}})),
+            "     1\nx + ───\n     2");
+  EXPECT_EQ(RenderPretty(AnswerLayout::Root(Row({{'+', T("x")}, {'+', T("1")}}))),
+            " _____\n√x + 1");
+  AnswerLayout matrix;
+  matrix.kind = engine::BoxKind::kMatrix;
+  matrix.Append(0, Row({{',', T("1")}, {',', T("-2")}}));
+  matrix.Append(0, Row({{',', T("30")}, {',', T("4")}}));
+  EXPECT_EQ(RenderPretty(matrix), "⎡ 1   -2 ⎤\n⎣ 30  4  ⎦");
+  EXPECT_EQ(RenderPretty(AnswerLayout::Call(u"sin", Frac(T("x"), T("2")))),
+            "   ⎛ x ⎞\nsin⎜───⎟\n   ⎝ 2 ⎠");
+}
+
+TEST(RenderPretty, MalformedBoxesShowNothingAndMessagesKeepTheirLines) {
+  AnswerLayout broken;
+  broken.kind = engine::BoxKind::kFraction;
+  EXPECT_EQ(RenderPretty(broken), "");
+  EXPECT_EQ(RenderText(broken), "");
+  EXPECT_EQ(RenderPretty(T("n=3\nmean=2")), "n=3\nmean=2");
+}
+
+}  // namespace
+}  // namespace zentrix::cli

@@ -1,0 +1,98 @@
+#include "engine/commands/entry_pipeline.h"
+
+#include <utility>
+
+#include "engine/commands/command_table.h"
+#include "engine/commands/evaluator.h"
+#include "engine/commands/numeric_approximation.h"
+#include "engine/commands/variable_store_scope.h"
+#include "engine/core/command_names.h"
+#include "engine/core/degrees_minutes_seconds.h"
+#include "engine/core/engine_state.h"
+#include "engine/core/result_printer.h"
+
+namespace zentrix::engine {
+namespace {
+
+constexpr char16_t kOverflowMessage[] = u"Error: Overflow";
+
+EntryAnswer Message(EntryAnswer::Kind kind, std::u16string text, bool toggle) {
+  EntryAnswer answer;
+  answer.kind = kind;
+  answer.layout = AnswerLayout::Text(std::move(text));
+  answer.decimal_toggle = toggle;
+  return answer;
+}
+
+// The help text when the entry is a command name followed by one more
+// character (the user typed "Solve(" and stopped), else an empty view.
+std::u16string_view SyntaxHelpFor(std::u16string_view text) {
+  int id = FindCommandId(text.substr(0, text.size() - 1));
+  return id < 0 ? std::u16string_view() : CommandTable::HelpText(id);
+}
+
+// Smart Solve's step for a result with variables that is a product. Tidying a
+// product means expanding it, which belongs to the polynomial commands; until
+// they exist the product is shown as evaluated.
+ExprNode TidyProduct(ExprNode product) {
+  return product;
+}
+
+}  // namespace
+
+EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
+                       const EntrySettings& settings, bool decimal_toggle, SolveMode mode) {
+  if (text.empty()) return Message(EntryAnswer::Kind::kNone, u"", decimal_toggle);
+  if (std::u16string_view help = SyntaxHelpFor(text); !help.empty()) {
+    return Message(EntryAnswer::Kind::kHelp, std::u16string(help), decimal_toggle);
+  }
+
+  ClearRewriteFlag();
+  VariableStoreScope scope(variables);
+  EvaluationResult evaluation = Evaluator(&scope).Evaluate(text);
+  // Read now: the approximation below must not count as the entry's rewriting.
+  const bool rewritten = RewriteFlag();
+  if (!evaluation.ok) {
+    return Message(EntryAnswer::Kind::kFailure, evaluation.DisplayText(), decimal_toggle);
+  }
+
+  ExprNode result = std::move(evaluation.value);
+  bool toggle = decimal_toggle;
+  if (settings.number_mode == NumberMode::kDecimal || toggle) {
+    result = Approximate(result);
+    toggle = false;
+  } else {
+    toggle = true;
+  }
+  PrintSettings print{settings.decimal, settings.number_mode == NumberMode::kMixed};
+  variables.Store(kAnsName, result);
+
+  if (settings.smart_solve && !rewritten) {
+    if (Variables(result).empty()) {
+      result = Approximate(result);
+    } else if (result.IsProduct()) {
+      result = TidyProduct(std::move(result));
+    }
+  }
+
+  if (evaluation.final_text) return Message(EntryAnswer::Kind::kResult, evaluation.text, toggle);
+  if (HasOverflow(result)) return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
+
+  if (mode == SolveMode::kDegreesMinutesSeconds) {
+    if (!result.IsRealNumber() || result.coefficient().IsZero()) {
+      return Message(EntryAnswer::Kind::kNone, u"", toggle);
+    }
+    return Message(EntryAnswer::Kind::kResult,
+                   DegreesMinutesSecondsText(result.coefficient().RealValue(), settings.decimal),
+                   toggle);
+  }
+
+  EntryAnswer answer;
+  answer.kind = EntryAnswer::Kind::kResult;
+  answer.layout = ResultPrinter(print).Print(result);
+  answer.shown = std::move(result);
+  answer.decimal_toggle = toggle;
+  return answer;
+}
+
+}  // namespace zentrix::engine

@@ -1,0 +1,267 @@
+#include "engine/core/linear_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/core/charset.h"
+#include "engine/core/decimal_format.h"
+#include "engine/core/function_name.h"
+
+namespace zentrix::engine {
+namespace {
+
+std::u16string Widen(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
+// Decimal digits that read back to exactly the same double: integers in full,
+// other values in the shortest fixed form that round-trips. The exponent mark
+// is never used, because a·10^b is computed by a power and may not give the
+// same double back.
+std::u16string ExactDecimal(double v) {
+  char buffer[1100];
+  if (std::trunc(v) == v && std::fabs(v) < 1e21) {
+    std::snprintf(buffer, sizeof buffer, "%.0f", v == 0 ? 0.0 : v);
+    return Widen(buffer);
+  }
+  auto fixed = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+  return Widen(std::string_view(buffer, fixed.ptr - buffer));
+}
+
+// A number's text and whether it needs brackets where it multiplies or raises
+// something (a fraction, a signed complex value, the exponent mark).
+struct NumberText {
+  std::u16string text;
+  bool compound = false;
+};
+
+bool IsPlainNumber(std::u16string_view text) {
+  if (text.empty()) return false;
+  std::size_t start = text[0] == u'-' ? 1 : 0;
+  if (start == text.size()) return false;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    if (!chars::IsDigit(text[i]) && text[i] != u'.') return false;
+  }
+  return true;
+}
+
+bool IsName(std::u16string_view text) {
+  if (text.empty() || !chars::IsNameStart(text[0])) return false;
+  for (char16_t c : text) {
+    if (!chars::IsNameContinuation(c)) return false;
+  }
+  return true;
+}
+
+class LinearWriter {
+ public:
+  explicit LinearWriter(const LinearTextOptions& options) : options_(options) {}
+
+  std::u16string Node(const ExprNode& node, int depth) const {
+    if (depth > kMaxTreeDepth) return u"...";
+    if (node.IsEmpty() || (node.IsPlain() && node.IsProduct())) {
+      return Number(node.coefficient()).text;
+    }
+    if (node.IsSingleTerm()) return Term(node.Term(0));
+    if (node.IsAnyFunction()) return Function(node, depth);
+    switch (node.kind()) {
+      case NodeKind::kSum:
+        return Sum(node, depth);
+      case NodeKind::kProduct:
+        return Product(node, depth);
+      case NodeKind::kPower:
+        return Power(node, depth);
+      default:
+        return List(node, depth);
+    }
+  }
+
+ private:
+  NumberText Number(const engine::Number& n) const {
+    if (n.IsPlusInfinity()) return {std::u16string(1, chars::kInfinity)};
+    if (n.IsMinusInfinity()) return {std::u16string{u'-', chars::kInfinity}};
+    // The undefined kinds have no literal; these entries evaluate to them.
+    if (n.IsIndeterminate()) return {u"0/0", true};
+    if (n.IsComplexInfinity()) return {u"1/0", true};
+    if (!options_.exact_numbers) {
+      std::u16string text = FormatFloat(n.RealValue());
+      return {text, !IsPlainNumber(text)};
+    }
+    if (n.IsComplex()) return Complex(n);
+    return Real(n.RealNumerator(), n.RealDenominator());
+  }
+
+  static NumberText Real(double numerator, double denominator) {
+    if (denominator == 1.0) {
+      std::u16string text = ExactDecimal(numerator);
+      return {text, !IsPlainNumber(text)};
+    }
+    return {ExactDecimal(numerator) + u"/" + ExactDecimal(denominator), true};
+  }
+
+  static NumberText Complex(const engine::Number& n) {
+    NumberText im = Real(n.ImagNumerator(), n.ImagDenominator());
+    // The unit goes into the numerator: "3ⅈ/2", "ⅈ", "-ⅈ".
+    std::size_t slash = im.text.find(u'/');
+    std::u16string numerator = im.text.substr(0, slash);
+    std::u16string rest = slash == std::u16string::npos ? u"" : im.text.substr(slash);
+    if (numerator == u"1") numerator.clear();
+    if (numerator == u"-1") numerator = u"-";
+    std::u16string imaginary = numerator + chars::kImaginaryUnit + rest;
+    if (n.RealNumerator() == 0) return {imaginary, !rest.empty()};
+    std::u16string text = Real(n.RealNumerator(), n.RealDenominator()).text;
+    if (imaginary[0] != u'-') text += u'+';
+    return {text + imaginary, true};
+  }
+
+  // A coefficient in front of a factor: nothing for 1, "-" for -1, else the
+  // number, juxtaposed when it is plain digits and the factor starts with a
+  // name, a root or a bracket, and joined by '*' otherwise.
+  std::u16string WithCoefficient(const engine::Number& c, const std::u16string& factor) const {
+    if (c.IsOne()) return factor;
+    if (c.IsIntegerOrDecimal() && c.RealNumerator() == -1.0) return u"-" + factor;
+    NumberText n = Number(c);
+    bool signed_complex = options_.exact_numbers && c.IsComplex() && c.RealNumerator() != 0;
+    if (signed_complex || c.IsIndeterminate() || c.IsComplexInfinity()) {
+      n.text = u"(" + n.text + u")";
+    }
+    char16_t first = factor.empty() ? 0 : factor[0];
+    bool juxtapose =
+        IsPlainNumber(n.text) && (chars::IsNameStart(first) || first == chars::kSquareRootSign ||
+                                  first == u'(' || first == chars::kPi || first == chars::kEulerE);
+    return n.text + (juxtapose ? u"" : u"*") + factor;
+  }
+
+  std::u16string ExponentSuffix(const engine::Number& e) const {
+    if (e.IsOne()) return u"";
+    if (e.EqualsValue(2))
+      return options_.power_marks ? std::u16string(1, chars::kSquaredMark) : u"^2";
+    if (e.EqualsValue(-1)) {
+      return options_.power_marks ? std::u16string(1, chars::kInverseMark) : u"^-1";
+    }
+    NumberText n = Number(e);
+    return n.compound ? u"^(" + n.text + u")" : u"^" + n.text;
+  }
+
+  static bool IsHalf(const engine::Number& n, double sign) {
+    return n.IsFraction() && n.RealNumerator() == sign && n.RealDenominator() == 2.0;
+  }
+
+  static std::u16string Root(const std::u16string& radicand) {
+    return chars::kSquareRootSign + (u"(" + radicand + u")");
+  }
+
+  std::u16string Term(const SymbolTerm& term) const {
+    const engine::Number& c = term.coefficient;
+    const engine::Number& e = term.exponent;
+    if (options_.exact_numbers && c.IsFraction() && !e.LessThan(0)) {
+      // (p/q)·x^e as p·x^e/q, the way it is typed.
+      SymbolTerm numerator{term.name, engine::Number(c.RealNumerator()), e};
+      return Term(numerator) + u"/" + ExactDecimal(c.RealDenominator());
+    }
+    if (IsHalf(e, 1.0)) return WithCoefficient(c, Root(term.name));
+    if (e.LessThan(0)) {
+      std::u16string denominator;
+      if (IsHalf(e, -1.0)) {
+        denominator = Root(term.name);
+      } else {
+        engine::Number positive =
+            engine::Number::Raw(-e.RealNumerator(), e.RealDenominator(), 0, 1);
+        denominator = term.name + ExponentSuffix(positive);
+      }
+      NumberText n = Number(c);
+      bool signed_complex = options_.exact_numbers && c.IsComplex() && c.RealNumerator() != 0;
+      if (signed_complex || c.IsIndeterminate() || c.IsComplexInfinity()) {
+        n.text = u"(" + n.text + u")";
+      }
+      return n.text + u"/" + denominator;
+    }
+    return WithCoefficient(c, term.name + ExponentSuffix(e));
+  }
+
+  static std::u16string Join(const std::vector<std::u16string>& pieces, char16_t separator) {
+    std::u16string out;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      // A sum piece with its own sign needs no '+': "x-3", not "x+-3".
+      bool signed_piece = separator == u'+' && !pieces[i].empty() && pieces[i][0] == u'-';
+      if (i > 0 && !signed_piece) out += separator;
+      out += pieces[i];
+    }
+    return out;
+  }
+
+  std::u16string Sum(const ExprNode& node, int depth) const {
+    std::vector<std::u16string> pieces;
+    for (const SymbolTerm& term : node.terms()) pieces.push_back(Term(term));
+    for (const ExprNode& operand : node.operands()) pieces.push_back(Node(operand, depth + 1));
+    if (!node.coefficient().IsZero()) pieces.push_back(Number(node.coefficient()).text);
+    return Join(pieces, u'+');
+  }
+
+  // An operand inside a product, in brackets unless it already reads as one
+  // unit (a plain call, a list, a root or a bracketed power).
+  std::u16string Factor(const ExprNode& operand, int depth) const {
+    std::u16string text = Node(operand, depth + 1);
+    bool unit = (operand.IsAnyFunction() && operand.coefficient().IsOne()) || operand.IsList() ||
+                (operand.IsPower() && !operand.IsSingleTerm());
+    return unit ? text : u"(" + text + u")";
+  }
+
+  std::u16string Product(const ExprNode& node, int depth) const {
+    std::vector<std::u16string> factors;
+    for (const SymbolTerm& term : node.terms()) factors.push_back(Term(term));
+    for (const ExprNode& operand : node.operands()) factors.push_back(Factor(operand, depth));
+    if (factors.empty()) return Number(node.coefficient()).text;
+    return WithCoefficient(node.coefficient(), Join(factors, u'*'));
+  }
+
+  std::u16string Base(const ExprNode& operand, int depth) const {
+    std::u16string text = Node(operand, depth + 1);
+    bool atomic = IsName(text) || (IsPlainNumber(text) && text[0] != u'-');
+    return atomic ? text : u"(" + text + u")";
+  }
+
+  std::u16string Power(const ExprNode& node, int depth) const {
+    if (node.OperandCount() == 0) return Number(node.coefficient()).text;
+    const engine::Number& e = node.coefficient();
+    if (node.OperandCount() == 1) {
+      if (IsHalf(e, 1.0)) return Root(Node(node.Operand(0), depth + 1));
+      if (IsHalf(e, -1.0)) return u"1/" + Root(Node(node.Operand(0), depth + 1));
+    }
+    std::u16string out = Base(node.Operand(0), depth);
+    for (std::size_t i = 1; i < node.OperandCount(); ++i) {
+      out += u"^(" + Node(node.Operand(i), depth + 1) + u")";
+    }
+    return out + ExponentSuffix(e);
+  }
+
+  std::u16string Arguments(const ExprNode& node, int depth) const {
+    std::vector<std::u16string> items;
+    for (const ExprNode& operand : node.operands()) items.push_back(Node(operand, depth + 1));
+    return Join(items, u',');
+  }
+
+  std::u16string Function(const ExprNode& node, int depth) const {
+    std::u16string call = FunctionName(node.FunctionId()) + u"(" + Arguments(node, depth) + u")";
+    return WithCoefficient(node.coefficient(), call);
+  }
+
+  // Lists, matrices and intervals (which have no entry syntax of their own and
+  // are written as the list of their two ends).
+  std::u16string List(const ExprNode& node, int depth) const {
+    return u"{" + Arguments(node, depth) + u"}";
+  }
+
+  LinearTextOptions options_;
+};
+
+}  // namespace
+
+std::u16string LinearText(const ExprNode& node, const LinearTextOptions& options) {
+  return LinearWriter(options).Node(node, 0);
+}
+
+}  // namespace zentrix::engine

@@ -1,0 +1,105 @@
+#include "engine/core/linear_text.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/core/charset.h"
+#include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
+#include "engine/core/parser.h"
+
+namespace zentrix::engine {
+namespace {
+
+ExprNode Sym(const char* name) {
+  return ExprNode::MakeSymbol(chars::U16(name));
+}
+ExprNode Num(const Number& n) {
+  return ExprNode::MakeNumber(n);
+}
+SymbolTerm Term(const char* name, Number c, Number e) {
+  return {chars::U16(name), c, e};
+}
+ExprNode PowerOf(ExprNode base, Number e) {
+  ExprNode p = ExprNode::MakePower(e);
+  p.AddOperand(std::move(base));
+  return p;
+}
+
+std::string Graph(const ExprNode& node) {
+  return chars::ToUtf8(LinearText(node));
+}
+std::string Entry(const ExprNode& node) {
+  return chars::ToUtf8(LinearText(node, LinearTextOptions{true, false}));
+}
+
+class LinearTextTest : public ::testing::Test {
+  ScopedEngineState engine_;
+};
+
+TEST_F(LinearTextTest, SumsOfTermsWithMarksOrCarets) {
+  ExprNode quadratic = Num(1.0);
+  quadratic.AddTerm(Term("x", 1, 2));
+  quadratic.AddTerm(Term("x", -3, 1));
+  quadratic.AddTerm(Term("y", 1, -1));
+  EXPECT_EQ(Graph(quadratic), "x²-3x+1/y+1");
+  EXPECT_EQ(Entry(quadratic), "x^2-3x+1/y+1");
+  ExprNode roots = Num(-2.0);
+  roots.AddTerm(Term("x", 2, Number::Ratio(1, 2)));
+  roots.AddTerm(Term("t", 1, Number::Ratio(-1, 2)));
+  roots.AddTerm(Term("u", 3, Number::Ratio(-1, 2)));
+  roots.AddTerm(Term("v", 1, Number::Ratio(2, 3)));
+  EXPECT_EQ(Entry(roots), "2√(x)+1/√(t)+3/√(u)+v^(2/3)-2");
+}
+
+TEST_F(LinearTextTest, ExactNumbersReadBackExactly) {
+  EXPECT_EQ(Entry(Num(Number::Ratio(3, 2))), "3/2");
+  EXPECT_EQ(Graph(Num(Number::Ratio(3, 2))), "1.5");
+  EXPECT_EQ(Entry(Num(0.1)), "0.1");
+  EXPECT_EQ(Entry(Num(1.0 / 3.0)), "0.3333333333333333");
+  EXPECT_EQ(Entry(Num(12345678901.0)), "12345678901");
+  EXPECT_EQ(Entry(Num(1.5e-12)), "0.0000000000015");
+  EXPECT_EQ(std::stod(Entry(Num(-2.5e25))), -2.5e25);
+  EXPECT_EQ(Entry(Num(Number::Complex(2, -3))), "2-3ⅈ");
+  EXPECT_EQ(Entry(Num(Number::Complex(0, -1))), "-ⅈ");
+  EXPECT_EQ(Entry(Num(Number::FromParts(Number(0.0), Number::Ratio(3, 2)))), "3ⅈ/2");
+  EXPECT_EQ(Entry(Num(Number::MinusInfinity())), "-∞");
+  EXPECT_EQ(Entry(Num(Number::Indeterminate())), "0/0");
+  ExprNode scaled = ExprNode::MakeProduct(Number::Complex(1, 1));
+  scaled.AddTerm(Term("x", 1, 1));
+  EXPECT_EQ(Entry(scaled), "(1+ⅈ)*x");
+}
+
+TEST_F(LinearTextTest, ProductsPowersCallsAndLists) {
+  ExprNode root = ExprNode::MakeProduct(2);
+  root.AddOperand(PowerOf(Num(3.0), Number::Ratio(1, 2)));
+  EXPECT_EQ(Entry(root), "2√(3)");
+  ExprNode sum = Num(1.0);
+  sum.AddTerm(Term("x", 1, 1));
+  ExprNode product = ExprNode::MakeProduct(Number::Ratio(-1, 2));
+  product.AddTerm(Term("y", 1, 1));
+  product.AddOperand(sum);
+  product.AddOperand(ExprNode::MakeFunction(command_id::kSin, Sym("x")));
+  product.AddOperand(PowerOf(sum, -1));
+  EXPECT_EQ(Entry(product), "-1/2*y*(x+1)*sin(x)*(x+1)^-1");
+  EXPECT_EQ(Graph(PowerOf(sum, -1)), "(x+1)⁻¹");
+  EXPECT_EQ(Graph(ExprNode::MakeFunction(command_id::kExp, Sym("x"))), "ℯ^(x)");
+  ExprNode list = ExprNode::MakeList();
+  list.AddOperand(Num(-2.0));
+  list.AddOperand(Num(2.0));
+  EXPECT_EQ(Entry(list), "{-2,2}");
+  ExprNode matrix = ExprNode::MakeMatrix(2, 2);
+  EXPECT_EQ(Entry(matrix), "{{0,0},{0,0}}");
+}
+
+TEST_F(LinearTextTest, EveryFormParses) {
+  for (const char* text :
+       {"2√(3)", "(1+ⅈ)*x", "3ⅈ/2", "-ⅈ", "2-3ⅈ", "x^-1", "(x+1)⁻¹", "1/√(t)", "3/√(u)", "v^(2/3)",
+        "ℯ^(x)", "{{0,0},{0,0}}", "-1/2*y*(x+1)*sin(x)*(x+1)^-1", "1.5ᴇ-30", "0/0", "-∞",
+        "x^2-3x+1/y+1", "x²-3x+1/y+1"}) {
+    EvalProgram program = ParseEntry(chars::U16(text));
+    EXPECT_TRUE(program.ok()) << text << ": " << chars::ToUtf8(program.failure.DisplayText());
+  }
+}
+
+}  // namespace
+}  // namespace zentrix::engine

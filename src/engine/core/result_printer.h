@@ -1,0 +1,44 @@
+#pragma once
+// Lays answers out: a result tree into AnswerLayout boxes (fractions stacked,
+// roots, powers, function calls, lists, matrices), and single numbers into text
+// under the number settings.
+
+#include "engine/core/answer_layout.h"
+#include "engine/core/decimal_format.h"
+#include "engine/core/expr_node.h"
+#include "engine/core/number.h"
+
+namespace zentrix::engine {
+
+struct PrintSettings {
+  DecimalFormat decimal;       // precision, notation and show zeros for decimals
+  bool mixed_numbers = false;  // positive improper fractions as whole part and fraction
+};
+
+class ResultPrinter {
+ public:
+  explicit ResultPrinter(PrintSettings settings = {}) : settings_(settings) {}
+
+  AnswerLayout Print(const ExprNode& node) const;
+  AnswerLayout PrintNumber(const Number& number) const;
+
+  const PrintSettings& settings() const { return settings_; }
+
+ private:
+  AnswerLayout PrintNode(const ExprNode& node, int depth) const;
+  AnswerLayout PrintReal(const Number& number) const;
+  AnswerLayout PrintComplex(const Number& number) const;
+  AnswerLayout PrintSum(const ExprNode& node, int depth) const;
+  AnswerLayout PrintProduct(const ExprNode& node, int depth) const;
+  AnswerLayout PrintProductAsFraction(const ExprNode& node, int depth) const;
+  AnswerLayout PrintPower(const ExprNode& node, int depth) const;
+  AnswerLayout PrintFunction(const ExprNode& node, int depth) const;
+  AnswerLayout PrintList(const ExprNode& node, int depth) const;
+  AnswerLayout PrintTerm(const SymbolTerm& term) const;
+  AnswerLayout PrintFactor(const ExprNode& operand, int depth) const;
+  std::u16string ExponentText(const Number& exponent) const;
+
+  PrintSettings settings_;
+};
+
+}  // namespace zentrix::engine
