@@ -554,6 +554,7 @@ CommandOutcome RunCommand(int command, Args a) {
     case id::kExpand:
     case id::kFactor:
     case id::kNormalize:
+    case id::kContent:
     case id::kTrigReduce:
     case id::kNumerator:
     case id::kDenominator:

@@ -5,6 +5,7 @@
 #include "engine/commands/command_table.h"
 #include "engine/commands/evaluator.h"
 #include "engine/commands/numeric_approximation.h"
+#include "engine/commands/polynomial_commands.h"
 #include "engine/commands/variable_store_scope.h"
 #include "engine/core/command_names.h"
 #include "engine/core/degrees_minutes_seconds.h"
@@ -34,9 +35,8 @@ std::u16string_view SyntaxHelpFor(std::u16string_view text) {
 // Smart Solve's step for a result with variables that is a product. Tidying a
 // product means expanding it, which belongs to the polynomial commands; until
 // they exist the product is shown as evaluated.
-ExprNode TidyProduct(ExprNode product) {
-  return product;
-}
+// Smart Solve tidies a symbolic product by expanding it once.
+ExprNode TidyProduct(ExprNode product) { return Expand(product); }
 
 }  // namespace
 
@@ -57,8 +57,13 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   }
 
   ExprNode result = std::move(evaluation.value);
+  // An overflowed number must reach the overflow test as it is: its decimal
+  // approximation would turn it into Indeterminate and hide the overflow.
+  const bool overflowed = HasOverflow(result);
   bool toggle = decimal_toggle;
-  if (settings.number_mode == NumberMode::kDecimal || toggle) {
+  if (overflowed) {
+    toggle = !toggle;
+  } else if (settings.number_mode == NumberMode::kDecimal || toggle) {
     result = Approximate(result);
     toggle = false;
   } else {
@@ -67,7 +72,7 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   PrintSettings print{settings.decimal, settings.number_mode == NumberMode::kMixed};
   variables.Store(kAnsName, result);
 
-  if (settings.smart_solve && !rewritten) {
+  if (settings.smart_solve && !rewritten && !overflowed) {
     if (Variables(result).empty()) {
       result = Approximate(result);
     } else if (result.IsProduct()) {

@@ -98,6 +98,18 @@ TEST_F(EntryPipelineTest, OverflowIsReportedButAnsKeepsTheResult) {
   EXPECT_NE(Ans(), "(none)");
 }
 
+TEST_F(EntryPipelineTest, OverflowSurvivesSmartSolveAndDecimalMode) {
+  // Approximating an overflowed number must not turn it into Indeterminate.
+  EXPECT_EQ(Shown(Solve("10^400")), "Error: Overflow");
+  EXPECT_EQ(Shown(Solve("10^400", true)), "Error: Overflow");
+  settings_.number_mode = NumberMode::kDecimal;
+  EXPECT_EQ(Shown(Solve("2^2000")), "Error: Overflow");
+}
+
+TEST_F(EntryPipelineTest, SmartSolveExpandsASymbolicProduct) {
+  EXPECT_EQ(Shown(Solve("(x+1)*(x+2)*y")), Shown(Solve("Expand((x+1)*(x+2)*y)")));
+}
+
 TEST_F(EntryPipelineTest, DegreesMinutesSeconds) {
   EntryAnswer dms = Solve("30.5", false, SolveMode::kDegreesMinutesSeconds);
   EXPECT_EQ(dms.kind, EntryAnswer::Kind::kResult);
