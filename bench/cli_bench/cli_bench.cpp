@@ -20,11 +20,11 @@ constexpr int kEntries = 1000;
 // symbolic sums, functions, lists and matrices, assignments and Ans.
 std::string TypicalEntries() {
   static const char* const kPatterns[] = {
-      "3/12+1/2",      "2^10-1",        "√(12)",         "x^2+3x+1+x",
-      "a=%d",          "a^2+a",         "Ans/3",         "sin(π/6)",
-      "{1,2,3}*%d",    "(x+1)(x+2)",    "1.5*%d+0.25",   "{{1,2},{3,4}}*%d",
-      "2x+3y-x",       "ln(1)+cos(0)",  "%d/7+2/7",      "abs(-%d)+floor(2.5)",
-      "5!",            "2(3+4)^2",      "x/2+x/3",       "Clear(a)",
+      "3/12+1/2",   "2^10-1",       "√(12)",       "x^2+3x+1+x",
+      "a=%d",       "a^2+a",        "Ans/3",       "sin(π/6)",
+      "{1,2,3}*%d", "(x+1)(x+2)",   "1.5*%d+0.25", "{{1,2},{3,4}}*%d",
+      "2x+3y-x",    "ln(1)+cos(0)", "%d/7+2/7",    "abs(-%d)+floor(2.5)",
+      "5!",         "2(3+4)^2",     "x/2+x/3",     "Clear(a)",
   };
   std::string out;
   for (int i = 0; i < kEntries; ++i) {

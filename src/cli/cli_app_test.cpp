@@ -10,10 +10,10 @@ namespace zentrix::cli {
 namespace {
 
 TEST(CliOptions, ValuesInBothSpellingsAndEntriesAnywhere) {
-  ParsedOptions p = ParseOptions({"--format=pretty", "-3+x", "--precision", "float",
-                                  "--number-mode", "mixed", "--notation=engineering",
-                                  "--show-zeros", "on", "--angle", "degrees",
-                                  "--smart-solve=off", "--", "--help"});
+  ParsedOptions p =
+      ParseOptions({"--format=pretty", "-3+x", "--precision", "float", "--number-mode", "mixed",
+                    "--notation=engineering", "--show-zeros", "on", "--angle", "degrees",
+                    "--smart-solve=off", "--", "--help"});
   ASSERT_TRUE(p.ok()) << p.error;
   EXPECT_EQ(p.options.format, OutputFormat::kPretty);
   EXPECT_EQ(p.options.decimal.precision, engine::kFloatPrecision);
@@ -36,7 +36,7 @@ TEST(CliOptions, RefusalsNameTheProblem) {
 }
 
 int RunWith(const std::vector<std::string>& args, const std::string& input, std::string& out,
-        bool interactive = false) {
+            bool interactive = false) {
   std::istringstream in(input);
   std::ostringstream o, e;
   int status = RunCli(args, {in, o, e, interactive});

@@ -115,7 +115,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
-      parsed.error = "option '" + name + "' needs a value (" + std::string(spec->second.expected) + ")";
+      parsed.error =
+          "option '" + name + "' needs a value (" + std::string(spec->second.expected) + ")";
       return parsed;
     }
     if (!spec->second.set(parsed.options, value)) {

@@ -19,7 +19,9 @@ CliSession::CliSession(const CliOptions& options, std::ostream& out)
   settings_.smart_solve = options.smart_solve;
 }
 
-CliSession::~CliSession() { engine::Engine().angle_unit = saved_angle_unit_; }
+CliSession::~CliSession() {
+  engine::Engine().angle_unit = saved_angle_unit_;
+}
 
 void CliSession::Run(std::string_view utf8) {
   if (!utf8.empty() && utf8.back() == '\r') utf8.remove_suffix(1);

@@ -57,8 +57,8 @@ bool IsAtomicText(const AnswerLayout& box) {
   std::u16string_view text = box.text;
   if (text.back() == chars::kSquaredMark) text.remove_suffix(1);
   if (text.empty()) return false;
-  bool digits = true, name = chars::IsNameStart(text[0]) || text[0] == chars::kPi ||
-                             text[0] == chars::kEulerE;
+  bool digits = true,
+       name = chars::IsNameStart(text[0]) || text[0] == chars::kPi || text[0] == chars::kEulerE;
   for (char16_t c : text) {
     digits = digits && (chars::IsDigit(c) || c == u'.');
     name = name && (chars::IsNameContinuation(c) || c == chars::kPi || c == chars::kEulerE);

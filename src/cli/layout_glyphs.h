@@ -23,7 +23,8 @@ bool IsAtomicText(const engine::AnswerLayout& box);
 
 // The UTF-8 written for a '*' between two boxes: nothing after a digit before
 // a non-digit (2x, 2√3), a space inside a mixed number (1 1/4), else "·".
-std::string MultiplySeparator(const engine::AnswerLayout& before, const engine::AnswerLayout& after);
+std::string MultiplySeparator(const engine::AnswerLayout& before,
+                              const engine::AnswerLayout& after);
 
 // A copy of a row with its first operator cleared, so that a sign the caller
 // already wrote is not written twice.

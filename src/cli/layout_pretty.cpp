@@ -54,7 +54,8 @@ Block TextBlock(std::u16string_view text) {
   std::size_t start = 0;
   while (true) {
     std::size_t end = text.find(u'\n', start);
-    lines.push_back(Glyphs(text.substr(start, end == std::u16string_view::npos ? end : end - start)));
+    lines.push_back(
+        Glyphs(text.substr(start, end == std::u16string_view::npos ? end : end - start)));
     if (end == std::u16string_view::npos) break;
     start = end + 1;
   }
@@ -67,7 +68,9 @@ Block TextBlock(std::u16string_view text) {
   return block;
 }
 
-Block Ascii(const std::string& utf8) { return TextBlock(chars::U16(utf8)); }
+Block Ascii(const std::string& utf8) {
+  return TextBlock(chars::U16(utf8));
+}
 
 // Blocks side by side, each with its baseline `lift` rows above the common one.
 struct Placed {
@@ -103,7 +106,10 @@ Block Bracket(const Block& inner, const char* open, const char* close, const cha
   for (int r = 0; r <= last; ++r) {
     bool single = last == 0;
     out.rows[r][0] = single ? open : r == 0 ? top_left : r == last ? bottom_left : middle_left;
-    out.rows[r].back() = single ? close : r == 0 ? top_right : r == last ? bottom_right : middle_right;
+    out.rows[r].back() = single      ? close
+                         : r == 0    ? top_right
+                         : r == last ? bottom_right
+                                     : middle_right;
   }
   return out;
 }

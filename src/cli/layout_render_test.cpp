@@ -10,7 +10,9 @@ namespace {
 
 using engine::AnswerLayout;
 
-AnswerLayout T(const char* utf8) { return AnswerLayout::Text(chars::U16(utf8)); }
+AnswerLayout T(const char* utf8) {
+  return AnswerLayout::Text(chars::U16(utf8));
+}
 AnswerLayout Frac(AnswerLayout a, AnswerLayout b) {
   return AnswerLayout::Fraction(std::move(a), std::move(b));
 }
@@ -28,8 +30,7 @@ TEST(RenderText, SumsProductsAndSigns) {
   EXPECT_EQ(RenderText(Row({{'-', T("y")}, {'*', Row({{'+', T("x")}, {'+', T("1")}}, true)}})),
             "-y·(x + 1)");
   // A '+' before a row that starts with '-' reads as a minus.
-  EXPECT_EQ(RenderText(Row({{'+', T("x")}, {'+', Row({{'-', Frac(T("1"), T("2"))}})}})),
-            "x - 1/2");
+  EXPECT_EQ(RenderText(Row({{'+', T("x")}, {'+', Row({{'-', Frac(T("1"), T("2"))}})}})), "x - 1/2");
   EXPECT_EQ(RenderText(Row({{'+', T("2")}, {'-', T("3ⅈ")}})), "2 - 3ⅈ");
   EXPECT_EQ(RenderText(Row({{'+', T("1")}, {'*', Frac(T("1"), T("4"))}})), "1 1/4");
   EXPECT_EQ(RenderText(Row({{0, Frac(T("1"), T("2"))}, {'*', T("x")}})), "(1/2)x");
@@ -61,8 +62,7 @@ TEST(RenderText, PowersCallsListsAndMatrices) {
 
 TEST(RenderPretty, StacksFractionsRaisesExponentsAndFramesMatrices) {
   EXPECT_EQ(RenderPretty(Frac(T("3"), T("2"))), " 3\n───\n 2");
-  EXPECT_EQ(RenderPretty(Row({{0, T("x")}, {'^', Frac(T("1"), T("3"))}})),
-            "  1\n ───\n  3\nx");
+  EXPECT_EQ(RenderPretty(Row({{0, T("x")}, {'^', Frac(T("1"), T("3"))}})), "  1\n ───\n  3\nx");
   EXPECT_EQ(RenderPretty(Row({{'+', T("x")}, {'+', Frac(T("1"), T("2"))}})),
             "     1\nx + ───\n     2");
   EXPECT_EQ(RenderPretty(AnswerLayout::Root(Row({{'+', T("x")}, {'+', T("1")}}))),

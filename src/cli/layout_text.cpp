@@ -11,7 +11,9 @@ using engine::BoxKind;
 
 std::string Render(const AnswerLayout& box);
 
-std::string InBrackets(const std::string& inner) { return "(" + inner + ")"; }
+std::string InBrackets(const std::string& inner) {
+  return "(" + inner + ")";
+}
 
 // A row with a sum or difference in it, which needs brackets above or below a
 // fraction bar written as '/'.
@@ -149,6 +151,8 @@ std::string Render(const AnswerLayout& box) {
 
 }  // namespace
 
-std::string RenderText(const AnswerLayout& box) { return Render(box); }
+std::string RenderText(const AnswerLayout& box) {
+  return Render(box);
+}
 
 }  // namespace zentrix::cli

@@ -49,7 +49,9 @@ class ScopedNumberFormat {
 // Smart Solve's step for a result with variables that is a product. Tidying a
 // product means expanding it, which belongs to the polynomial commands; until
 // they exist the product is shown as evaluated.
-ExprNode TidyProduct(ExprNode product) { return product; }
+ExprNode TidyProduct(ExprNode product) {
+  return product;
+}
 
 }  // namespace
 

@@ -13,7 +13,9 @@ class VariableStoreScope : public VariableScope {
   std::optional<ExprNode> LookUp(std::u16string_view name) const override {
     return store_.LookUp(name);
   }
-  void Store(std::u16string_view name, const ExprNode& value) override { store_.Store(name, value); }
+  void Store(std::u16string_view name, const ExprNode& value) override {
+    store_.Store(name, value);
+  }
   bool Remove(std::u16string_view name) override { return store_.Remove(name); }
 
  private:

@@ -22,8 +22,8 @@ enum class BoxKind : std::int32_t {
 
 struct AnswerLayout {
   BoxKind kind = BoxKind::kText;
-  bool bracketed = false;  // draw brackets round the box
-  std::u16string text;     // kText: the run; kCall: the name; or a whole-answer message
+  bool bracketed = false;    // draw brackets round the box
+  std::u16string text;       // kText: the run; kCall: the name; or a whole-answer message
   std::u16string operators;  // kRow/kMatrix: one character per child, 0 for none
   std::vector<AnswerLayout> children;
 

@@ -13,7 +13,9 @@ namespace {
 constexpr int kFixedWidth = 11;
 constexpr int kMaxDecimals = 14;
 
-std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string Widen(const std::string& ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
 
 // The integer part of a value, truncated toward zero, without a "-0".
 std::string IntegerPartText(double value) {

@@ -13,7 +13,9 @@
 namespace zentrix::engine {
 namespace {
 
-std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string Widen(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
 
 // Decimal digits that read back to exactly the same double: integers in full,
 // other values in the shortest fixed form that round-trips. The exponent mark
@@ -127,15 +129,16 @@ class LinearWriter {
       n.text = u"(" + n.text + u")";
     }
     char16_t first = factor.empty() ? 0 : factor[0];
-    bool juxtapose = IsPlainNumber(n.text) &&
-                     (chars::IsNameStart(first) || first == chars::kSquareRootSign ||
-                      first == u'(' || first == chars::kPi || first == chars::kEulerE);
+    bool juxtapose =
+        IsPlainNumber(n.text) && (chars::IsNameStart(first) || first == chars::kSquareRootSign ||
+                                  first == u'(' || first == chars::kPi || first == chars::kEulerE);
     return n.text + (juxtapose ? u"" : u"*") + factor;
   }
 
   std::u16string ExponentSuffix(const engine::Number& e) const {
     if (e.IsOne()) return u"";
-    if (e.EqualsValue(2)) return options_.power_marks ? std::u16string(1, chars::kSquaredMark) : u"^2";
+    if (e.EqualsValue(2))
+      return options_.power_marks ? std::u16string(1, chars::kSquaredMark) : u"^2";
     if (e.EqualsValue(-1)) {
       return options_.power_marks ? std::u16string(1, chars::kInverseMark) : u"^-1";
     }
@@ -165,7 +168,8 @@ class LinearWriter {
       if (IsHalf(e, -1.0)) {
         denominator = Root(term.name);
       } else {
-        engine::Number positive = engine::Number::Raw(-e.RealNumerator(), e.RealDenominator(), 0, 1);
+        engine::Number positive =
+            engine::Number::Raw(-e.RealNumerator(), e.RealDenominator(), 0, 1);
         denominator = term.name + ExponentSuffix(positive);
       }
       NumberText n = Number(c);

@@ -10,16 +10,24 @@
 namespace zentrix::engine {
 namespace {
 
-ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
-ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
-SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
+ExprNode Sym(const char* name) {
+  return ExprNode::MakeSymbol(chars::U16(name));
+}
+ExprNode Num(const Number& n) {
+  return ExprNode::MakeNumber(n);
+}
+SymbolTerm Term(const char* name, Number c, Number e) {
+  return {chars::U16(name), c, e};
+}
 ExprNode PowerOf(ExprNode base, Number e) {
   ExprNode p = ExprNode::MakePower(e);
   p.AddOperand(std::move(base));
   return p;
 }
 
-std::string Graph(const ExprNode& node) { return chars::ToUtf8(LinearText(node)); }
+std::string Graph(const ExprNode& node) {
+  return chars::ToUtf8(LinearText(node));
+}
 std::string Entry(const ExprNode& node) {
   return chars::ToUtf8(LinearText(node, LinearTextOptions{true, false}));
 }

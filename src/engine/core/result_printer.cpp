@@ -37,11 +37,17 @@ bool IsHalf(const Number& n, double sign) {
   return n.IsFraction() && n.RealNumerator() == sign && n.RealDenominator() == 2.0;
 }
 
-bool IsMinusOne(const Number& n) { return n.IsIntegerOrDecimal() && n.RealNumerator() == -1.0; }
+bool IsMinusOne(const Number& n) {
+  return n.IsIntegerOrDecimal() && n.RealNumerator() == -1.0;
+}
 
-bool IsNegativeReal(const Number& n) { return n.IsReal() && n.RealNumerator() < 0; }
+bool IsNegativeReal(const Number& n) {
+  return n.IsReal() && n.RealNumerator() < 0;
+}
 
-AnswerLayout FloatText(double value) { return AnswerLayout::Text(FormatFloat(value)); }
+AnswerLayout FloatText(double value) {
+  return AnswerLayout::Text(FormatFloat(value));
+}
 
 // Joins boxes into one row with the given operator between them; one box
 // stands alone.
@@ -130,7 +136,9 @@ void AppendUnit(AnswerLayout& box) {
 
 }  // namespace
 
-AnswerLayout ResultPrinter::Print(const ExprNode& node) const { return PrintNode(node, 0); }
+AnswerLayout ResultPrinter::Print(const ExprNode& node) const {
+  return PrintNode(node, 0);
+}
 
 AnswerLayout ResultPrinter::PrintNumber(const Number& number) const {
   if (number.IsComplex()) return PrintComplex(number);
@@ -197,7 +205,8 @@ AnswerLayout ResultPrinter::PrintNode(const ExprNode& node, int depth) const {
     default: {
       // No other kind is built; show the operands rather than nothing.
       std::vector<AnswerLayout> items;
-      for (const ExprNode& operand : node.operands()) items.push_back(PrintNode(operand, depth + 1));
+      for (const ExprNode& operand : node.operands())
+        items.push_back(PrintNode(operand, depth + 1));
       AnswerLayout row = JoinRow(std::move(items), u',');
       row.bracketed = true;
       return row;
@@ -294,8 +303,8 @@ AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int dep
     }
   }
   for (const ExprNode& operand : node.operands()) {
-    bool inverse = operand.IsPower() && operand.OperandCount() == 1 &&
-                   operand.coefficient().LessThan(0);
+    bool inverse =
+        operand.IsPower() && operand.OperandCount() == 1 && operand.coefficient().LessThan(0);
     if (!inverse) {
       numerator.push_back(PrintFactor(operand, depth));
       continue;
@@ -333,7 +342,8 @@ AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth) const {
   if (node.OperandCount() == 1) {
     const ExprNode& base = node.Operand(0);
     if (IsHalf(e, 1.0)) return AnswerLayout::Root(PrintNode(base, depth + 1));
-    if (IsMinusOne(e)) return AnswerLayout::Fraction(AnswerLayout::Text(u"1"), PrintNode(base, depth + 1));
+    if (IsMinusOne(e))
+      return AnswerLayout::Fraction(AnswerLayout::Text(u"1"), PrintNode(base, depth + 1));
     if (IsHalf(e, -1.0)) {
       return AnswerLayout::Fraction(AnswerLayout::Text(u"1"),
                                     AnswerLayout::Root(PrintNode(base, depth + 1)));

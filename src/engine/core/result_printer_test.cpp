@@ -46,9 +46,15 @@ std::string Describe(const AnswerLayout& box) {
   return box.bracketed ? "(" + out + ")" : out;
 }
 
-ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
-ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
-SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
+ExprNode Sym(const char* name) {
+  return ExprNode::MakeSymbol(chars::U16(name));
+}
+ExprNode Num(const Number& n) {
+  return ExprNode::MakeNumber(n);
+}
+SymbolTerm Term(const char* name, Number c, Number e) {
+  return {chars::U16(name), c, e};
+}
 ExprNode PowerOf(ExprNode base, Number e) {
   ExprNode p = ExprNode::MakePower(e);
   p.AddOperand(std::move(base));
