@@ -62,6 +62,8 @@ void CliSession::Write(const engine::EntryAnswer& answer) {
                           : RenderText(answer.layout);
       break;
   }
+  // A text of lines (VarStats) ends with its own line feed.
+  if (!text.empty() && text.back() == '\n') text.pop_back();
   out_ << text << '\n';
   wrote_answer_ = true;
 }

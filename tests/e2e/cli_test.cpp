@@ -182,4 +182,35 @@ TEST(Cli, InputFormatReadsBackToEqualAnswers) {
             (Lines{"x^2+3x+1", "2√(3)", "{-2,2}"}));
 }
 
+TEST(Cli, DistributionsAnswerDecimals) {
+  Outcome o = Cli({"NormalCdf(-1,1,0,1)", "BinomialPdf(10,0.5,3)", "InverseNormal(0.975)",
+                   "GeoCdf(0.5,3)", "ChiSquarePdf(-1,3)", "NormalCdf(-∞,0,0,π)"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines, (Lines{"0.68269", "0.11719", "1.95996", "0.875", "0", "0.5"}));
+  EXPECT_EQ(Cli({"--precision", "float", "NormalPdf(0,0,1)"}).lines, (Lines{"0.3989422804"}));
+}
+
+TEST(Cli, DistributionArgumentMessages) {
+  Outcome o = Cli({"NormalCdf(0,1)", "PoissonPdf(x,1)", "FPdf(1,2,3,4,5)"});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.lines, (Lines{"Error: NormalCdf(lower, upper, mu, sigma)",
+                            "Error: PoissonPdf(mu, x)", "Error: Too many parameters"}));
+}
+
+TEST(Cli, VarStatsPrintsItsLinesWithTheNumberSettings) {
+  Outcome o = Cli({"VarStats({1,2,3,4})", "1+1"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines, (Lines{"n=4", "MeanX=2.5", "Σx=10", "Σx^2=30", "Sx=1.29099", "σx=1.11803",
+                            "minX=1", "Q1x=1.5", "MedianX=2.5", "Q3x=3.5", "maxX=4", "2"}));
+  Lines two = Cli({"--precision", "2", "VarStats({1,2,3,4,5},{5,4,3,2,1})"}).lines;
+  ASSERT_EQ(two.size(), 22u);
+  EXPECT_EQ(two[7], "Q1x=1.5");
+  EXPECT_EQ(two[9], "Q3x=4.5");
+  EXPECT_EQ(two[14], "Sy=1.58");
+  EXPECT_EQ(two[21], "xy=35");
+  Outcome bad = Cli({"VarStats({1,2},{1})", "VarStats(1)"});
+  EXPECT_EQ(bad.lines, (Lines{"Error: Lists must be the same length",
+                              "Error: Parameter 1 is not a list."}));
+}
+
 }  // namespace

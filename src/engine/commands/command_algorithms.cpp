@@ -1,6 +1,7 @@
 #include "engine/commands/command_algorithms.h"
 
 #include "engine/commands/polynomial_algorithms.h"
+#include "engine/commands/statistics_commands.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -10,6 +11,7 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   // Each algorithm is wired in here when it exists.
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
+    case command_id::kVarStats: return &VarStatsAlgorithm;
     default: break;
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).

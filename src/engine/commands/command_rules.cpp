@@ -8,9 +8,9 @@
 
 #include "engine/commands/command_algorithms.h"
 #include "engine/commands/command_table.h"
-#include "engine/commands/distributions.h"
 #include "engine/commands/numeric_functions.h"
 #include "engine/commands/special_functions.h"
+#include "engine/commands/statistics_commands.h"
 #include "engine/commands/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
@@ -412,24 +412,6 @@ CommandOutcome VectorCalculus(int command, Args a) {
 }
 
 // ---- Statistics ------------------------------------------------------------------
-
-CommandOutcome DistributionCommand(int command, const Args& a) {
-  if (a.size() > 4) return Code(EngineError::kTooManyParameters);
-  const DistributionInfo* info = FindDistribution(command);
-  if (info == nullptr) return Code(EngineError::kBadSyntax);
-  std::vector<double> values;
-  for (const ExprNode& arg : a) {
-    if (!arg.IsRealNumber()) return Help(command);
-    values.push_back(arg.coefficient().RealValue());
-  }
-  if (static_cast<int>(values.size()) != info->arity) return Help(command);
-  DistributionResult result = EvaluateDistribution(info->id, values);
-  if (!result.ok()) {
-    if (result.error_code == kTooManyParametersCode) return Code(EngineError::kTooManyParameters);
-    return Help(command);
-  }
-  return CommandOutcome::Value(ExprNode::MakeNumber(Number(result.value)));
-}
 
 CommandOutcome VarStatsCommand(Args a) {
   if (a.empty() || a.size() > 2) return Message(u"VarStats(list) or VarStats(list1, list2)");

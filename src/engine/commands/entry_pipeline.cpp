@@ -32,6 +32,21 @@ std::u16string_view SyntaxHelpFor(std::u16string_view text) {
   return id < 0 ? std::u16string_view() : CommandTable::HelpText(id);
 }
 
+// Hands the entry's number settings to the commands that write their own text
+// (VarStats) while the entry is evaluated.
+class ScopedNumberFormat {
+ public:
+  explicit ScopedNumberFormat(const DecimalFormat& format) : saved_(Engine().number_format) {
+    Engine().number_format = format;
+  }
+  ~ScopedNumberFormat() { Engine().number_format = saved_; }
+  ScopedNumberFormat(const ScopedNumberFormat&) = delete;
+  ScopedNumberFormat& operator=(const ScopedNumberFormat&) = delete;
+
+ private:
+  DecimalFormat saved_;
+};
+
 // Smart Solve's step for a result with variables that is a product. Tidying a
 // product means expanding it, which belongs to the polynomial commands; until
 // they exist the product is shown as evaluated.
@@ -49,7 +64,11 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
 
   ClearRewriteFlag();
   VariableStoreScope scope(variables);
-  EvaluationResult evaluation = Evaluator(&scope).Evaluate(text);
+  EvaluationResult evaluation;
+  {
+    ScopedNumberFormat format(settings.decimal);
+    evaluation = Evaluator(&scope).Evaluate(text);
+  }
   // Read now: the approximation below must not count as the entry's rewriting.
   const bool rewritten = RewriteFlag();
   if (!evaluation.ok) {

@@ -2,6 +2,8 @@
 // The engine's few process-wide values, kept together in one struct so that
 // tests can reset them in one place.
 
+#include "engine/core/decimal_format.h"
+
 namespace zentrix::engine {
 
 class ExprNode;
@@ -19,6 +21,10 @@ struct EngineState {
   // The angle unit setting: 0 radians, 1 degrees. The numeric approximation and
   // the exact values of the trigonometric functions read it.
   int angle_unit = 0;
+
+  // The number settings for texts that a command writes itself (the lines of
+  // VarStats). The notebook sets them from its settings while it solves.
+  DecimalFormat number_format;
 
   // Not a setting: the installed simplifier survives a scoped reset.
   CanonicalizeFunction canonicalize = nullptr;
