@@ -1,5 +1,6 @@
 #include "engine/commands/command_algorithms.h"
 
+#include "engine/commands/solve.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -9,6 +10,7 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   // Each algorithm is wired in here when it exists.
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
+    case command_id::kSolve: return &SolveAlgorithm;
     default: return nullptr;
   }
 }
