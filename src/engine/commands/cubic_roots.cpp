@@ -115,7 +115,7 @@ std::optional<ExprNode> CubicRoots(const ExprNode& a, const ExprNode& b, const E
   std::optional<ExprNode> roots =
       q * q * q - r * r >= 0 ? ThreeRealRoots(k, q, r) : OneRealRoot(k, q, r);
   // Coefficients near the ends of the binary64 range overflow on the way.
-  if (roots && HasOverflow(*roots)) return std::nullopt;
+  if (roots && !solve::IsFinite(*roots)) return std::nullopt;
   return roots;
 }
 

@@ -15,7 +15,7 @@
 namespace zentrix::engine {
 
 // The solution of lhs = rhs for the variable x: one root, or a list of roots;
-// nothing when the equation cannot be solved.
+// nothing when the equation cannot be solved or a root is not finite.
 std::optional<ExprNode> SolveEquation(const ExprNode& lhs, const ExprNode& rhs,
                                       std::u16string_view x);
 
@@ -31,7 +31,8 @@ std::optional<ExprNode> CubicRoots(const ExprNode& a, const ExprNode& b, const E
                                    const ExprNode& d);
 
 // Solve in its normal forms ({lhs, rhs}, x), (a, b, c) and (a, b, c, d); a
-// refusal when the equation cannot be solved.
+// refusal when the equation cannot be solved or an answer is not finite (as
+// the quadratic by coefficients with a = 0 would give).
 std::optional<CommandOutcome> SolveAlgorithm(std::vector<ExprNode>& arguments);
 
 }  // namespace zentrix::engine

@@ -6,6 +6,7 @@
 
 #include "engine/commands/poly_limits.h"
 #include "engine/commands/solve.h"
+#include "engine/commands/solve_steps.h"
 
 namespace zentrix::engine {
 
@@ -23,7 +24,9 @@ std::optional<CommandOutcome> SolveAlgorithm(std::vector<ExprNode>& arguments) {
   } else {
     return CommandOutcome::Fail(EngineError::kBadSyntax);
   }
-  if (!roots) return CommandOutcome::Refused();
+  // An infinite or undefined value (a zero leading coefficient, 1/x = 0,
+  // overflow) is no root.
+  if (!roots || !solve::IsFinite(*roots)) return CommandOutcome::Refused();
   return CommandOutcome::Value(std::move(*roots));
 }
 

@@ -49,6 +49,8 @@ bool IsZeroNumber(const ExprNode& tree) {
 
 ExprNode Variable(std::u16string_view x) { return ExprNode::MakeSymbol(x); }
 
+bool IsFinite(const ExprNode& tree) { return tree.IsAllNumbers() && !HasOverflow(tree); }
+
 std::vector<Number> ExponentSet(const ExprNode& p, std::u16string_view x) {
   std::vector<Number> out;
   CollectExponents(p, x, 0, out);
@@ -100,12 +102,17 @@ std::optional<ExprNode> SolveEquation(const ExprNode& lhs, const ExprNode& rhs,
     equation.lhs = Expand(equation.lhs);
     equation.rhs = Expand(equation.rhs);
     if (poly::IsPolynomialTree(equation.lhs)) {
-      return solve::SolvePolynomial(Expand(SubtractTrees(equation.lhs, equation.rhs)), x);
+      std::optional<ExprNode> roots =
+          solve::SolvePolynomial(Expand(SubtractTrees(equation.lhs, equation.rhs)), x);
+      if (roots && !solve::IsFinite(*roots)) return std::nullopt;
+      return roots;
     }
     if (solve::Contains(equation.rhs, x)) return std::nullopt;
     solve::Isolated step = solve::Isolate(std::move(equation), x);
     switch (step.kind) {
-      case solve::Isolated::Kind::kRoot: return std::move(step.root);
+      case solve::Isolated::Kind::kRoot:
+        if (!solve::IsFinite(step.root)) return std::nullopt;
+        return std::move(step.root);
       case solve::Isolated::Kind::kFailed: return std::nullopt;
       case solve::Isolated::Kind::kRestart: equation = std::move(step.restart); break;
     }

@@ -23,6 +23,8 @@ struct Equation {
 bool Contains(const ExprNode& tree, std::u16string_view x);
 bool IsZeroNumber(const ExprNode& tree);
 ExprNode Variable(std::u16string_view x);
+// Every value in the tree is finite: no infinity, indeterminate or overflow.
+bool IsFinite(const ExprNode& tree);
 
 // The distinct non-zero exponents with which x occurs in the symbol terms of
 // the tree and its operands (function arguments are not looked into).

@@ -46,6 +46,12 @@ TEST_F(SolveTest, Quadratic) {
   EXPECT_EQ(Eval("Solve(x^2-2=0)"), Eval("{-sqrt(2),sqrt(2)}"));
 }
 
+TEST_F(SolveTest, NonFiniteAnswersAreRefused) {
+  EXPECT_EQ(Eval("Solve(0, 1, 2)"), kUnsolved);
+  EXPECT_EQ(Eval("Solve(0, 0, 0)"), kUnsolved);
+  EXPECT_EQ(Eval("Solve(1ᴇ300, 1ᴇ300, 1)"), kUnsolved);
+}
+
 TEST_F(SolveTest, QuadraticWithSymbolicCoefficients) {
   EXPECT_EQ(Eval("Solve(x^2+y*x+1=0, x)"),
             Eval("{(-y-sqrt(y^2-4))/2,(-y+sqrt(y^2-4))/2}"));
@@ -107,6 +113,7 @@ TEST_F(SolveTest, IsolationThroughSumsAndReciprocals) {
   EXPECT_EQ(Eval("Solve(1/(x+1)=2, x)"), "-1/2");
   EXPECT_EQ(Eval("Solve(1/(x^2+1)=1/5, x)"), Eval("{-2,2}"));
   EXPECT_EQ(Eval("Solve(1/(x+1)=0, x)"), kUnsolved);
+  EXPECT_EQ(Eval("Solve(1/x=0, x)"), kUnsolved);  // not the infinite 1/0
 }
 
 TEST_F(SolveTest, IsolationThroughFunctions) {
