@@ -1,5 +1,6 @@
 #include "engine/commands/command_algorithms.h"
 
+#include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/solve.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
@@ -11,8 +12,11 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
     case command_id::kSolve: return &SolveAlgorithm;
-    default: return nullptr;
+    default: break;
   }
+  // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
+  if (CommandAlgorithm polynomial = FindPolynomialAlgorithm(id)) return polynomial;
+  return nullptr;
 }
 
 }  // namespace zentrix::engine
