@@ -2,6 +2,7 @@
 
 #include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/statistics_commands.h"
+#include "engine/commands/solve.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -12,6 +13,7 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
     case command_id::kVarStats: return &VarStatsAlgorithm;
+    case command_id::kSolve: return &SolveAlgorithm;
     default: break;
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
