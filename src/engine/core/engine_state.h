@@ -16,6 +16,10 @@ struct EngineState {
   // it before an entry and reads it afterwards (Smart Solve).
   bool rewrite_flag = false;
 
+  // The angle unit setting: 0 radians, 1 degrees. The numeric approximation and
+  // the exact values of the trigonometric functions read it.
+  int angle_unit = 0;
+
   // Not a setting: the installed simplifier survives a scoped reset.
   CanonicalizeFunction canonicalize = nullptr;
 };

@@ -1,0 +1,373 @@
+#include "engine/commands/evaluator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "engine/commands/canonicalize.h"
+#include "engine/commands/command_algorithms.h"
+#include "engine/commands/command_rules.h"
+#include "engine/commands/commands_state.h"
+#include "engine/commands/complex_functions.h"
+#include "engine/commands/matrix_product.h"
+#include "engine/commands/numeric_functions.h"
+#include "engine/commands/special_functions.h"
+#include "engine/commands/tree_arithmetic.h"
+#include "engine/core/charset.h"
+#include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
+
+namespace zentrix::engine {
+namespace {
+
+namespace id = command_id;
+
+// Each operation adds at most this many levels to the deepest of its inputs.
+constexpr int kLevelsPerOperation = 2;
+
+bool IsMark(const EvalItem& item, int mark) {
+  return item.type == EvalItem::Type::kFunction && item.function_id() == mark;
+}
+
+bool IsSkippedId(int f) {
+  return f == id::kContent || f == id::kDSolve || f == id::kEigenvectors || f == id::kEigensystem;
+}
+
+
+ExprNode PiOver180() {
+  return MakeTermNode(std::u16string(1, chars::kPi), Number::Ratio(1, 180), Number(1.0));
+}
+
+class ProgramRun {
+ public:
+  ProgramRun(VariableScope* scope, std::vector<EvalItem> items) : scope_(scope), items_(std::move(items)) {}
+
+  EvaluationResult Execute();
+
+ private:
+  struct Value {
+    ExprNode node;
+    int depth = 1;
+  };
+
+  bool Fail(EngineError code) {
+    failure_.code = code;
+    return false;
+  }
+  bool Fail(std::u16string_view message) {
+    failure_.code = EngineError::kBadSyntax;
+    failure_.message = std::u16string(message);
+    return false;
+  }
+  bool Push(ExprNode node, int depth) {
+    if (depth > kMaxTreeDepth) return Fail(kTooDeepMessage);
+    stack_.push_back(Value{std::move(node), depth});
+    return true;
+  }
+  Value Pop() {
+    Value v = std::move(stack_.back());
+    stack_.pop_back();
+    return v;
+  }
+  bool Step(std::size_t i);
+  bool Name(std::size_t i);
+  bool Operator(std::size_t i);
+  bool Binary(int code);
+  bool Equals(std::size_t i);
+  bool Assign(const std::u16string& name, Value rhs);
+  bool SolveTopLevel(Value lhs, Value rhs);
+  bool Function(std::size_t i);
+  bool Mark(std::size_t i, int mark);
+  bool Elementary(int f, std::vector<Value> args);
+  bool Outcome(CommandOutcome outcome, int depth);
+  bool CheckFaults();
+
+  VariableScope* scope_;
+  std::vector<EvalItem> items_;
+  std::vector<Value> stack_;
+  EngineFailure failure_;
+  bool finished_ = false;  // Clear(name) ends the run
+  bool final_text_ = false;
+  std::u16string text_;
+};
+
+EvaluationResult ProgramRun::Execute() {
+  EvaluationResult result;
+  for (std::size_t i = 0; i < items_.size() && !finished_; ++i) {
+    ClearCommandFaults();
+    if (!Step(i) || !CheckFaults()) {
+      result.failure = failure_;
+      result.text = result.DisplayText();
+      return result;
+    }
+  }
+  if (stack_.size() != 1) {
+    result.failure.code = EngineError::kBadSyntax;
+    result.text = result.DisplayText();
+    return result;
+  }
+  result.ok = true;
+  result.value = std::move(stack_.back().node);
+  result.final_text = final_text_;
+  result.text = text_;
+  return result;
+}
+
+bool ProgramRun::CheckFaults() {
+  const CommandsState& s = Commands();
+  if (s.too_deep) return Fail(kTooDeepMessage);
+  if (s.too_large) return Fail(kTooLargeMessage);
+  if (s.list_mismatch) return Fail(EngineError::kListLengths);
+  return true;
+}
+
+bool ProgramRun::Step(std::size_t i) {
+  const EvalItem& item = items_[i];
+  switch (item.type) {
+    case EvalItem::Type::kNumber: return Push(ExprNode::MakeNumber(Number(item.value)), 1);
+    case EvalItem::Type::kInfinity: return Push(ExprNode::MakeNumber(Number::PlusInfinity()), 1);
+    case EvalItem::Type::kName: return Name(i);
+    case EvalItem::Type::kOperator: return Operator(i);
+    case EvalItem::Type::kFunction: return Function(i);
+  }
+  return Fail(EngineError::kBadSyntax);
+}
+
+bool ProgramRun::Name(std::size_t i) {
+  const std::u16string& name = items_[i].name;
+  const std::size_t n = items_.size();
+  if (i + 2 == n && IsMark(items_[n - 1], id::kClear) && items_[n - 1].count == 1) {
+    if (scope_ != nullptr) scope_->Remove(name);
+    stack_.clear();
+    finished_ = true;
+    return Push(ExprNode::MakeSymbol(name), 1);
+  }
+  const bool assignment_target = i == 0 && items_.back().type == EvalItem::Type::kOperator &&
+                                 items_.back().code == '=';
+  if (scope_ != nullptr && !assignment_target) {
+    if (std::optional<ExprNode> value = scope_->LookUp(name)) {
+      int depth = TreeDepth(*value);
+      return Push(std::move(*value), depth);
+    }
+  }
+  return Push(ExprNode::MakeSymbol(name), 1);
+}
+
+bool ProgramRun::Operator(std::size_t i) {
+  const EvalItem& item = items_[i];
+  switch (item.code) {
+    case '#': return Push(ExprNode::MakeNumber(Number::Complex(0.0, 1.0)), 1);
+    case '$': {
+      const auto n = static_cast<std::size_t>(std::max(item.count, 0));
+      if (stack_.size() < n) return Fail(EngineError::kBadSyntax);
+      ExprNode list = ExprNode::MakeList();
+      int depth = 1;
+      for (std::size_t k = stack_.size() - n; k < stack_.size(); ++k) {
+        depth = std::max(depth, stack_[k].depth + 1);
+        list.AddOperand(std::move(stack_[k].node));
+      }
+      stack_.resize(stack_.size() - n);
+      return Push(std::move(list), depth);
+    }
+    case 64: {
+      if (stack_.empty()) return Fail(EngineError::kBadSyntax);
+      Value v = Pop();
+      return Push(NegateTree(std::move(v.node)), v.depth + kLevelsPerOperation);
+    }
+    case '!': {
+      if (stack_.empty() || !stack_.back().node.IsRealNumber()) {
+        return Fail(EngineError::kBadSyntax);
+      }
+      Value v = Pop();
+      double value = FactorialOperator(v.node.coefficient().RealValue());
+      return Push(ExprNode::MakeNumber(Number(value)), 1);
+    }
+    case '=': return Equals(i);
+    default: return Binary(item.code);
+  }
+}
+
+bool ProgramRun::Binary(int code) {
+  if (stack_.size() < 2) return Fail(EngineError::kBadSyntax);
+  Value right = Pop();
+  Value left = Pop();
+  const int depth = std::max(left.depth, right.depth) + kLevelsPerOperation;
+  ExprNode& a = left.node;
+  ExprNode& b = right.node;
+  switch (code) {
+    case '+': return Push(AddTrees(std::move(a), std::move(b)), depth);
+    case '-': return Push(SubtractTrees(std::move(a), std::move(b)), depth);
+    case '*':
+      if (a.IsMatrix() && b.IsMatrix()) {
+        std::optional<ExprNode> product = MatrixProduct(a, b);
+        if (!product) return CheckFaults() && Fail(u"General");
+        return Push(std::move(*product), depth);
+      }
+      return Push(MultiplyTrees(std::move(a), std::move(b)), depth);
+    case '/': return Push(DivideTrees(std::move(a), std::move(b)), depth);
+    case '^':
+      if (a.IsE()) return Push(ApplyFunction(id::kExp, std::move(b)), depth);
+      return Push(PowerTrees(std::move(a), std::move(b)), depth);
+    case 128:
+      if (!a.IsNumber()) return Fail(EngineError::kBadSyntax);
+      return Push(MultiplyTrees(std::move(a), PowerTrees(ExprNode::MakeNumber(Number(10.0)),
+                                                          std::move(b))),
+                  depth);
+    default: return Fail(EngineError::kBadSyntax);
+  }
+}
+
+bool ProgramRun::Equals(std::size_t i) {
+  if (stack_.size() < 2) return Fail(EngineError::kBadSyntax);
+  Value rhs = Pop();
+  Value lhs = Pop();
+  if (i + 1 != items_.size()) {
+    ExprNode equation = ExprNode::MakeList();
+    const int depth = std::max(lhs.depth, rhs.depth) + 1;
+    equation.AddOperand(std::move(lhs.node));
+    equation.AddOperand(std::move(rhs.node));
+    return Push(std::move(equation), depth);
+  }
+  if (lhs.node.IsVariable()) return Assign(std::u16string(lhs.node.VariableName()), std::move(rhs));
+  return SolveTopLevel(std::move(lhs), std::move(rhs));
+}
+
+bool ProgramRun::Assign(const std::u16string& name, Value rhs) {
+  if (scope_ == nullptr) return Fail(EngineError::kBadSyntax);
+  std::vector<std::u16string> names = Variables(rhs.node);
+  if (std::find(names.begin(), names.end(), name) != names.end()) {
+    return Fail(EngineError::kBadSyntax);
+  }
+  scope_->Store(name, rhs.node);
+  return Push(std::move(rhs.node), rhs.depth);
+}
+
+bool ProgramRun::SolveTopLevel(Value lhs, Value rhs) {
+  // A side without variables does not name one; sides naming different
+  // variables cannot be solved.
+  std::optional<std::u16string> x = SingleVariable({&lhs.node, &rhs.node});
+  if (!x) return Fail(EngineError::kTooManyVariables);
+  const int depth = std::max(lhs.depth, rhs.depth) + kLevelsPerOperation;
+  ExprNode equation = ExprNode::MakeList();
+  equation.AddOperand(std::move(lhs.node));
+  equation.AddOperand(std::move(rhs.node));
+  std::vector<ExprNode> arguments;
+  arguments.push_back(std::move(equation));
+  arguments.push_back(ExprNode::MakeSymbol(*x));
+  return Outcome(RunCommand(id::kSolve, std::move(arguments)), depth);
+}
+
+bool ProgramRun::Outcome(CommandOutcome outcome, int depth) {
+  switch (outcome.kind) {
+    case CommandOutcome::Kind::kValue: {
+      int actual = TreeDepth(outcome.value);
+      return Push(std::move(outcome.value), std::max(depth, actual));
+    }
+    case CommandOutcome::Kind::kFinalText:
+      final_text_ = true;
+      text_ = std::move(outcome.text);
+      return Push(ExprNode::Zero(), 1);
+    case CommandOutcome::Kind::kFailure:
+      failure_ = std::move(outcome.failure);
+      return false;
+    case CommandOutcome::Kind::kRefused: return Fail(EngineError::kBadSyntax);
+  }
+  return Fail(EngineError::kBadSyntax);
+}
+
+bool ProgramRun::Function(std::size_t i) {
+  const EvalItem& item = items_[i];
+  const int f = item.function_id();
+  if (f == id::kDegreeMark || f == id::kMinuteMark || f == id::kSecondMark) return Mark(i, f);
+  if (IsSkippedId(f)) return true;
+  const auto n = static_cast<std::size_t>(std::max(item.count, 0));
+  if (f == id::kClear || n == 0 || stack_.size() < n) return Fail(EngineError::kBadSyntax);
+  std::vector<Value> values(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(n)),
+                            std::make_move_iterator(stack_.end()));
+  stack_.resize(stack_.size() - n);
+  if (IsElementaryFunctionId(f)) return Elementary(f, std::move(values));
+  int depth = 1;
+  std::vector<ExprNode> arguments;
+  for (Value& v : values) {
+    depth = std::max(depth, v.depth + kLevelsPerOperation);
+    arguments.push_back(std::move(v.node));
+  }
+  return Outcome(RunCommand(f, std::move(arguments)), depth);
+}
+
+bool ProgramRun::Elementary(int f, std::vector<Value> args) {
+  if (f == id::kAtan && args.size() == 2) {
+    if (!args[0].node.IsNumber() || !args[1].node.IsNumber()) return Fail(EngineError::kBadSyntax);
+    double angle = std::atan2(args[0].node.coefficient().RealValue(),
+                              args[1].node.coefficient().RealValue());
+    if (AngleInDegrees()) angle *= 57.29577951308232;
+    return Push(ExprNode::MakeNumber(Number(angle)), 1);
+  }
+  if (args.size() != 1) return Fail(EngineError::kBadSyntax);
+  Value& v = args[0];
+  const int depth = v.depth + kLevelsPerOperation;
+  if (f == id::kSqrt) return Push(SquareRootTree(std::move(v.node)), depth);
+  return Push(ApplyFunction(f, std::move(v.node)), depth);
+}
+
+// The degree, minute and second marks: a value written as marked parts
+// (30°15'20'') becomes rad of its parts; a lone mark converts its operand.
+bool ProgramRun::Mark(std::size_t i, int mark) {
+  const std::size_t n = items_.size();
+  auto is_at = [&](std::size_t k, int m) { return k < n && IsMark(items_[k], m); };
+  auto make_rad = [&](std::size_t k, int count) {
+    items_[k].code = 256 + id::kRad;
+    items_[k].count = count;
+  };
+  if (mark == id::kDegreeMark && is_at(i + 2, id::kMinuteMark)) {
+    if (!is_at(i + 4, id::kSecondMark)) make_rad(i + 2, 2);
+    return true;
+  }
+  if (mark == id::kMinuteMark && is_at(i + 2, id::kSecondMark)) {
+    if (stack_.size() < 2) return Fail(EngineError::kBadSyntax);
+    make_rad(i + 2, 3);
+    return true;
+  }
+  if (stack_.empty()) return Fail(EngineError::kBadSyntax);
+  Value v = Pop();
+  ExprNode value = std::move(v.node);
+  if (mark == id::kMinuteMark) value = MultiplyNumber(std::move(value), Number::Ratio(1, 60));
+  if (mark == id::kSecondMark) value = MultiplyNumber(std::move(value), Number::Ratio(1, 3600));
+  if (!AngleInDegrees()) value = MultiplyTrees(std::move(value), PiOver180());
+  return Push(std::move(value), v.depth + kLevelsPerOperation);
+}
+
+}  // namespace
+
+std::u16string EvaluationResult::DisplayText() const {
+  if (ok) return final_text ? text : std::u16string();
+  std::u16string display = u"Error: ";
+  if (!failure.message.empty()) return display + failure.message;
+  if (failure.code == EngineError::kNone) return display + u"Syntax";
+  return display + failure.DisplayText();
+}
+
+Evaluator::Evaluator(VariableScope* scope) : scope_(scope) { InstallCanonicalizer(); }
+
+EvaluationResult Evaluator::Evaluate(std::u16string_view entry) { return Run(ParseEntry(entry)); }
+
+EvaluationResult Evaluator::Run(const EvalProgram& program) {
+  if (!program.ok()) {
+    EvaluationResult result;
+    result.failure = program.failure;
+    result.text = result.DisplayText();
+    return result;
+  }
+  ProgramRun run(scope_, program.items);
+  return run.Execute();
+}
+
+std::optional<ExprNode> EvaluateExpression(std::u16string_view text) {
+  Evaluator evaluator;
+  EvaluationResult result = evaluator.Evaluate(text);
+  if (!result.ok) return std::nullopt;
+  return std::move(result.value);
+}
+
+}  // namespace zentrix::engine

@@ -1,0 +1,16 @@
+#pragma once
+// The product of two matrices (lists of rows), entry by entry with the tree
+// arithmetic.
+
+#include <optional>
+
+#include "engine/core/expr_node.h"
+
+namespace zentrix::engine {
+
+// Nothing when the column count of `a` differs from the row count of `b`.
+// Products beyond a few million entry multiplications are refused and recorded
+// as too large.
+std::optional<ExprNode> MatrixProduct(const ExprNode& a, const ExprNode& b);
+
+}  // namespace zentrix::engine
