@@ -1,0 +1,19 @@
+#pragma once
+// The tree arithmetic the polynomial commands build their results with: each
+// operation assembles a node and puts it into canonical form with the
+// installed simplifier, following the rules of the engine's tree arithmetic
+// (numbers fold into coefficients, lists combine element by element).
+
+#include "engine/core/expr_node.h"
+#include "engine/core/number.h"
+
+namespace zentrix::engine::poly {
+
+ExprNode TreeAdd(const ExprNode& a, const ExprNode& b);
+ExprNode TreeSubtract(const ExprNode& a, const ExprNode& b);
+ExprNode TreeMultiply(const ExprNode& a, const ExprNode& b);
+ExprNode TreeScale(const ExprNode& a, const Number& n);
+ExprNode TreeDivide(const ExprNode& a, const ExprNode& b);
+ExprNode TreePower(const ExprNode& base, const Number& n);
+
+}  // namespace zentrix::engine::poly
