@@ -1,5 +1,6 @@
 #include "engine/commands/command_algorithms.h"
 
+#include "engine/commands/calculus_commands.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -9,6 +10,10 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   // Each algorithm is wired in here when it exists.
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
+    // Calculus.
+    case command_id::kD: return &DerivativeAlgorithm;
+    case command_id::kIntegrate: return &IntegrateAlgorithm;
+    case command_id::kTrigReduce: return &TrigReduceAlgorithm;
     default: return nullptr;
   }
 }
