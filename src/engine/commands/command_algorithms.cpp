@@ -1,6 +1,7 @@
 #include "engine/commands/command_algorithms.h"
 
 #include "engine/commands/calculus_commands.h"
+#include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -20,8 +21,11 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
     case command_id::kSum: return &SumAlgorithm;
     case command_id::kProduct: return &ProductAlgorithm;
     case command_id::kTrigReduce: return &TrigReduceAlgorithm;
-    default: return nullptr;
+    default: break;
   }
+  // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
+  if (CommandAlgorithm polynomial = FindPolynomialAlgorithm(id)) return polynomial;
+  return nullptr;
 }
 
 }  // namespace zentrix::engine

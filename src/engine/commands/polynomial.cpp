@@ -334,29 +334,36 @@ Poly Poly::Power(int n) const {
     CheckExponent(static_cast<std::int64_t>(Degree(v)) * n);
     CheckExponent(static_cast<std::int64_t>(MinDegree(v)) * n);
   }
-  // (a + b)^n = Σ C(n, i)·a^(n−i)·b^i with a the leading term.
+  // Refuse at once when every bound on the number of result terms is too big:
+  // the monomials of degree n in size() symbols, and the exponent ranges.
+  double by_terms = Binomial(n + static_cast<int>(size()) - 1, static_cast<int>(size()) - 1);
+  double by_ranges = 1.0;
+  for (int v = 0; v < nvars_; ++v) {
+    by_ranges *= static_cast<double>(n) * (Degree(v) - MinDegree(v)) + 1.0;
+  }
+  if (std::min(by_terms, by_ranges) > static_cast<double>(kMaxTerms)) throw PolyTooLarge();
+
+  // (a + b)^n = Σ C(n, i)·a^(n−i)·b^i with a the leading term; the powers of b
+  // are formed one after another and added in at once.
   Poly lead(nvars_);
   lead.Append(Exps(0), coeffs_[0]);
   Poly rest(nvars_);
   rest.exps_.assign(exps_.begin() + nvars_, exps_.end());
   rest.coeffs_.assign(coeffs_.begin() + 1, coeffs_.end());
-  std::vector<Poly> rest_powers;
-  rest_powers.reserve(n + 1);
-  rest_powers.push_back(Constant(nvars_, Number(1.0)));
-  std::size_t total = 1;
-  for (int i = 1; i <= n; ++i) {
-    rest_powers.push_back(rest_powers.back() * rest);
-    total += rest_powers.back().size();
-  }
-  TermAccumulator sum(nvars_, total);
+  TermAccumulator sum(nvars_, static_cast<std::size_t>(std::min(by_terms, by_ranges)));
+  Poly rest_power = Constant(nvars_, Number(1.0));
+  double binomial = 1.0;  // C(n, i), exact while it fits in 2^53
   for (int i = 0; i <= n; ++i) {
+    if (i > 0) {
+      rest_power = rest_power * rest;
+      binomial = binomial * (n - i + 1) / i;
+    }
     const Poly lead_power = lead.Power(n - i);
-    const Number scale =
-        MulNumbers(Number(Binomial(n, i)), lead_power.IsZero() ? Number() : lead_power.coeffs_[0]);
-    const Poly& b = rest_powers[i];
-    ChargeWork(static_cast<std::int64_t>(b.size()));
-    for (std::size_t j = 0; j < b.size(); ++j) {
-      sum.Add(lead_power.Exps(0), b.Exps(j), MulNumbers(scale, b.coeffs_[j]));
+    if (lead_power.IsZero()) continue;  // the coefficient underflowed
+    const Number scale = MulNumbers(Number(binomial), lead_power.coeffs_[0]);
+    ChargeWork(static_cast<std::int64_t>(rest_power.size()));
+    for (std::size_t j = 0; j < rest_power.size(); ++j) {
+      sum.Add(lead_power.Exps(0), rest_power.Exps(j), MulNumbers(scale, rest_power.coeffs_[j]));
     }
   }
   return std::move(sum).Finish();

@@ -1,0 +1,64 @@
+// Speed of the polynomial commands on typical sizes.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/commands/poly_convert.h"
+#include "engine/commands/polynomial.h"
+#include "engine/commands/polynomial_commands.h"
+
+namespace zentrix::engine {
+namespace {
+
+using poly::Poly;
+
+poly::AtomTable Xyz() { return poly::AtomTable({u"x", u"y", u"z"}); }
+Poly Var(int v) { return Poly::Monomial(3, Number(1.0), v, 1); }
+Poly Const(double c) { return Poly::Constant(3, Number(c)); }
+ExprNode Tree(const Poly& p) { return poly::FromPoly(p, Xyz()); }
+
+ExprNode PowerNode(const ExprNode& base, double n) {
+  ExprNode p = ExprNode::MakePower(Number(n));
+  p.AddOperand(base);
+  return p;
+}
+
+void BM_ExpandFourTermsTo15(benchmark::State& state) {
+  const ExprNode f = PowerNode(Tree(Var(0) + Var(1) + Var(2) + Const(1)), 15);
+  for (auto _ : state) benchmark::DoNotOptimize(Expand(f));
+}
+BENCHMARK(BM_ExpandFourTermsTo15)->Unit(benchmark::kMicrosecond);
+
+void BM_ExpandFourTermsTo20(benchmark::State& state) {
+  const ExprNode f = PowerNode(Tree(Var(0) + Var(1) + Var(2) + Const(1)), 20);
+  for (auto _ : state) benchmark::DoNotOptimize(Expand(f));
+}
+BENCHMARK(BM_ExpandFourTermsTo20)->Unit(benchmark::kMicrosecond);
+
+void BM_ExpandBinomialTo20(benchmark::State& state) {
+  const ExprNode f = PowerNode(Tree(Var(0) + Const(1)), 20);
+  for (auto _ : state) benchmark::DoNotOptimize(Expand(f));
+}
+BENCHMARK(BM_ExpandBinomialTo20)->Unit(benchmark::kMicrosecond);
+
+void BM_FactorSixLinearFactors(benchmark::State& state) {
+  Poly p = Const(1);
+  for (int k = 1; k <= 6; ++k) p = p * (Var(0) - Const(k));
+  const ExprNode f = Tree(p);
+  for (auto _ : state) benchmark::DoNotOptimize(Factor(f));
+}
+BENCHMARK(BM_FactorSixLinearFactors)->Unit(benchmark::kMicrosecond);
+
+void BM_GcdDegreeEight(benchmark::State& state) {
+  // A common factor of degree 4 times two coprime cofactors of degree 4.
+  const Poly x = Var(0);
+  const Poly common = x.Power(4) + x.Power(3).Scaled(Number(3.0)) - x + Const(7);
+  const Poly u = x.Power(4) - x.Power(2).Scaled(Number(2.0)) + Const(5);
+  const Poly v = x.Power(4).Scaled(Number(2.0)) + x.Power(3) + x.Scaled(Number(4.0)) - Const(3);
+  const ExprNode a = Tree(common * u);
+  const ExprNode b = Tree(common * v);
+  for (auto _ : state) benchmark::DoNotOptimize(PolyGcd(a, b));
+}
+BENCHMARK(BM_GcdDegreeEight)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zentrix::engine
