@@ -27,6 +27,13 @@ constexpr int kMaxLHopital = 8;
 constexpr int kMaxSteps = 5000;
 // Derivatives tried to find on which side of 0 an expression lies near a.
 constexpr int kMaxSideDerivatives = 6;
+// Quotients whose derivatives grow beyond this size are not pursued: each
+// further application of L'Hôpital's rule would only make them larger.
+constexpr std::size_t kMaxQuotientSize = 600;
+
+bool TooLarge(const ExprNode& f) {
+  return calculus::TreeSize(f, kMaxQuotientSize) > kMaxQuotientSize;
+}
 
 LimitResult Found(ExprNode v) { return LimitResult{Code::kFound, std::move(v)}; }
 LimitResult Failed(Code code = Code::kFailed) { return LimitResult{code, ExprNode()}; }
@@ -166,6 +173,7 @@ class Limiter {
       std::optional<ExprNode> next = Differentiate(d, x_);
       if (!next) return std::nullopt;
       d = std::move(*next);
+      if (TooLarge(d)) return std::nullopt;
       std::optional<int> s = SignOf(calculus::AtPoint(d, x_, a_));
       if (!s) return std::nullopt;
       if (*s != 0) return *s * parity;
@@ -380,7 +388,7 @@ class Limiter {
       if (lhopital_ >= kMaxLHopital) return Failed();
       std::optional<ExprNode> dn = Differentiate(n, x_);
       std::optional<ExprNode> dd = Differentiate(d, x_);
-      if (!dn || !dd) return Failed();
+      if (!dn || !dd || TooLarge(*dn) || TooLarge(*dd)) return Failed();
       ++lhopital_;
       LimitResult r = Of(DivideTrees(std::move(*dn), std::move(*dd)));
       --lhopital_;
