@@ -50,7 +50,9 @@ std::optional<CommandOutcome> SeriesAlgorithm(std::vector<ExprNode>& arguments) 
   if (Undefined(value)) return CommandOutcome::Refused();
   ExprNode result = std::move(value);
   for (int i = 1; i <= static_cast<int>(n); ++i) {
-    std::optional<ExprNode> d = Differentiate(f, x);
+    bool too_large = false;
+    std::optional<ExprNode> d = Differentiate(f, x, &too_large);
+    if (too_large) return TooLarge();
     if (!d || HasCommandFault()) return CommandOutcome::Refused();
     f = std::move(*d);
     if (calculus::TreeSize(f, calculus::kMaxResultSize) > calculus::kMaxResultSize) return TooLarge();
