@@ -1,5 +1,6 @@
 #include "engine/commands/command_algorithms.h"
 
+#include "engine/commands/calculus_commands.h"
 #include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/statistics_commands.h"
 #include "engine/commands/solve.h"
@@ -14,6 +15,16 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
     case command_id::kEval: return &EvalAlgorithm;
     case command_id::kVarStats: return &VarStatsAlgorithm;
     case command_id::kSolve: return &SolveAlgorithm;
+    // Calculus.
+    case command_id::kD: return &DerivativeAlgorithm;
+    case command_id::kIntegrate: return &IntegrateAlgorithm;
+    case command_id::kNIntegrate: return &NumericIntegralAlgorithm;
+    case command_id::kLimit: return &LimitAlgorithm;
+    case command_id::kSeries: return &SeriesAlgorithm;
+    case command_id::kFSeries: return &FourierSeriesAlgorithm;
+    case command_id::kSum: return &SumAlgorithm;
+    case command_id::kProduct: return &ProductAlgorithm;
+    case command_id::kTrigReduce: return &TrigReduceAlgorithm;
     default: break;
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
