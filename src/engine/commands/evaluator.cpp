@@ -46,9 +46,14 @@ class ProgramRun {
   EvaluationResult Execute();
 
  private:
+  // A value on the stack. A pending value is a sum or product whose parts are
+  // canonical but have not been merged and sorted yet: a chain a+b+c+... (or
+  // a·b·c·...) collects its parts there and is put into canonical form once,
+  // when the value is used for anything else.
   struct Value {
     ExprNode node;
     int depth = 1;
+    bool pending = false;
   };
 
   bool Fail(EngineError code) {
@@ -60,16 +65,28 @@ class ProgramRun {
     failure_.message = std::u16string(message);
     return false;
   }
+  // `depth` is an upper bound of the node's depth; when it passes the limit the
+  // real depth is measured, so the walk happens only once in many operations.
   bool Push(ExprNode node, int depth) {
-    if (depth > kMaxTreeDepth) return Fail(kTooDeepMessage);
+    if (depth > kMaxTreeDepth) {
+      depth = TreeDepth(node);
+      if (depth > kMaxTreeDepth) return Fail(kTooDeepMessage);
+    }
     stack_.push_back(Value{std::move(node), depth});
     return true;
+  }
+  static void Settle(Value& v) {
+    if (!v.pending) return;
+    v.pending = false;
+    CanonicalizeBuilt(v.node);
   }
   Value Pop() {
     Value v = std::move(stack_.back());
     stack_.pop_back();
+    Settle(v);
     return v;
   }
+  bool Accumulate(int code);
   bool Step(std::size_t i);
   bool Name(std::size_t i);
   bool Operator(std::size_t i);
@@ -104,6 +121,13 @@ EvaluationResult ProgramRun::Execute() {
   }
   if (stack_.size() != 1) {
     result.failure.code = EngineError::kBadSyntax;
+    result.text = result.DisplayText();
+    return result;
+  }
+  Settle(stack_.back());
+  ClearCommandFaults();
+  if (!CheckFaults()) {
+    result.failure = failure_;
     result.text = result.DisplayText();
     return result;
   }
@@ -164,6 +188,7 @@ bool ProgramRun::Operator(std::size_t i) {
       ExprNode list = ExprNode::MakeList();
       int depth = 1;
       for (std::size_t k = stack_.size() - n; k < stack_.size(); ++k) {
+        Settle(stack_[k]);
         depth = std::max(depth, stack_[k].depth + 1);
         list.AddOperand(std::move(stack_[k].node));
       }
@@ -176,6 +201,7 @@ bool ProgramRun::Operator(std::size_t i) {
       return Push(NegateTree(std::move(v.node)), v.depth + kLevelsPerOperation);
     }
     case '!': {
+      if (!stack_.empty()) Settle(stack_.back());
       if (stack_.empty() || !stack_.back().node.IsRealNumber()) {
         return Fail(EngineError::kBadSyntax);
       }
@@ -188,8 +214,44 @@ bool ProgramRun::Operator(std::size_t i) {
   }
 }
 
+// Joins the right operand into a pending sum (for + and -) or product (for *
+// and /) on the left; answers false when the operands need the general rules
+// (lists, matrices), leaving the stack as it was.
+bool ProgramRun::Accumulate(int code) {
+  const bool sum = code == '+' || code == '-';
+  if (!sum && code != '*' && code != '/') return false;
+  Value& left_slot = stack_[stack_.size() - 2];
+  Value& right_slot = stack_.back();
+  const NodeKind kind = sum ? NodeKind::kSum : NodeKind::kProduct;
+  if (right_slot.pending && right_slot.node.kind() != kind) Settle(right_slot);
+  if (left_slot.pending && left_slot.node.kind() != kind) Settle(left_slot);
+  if (left_slot.node.IsList() || right_slot.node.IsList()) return false;
+  Value right = std::move(right_slot);
+  stack_.pop_back();
+  Value& left = stack_.back();
+  if (code == '-') {
+    Settle(right);
+    right.node = MultiplyNumber(std::move(right.node), Number(-1.0));
+  } else if (code == '/') {
+    Settle(right);
+    right.node = right.node.IsEmpty()
+                     ? ExprNode::MakeNumber(Divide(Number(1.0), right.node.coefficient()))
+                     : ReciprocalTree(std::move(right.node));
+  }
+  if (!left.pending) {
+    ExprNode node(kind, sum ? Number(0.0) : Number(1.0));
+    Absorb(node, std::move(left.node));
+    left.node = std::move(node);
+    left.pending = true;
+  }
+  Absorb(left.node, std::move(right.node));
+  left.depth = std::max(left.depth, right.depth + 1);
+  return true;
+}
+
 bool ProgramRun::Binary(int code) {
   if (stack_.size() < 2) return Fail(EngineError::kBadSyntax);
+  if (Accumulate(code)) return true;
   Value right = Pop();
   Value left = Pop();
   const int depth = std::max(left.depth, right.depth) + kLevelsPerOperation;
@@ -286,6 +348,7 @@ bool ProgramRun::Function(std::size_t i) {
   std::vector<Value> values(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(n)),
                             std::make_move_iterator(stack_.end()));
   stack_.resize(stack_.size() - n);
+  for (Value& v : values) Settle(v);
   if (IsElementaryFunctionId(f)) return Elementary(f, std::move(values));
   int depth = 1;
   std::vector<ExprNode> arguments;

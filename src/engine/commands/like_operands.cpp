@@ -133,9 +133,12 @@ bool AbsorbOwnTerms(ExprNode& node) {
 
 bool CollectInProduct(ExprNode& node) {
   if (AbsorbOwnTerms(node)) return true;
+  // Numbers are factors of the coefficient, not bases (normalising folds them).
   auto groups = LikeGroups(
       node.operands(), [](const ExprNode& op) { return HashTree(ProductBase(op)); },
-      [](const ExprNode& a, const ExprNode& b) { return ProductBase(a) == ProductBase(b); });
+      [](const ExprNode& a, const ExprNode& b) {
+        return !a.IsEmpty() && !b.IsEmpty() && ProductBase(a) == ProductBase(b);
+      });
   if (groups.empty()) return CombineNumberBases(node);
   std::vector<bool> removed(node.OperandCount(), false);
   std::vector<std::pair<std::size_t, ExprNode>> replaced;

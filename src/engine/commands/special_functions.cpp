@@ -234,9 +234,9 @@ double GammaContinuedFraction(double a, double x, double prefix) {
 // ---- Incomplete beta ----
 
 // The continued fraction of I_x(a, b) (without its prefactor x^a y^b / (a B(a, b))).
-long double BetaContinuedFraction(double a, double b, double x) {
+long double BetaContinuedFraction(double a, double b, long double xl) {
   constexpr long double kTiny = 1e-300L;
-  const long double al = a, bl = b, xl = x;
+  const long double al = a, bl = b;
   const long double qab = al + bl, qap = al + 1, qam = al - 1;
   long double c = 1;
   long double d = 1 - qab * xl / qap;
@@ -418,7 +418,8 @@ double BinomialTerm(double x, double n, double p, double q) {
   if (x == n) return std::exp(n * (q < 0.5 ? std::log1p(-q) : std::log(p)));
   const double lc = StirlingError(n) - StirlingError(x) - StirlingError(n - x) -
                     DevianceTerm(x, n * p) - DevianceTerm(n - x, n * q);
-  const double lf = kLn2Pi + std::log(x) + std::log1p(-x / n);
+  // ln(2 pi x (n - x) / n), with (n - x)/n formed where it does not cancel.
+  const double lf = kLn2Pi + std::log(x) + (x < n / 2 ? std::log1p(-x / n) : std::log((n - x) / n));
   return std::exp(lc - 0.5 * lf);
 }
 
@@ -454,11 +455,15 @@ TailPair RegularizedBeta(double a, double b, double x, double y) {
   if (y <= 0) return {1, 0};
   // x^a y^b / B(a, b), through the binomial term so that large a and b keep their accuracy.
   const double front = a * b / (a + b) * BinomialTerm(a, a + b, x, y);
+  // The fraction depends on x about as sharply as x^a does, so x near 1 is taken as 1 - y in
+  // extended precision (and likewise y near 1).
+  const long double xl = y < 0.5 ? 1.0L - y : static_cast<long double>(x);
+  const long double yl = x < 0.5 ? 1.0L - x : static_cast<long double>(y);
   if (x < (a + 1) / (a + b + 2)) {
-    const double i = static_cast<double>(front * BetaContinuedFraction(a, b, x) / a);
+    const double i = static_cast<double>(front * BetaContinuedFraction(a, b, xl) / a);
     return {i, 1 - i};
   }
-  const double j = static_cast<double>(front * BetaContinuedFraction(b, a, y) / b);
+  const double j = static_cast<double>(front * BetaContinuedFraction(b, a, yl) / b);
   return {1 - j, j};
 }
 

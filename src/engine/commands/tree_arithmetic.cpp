@@ -49,7 +49,7 @@ SymbolTerm TermOf(const ExprNode& single_term) {
 // A canonical operand that can sit in a sum as it is.
 bool IsSumOperand(const ExprNode& n) {
   if (n.IsList() || n.IsSum() || n.IsSingleTerm()) return false;
-  return !(n.IsProduct() && n.OperandCount() == 0);
+  return !(n.IsProduct() && n.OperandCount() == 0 && n.TermCount() <= 1);
 }
 
 // A canonical operand that can sit in a product as it is.

@@ -17,11 +17,6 @@ ScopedEngineState::ScopedEngineState() : saved_(Engine()) {
   Engine() = fresh;
 }
 
-ScopedEngineState::~ScopedEngineState() {
-  CanonicalizeFunction installed = Engine().canonicalize;
-  Engine() = saved_;
-  // A simplifier installed inside the scope stays installed.
-  if (installed != nullptr) Engine().canonicalize = installed;
-}
+ScopedEngineState::~ScopedEngineState() { Engine() = saved_; }
 
 }  // namespace zentrix::engine

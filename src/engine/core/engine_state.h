@@ -35,8 +35,8 @@ inline bool RewriteFlag() { return Engine().rewrite_flag; }
 void CanonicalizeNode(ExprNode& node);
 
 // Resets every setting of the engine state to its default for the lifetime of
-// the object and restores the previous state afterwards. The installed
-// simplifier is kept.
+// the object (the installed simplifier is kept) and restores the whole
+// previous state, simplifier included, afterwards.
 class ScopedEngineState {
  public:
   ScopedEngineState();

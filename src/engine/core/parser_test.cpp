@@ -71,6 +71,8 @@ TEST(Parser, InsertsTheMultiplicationsLeftImplicit) {
   // A name after a closing bracket multiplies too.
   EXPECT_EQ(Postfix("sin(x)cos(x)"), "x sin/1 x cos/1 *");
   EXPECT_EQ(Postfix("(x+1)y"), "x 1 + y *");
+  EXPECT_EQ(Postfix("(x+1)π"), "x 1 + π *");
+  EXPECT_EQ(Postfix("ππ"), "π π *");
 }
 
 TEST(Parser, NamesRunOverLettersAndDigits) {
@@ -132,6 +134,8 @@ TEST(Parser, ErrorsAndTheirTexts) {
   EXPECT_EQ(Postfix("f()"), "error 1: Syntax Error");
   EXPECT_EQ(Postfix("!"), "error 4: Syntax Error");
   EXPECT_EQ(Postfix("   "), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("\x01" "2"), "error 4: Syntax Error");  // a control character first
+  EXPECT_EQ(Postfix("2∠3"), "error 4: Syntax Error");
 }
 
 TEST(Parser, OpenBracketsAreClosedAtTheEnd) {
