@@ -1,5 +1,7 @@
 #include "engine/commands/command_algorithms.h"
 
+#include "engine/commands/calculus_commands.h"
+#include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -9,8 +11,15 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   // Each algorithm is wired in here when it exists.
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
-    default: return nullptr;
+    // Calculus.
+    case command_id::kD: return &DerivativeAlgorithm;
+    case command_id::kIntegrate: return &IntegrateAlgorithm;
+    case command_id::kTrigReduce: return &TrigReduceAlgorithm;
+    default: break;
   }
+  // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
+  if (CommandAlgorithm polynomial = FindPolynomialAlgorithm(id)) return polynomial;
+  return nullptr;
 }
 
 }  // namespace zentrix::engine

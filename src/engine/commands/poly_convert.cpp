@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
+#include "engine/commands/canonical_order.h"
 #include "engine/commands/poly_coefficients.h"
 #include "engine/commands/poly_limits.h"
 #include "engine/commands/poly_tree_ops.h"
@@ -12,53 +12,6 @@
 
 namespace zentrix::engine::poly {
 namespace {
-
-std::size_t Mix(std::size_t h, std::size_t v) {
-  return h ^ (v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2));
-}
-
-std::size_t HashNumber(const Number& n) {
-  std::hash<double> hd;
-  std::size_t h = static_cast<std::size_t>(n.kind());
-  h = Mix(h, hd(n.RealNumerator()));
-  h = Mix(h, hd(n.RealDenominator()));
-  h = Mix(h, hd(n.ImagNumerator()));
-  return Mix(h, hd(n.ImagDenominator()));
-}
-
-bool IsSpecialName(std::u16string_view name) {
-  return name.size() == 1 && (name[0] == chars::kPi || name[0] == chars::kEulerE);
-}
-
-// The order of symbol names in canonical term lists: π and e first, then the
-// names compared as texts.
-int CompareNames(std::u16string_view a, std::u16string_view b) {
-  if (a == b) return 0;
-  const bool sa = IsSpecialName(a), sb = IsSpecialName(b);
-  if (sa != sb) return sa ? -1 : 1;
-  return a < b ? -1 : 1;
-}
-
-bool TermBefore(const SymbolTerm& a, const SymbolTerm& b) {
-  const int c = CompareNames(a.name, b.name);
-  if (c != 0) return c < 0;
-  return a.exponent.RealValue() > b.exponent.RealValue();
-}
-
-// Products in a sum sort by their coefficients (real values first, ascending);
-// equal coefficients by their factor lists.
-bool ProductBefore(const ExprNode& a, const ExprNode& b) {
-  const Number& ca = a.coefficient();
-  const Number& cb = b.coefficient();
-  if (ca.IsReal() != cb.IsReal()) return ca.IsReal();
-  if (ca.IsReal() && ca.RealValue() != cb.RealValue()) return ca.RealValue() < cb.RealValue();
-  const std::size_t n = std::min(a.TermCount(), b.TermCount());
-  for (std::size_t i = 0; i < n; ++i) {
-    if (TermBefore(a.Term(i), b.Term(i))) return true;
-    if (TermBefore(b.Term(i), a.Term(i))) return false;
-  }
-  return a.TermCount() < b.TermCount();
-}
 
 std::optional<Exponent> IntegerExponent(const Number& e) {
   if (!e.IsInteger()) return std::nullopt;
@@ -302,8 +255,6 @@ ExprNode FromPoly(const Poly& p, const AtomTable& atoms) {
       products.push_back(std::move(product));
     }
   }
-  std::sort(terms.begin(), terms.end(), TermBefore);
-  std::stable_sort(products.begin(), products.end(), ProductBefore);
 
   ExprNode sum = ExprNode::MakeNumber(constant);
   sum.mutable_terms() = std::move(terms);
@@ -317,6 +268,7 @@ ExprNode FromPoly(const Poly& p, const AtomTable& atoms) {
     ExprNode only = std::move(sum.Operand(0));
     return only;
   }
+  SortParts(sum);
   return sum;
 }
 
@@ -333,17 +285,6 @@ bool IsPolynomialTree(const ExprNode& node) {
     return op.IsProduct() && op.OperandCount() == 0 && op.coefficient().IsFinite() &&
            PolynomialTerms(op.terms());
   });
-}
-
-std::size_t HashTree(const ExprNode& node) {
-  std::size_t h = Mix(static_cast<std::size_t>(ToInt(node.kind())), HashNumber(node.coefficient()));
-  for (const SymbolTerm& t : node.terms()) {
-    h = Mix(h, std::hash<std::u16string>()(t.name));
-    h = Mix(h, HashNumber(t.coefficient));
-    h = Mix(h, HashNumber(t.exponent));
-  }
-  for (const ExprNode& op : node.operands()) h = Mix(h, HashTree(op));
-  return h;
 }
 
 }  // namespace zentrix::engine::poly

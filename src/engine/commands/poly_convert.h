@@ -62,7 +62,4 @@ ExprNode FromPoly(const Poly& p, const AtomTable& atoms);
 // whose operands are products of such terms with no operands of their own.
 bool IsPolynomialTree(const ExprNode& node);
 
-// A structural hash consistent with ExprNode equality.
-std::size_t HashTree(const ExprNode& node);
-
 }  // namespace zentrix::engine::poly

@@ -13,7 +13,7 @@ namespace zentrix::engine::poly {
 // Largest number of terms of one polynomial.
 inline constexpr std::int64_t kMaxTerms = 100000;
 // Coefficient operations allowed in one command call.
-inline constexpr std::int64_t kWorkAllowance = 60000000;
+inline constexpr std::int64_t kWorkAllowance = 20000000;
 // Largest magnitude of an exponent.
 inline constexpr std::int64_t kMaxExponent = std::int64_t{1} << 28;
 

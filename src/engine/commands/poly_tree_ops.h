@@ -1,8 +1,6 @@
 #pragma once
-// The tree arithmetic the polynomial commands build their results with: each
-// operation assembles a node and puts it into canonical form with the
-// installed simplifier, following the rules of the engine's tree arithmetic
-// (numbers fold into coefficients, lists combine element by element).
+// The tree arithmetic the polynomial commands build their results with (the
+// engine's tree arithmetic, taking its operands by reference).
 
 #include "engine/core/expr_node.h"
 #include "engine/core/number.h"
