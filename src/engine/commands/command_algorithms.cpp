@@ -1,6 +1,7 @@
 #include "engine/commands/command_algorithms.h"
 
 #include "engine/commands/calculus_commands.h"
+#include "engine/commands/matrix_algorithms.h"
 #include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
@@ -19,6 +20,8 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
   if (CommandAlgorithm polynomial = FindPolynomialAlgorithm(id)) return polynomial;
+  // Matrices, vectors and vector calculus (Det, Inverse, QR, Curl, ...).
+  if (CommandAlgorithm matrix = FindMatrixAlgorithm(id)) return matrix;
   return nullptr;
 }
 
