@@ -12,6 +12,10 @@ namespace {
 
 // Symbolic eliminations with more entry operations than this are refused.
 constexpr double kMaxSymbolicWork = 2.0e5;
+// The summed sizes of the trees a symbolic elimination may combine: symbolic
+// pivots turn the entries into growing rational functions, and this bound
+// stops such an elimination within a second or so.
+constexpr double kMaxSymbolicSizeWork = 1.0e5;
 
 double EliminationWork(std::size_t rows, std::size_t columns) {
   const double r = static_cast<double>(std::min(rows, columns));
@@ -61,19 +65,26 @@ ReducedGrid RowReduceGrid(Grid g, const ZeroTest& is_zero) {
   const std::size_t columns = rows == 0 ? 0 : g[0].size();
   const std::size_t pivots = std::min(rows, columns);
   std::size_t i = 0;
+  double spent = 0.0;
   for (std::size_t j = 0; j < columns && i < pivots; ++j) {
     std::optional<std::size_t> p = PivotRow(g, i, j, is_zero);
     if (!p) continue;
     std::swap(g[i], g[*p]);
     const ExprNode reciprocal = Expand(PowerNumber(g[i][j], Number(-1.0)));
-    for (std::size_t k = j + 1; k < columns; ++k) g[i][k] = ExpandedProduct(g[i][k], reciprocal);
+    for (std::size_t k = j + 1; k < columns; ++k) {
+      spent += static_cast<double>(EntrySize(g[i][k]) + EntrySize(reciprocal));
+      g[i][k] = ExpandedProduct(g[i][k], reciprocal);
+    }
     g[i][j] = ExprNode::MakeNumber(1.0);
     for (std::size_t l = 0; l < rows; ++l) {
       if (l == i || IsZeroTree(g[l][j])) continue;
       const ExprNode factor = NegateTree(g[l][j]);
+      const std::size_t factor_size = EntrySize(factor);
       for (std::size_t k = j + 1; k < columns; ++k) {
+        // Each update costs about the sizes of the trees it combines.
+        spent += static_cast<double>(factor_size + EntrySize(g[i][k]) + EntrySize(g[l][k]));
         g[l][k] = ExpandedSum(std::move(g[l][k]), ExpandedProduct(factor, g[i][k]));
-        if (TooLarge(g[l][k])) {
+        if (spent > kMaxSymbolicSizeWork || TooLarge(g[l][k])) {
           result.too_large = true;
           return result;
         }
