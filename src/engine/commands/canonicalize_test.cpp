@@ -194,6 +194,16 @@ TEST_F(CanonicalizeTest, ProductsBuiltInAnyOrderAgree) {
   EXPECT_EQ(first, Eval("x*y^2*sin(x)*(x+1)*2*x^-1*sec(x)*z"));
 }
 
+TEST_F(CanonicalizeTest, SmallSumJoiningALargeOneCanCancelIt) {
+  Evaluator evaluator;
+  ExprNode big = evaluator.Evaluate(u"a+b+c+d+e+sin(x)").value;
+  ExprNode small = evaluator.Evaluate(u"-a-b-c-d").value;
+  ExprNode rest = AddTrees(big, small);
+  EXPECT_EQ(Dump(rest), Eval("e+sin(x)"));
+  ExprNode all = AddTrees(std::move(rest), evaluator.Evaluate(u"-e-sin(x)+2").value);
+  EXPECT_EQ(Dump(all), "2");
+}
+
 TEST_F(CanonicalizeTest, DeepCanonicalizeOfAHandBuiltTree) {
   // 1·(x + x) with a non-canonical operand.
   ExprNode inner(NodeKind::kSum, Number());

@@ -26,6 +26,22 @@ namespace id = command_id;
 // Each operation adds at most this many levels to the deepest of its inputs.
 constexpr int kLevelsPerOperation = 2;
 
+// Stored values copied into one entry, in nodes: a bound on what chains of
+// variables built from each other (y = {x, x}, z = {y, y}, ...) can bring in.
+constexpr std::size_t kMaxSubstitutedNodes = 1'000'000;
+
+std::size_t NodeCount(const ExprNode& root) {
+  std::size_t count = 0;
+  std::vector<const ExprNode*> pending{&root};
+  while (!pending.empty()) {
+    const ExprNode* node = pending.back();
+    pending.pop_back();
+    ++count;
+    for (const ExprNode& op : node->operands()) pending.push_back(&op);
+  }
+  return count;
+}
+
 bool IsMark(const EvalItem& item, int mark) {
   return item.type == EvalItem::Type::kFunction && item.function_id() == mark;
 }
@@ -107,6 +123,7 @@ class ProgramRun {
   bool finished_ = false;  // Clear(name) ends the run
   bool final_text_ = false;
   std::u16string text_;
+  std::size_t substituted_nodes_ = 0;
 };
 
 EvaluationResult ProgramRun::Execute() {
@@ -171,6 +188,8 @@ bool ProgramRun::Name(std::size_t i) {
                                  items_.back().code == '=';
   if (scope_ != nullptr && !assignment_target) {
     if (std::optional<ExprNode> value = scope_->LookUp(name)) {
+      substituted_nodes_ += NodeCount(*value);
+      if (substituted_nodes_ > kMaxSubstitutedNodes) return Fail(kTooLargeMessage);
       int depth = TreeDepth(*value);
       return Push(std::move(*value), depth);
     }

@@ -130,6 +130,21 @@ TEST_F(EvaluatorTest, HugeMatrixProductsAreRefused) {
   EXPECT_EQ(Eval(matrix + "*" + matrix), "Error: The expression is too large.");
 }
 
+TEST_F(EvaluatorTest, VariablesBuiltFromVariablesAreBounded) {
+  std::string list = "x={";
+  for (int i = 0; i < 1000; ++i) list += (i ? ",1" : "1");
+  list += "}";
+  ASSERT_NE(Eval(list, &scope_).substr(0, 5), "Error");
+  std::string y = "y={x";
+  for (int i = 1; i < 50; ++i) y += ",x";
+  y += "}";
+  ASSERT_NE(Eval(y, &scope_).substr(0, 5), "Error");
+  std::string z = "z={y";
+  for (int i = 1; i < 30; ++i) z += ",y";
+  z += "}";
+  EXPECT_EQ(Eval(z, &scope_), "Error: The expression is too large.");
+}
+
 TEST_F(EvaluatorTest, MalformedProgramsFailCleanly) {
   // Hand-made programs that the parser never produces.
   EvalProgram program;

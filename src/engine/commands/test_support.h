@@ -32,8 +32,11 @@ inline std::string NumberText(const Number& n) {
     return std::string(buffer);
   };
   std::string text = part(n.RealNumerator(), n.RealDenominator());
-  if (n.IsComplex()) text += (n.ImagNumerator() >= 0 ? "+" : "") +
-                             part(n.ImagNumerator(), n.ImagDenominator()) + "i";
+  if (n.IsComplex()) {
+    if (n.ImagNumerator() >= 0) text += '+';
+    text += part(n.ImagNumerator(), n.ImagDenominator());
+    text += 'i';
+  }
   return text;
 }
 
@@ -52,10 +55,19 @@ inline std::string Dump(const ExprNode& node) {
   }
   text += NumberText(node.coefficient());
   for (const SymbolTerm& t : node.terms()) {
-    text += "; " + NumberText(t.coefficient) + "*" + chars::ToUtf8(t.name);
-    if (!t.exponent.IsOne()) text += "^" + NumberText(t.exponent);
+    text += "; ";
+    text += NumberText(t.coefficient);
+    text += '*';
+    text += chars::ToUtf8(t.name);
+    if (!t.exponent.IsOne()) {
+      text += '^';
+      text += NumberText(t.exponent);
+    }
   }
-  for (const ExprNode& op : node.operands()) text += "; " + Dump(op);
+  for (const ExprNode& op : node.operands()) {
+    text += "; ";
+    text += Dump(op);
+  }
   return text + ")";
 }
 

@@ -175,15 +175,23 @@ void AddPartsOfSum(ExprNode& big, ExprNode small) {
   if (!small.coefficient().IsZero()) {
     big.set_coefficient(Add(big.coefficient(), small.coefficient()));
   }
-  for (const SymbolTerm& t : small.terms()) InsertTermIntoSum(big, t);
-  for (ExprNode& op : small.mutable_operands()) {
-    if (!big.IsSum()) {
-      big = AddTrees(std::move(big), std::move(op));
-      continue;
+  // A merge can leave `big` as something other than a sum (x + y - x is y);
+  // the remaining parts then go through the general rules.
+  for (const SymbolTerm& t : small.terms()) {
+    if (big.IsSum()) {
+      InsertTermIntoSum(big, t);
+    } else {
+      big = AddTrees(std::move(big), ExprNode::MakeTerm(t));
     }
-    InsertOperandIntoSum(big, std::move(op));
   }
-  if (big.IsSum()) SettleSum(big);
+  for (ExprNode& op : small.mutable_operands()) {
+    if (big.IsSum()) {
+      InsertOperandIntoSum(big, std::move(op));
+    } else {
+      big = AddTrees(std::move(big), std::move(op));
+    }
+  }
+  SettleSum(big);
 }
 
 // Adds b into the canonical sum a when one of the fast paths applies.
