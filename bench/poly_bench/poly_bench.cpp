@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "engine/commands/canonicalize.h"
 #include "engine/commands/poly_convert.h"
 #include "engine/commands/polynomial.h"
 #include "engine/commands/polynomial_commands.h"
@@ -10,6 +11,9 @@ namespace zentrix::engine {
 namespace {
 
 using poly::Poly;
+
+// Results are built with the simplifier, as in the calculator.
+const bool kInstalled = (InstallCanonicalizer(), true);
 
 poly::AtomTable Xyz() { return poly::AtomTable({u"x", u"y", u"z"}); }
 Poly Var(int v) { return Poly::Monomial(3, Number(1.0), v, 1); }

@@ -35,7 +35,4 @@ inline Number IntPower(Number base, long long n) {
   return result;
 }
 
-// Whether a coefficient is an exact integer.
-inline bool IsExactInteger(const Number& c) { return c.IsInteger(); }
-
 }  // namespace zentrix::engine::poly

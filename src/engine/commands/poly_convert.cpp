@@ -7,7 +7,6 @@
 #include "engine/commands/poly_coefficients.h"
 #include "engine/commands/poly_limits.h"
 #include "engine/commands/poly_tree_ops.h"
-#include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine::poly {

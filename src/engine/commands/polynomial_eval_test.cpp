@@ -45,6 +45,17 @@ TEST(PolynomialEntryTest, FractionsAndTogether) {
   EXPECT_EQ(Eval("Together(1/(x-1)+1/(x+1))"), Eval("2x/((x-1)*(x+1))"));
 }
 
+TEST(PolynomialEntryTest, NonPolynomialsTakeTheirFallbacks) {
+  EXPECT_EQ(Eval("GCD(sin(x), x)"), Eval("1"));
+  EXPECT_EQ(Eval("PolyDivide(sin(x), x)"), Eval("{0, 0}"));
+  EXPECT_EQ(Eval("Factor(sin(x))"), Eval("sin(x)"));
+  EXPECT_EQ(Eval("FactorSquareFree(sin(x))"), Eval("sin(x)"));
+  EXPECT_EQ(Eval("Operand(x^2+3, 5)"), "Error: Parameter 2 is out of range");
+  // Twenty sample divisor lists too long to combine: unchanged, and quickly.
+  const std::string big = "x^20+720720x+735134400";
+  EXPECT_EQ(Eval("Factor(" + big + ")"), Eval(big));
+}
+
 TEST(PolynomialEntryTest, HugeExpansionIsAnError) {
   EXPECT_EQ(Eval("Expand((x+y+z+w+1)^300)"), "Error: The polynomial is too large.");
 }
