@@ -3,6 +3,7 @@
 #include "engine/commands/calculus_commands.h"
 #include "engine/commands/matrix_algorithms.h"
 #include "engine/commands/polynomial_algorithms.h"
+#include "engine/commands/solve.h"
 #include "engine/commands/substitution.h"
 #include "engine/core/command_names.h"
 
@@ -16,6 +17,8 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
     case command_id::kD: return &DerivativeAlgorithm;
     case command_id::kIntegrate: return &IntegrateAlgorithm;
     case command_id::kTrigReduce: return &TrigReduceAlgorithm;
+    // Equation solving.
+    case command_id::kSolve: return &SolveAlgorithm;
     default: break;
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).

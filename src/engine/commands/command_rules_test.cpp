@@ -101,7 +101,7 @@ TEST_F(CommandRulesTest, Solve) {
   EXPECT_EQ(Eval("Solve({1,2,3})"), "Error: Syntax Error");
   EXPECT_EQ(Eval("Solve(x=1,2)"), "Error: Syntax Error");
   EXPECT_EQ(Eval("Solve(1,2,3,4,5)"), "Error: Syntax Error");
-  EXPECT_EQ(Eval("Solve(1,3,-4)"), "Solve(1; 1; 3; -4)");
+  EXPECT_EQ(Eval("Solve(1,3,-4)"), "list(0; -4; 1)");
 }
 
 TEST_F(CommandRulesTest, PolynomialCommands) {
