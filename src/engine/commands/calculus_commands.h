@@ -4,4 +4,8 @@
 
 #include "engine/commands/derivative.h"
 #include "engine/commands/integrate.h"
+#include "engine/commands/limit.h"
+#include "engine/commands/nintegrate.h"
+#include "engine/commands/series.h"
+#include "engine/commands/sum_product.h"
 #include "engine/commands/trig_reduce.h"

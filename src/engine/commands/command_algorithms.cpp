@@ -16,6 +16,12 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
     // Calculus.
     case command_id::kD: return &DerivativeAlgorithm;
     case command_id::kIntegrate: return &IntegrateAlgorithm;
+    case command_id::kNIntegrate: return &NumericIntegralAlgorithm;
+    case command_id::kLimit: return &LimitAlgorithm;
+    case command_id::kSeries: return &SeriesAlgorithm;
+    case command_id::kFSeries: return &FourierSeriesAlgorithm;
+    case command_id::kSum: return &SumAlgorithm;
+    case command_id::kProduct: return &ProductAlgorithm;
     case command_id::kTrigReduce: return &TrigReduceAlgorithm;
     // Equation solving.
     case command_id::kSolve: return &SolveAlgorithm;

@@ -21,6 +21,10 @@ namespace id = command_id;
 using calculus::FreeOf;
 using calculus::Num;
 
+// The quotient rule expands and reduces its numerator; beyond this size the
+// work would be out of proportion, and the derivative is given up as too large.
+constexpr std::size_t kMaxQuotientSize = 8000;
+
 ExprNode Fn(int f, const ExprNode& u) { return ApplyFunction(f, u); }
 ExprNode Neg(ExprNode a) { return NegateTree(std::move(a)); }
 ExprNode Mul(ExprNode a, ExprNode b) { return MultiplyTrees(std::move(a), std::move(b)); }
@@ -137,9 +141,26 @@ class Differentiator {
     if (!dn) return std::nullopt;
     std::optional<ExprNode> dd = Of(d, false);
     if (!dd) return std::nullopt;
-    ExprNode numerator = SubtractTrees(Mul(std::move(*dn), d), Mul(n, std::move(*dd)));
+    // With d = u^k the common factor u^(k-1) is left out at once:
+    // (n'·u − k·n·u')/u^(k+1). Squaring the denominator instead would double its
+    // power with every repeated derivative.
+    ExprNode u = d;
+    Number k(1.0);
+    if (d.IsOperandPower() && d.coefficient().IsReal() && d.coefficient().GreaterThan(1)) {
+      u = d.Operand(0);
+      k = d.coefficient();
+      std::optional<ExprNode> du = Of(u);
+      if (!du) return std::nullopt;
+      dd = std::move(*du);
+    }
+    ExprNode numerator =
+        SubtractTrees(Mul(std::move(*dn), u), MultiplyNumber(Mul(n, std::move(*dd)), k));
+    if (calculus::TreeSize(numerator, kMaxQuotientSize) > kMaxQuotientSize) {
+      too_large_ = true;
+      return std::nullopt;
+    }
     numerator = Expand(TrigReduce(Expand(numerator)));
-    ExprNode denominator = TrigReduce(Sq(d));
+    ExprNode denominator = TrigReduce(PowerNumber(u, Add(k, Number(1.0))));
     DivideCommonPower(numerator, denominator);
     return DivideTrees(std::move(numerator), std::move(denominator));
   }
@@ -221,6 +242,9 @@ class Differentiator {
   }
 
   std::u16string x_;
+
+ public:
+  bool too_large_ = false;
 };
 
 }  // namespace
@@ -262,8 +286,11 @@ std::optional<ExprNode> TableDerivative(int f, const ExprNode& u) {
   }
 }
 
-std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x) {
-  return Differentiator(x).Of(f);
+std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x, bool* too_large) {
+  Differentiator d(x);
+  std::optional<ExprNode> r = d.Of(f);
+  if (too_large != nullptr) *too_large = d.too_large_;
+  return r;
 }
 
 namespace {
@@ -304,7 +331,9 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
   const bool overflow_before = HasOverflow(f);
   ExprNode current = f;
   for (double step = 1; step <= n; ++step) {
-    std::optional<ExprNode> next = Differentiate(current, x);
+    bool too_large = false;
+    std::optional<ExprNode> next = Differentiate(current, x, &too_large);
+    if (too_large) return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
     if (!next) {
       if (step == 1) return result;
       result.value = Unevaluated(std::move(current), x, n - step + 1);

@@ -15,7 +15,10 @@ namespace zentrix::engine {
 
 // df/dx, or nothing when some part of f has no rule (abs, floor, an
 // unevaluated command, ...). Lists are differentiated element by element.
-std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x);
+// With `too_large`, reports whether it gave up because an intermediate
+// quotient grew beyond the size bound (rather than for want of a rule).
+std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x,
+                                      bool* too_large = nullptr);
 
 // The derivative of the function `id` at u (f'(u), without the chain factor),
 // or nothing for functions without an entry in the table.

@@ -157,13 +157,29 @@ std::optional<ExprNode> ReduceNode(const ExprNode& node) {
   return result;
 }
 
+ExprNode Reduce(const ExprNode& f);
+
+// A sine or cosine factor of a product (or a power of one) keeps its shape, so
+// that the product sees all its factors; only its argument is reduced.
+ExprNode ReduceWaveArgument(const ExprNode& factor) {
+  ExprNode copy = factor;
+  ExprNode& function = copy.IsOperandPower() ? copy.Operand(0) : copy;
+  ExprNode argument = Reduce(function.Operand(0));
+  if (argument == function.Operand(0)) return factor;
+  function.Operand(0) = std::move(argument);
+  CanonicalizeBuilt(function);
+  if (copy.IsPower()) CanonicalizeBuilt(copy);
+  return copy;
+}
+
 ExprNode Reduce(const ExprNode& f) {
   DepthGuard guard;
   if (!guard.ok() || f.IsPlain()) return f;
   ExprNode node = f;
   bool changed = false;
+  const bool product = node.IsProduct();
   for (ExprNode& op : node.mutable_operands()) {
-    ExprNode reduced = Reduce(op);
+    ExprNode reduced = product && AsWaveFactor(op) ? ReduceWaveArgument(op) : Reduce(op);
     if (!(reduced == op)) {
       op = std::move(reduced);
       changed = true;
