@@ -47,7 +47,7 @@ bool IsMark(const EvalItem& item, int mark) {
 }
 
 bool IsSkippedId(int f) {
-  return f == id::kContent || f == id::kDSolve || f == id::kEigenvectors || f == id::kEigensystem;
+  return f == id::kContent || f == id::kDSolve;
 }
 
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/commands/eigen.h"
 #include "engine/commands/matrix_determinant.h"
 #include "engine/commands/matrix_elimination.h"
 #include "engine/commands/matrix_products.h"
@@ -69,6 +70,10 @@ Result TripleProduct(Args& a) { return Outcome(matrix::ScalarTripleProduct(a[0],
 
 Result Qr(Args& a) { return Outcome(matrix::QrDecomposition(a[0])); }
 
+Result Eigenvalues(Args& a) { return Outcome(matrix::Eigenvalues(a[0])); }
+Result Eigenvectors(Args& a) { return Outcome(matrix::Eigenvectors(a[0])); }
+Result Eigensystem(Args& a) { return Outcome(matrix::Eigensystem(a[0])); }
+
 matrix::Variables VariablesOf(const Args& a, std::size_t index) {
   return a.size() > index ? matrix::VariableNames(a[index]) : matrix::DefaultVariables();
 }
@@ -116,6 +121,9 @@ CommandAlgorithm FindMatrixAlgorithm(int command) {
     case id::kVectorAngle: return &VectorAngle;
     case id::kScalarTripleProduct: return &TripleProduct;
     case id::kQr: return &Qr;
+    case id::kEigenvalues: return &Eigenvalues;
+    case id::kEigenvectors: return &Eigenvectors;
+    case id::kEigensystem: return &Eigensystem;
     case id::kJacobian: return &Jacobian;
     case id::kHessian: return &Hessian;
     case id::kGradient: return &Gradient;

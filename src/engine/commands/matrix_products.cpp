@@ -16,8 +16,9 @@ MatrixValue ExpandedMatrixProduct(const ExprNode& a, const ExprNode& b) {
   std::optional<ExprNode> product = MatrixProduct(a, b);
   if (!product) {
     if (Commands().too_large) {
+      // Reported as the message, like every result beyond the size bounds.
       Commands().too_large = false;
-      return {std::nullopt, kMatrixTooLarge};
+      return {std::nullopt, kResultTooLarge};
     }
     return {};
   }
