@@ -64,7 +64,7 @@ ExprNode ExactRoot(ExprNode v, const Number& p);
 
 // The number of nodes and terms, counted up to `limit`.
 std::size_t EntrySize(const ExprNode& e, std::size_t limit = kMaxEntrySize + 1);
-// Any entry of the grid exceeds kMaxEntrySize.
+// The tree is larger than kMaxEntrySize.
 bool TooLarge(const ExprNode& e);
 
 }  // namespace zentrix::engine::matrix
