@@ -389,6 +389,33 @@ std::optional<Number> GammaPattern(const ExprNode& f, std::u16string_view x) {
                   *factorial);
 }
 
+// Points at which the denominator is sampled between two real limits.
+constexpr int kPoleSamples = 256;
+
+// The integrand's denominator vanishes or changes sign somewhere between the
+// real limits a and b (sampled at evenly spaced points): F(b) − F(a) would
+// then step over a pole and give a wrong value (∫ 1/x² from −1 to 1 is not −2).
+bool MayHavePoleBetween(const ExprNode& f, std::u16string_view x, const ExprNode& a,
+                        const ExprNode& b) {
+  if (!a.IsRealNumber() || !b.IsRealNumber()) return false;
+  const ExprNode d = SplitFraction(f).denominator;
+  if (FreeOf(d, x)) return false;
+  const double lo = a.coefficient().RealValue();
+  const double hi = b.coefficient().RealValue();
+  int previous = 0;
+  for (int i = 0; i <= kPoleSamples; ++i) {
+    const double t = lo + (hi - lo) * i / kPoleSamples;
+    std::optional<Number> v = calculus::NumericValueAt(d, x, t);
+    if (!v || !v->IsReal()) continue;  // outside the real domain: no conclusion
+    const double value = v->RealValue();
+    if (value == 0.0) return true;
+    const int sign = value > 0 ? 1 : -1;
+    if (previous != 0 && sign != previous) return true;
+    previous = sign;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<ExprNode> Antiderivative(const ExprNode& f, std::u16string_view x) {
@@ -411,6 +438,7 @@ std::optional<ExprNode> DefiniteIntegral(const ExprNode& f, std::u16string_view 
     if (std::optional<Number> value = GammaPattern(f, x)) return Num(*value);
   }
   if (calculus::IsInfiniteValue(a) || calculus::IsInfiniteValue(b)) return std::nullopt;
+  if (MayHavePoleBetween(f, x, a, b)) return std::nullopt;
   std::optional<ExprNode> F = Antiderivative(f, x);
   if (!F) return std::nullopt;
   return Expand(SubtractTrees(calculus::AtPoint(*F, x, b), calculus::AtPoint(*F, x, a)));

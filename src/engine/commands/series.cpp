@@ -19,9 +19,10 @@ namespace {
 namespace id = command_id;
 using calculus::Num;
 
-// Orders beyond these are refused: the polynomial (and, for Series, the
-// repeated derivative) would be too large to be of use.
-constexpr double kMaxSeriesOrder = 1000;
+// Orders beyond these are refused: 171! is beyond binary64, so every later
+// Taylor coefficient would come out as 0; and a Fourier polynomial of higher
+// order would be too large to be of use.
+constexpr double kMaxSeriesOrder = 170;
 constexpr double kMaxFourierOrder = 100;
 
 CommandOutcome TooLarge() { return CommandOutcome::Fail(calculus::kResultTooLarge); }
