@@ -1,6 +1,7 @@
 #include "engine/commands/command_algorithms.h"
 
 #include "engine/commands/calculus_commands.h"
+#include "engine/commands/matrix_algorithms.h"
 #include "engine/commands/polynomial_algorithms.h"
 #include "engine/commands/statistics_commands.h"
 #include "engine/commands/solve.h"
@@ -14,7 +15,6 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   switch (id) {
     case command_id::kEval: return &EvalAlgorithm;
     case command_id::kVarStats: return &VarStatsAlgorithm;
-    case command_id::kSolve: return &SolveAlgorithm;
     // Calculus.
     case command_id::kD: return &DerivativeAlgorithm;
     case command_id::kIntegrate: return &IntegrateAlgorithm;
@@ -25,10 +25,14 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
     case command_id::kSum: return &SumAlgorithm;
     case command_id::kProduct: return &ProductAlgorithm;
     case command_id::kTrigReduce: return &TrigReduceAlgorithm;
+    // Equation solving.
+    case command_id::kSolve: return &SolveAlgorithm;
     default: break;
   }
   // Polynomial algebra (Expand, Factor, GCD, PolyDivide, ...).
   if (CommandAlgorithm polynomial = FindPolynomialAlgorithm(id)) return polynomial;
+  // Matrices, vectors and vector calculus (Det, Inverse, QR, Curl, ...).
+  if (CommandAlgorithm matrix = FindMatrixAlgorithm(id)) return matrix;
   return nullptr;
 }
 

@@ -564,6 +564,8 @@ CommandOutcome RunCommand(int command, Args a) {
     case id::kQr: return OneMatrix(command, std::move(a), kSyntax);
     case id::kDot: return DotCommand(std::move(a));
     case id::kEigenvalues: return OneMatrix(command, std::move(a), kSyntax, true);
+    case id::kEigenvectors:
+    case id::kEigensystem: return OneMatrix(command, std::move(a), kSyntax, true);
     case id::kNIntegrate: return NumericIntegral(std::move(a));
     case id::kMatrixPower: return MatrixPowerCommand(std::move(a));
     case id::kInverse: return OneMatrix(command, std::move(a), kGeneral);

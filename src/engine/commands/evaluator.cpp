@@ -10,7 +10,7 @@
 #include "engine/commands/command_rules.h"
 #include "engine/commands/commands_state.h"
 #include "engine/commands/complex_functions.h"
-#include "engine/commands/matrix_product.h"
+#include "engine/commands/matrix_products.h"
 #include "engine/commands/numeric_functions.h"
 #include "engine/commands/special_functions.h"
 #include "engine/commands/tree_arithmetic.h"
@@ -47,7 +47,7 @@ bool IsMark(const EvalItem& item, int mark) {
 }
 
 bool IsSkippedId(int f) {
-  return f == id::kDSolve || f == id::kEigenvectors || f == id::kEigensystem;
+  return f == id::kDSolve;
 }
 
 
@@ -281,9 +281,9 @@ bool ProgramRun::Binary(int code) {
     case '-': return Push(SubtractTrees(std::move(a), std::move(b)), depth);
     case '*':
       if (a.IsMatrix() && b.IsMatrix()) {
-        std::optional<ExprNode> product = MatrixProduct(a, b);
-        if (!product) return CheckFaults() && Fail(u"General");
-        return Push(std::move(*product), depth);
+        matrix::MatrixValue product = matrix::ExpandedMatrixProduct(a, b);
+        if (!product.value) return Fail(product.message.empty() ? u"General" : product.message);
+        return Push(std::move(*product.value), depth);
       }
       return Push(MultiplyTrees(std::move(a), std::move(b)), depth);
     case '/': return Push(DivideTrees(std::move(a), std::move(b)), depth);
