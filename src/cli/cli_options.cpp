@@ -53,13 +53,13 @@ bool SetShowZeros(CliOptions& o, std::string_view value) {
   return true;
 }
 
-struct OptionSpec {
+struct OptionRule {
   Setter set;
   std::string_view expected;  // the accepted values, for the error message
 };
 
-const std::map<std::string_view, OptionSpec>& Specs() {
-  static const std::map<std::string_view, OptionSpec> kSpecs = {
+const std::map<std::string_view, OptionRule>& OptionRules() {
+  static const std::map<std::string_view, OptionRule> kRules = {
       {"--format",
        {Choice<OutputFormat>({{"text", OutputFormat::kText},
                               {"input", OutputFormat::kInput},
@@ -81,7 +81,7 @@ const std::map<std::string_view, OptionSpec>& Specs() {
       {"--smart-solve",
        {Choice<bool>({{"on", true}, {"off", false}}, &CliOptions::smart_solve), "on or off"}},
   };
-  return kSpecs;
+  return kRules;
 }
 
 }  // namespace
@@ -104,8 +104,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     }
     std::size_t equals = arg.find('=');
     std::string name = arg.substr(0, equals);
-    auto spec = Specs().find(name);
-    if (spec == Specs().end()) {
+    auto option_rule = OptionRules().find(name);
+    if (option_rule == OptionRules().end()) {
       parsed.error = "unknown option '" + name + "'";
       return parsed;
     }
@@ -116,11 +116,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       value = args[++i];
     } else {
       parsed.error =
-          "option '" + name + "' needs a value (" + std::string(spec->second.expected) + ")";
+          "option '" + name + "' needs a value (" + std::string(option_rule->second.expected) + ")";
       return parsed;
     }
-    if (!spec->second.set(parsed.options, value)) {
-      parsed.error = "option '" + name + "' takes " + std::string(spec->second.expected) +
+    if (!option_rule->second.set(parsed.options, value)) {
+      parsed.error = "option '" + name + "' takes " + std::string(option_rule->second.expected) +
                      ", not '" + value + "'";
       return parsed;
     }

@@ -38,10 +38,10 @@ std::u32string CodePointsOf(char16_t program_char) {
   return DecodeUtf8(utf8);
 }
 
-draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw::Surface* out,
+draw::DrawResult BuildFontImage(FontFace& face, const FontImageLayout& layout, draw::Surface* out,
                                 std::string* error) {
-  if (!face.SetPixelSize(spec.pixel_size)) {
-    *error = "unusable font size " + std::to_string(spec.pixel_size);
+  if (!face.SetPixelSize(layout.pixel_size)) {
+    *error = "unusable font size " + std::to_string(layout.pixel_size);
     return draw::kInvalidArgument;
   }
   const std::u16string_view characters = ui::kSkinFontCharacters;
@@ -80,13 +80,13 @@ draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw:
   }
 
   const int height = ascent + descent;
-  out->SetColorKey(spec.key);
+  out->SetColorKey(layout.key);
   draw::DrawResult r = out->Create(draw::surface_flags::kClear, width, height + 1);
   if (draw::Failed(r)) return r;
-  const draw::Pixel key = draw::Surface::ToPixel(spec.key);
+  const draw::Pixel key = draw::Surface::ToPixel(layout.key);
   const draw::Pixel white = draw::Surface::ToPixel(0xFFFFFF);
   const Rgb background =
-      Hex(((spec.key & 0xFF) << 16) | (spec.key & 0xFF00) | ((spec.key >> 16) & 0xFF));
+      Hex(((layout.key & 0xFF) << 16) | (layout.key & 0xFF00) | ((layout.key >> 16) & 0xFF));
   for (int y = 0; y <= height; ++y) std::fill(out->Row(y), out->Row(y) + width, key);
   for (std::size_t i = 0; i < glyphs.size(); ++i) {
     const GlyphBitmap& g = glyphs[i];
@@ -99,7 +99,7 @@ draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw:
         const int c = g.coverage[static_cast<std::size_t>(y) * g.width + x];
         if (c < kMinCoverage) continue;
         const draw::Pixel p =
-            draw::Surface::ToPixel(ToColor(Mix(background, spec.ink, c / 255.0f)));
+            draw::Surface::ToPixel(ToColor(Mix(background, layout.ink, c / 255.0f)));
         // A pixel that rounds onto the key would not count as ink.
         row[cell.x + cell.ink_x + x] = p == key ? static_cast<draw::Pixel>(key ^ 0x0020) : p;
       }

@@ -14,7 +14,7 @@
 
 namespace zentrix::skin {
 
-struct FontImageSpec {
+struct FontImageLayout {
   int pixel_size = 11;
   Rgb ink;          // the font's native colour
   draw::Color key;  // background, transparent when drawn
@@ -26,7 +26,7 @@ std::u32string CodePointsOf(char16_t program_char);
 
 // Builds the image for every character of ui::kSkinFontCharacters. Fails with a
 // reason in `error` when the face lacks a glyph.
-draw::DrawResult BuildFontImage(FontFace& face, const FontImageSpec& spec, draw::Surface* out,
+draw::DrawResult BuildFontImage(FontFace& face, const FontImageLayout& layout, draw::Surface* out,
                                 std::string* error);
 
 }  // namespace zentrix::skin

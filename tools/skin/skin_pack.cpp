@@ -44,11 +44,11 @@ draw::DrawResult BuildSkinFiles(const ui::SkinInfo& skin, FontFace& face,
     draw::Surface surface;
     draw::DrawResult r;
     if (name == "Font" || name == "SmallFont") {
-      FontImageSpec spec;
-      spec.pixel_size = name == "Font" ? sizes.font : sizes.small_font;
-      spec.ink = art.theme.text;
-      spec.key = skin.color_key;
-      r = BuildFontImage(face, spec, &surface, error);
+      FontImageLayout layout;
+      layout.pixel_size = name == "Font" ? sizes.font : sizes.small_font;
+      layout.ink = art.theme.text;
+      layout.key = skin.color_key;
+      r = BuildFontImage(face, layout, &surface, error);
     } else {
       r = DrawImage(name, art, &surface);
       if (draw::Failed(r)) *error = "cannot draw " + name;

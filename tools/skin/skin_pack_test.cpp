@@ -238,8 +238,8 @@ TEST(FontImageTest, FontImageHasOneMarkerRunPerCharacter) {
   std::unique_ptr<FontFace> face = FontFace::Open(kDejaVuSansPath, &error);
   ASSERT_NE(face, nullptr) << error;
   draw::Surface image;
-  FontImageSpec spec{11, Hex(0xFFFFFF), 0x000000};
-  ASSERT_EQ(BuildFontImage(*face, spec, &image, &error), draw::kOk) << error;
+  FontImageLayout layout{11, Hex(0xFFFFFF), 0x000000};
+  ASSERT_EQ(BuildFontImage(*face, layout, &image, &error), draw::kOk) << error;
   int runs = 0;
   const draw::Pixel white = draw::ColorToPixel565(0xFFFFFF);
   for (int x = 0; x < image.Width(); ++x) {
