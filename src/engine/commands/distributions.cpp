@@ -1,4 +1,5 @@
 #include "engine/commands/distributions.h"
+#include "engine/commands/compensated_sum.h"
 
 #include <algorithm>
 #include <array>
@@ -23,20 +24,6 @@ constexpr double kNegligible = 1e-17;
 // distributions use the equivalent incomplete gamma or beta function instead.
 constexpr double kMaxSummedSpread = 1e8;
 constexpr long long kMaxTerms = 1'000'000;
-
-class CompensatedSum {
- public:
-  void Add(double v) {
-    const double t = sum_ + v;
-    carry_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
-    sum_ = t;
-  }
-  double Value() const { return sum_ + carry_; }
-
- private:
-  double sum_ = 0;
-  double carry_ = 0;
-};
 
 // Sums term(i) for integer i in [0, last] over a unimodal sequence with its peak at mode:
 // from the peak (or from last, when last is below it) downwards, then upwards, each walk

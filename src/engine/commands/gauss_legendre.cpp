@@ -1,4 +1,5 @@
 #include "engine/commands/gauss_legendre.h"
+#include "engine/commands/compensated_sum.h"
 
 #include <cmath>
 
@@ -40,21 +41,6 @@ GaussLegendreRule ComputeRule() {
   }
   return rule;
 }
-
-// Neumaier's compensated sum.
-class CompensatedSum {
- public:
-  void Add(double v) {
-    const double t = sum_ + v;
-    carry_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
-    sum_ = t;
-  }
-  double Value() const { return sum_ + carry_; }
-
- private:
-  double sum_ = 0;
-  double carry_ = 0;
-};
 
 }  // namespace
 

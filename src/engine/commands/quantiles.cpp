@@ -1,4 +1,5 @@
 #include "engine/commands/quantiles.h"
+#include "engine/commands/compensated_sum.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,21 +10,6 @@ namespace zentrix::engine {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Neumaier's compensated sum: data lists can mix magnitudes freely.
-class CompensatedSum {
- public:
-  void Add(double v) {
-    const double t = sum_ + v;
-    carry_ += std::fabs(sum_) >= std::fabs(v) ? (sum_ - t) + v : (v - t) + sum_;
-    sum_ = t;
-  }
-  double Value() const { return sum_ + carry_; }
-
- private:
-  double sum_ = 0;
-  double carry_ = 0;
-};
 
 bool HasNaN(std::span<const double> values) {
   return std::any_of(values.begin(), values.end(), [](double v) { return std::isnan(v); });

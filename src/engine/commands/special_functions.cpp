@@ -160,25 +160,6 @@ TailPair NormalTailsL(long double z) {
   return z < 0 ? TailPair{small_d, large_d} : TailPair{large_d, small_d};
 }
 
-// Neumaier's compensated sum, used where many positive terms are added.
-class CompensatedSum {
- public:
-  void Add(long double v) {
-    const long double t = sum_ + v;
-    if (std::fabs(sum_) >= std::fabs(v)) {
-      carry_ += (sum_ - t) + v;
-    } else {
-      carry_ += (v - t) + sum_;
-    }
-    sum_ = t;
-  }
-  long double Value() const { return sum_ + carry_; }
-
- private:
-  long double sum_ = 0;
-  long double carry_ = 0;
-};
-
 // ---- Incomplete gamma ----
 
 // Above this shape the series and continued fraction would need too many terms; the
