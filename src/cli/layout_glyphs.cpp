@@ -66,12 +66,27 @@ bool IsAtomicText(const AnswerLayout& box) {
   return digits || (name && text.size() >= 1 && !chars::IsDigit(text[0]));
 }
 
+namespace {
+
+bool EndsWithWrittenExponent(const AnswerLayout& box) {
+  if (box.kind == BoxKind::kRow && !box.children.empty() && !box.bracketed) {
+    return box.operators.back() == u'^' || EndsWithWrittenExponent(box.children.back());
+  }
+  if (box.kind != BoxKind::kText) return false;
+  std::size_t end = box.text.size();
+  while (end > 0 && (chars::IsDigit(box.text[end - 1]) || box.text[end - 1] == u'.')) --end;
+  return end > 0 && box.text[end - 1] == u'^';
+}
+
+}  // namespace
+
 std::string MultiplySeparator(const AnswerLayout& before, const AnswerLayout& after) {
   bool whole_number = before.kind == BoxKind::kText && !before.text.empty();
   for (char16_t c : before.text) whole_number = whole_number && chars::IsDigit(c);
   if (after.kind == BoxKind::kFraction && !after.bracketed && whole_number) return " ";
   char16_t last = LastGlyph(before), first = FirstGlyph(after);
-  bool after_digit = chars::IsDigit(last);
+  // A digit closing a written-out exponent (x^3) is no coefficient: x^3·y, not x^3y.
+  bool after_digit = chars::IsDigit(last) && !EndsWithWrittenExponent(before);
   bool starts_number = chars::IsDigit(first) || first == u'.';
   if (after_digit && !starts_number && first != 0 && after.kind != BoxKind::kFraction) return "";
   return "\u00B7";

@@ -49,6 +49,10 @@ TEST(RenderText, PowersCallsListsAndMatrices) {
             "(x + 1)^3");
   EXPECT_EQ(RenderText(Row({{0, T("x")}, {'^', T("2")}})), "x²");
   EXPECT_EQ(RenderText(Row({{0, T("x")}, {'^', Frac(T("1"), T("3"))}})), "x^(1/3)");
+  // A factor after a written-out exponent is set apart so it does not read as part of it.
+  EXPECT_EQ(RenderText(Row({{0, T("x^3")}, {'*', T("yz")}})), "x^3·yz");
+  EXPECT_EQ(RenderText(Row({{0, T("4x^3")}, {'*', T("y")}})), "4x^3·y");
+  EXPECT_EQ(RenderText(Row({{0, T("3")}, {'*', T("y")}})), "3y");
   EXPECT_EQ(RenderText(AnswerLayout::Call(u"floor", T("x"))), "floor(x)");
   EXPECT_EQ(RenderText(Row({{',', T("-2")}, {',', T("2")}}, true)), "{-2, 2}");
   EXPECT_EQ(RenderText(Row({}, true)), "{}");

@@ -14,11 +14,36 @@ void ClearCommandFaults() {
 
 bool HasCommandFault() {
   const CommandsState& s = Commands();
-  return s.too_deep || s.list_mismatch || s.too_large;
+  return s.too_deep || s.list_mismatch || s.too_large || s.too_slow;
+}
+
+namespace {
+// Steps between two looks at the clock: cheap enough to be invisible, and
+// frequent enough to notice the deadline within milliseconds.
+constexpr std::uint64_t kStepsPerClockCheck = 16384;
+}  // namespace
+
+bool CheckWorkDeadline() {
+  CommandsState& s = Commands();
+  if (!s.too_slow && (s.work >= s.work_limit || std::chrono::steady_clock::now() >= s.deadline)) {
+    s.too_slow = true;
+  }
+  s.next_clock_check = s.work + kStepsPerClockCheck;
+  return !s.too_slow;
+}
+
+EntryWorkBudget::EntryWorkBudget() {
+  CommandsState& s = Commands();
+  if (s.budget_scopes++ > 0) return;
+  s.work = 0;
+  s.too_slow = false;
+  s.next_clock_check = kStepsPerClockCheck;
+  s.deadline = std::chrono::steady_clock::now() + s.time_limit;
 }
 
 DepthGuard::DepthGuard() : ok_(++Commands().depth <= kMaxRecursionDepth) {
   if (!ok_) Commands().too_deep = true;
+  if (!CountWork()) ok_ = false;
 }
 
 }  // namespace zentrix::engine

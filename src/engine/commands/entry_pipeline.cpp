@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/commands/command_table.h"
+#include "engine/commands/commands_state.h"
 #include "engine/commands/evaluator.h"
 #include "engine/commands/numeric_approximation.h"
 #include "engine/commands/polynomial_commands.h"
@@ -47,9 +48,10 @@ class ScopedNumberFormat {
   DecimalFormat saved_;
 };
 
-// Smart Solve's step for a result with variables that is a product. Tidying a
-// product means expanding it, which belongs to the polynomial commands; until
-// they exist the product is shown as evaluated.
+bool BudgetSpent() { return Commands().too_slow; }
+
+std::u16string TooLongText() { return u"Error: " + std::u16string(kTooLongMessage); }
+
 // Smart Solve tidies a symbolic product by expanding it once.
 ExprNode TidyProduct(ExprNode product) { return Expand(product); }
 
@@ -62,6 +64,8 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
     return Message(EntryAnswer::Kind::kHelp, std::u16string(help), decimal_toggle);
   }
 
+  // One budget for the whole entry: evaluation, approximation and tidying.
+  EntryWorkBudget budget;
   ClearRewriteFlag();
   VariableStoreScope scope(variables);
   EvaluationResult evaluation;
@@ -88,6 +92,8 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   } else {
     toggle = true;
   }
+  // A walk that ran out of budget leaves a partial tree: it must not become Ans.
+  if (BudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), decimal_toggle);
   PrintSettings print{settings.decimal, settings.number_mode == NumberMode::kMixed};
   variables.Store(kAnsName, result);
 
@@ -99,6 +105,7 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
     }
   }
 
+  if (BudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), toggle);
   if (evaluation.final_text) return Message(EntryAnswer::Kind::kResult, evaluation.text, toggle);
   if (HasOverflow(result)) return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
 

@@ -131,6 +131,9 @@ EvaluationResult ProgramRun::Execute() {
   for (std::size_t i = 0; i < items_.size() && !finished_; ++i) {
     ClearCommandFaults();
     if (!Step(i) || !CheckFaults()) {
+      // A command that gave up because the budget ran out says so, whatever
+      // its own message would be.
+      if (Commands().too_slow) Fail(kTooLongMessage);
       result.failure = failure_;
       result.text = result.DisplayText();
       return result;
@@ -157,6 +160,7 @@ EvaluationResult ProgramRun::Execute() {
 
 bool ProgramRun::CheckFaults() {
   const CommandsState& s = Commands();
+  if (s.too_slow) return Fail(kTooLongMessage);
   if (s.too_deep) return Fail(kTooDeepMessage);
   if (s.too_large) return Fail(kTooLargeMessage);
   if (s.list_mismatch) return Fail(EngineError::kListLengths);
@@ -441,6 +445,7 @@ EvaluationResult Evaluator::Run(const EvalProgram& program) {
     result.text = result.DisplayText();
     return result;
   }
+  EntryWorkBudget budget;
   ProgramRun run(scope_, program.items);
   return run.Execute();
 }

@@ -27,6 +27,7 @@ struct EvaluationResult {
 // Messages of the evaluator's own limits.
 inline constexpr std::u16string_view kTooDeepMessage = u"The expression is too deeply nested.";
 inline constexpr std::u16string_view kTooLargeMessage = u"The expression is too large.";
+inline constexpr std::u16string_view kTooLongMessage = u"The calculation takes too long.";
 
 class Evaluator {
  public:

@@ -1,5 +1,9 @@
 #include "engine/commands/poly_limits.h"
 
+#include <algorithm>
+
+#include "engine/commands/commands_state.h"
+
 namespace zentrix::engine::poly {
 namespace {
 
@@ -18,7 +22,9 @@ WorkState& State() {
 void ChargeWork(std::int64_t operations) {
   WorkState& state = State();
   state.remaining -= operations;
-  if (state.remaining < 0) throw PolyTooLarge();
+  if (state.remaining < 0 || !CountWork(static_cast<std::uint64_t>(std::max<std::int64_t>(operations, 0)))) {
+    throw PolyTooLarge();
+  }
 }
 
 void CheckTermCount(std::int64_t terms) {
