@@ -25,10 +25,11 @@ constexpr std::uint64_t kStepsPerClockCheck = 16384;
 
 bool CheckWorkDeadline() {
   CommandsState& s = Commands();
-  if (!s.too_slow && (s.work >= s.work_limit || std::chrono::steady_clock::now() >= s.deadline)) {
+  const std::uint64_t spent = s.work + Engine().compared_nodes;
+  if (!s.too_slow && (spent >= s.work_limit || std::chrono::steady_clock::now() >= s.deadline)) {
     s.too_slow = true;
   }
-  s.next_clock_check = s.work + kStepsPerClockCheck;
+  s.next_clock_check = spent + kStepsPerClockCheck;
   return !s.too_slow;
 }
 
@@ -36,9 +37,15 @@ EntryWorkBudget::EntryWorkBudget() {
   CommandsState& s = Commands();
   if (s.budget_scopes++ > 0) return;
   s.work = 0;
+  Engine().compared_nodes = 0;
   s.too_slow = false;
   s.next_clock_check = kStepsPerClockCheck;
   s.deadline = std::chrono::steady_clock::now() + s.time_limit;
+}
+
+EntryWorkBudget::~EntryWorkBudget() {
+  CommandsState& s = Commands();
+  if (--s.budget_scopes == 0) s.too_slow = false;
 }
 
 DepthGuard::DepthGuard() : ok_(++Commands().depth <= kMaxRecursionDepth) {

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "engine/core/engine_state.h"
+
 namespace zentrix::engine {
 
 // Recursive walks deeper than this stop and record the fault.
@@ -48,16 +50,24 @@ inline bool CountWork(std::uint64_t steps = 1) {
   CommandsState& s = Commands();
   if (s.budget_scopes == 0) return true;
   s.work += steps;
-  if (s.work >= s.next_clock_check) return CheckWorkDeadline();
+  if (s.work + Engine().compared_nodes >= s.next_clock_check) return CheckWorkDeadline();
   return !s.too_slow;
 }
 
+// True while an entry runs whose budget is spent: its result is discarded, so
+// costly steps (merging like operands of large trees) may be skipped.
+inline bool WorkBudgetSpent() {
+  const CommandsState& s = Commands();
+  return s.budget_scopes > 0 && s.too_slow;
+}
+
 // Opens the work budget of one entry for its lifetime. Nested budgets (a
-// command evaluating text of its own) share the outermost one.
+// command evaluating text of its own) share the outermost one. Closing the
+// outermost clears a spent budget: work outside entries is never cut short.
 class EntryWorkBudget {
  public:
   EntryWorkBudget();
-  ~EntryWorkBudget() { --Commands().budget_scopes; }
+  ~EntryWorkBudget();
   EntryWorkBudget(const EntryWorkBudget&) = delete;
   EntryWorkBudget& operator=(const EntryWorkBudget&) = delete;
 };

@@ -48,8 +48,6 @@ class ScopedNumberFormat {
   DecimalFormat saved_;
 };
 
-bool BudgetSpent() { return Commands().too_slow; }
-
 std::u16string TooLongText() { return u"Error: " + std::u16string(kTooLongMessage); }
 
 // Smart Solve tidies a symbolic product by expanding it once.
@@ -93,7 +91,7 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
     toggle = true;
   }
   // A walk that ran out of budget leaves a partial tree: it must not become Ans.
-  if (BudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), decimal_toggle);
+  if (WorkBudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), decimal_toggle);
   PrintSettings print{settings.decimal, settings.number_mode == NumberMode::kMixed};
   variables.Store(kAnsName, result);
 
@@ -105,7 +103,7 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
     }
   }
 
-  if (BudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), toggle);
+  if (WorkBudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), toggle);
   if (evaluation.final_text) return Message(EntryAnswer::Kind::kResult, evaluation.text, toggle);
   if (HasOverflow(result)) return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
 

@@ -62,8 +62,16 @@ std::optional<ExprNode> KroneckerTree(const ExprNode& primitive, const std::u16s
   return FactorizationTree(factors, atoms);
 }
 
+// The node's kind, coefficient and terms, without copying its operands.
+ExprNode WithoutOperands(const ExprNode& node) {
+  ExprNode rest(node.kind(), node.coefficient());
+  for (const SymbolTerm& t : node.terms()) rest.AddTerm(t);
+  return rest;
+}
+
 ExprNode FactorIn(const ExprNode& f, const std::u16string& x, int depth) {
   if (depth > kMaxTreeDepth) return f;
+  ChargeWork(1);
   if (f.IsOperandPower()) {
     return TreePower(FactorIn(f.Operand(0), x, depth + 1), f.coefficient());
   }
@@ -74,8 +82,7 @@ ExprNode FactorIn(const ExprNode& f, const std::u16string& x, int depth) {
     return WithContent(split.content, primitive);
   }
   if (primitive.IsProduct() && primitive.OperandCount() > 0) {
-    ExprNode rest = primitive;
-    rest.mutable_operands().clear();
+    ExprNode rest = WithoutOperands(primitive);
     ExprNode out = rest.IsPlain() ? ExprNode::MakeNumber(rest.coefficient()) : rest;
     for (const ExprNode& op : primitive.operands()) {
       out = TreeMultiply(out, FactorIn(op, x, depth + 1));
@@ -83,9 +90,7 @@ ExprNode FactorIn(const ExprNode& f, const std::u16string& x, int depth) {
     return WithContent(split.content, out);
   }
   if (primitive.IsSum() && primitive.OperandCount() > 0) {
-    ExprNode rest = primitive;
-    rest.mutable_operands().clear();
-    ExprNode out = rest;
+    ExprNode out = WithoutOperands(primitive);
     for (const ExprNode& op : primitive.operands()) {
       out = TreeAdd(out, FactorIn(op, x, depth + 1));
     }

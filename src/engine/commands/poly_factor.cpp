@@ -22,6 +22,7 @@ constexpr double kMaxSampleValue = 2147483647.0;
 using Dense = std::vector<Number>;  // index = exponent
 
 Dense ToDense(const Poly& p) {
+  ChargeWork(std::max<Exponent>(p.Degree(0), 0) + 1);
   Dense d(static_cast<std::size_t>(std::max<Exponent>(p.Degree(0), 0)) + 1);
   for (std::size_t i = 0; i < p.size(); ++i) d[p.Exp(i, 0)] = p.Coeff(i);
   return d;
@@ -227,6 +228,18 @@ std::vector<std::int64_t> KroneckerDivisors(std::int64_t v) {
 Factorization KroneckerFactor(const Poly& p) {
   RaiseRewriteFlag();
   Factorization result;
+  if (p.Degree(0) > kMaxDegree) {
+    // Beyond the degrees Kronecker's method tries: p is its own factor, with a
+    // positive leading coefficient. No dense copy, whose size is the degree.
+    Number leading(1.0);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      if (p.Exp(i, 0) == p.Degree(0)) leading = p.Coeff(i);
+    }
+    const bool negative = leading.LessThan(0);
+    result.coefficient = Number(negative ? -1.0 : 1.0);
+    result.factors.emplace_back(negative ? p.Scaled(Number(-1.0)) : p, 1);
+    return result;
+  }
   Dense dense = ToDense(p);
   if (dense.back().LessThan(0)) {
     result.coefficient = Number(-1.0);

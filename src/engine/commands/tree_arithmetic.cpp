@@ -277,6 +277,8 @@ ExprNode MultiplyNumber(ExprNode tree, const Number& n) {
 }
 
 ExprNode AddTrees(ExprNode a, ExprNode b) {
+  // The entry fails anyway: skip the search for like operands.
+  if (WorkBudgetSpent()) return a;
   if (a.IsEmpty()) return AddNumber(std::move(b), a.coefficient());
   if (b.IsEmpty()) return AddNumber(std::move(a), b.coefficient());
   if (a.IsList() || b.IsList()) {
@@ -301,6 +303,7 @@ ExprNode SubtractTrees(ExprNode a, ExprNode b) {
 }
 
 ExprNode MultiplyTrees(ExprNode a, ExprNode b) {
+  if (WorkBudgetSpent()) return a;
   if (a.IsEmpty()) return MultiplyNumber(std::move(b), a.coefficient());
   if (b.IsEmpty()) return MultiplyNumber(std::move(a), b.coefficient());
   if (a.IsList() || b.IsList()) {

@@ -2,6 +2,8 @@
 // The engine's few process-wide values, kept together in one struct so that
 // tests can reset them in one place.
 
+#include <cstdint>
+
 #include "engine/core/decimal_format.h"
 
 namespace zentrix::engine {
@@ -25,6 +27,10 @@ struct EngineState {
   // The number settings for texts that a command writes itself (the lines of
   // VarStats). The notebook sets them from its settings while it solves.
   DecimalFormat number_format;
+
+  // Not a setting: node pairs visited by tree comparisons, so that the command
+  // layer's work budget sees the cost of comparing large trees.
+  std::uint64_t compared_nodes = 0;
 
   // Not a setting: the installed simplifier survives a scoped reset.
   CanonicalizeFunction canonicalize = nullptr;

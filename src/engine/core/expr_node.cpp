@@ -249,17 +249,25 @@ bool ShallowEqual(const ExprNode& a, const ExprNode& b, bool compare_coefficient
 
 // Full equality of the operand lists of two nodes, walked without recursion.
 bool OperandsEqual(const ExprNode& a, const ExprNode& b) {
+  if (a.OperandCount() == 0) return true;
   std::vector<std::pair<const ExprNode*, const ExprNode*>> pending;
   for (std::size_t i = 0; i < a.OperandCount(); ++i) pending.emplace_back(&a.Operand(i), &b.Operand(i));
+  std::uint64_t visited = 0;
+  bool equal = true;
   while (!pending.empty()) {
     auto [x, y] = pending.back();
     pending.pop_back();
-    if (!ShallowEqual(*x, *y, true, true)) return false;
+    ++visited;
+    if (!ShallowEqual(*x, *y, true, true)) {
+      equal = false;
+      break;
+    }
     for (std::size_t i = 0; i < x->OperandCount(); ++i) {
       pending.emplace_back(&x->Operand(i), &y->Operand(i));
     }
   }
-  return true;
+  Engine().compared_nodes += visited;
+  return equal;
 }
 
 }  // namespace
