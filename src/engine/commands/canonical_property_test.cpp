@@ -20,7 +20,7 @@ namespace {
 
 using testing::Dump;
 using testing::EntryUtf8;
-using testing::EvaluateText;
+using testing::EvaluateFinite;
 using testing::ExpressionGenerator;
 using testing::GenNode;
 using testing::GeneratorOptions;
@@ -41,7 +41,7 @@ TEST_F(CanonicalPropertyTest, CanonicalizingAResultAgainChangesNothing) {
   const int cases = testing::ScaledCases(1500);
   for (int i = 0; i < cases; ++i) {
     GenNode g = generator.Next();
-    std::optional<ExprNode> value = EvaluateText(testing::EntryText(g));
+    std::optional<ExprNode> value = EvaluateFinite(testing::EntryText(g));
     if (!value) continue;
     ++checked;
     ExprNode again = *value;
@@ -103,8 +103,8 @@ TEST_F(CanonicalPropertyTest, ResultDoesNotDependOnOperandOrder) {
     GenNode a = generator.Next(), b = generator.Next(), c = generator.Next();
     for (const Rearrangement& r : kRearrangements) {
       GenNode left = r.left(a, b, c), right = r.right(a, b, c);
-      std::optional<ExprNode> l = EvaluateText(testing::EntryText(left));
-      std::optional<ExprNode> rv = EvaluateText(testing::EntryText(right));
+      std::optional<ExprNode> l = EvaluateFinite(testing::EntryText(left));
+      std::optional<ExprNode> rv = EvaluateFinite(testing::EntryText(right));
       if (!l || !rv) continue;
       ++checked;
       ASSERT_TRUE(testing::NearlyEqualTrees(*l, *rv)) << r.name << ", seed " << kSeed << " case " << i << "\n "
@@ -158,7 +158,7 @@ TEST_F(CanonicalPropertyTest, OperandAndTermOrdersAreStrictWeakOrders) {
   std::vector<ExprNode> operands;
   std::vector<SymbolTerm> terms;
   for (int i = 0; i < 400; ++i) {
-    if (std::optional<ExprNode> v = EvaluateText(testing::EntryText(generator.Next()))) {
+    if (std::optional<ExprNode> v = EvaluateFinite(testing::EntryText(generator.Next()))) {
       Gather(*v, operands, terms);
     }
   }

@@ -275,6 +275,39 @@ inline std::optional<double> RealPower(double base, double exponent) {
 // non-integer power q when one of them is negative.
 inline bool PowerChainPositive(const GenNode& n, const Point& point);
 
+inline ReferenceValue Evaluate(const GenNode& n, const Point& point);
+
+// The magnitude of n^t once integer powers are distributed over products,
+// merged and multiplied out; nothing where a negative total power puts a sum
+// that cancels into a denominator of the expanded form.
+inline std::optional<double> ExpandedMagnitude(const GenNode& n, double t, const Point& point) {
+  using K = GenNode::Kind;
+  switch (n.kind) {
+    case K::kPower:
+      if (n.denominator == 1) {
+        return ExpandedMagnitude(n.children[0], t * static_cast<double>(n.numerator), point);
+      }
+      break;
+    case K::kNegate: return ExpandedMagnitude(n.children[0], t, point);
+    case K::kMultiply:
+    case K::kDivide: {
+      std::optional<double> a = ExpandedMagnitude(n.children[0], t, point);
+      std::optional<double> b =
+          ExpandedMagnitude(n.children[1], n.kind == K::kDivide ? -t : t, point);
+      if (!a || !b) return std::nullopt;
+      return *a * *b;
+    }
+    default: break;
+  }
+  ReferenceValue v = Evaluate(n, point);
+  if (!v.defined) return std::nullopt;
+  if (t >= 0) return std::pow(v.magnitude, t);
+  const double value = std::pow(std::fabs(v.value), -t);
+  const double bound = std::pow(v.magnitude, -t);
+  if (!(value > 1e-4 * bound)) return std::nullopt;
+  return bound / (value * value);
+}
+
 inline bool VariablesPositive(const GenNode& n, const Point& point) {
   if (n.kind == GenNode::Kind::kVariable) {
     auto it = point.find(n.name);
@@ -357,7 +390,14 @@ inline ReferenceValue Evaluate(const GenNode& n, const Point& point) {
                                           (n.kind == K::kSymbolicPower
                                                ? std::fabs(std::log(a.value)) * e_magnitude
                                                : 0));
-      if (integral && e > 0) r.magnitude = std::max(r.magnitude, std::pow(a.magnitude, e));
+      if (integral) {
+        // Integer powers distribute over products and merge with inner
+        // integer powers, and Expand then multiplies out the sums at the
+        // bottom: the expanded form is bounded by their magnitudes.
+        std::optional<double> expanded = ExpandedMagnitude(n.children[0], e, point);
+        if (!expanded) return undefined();
+        r.magnitude = std::max(r.magnitude, *expanded);
+      }
       break;
     }
     case K::kFunction: {
@@ -446,6 +486,14 @@ inline Point RandomPoint(std::mt19937_64& random, std::u16string_view variables)
   return p;
 }
 
+inline bool ContainsInterval(const ExprNode& node) {
+  if (node.IsInterval()) return true;
+  for (const ExprNode& op : node.operands()) {
+    if (ContainsInterval(op)) return true;
+  }
+  return false;
+}
+
 // --- The engine's side ----
 
 // Tree equality that lets decimal coefficients differ by rounding: the same
@@ -491,6 +539,15 @@ inline std::optional<ExprNode> EvaluateText(std::u16string_view text) {
   EvaluationResult result = evaluator.Evaluate(text);
   if (!result.ok || result.final_text) return std::nullopt;
   return result.value;
+}
+
+// As above, but nothing for an overflowed result (a coefficient whose parts
+// are not finite): the notebook reports those as an overflow instead of
+// showing them, and a NaN part makes a tree unequal even to itself.
+inline std::optional<ExprNode> EvaluateFinite(std::u16string_view text) {
+  std::optional<ExprNode> value = EvaluateText(text);
+  if (value && HasOverflow(*value)) return std::nullopt;
+  return value;
 }
 
 // The numeric value of an engine tree at the point: the variables substituted
