@@ -38,7 +38,7 @@ TEST_F(CanonicalPropertyTest, CanonicalizingAResultAgainChangesNothing) {
   options.symbolic_exponents = true;
   ExpressionGenerator generator(kSeed, options);
   int checked = 0;
-  const int cases = testing::ScaledCases(1500);
+  const int cases = testing::ScaledCases(4000);
   for (int i = 0; i < cases; ++i) {
     GenNode g = generator.Next();
     std::optional<ExprNode> value = EvaluateFinite(testing::EntryText(g));
@@ -98,7 +98,7 @@ TEST_F(CanonicalPropertyTest, ResultDoesNotDependOnOperandOrder) {
   const std::uint64_t kSeed = testing::PropertySeed(0x5eed0002);
   ExpressionGenerator generator(kSeed, ExactOptions());
   int checked = 0;
-  const int cases = testing::ScaledCases(600);
+  const int cases = testing::ScaledCases(1500);
   for (int i = 0; i < cases; ++i) {
     GenNode a = generator.Next(), b = generator.Next(), c = generator.Next();
     for (const Rearrangement& r : kRearrangements) {

@@ -56,11 +56,11 @@ class PrinterRoundTripPropertyTest : public ::testing::Test {
 };
 
 TEST_F(PrinterRoundTripPropertyTest, InputFormReadsBackToTheSameTree) {
-  Run(0x5eed0201, {.exact_numbers = true, .power_marks = false}, 1500);
+  Run(0x5eed0201, {.exact_numbers = true, .power_marks = false}, 4000);
 }
 
 TEST_F(PrinterRoundTripPropertyTest, InputFormWithPowerMarksReadsBack) {
-  Run(0x5eed0202, {.exact_numbers = true, .power_marks = true}, 800);
+  Run(0x5eed0202, {.exact_numbers = true, .power_marks = true}, 2000);
 }
 
 // What the terminal calculator prints is the shown answer of a solved entry;
@@ -98,8 +98,8 @@ void CheckShownAnswers(std::uint64_t fixed_seed, NumberMode mode, int cases) {
 }
 
 TEST_F(PrinterRoundTripPropertyTest, ShownAnswersReadBack) {
-  CheckShownAnswers(0x5eed0203, NumberMode::kFraction, 600);
-  CheckShownAnswers(0x5eed0204, NumberMode::kDecimal, 600);
+  CheckShownAnswers(0x5eed0203, NumberMode::kFraction, 1500);
+  CheckShownAnswers(0x5eed0204, NumberMode::kDecimal, 1500);
 }
 
 // Results whose first input text read back as another tree: powers of the

@@ -175,36 +175,70 @@ class ExpressionGenerator {
 
 // --- Entry text ---------------------------------------------------------------
 
-inline std::u16string EntryText(const GenNode& n) {
+// Appends the text of n; every compound part is bracketed. (Built by
+// appending: GCC 12 warns falsely about chains of u16string concatenations.)
+inline void AppendEntryText(const GenNode& n, std::u16string& out) {
   using K = GenNode::Kind;
-  auto bracket = [](const GenNode& c) { return u"(" + EntryText(c) + u")"; };
-  auto integer = [](long long v) {
-    std::string s = std::to_string(v);
-    return std::u16string(s.begin(), s.end());
+  auto bracketed = [&out](const GenNode& c) {
+    out += u'(';
+    AppendEntryText(c, out);
+    out += u')';
+  };
+  auto integer = [&out](long long v) {
+    for (char c : std::to_string(v)) out += static_cast<char16_t>(c);
+  };
+  auto binary = [&](char16_t op) {
+    bracketed(n.children[0]);
+    out += op;
+    bracketed(n.children[1]);
   };
   switch (n.kind) {
     case K::kInteger:
-      return n.numerator < 0 ? u"(" + integer(n.numerator) + u")" : integer(n.numerator);
-    case K::kFraction: return u"(" + integer(n.numerator) + u"/" + integer(n.denominator) + u")";
-    case K::kDecimal: return chars::U16(n.decimal);
-    case K::kPi: return std::u16string(1, chars::kPi);
-    case K::kE: return std::u16string(1, chars::kEulerE);
-    case K::kVariable: return std::u16string(1, n.name);
-    case K::kAdd: return bracket(n.children[0]) + u"+" + bracket(n.children[1]);
-    case K::kSubtract: return bracket(n.children[0]) + u"-" + bracket(n.children[1]);
-    case K::kMultiply: return bracket(n.children[0]) + u"*" + bracket(n.children[1]);
-    case K::kDivide: return bracket(n.children[0]) + u"/" + bracket(n.children[1]);
-    case K::kNegate: return u"-" + bracket(n.children[0]);
-    case K::kPower: {
-      std::u16string e = n.denominator == 1
-                             ? integer(n.numerator)
-                             : integer(n.numerator) + u"/" + integer(n.denominator);
-      return bracket(n.children[0]) + u"^(" + e + u")";
-    }
-    case K::kSymbolicPower: return bracket(n.children[0]) + u"^" + bracket(n.children[1]);
-    case K::kFunction: return chars::U16(n.function) + bracket(n.children[0]);
+      if (n.numerator < 0) out += u'(';
+      integer(n.numerator);
+      if (n.numerator < 0) out += u')';
+      return;
+    case K::kFraction:
+      out += u'(';
+      integer(n.numerator);
+      out += u'/';
+      integer(n.denominator);
+      out += u')';
+      return;
+    case K::kDecimal: out += chars::U16(n.decimal); return;
+    case K::kPi: out += chars::kPi; return;
+    case K::kE: out += chars::kEulerE; return;
+    case K::kVariable: out += n.name; return;
+    case K::kAdd: binary(u'+'); return;
+    case K::kSubtract: binary(u'-'); return;
+    case K::kMultiply: binary(u'*'); return;
+    case K::kDivide: binary(u'/'); return;
+    case K::kNegate:
+      out += u'-';
+      bracketed(n.children[0]);
+      return;
+    case K::kPower:
+      bracketed(n.children[0]);
+      out += u"^(";
+      integer(n.numerator);
+      if (n.denominator != 1) {
+        out += u'/';
+        integer(n.denominator);
+      }
+      out += u')';
+      return;
+    case K::kSymbolicPower: binary(u'^'); return;
+    case K::kFunction:
+      out += chars::U16(n.function);
+      bracketed(n.children[0]);
+      return;
   }
-  return u"0";
+}
+
+inline std::u16string EntryText(const GenNode& n) {
+  std::u16string out;
+  AppendEntryText(n, out);
+  return out;
 }
 
 inline std::string EntryUtf8(const GenNode& n) { return chars::ToUtf8(EntryText(n)); }
