@@ -66,6 +66,11 @@ TEST_F(CanonicalizeTest, ExactSquareRoots) {
   EXPECT_EQ(Eval("√(9801)"), "99");
   // Only square factors below 100² are taken out.
   EXPECT_EQ(Eval("√(10201)"), "pow(1/2; 10201)");
+  // Square factors are taken out until none is left, so the surd is final:
+  // 3^24 = 81²·3^16 and 3^16 = 81²·81, then 81 = 9².
+  EXPECT_EQ(Eval("√(9^12)"), "531441");
+  EXPECT_EQ(Eval("√(3*2^20)"), "prod(1024; pow(1/2; 3))");
+  EXPECT_EQ(Eval("sinh(√(9^12))"), Eval("sinh(531441)"));
   EXPECT_EQ(Eval("√(2)*√(3)"), "pow(1/2; 6)");
   EXPECT_EQ(Eval("√(2)*√(6)"), "prod(2; pow(1/2; 3))");
   EXPECT_EQ(Eval("√(2)*√(2)"), "2");

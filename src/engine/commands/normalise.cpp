@@ -309,15 +309,27 @@ std::optional<ExprNode> ExactSquareRoot(const Number& n) {
   const Number i = Number::Complex(0.0, 1.0);
   if (value == 0.0) return ExprNode::MakeNumber(Number(0.0));
   if (magnitude <= 9007199254740992.0) {
-    const auto m = static_cast<std::uint64_t>(magnitude);
-    for (std::uint64_t j = 99; j >= 2; --j) {
-      if (m % (j * j) != 0) continue;
-      const std::uint64_t rest = m / (j * j);
-      ExprNode root = ExprNode::MakeNumber(Number(static_cast<double>(j)));
+    // The square factors are taken out until none below 100² is left, so
+    // that the surd is itself simplified (√(9^12) is 531441, not 81·√(3^16)).
+    std::uint64_t rest = static_cast<std::uint64_t>(magnitude);
+    std::uint64_t outside = 1;
+    for (bool found = true; found;) {
+      found = false;
+      for (std::uint64_t j = 99; j >= 2; --j) {
+        if (rest % (j * j) != 0) continue;
+        rest /= j * j;
+        outside *= j;
+        found = true;
+        break;
+      }
+    }
+    if (outside > 1) {
+      const double j = static_cast<double>(outside);
+      ExprNode root = ExprNode::MakeNumber(Number(j));
       if (rest != 1) {
         ExprNode surd = ExprNode::MakePower(Number::Ratio(1.0, 2.0));
         surd.AddOperand(ExprNode::MakeNumber(Number(static_cast<double>(rest))));
-        root = MultiplyNumber(std::move(surd), Number(static_cast<double>(j)));
+        root = MultiplyNumber(std::move(surd), Number(j));
       }
       return value < 0 ? MultiplyNumber(std::move(root), i) : root;
     }

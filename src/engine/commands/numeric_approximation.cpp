@@ -47,14 +47,15 @@ void ApproximateInPlace(ExprNode& node) {
     return;
   }
   if (node.IsOperandPower() && node.Operand(0).IsNumber()) {
+    // Decimal form even where the power is exact ((-5)^-3 is -1/125).
     node = ExprNode::MakeNumber(
-        Power(node.Operand(0).coefficient(), ToDecimal(node.coefficient())));
+        ToDecimal(Power(node.Operand(0).coefficient(), ToDecimal(node.coefficient()))));
     return;
   }
   if (node.IsPower() && node.OperandCount() == 2 && node.Operand(0).IsNumber() &&
       node.Operand(1).IsNumber()) {
     Number e = Power(node.Operand(1).coefficient(), node.coefficient());
-    node = ExprNode::MakeNumber(Power(node.Operand(0).coefficient(), e));
+    node = ExprNode::MakeNumber(ToDecimal(Power(node.Operand(0).coefficient(), e)));
     return;
   }
   if (node.IsUnaryFunction() && node.Operand(0).IsNumber()) {
@@ -65,6 +66,13 @@ void ApproximateInPlace(ExprNode& node) {
     }
   }
   CanonicalizeBuilt(node);
+  // Simplifying can turn the node into one with symbol terms of its own, such
+  // as (5.2·x)^(1/2) into 2.28·x^(1/2); those get their decimal form too, as
+  // they would have had the node been built that way.
+  if (node.TermCount() > 0 && (node.IsSum() || node.IsProduct())) {
+    ApproximateTerms(node);
+    return;
+  }
   node.set_coefficient(ToDecimal(node.coefficient()));
 }
 

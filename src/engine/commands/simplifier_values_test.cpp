@@ -141,5 +141,26 @@ TEST(SimplifierValues, SymbolicAndDecimalRoutesAgree) {
   EXPECT_GT(compared, 2000);
 }
 
+// A power that simplifies into a symbol term while it is approximated gets
+// the decimal exponent that the term would have had if typed that way, so
+// approximating twice changes nothing.
+TEST(SimplifierValues, ApproximatedRootsOfProductsHaveDecimalExponents) {
+  ScopedEngineState state;
+  EvaluationResult r = Evaluator().Evaluate(chars::U16("sqrt(x*(2.08+π))/(x+y)"));
+  ASSERT_TRUE(r.ok);
+  ExprNode once = Approximate(r.value);
+  EXPECT_EQ(Approximate(once), once) << testing::Dump(once);
+  EXPECT_EQ(testing::Dump(once).find("x^1/2"), std::string::npos) << testing::Dump(once);
+}
+
+// Integer powers of integers are exact in the number arithmetic; the
+// approximation still answers a decimal.
+TEST(SimplifierValues, ApproximatedPowersOfIntegersAreDecimals) {
+  ScopedEngineState state;
+  EvaluationResult r = Evaluator().Evaluate(chars::U16("(ln(ℯ)-6)^(-3)"));
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(testing::Dump(Approximate(r.value)), "-0.0080000000000000002");
+}
+
 }  // namespace
 }  // namespace zentrix::engine

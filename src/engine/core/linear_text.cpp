@@ -103,15 +103,22 @@ class LinearWriter {
   }
 
   static NumberText Complex(const engine::Number& n) {
-    NumberText im = Real(n.ImagNumerator(), n.ImagDenominator());
-    // The unit goes into the numerator: "3ⅈ/2", "ⅈ", "-ⅈ".
-    std::size_t slash = im.text.find(u'/');
-    std::u16string numerator = im.text.substr(0, slash);
-    std::u16string rest = slash == std::u16string::npos ? u"" : im.text.substr(slash);
-    if (numerator == u"1") numerator.clear();
-    if (numerator == u"-1") numerator = u"-";
-    std::u16string imaginary = numerator + chars::kImaginaryUnit + rest;
-    if (n.RealNumerator() == 0) return {imaginary, !rest.empty()};
+    std::u16string imaginary;
+    bool fraction = n.ImagDenominator() != 1.0;
+    if (fraction) {
+      // An exact imaginary fraction p/q·ⅈ as -p/(qⅈ): reading "pⅈ/q" would
+      // multiply a complex value by the fraction 1/q, which is done in
+      // decimals, while an integer divided by qⅈ stays exact.
+      imaginary = ExactDecimal(-n.ImagNumerator()) + u"/(" + ExactDecimal(n.ImagDenominator()) +
+                  chars::kImaginaryUnit + u")";
+    } else {
+      // "3ⅈ", "ⅈ", "-ⅈ".
+      std::u16string numerator = ExactDecimal(n.ImagNumerator());
+      if (numerator == u"1") numerator.clear();
+      if (numerator == u"-1") numerator = u"-";
+      imaginary = numerator + chars::kImaginaryUnit;
+    }
+    if (n.RealNumerator() == 0) return {imaginary, fraction};
     std::u16string text = Real(n.RealNumerator(), n.RealDenominator()).text;
     if (imaginary[0] != u'-') text += u'+';
     return {text + imaginary, true};
@@ -143,7 +150,8 @@ class LinearWriter {
       return options_.power_marks ? std::u16string(1, chars::kInverseMark) : u"^-1";
     }
     NumberText n = Number(e);
-    return n.compound ? u"^(" + n.text + u")" : u"^" + n.text;
+    // An imaginary exponent needs brackets too: y^-0.4ⅈ reads as (y^-0.4)·ⅈ.
+    return n.compound || !IsPlainNumber(n.text) ? u"^(" + n.text + u")" : u"^" + n.text;
   }
 
   static bool IsHalf(const engine::Number& n, double sign) {
@@ -154,9 +162,40 @@ class LinearWriter {
     return chars::kSquareRootSign + (u"(" + radicand + u")");
   }
 
+  // The symbol ℯ raised to a positive exponent other than 1. Typed as ℯ^k it
+  // would read back as the function exp(k), so it is written as a power of
+  // the term ℯ² instead, which the power rule merges back into ℯ^k exactly.
+  std::u16string EulerPower(const engine::Number& e) const {
+    const std::u16string square = u"(" + std::u16string(1, chars::kEulerE) + u"*" +
+                                  std::u16string(1, chars::kEulerE) + u")";
+    if (e.EqualsValue(2)) return square;
+    // Halving is exact: p/q becomes p/(2q) reduced, a decimal its half.
+    auto half_of = [](double p, double q) {
+      if (q == 1.0 && std::trunc(p) != p) return engine::Number(p / 2);
+      if (std::fmod(p, 2.0) == 0.0) return engine::Number::Raw(p / 2, q, 0, 1);
+      return engine::Number::Raw(p, 2 * q, 0, 1);
+    };
+    engine::Number half = engine::Number::FromParts(
+        half_of(e.RealNumerator(), e.RealDenominator()),
+        half_of(e.ImagNumerator(), e.ImagDenominator()));
+    return square + u"^(" + Number(half).text + u")";
+  }
+
+  bool IsEulerName(const std::u16string& name) const {
+    return name.size() == 1 && name[0] == chars::kEulerE;
+  }
+
   std::u16string Term(const SymbolTerm& term) const {
     const engine::Number& c = term.coefficient;
     const engine::Number& e = term.exponent;
+    if (IsEulerName(term.name) && !e.IsOne() && e.IsFinite() && !IsHalf(e, 1.0) &&
+        !IsHalf(e, -1.0) && !e.EqualsValue(-1)) {
+      if (!e.LessThan(0)) return WithCoefficient(c, EulerPower(e));
+      engine::Number positive = engine::Number::Raw(-e.RealNumerator(), e.RealDenominator(), 0, 1);
+      NumberText n = Number(c);
+      if (n.compound) n.text = u"(" + n.text + u")";
+      return n.text + u"/" + EulerPower(positive);
+    }
     if (options_.exact_numbers && c.IsFraction() && !e.LessThan(0)) {
       // (p/q)·x^e as p·x^e/q, the way it is typed.
       SymbolTerm numerator{term.name, engine::Number(c.RealNumerator()), e};
@@ -215,6 +254,13 @@ class LinearWriter {
     for (const SymbolTerm& term : node.terms()) factors.push_back(Term(term));
     for (const ExprNode& operand : node.operands()) factors.push_back(Factor(operand, depth));
     if (factors.empty()) return Number(node.coefficient()).text;
+    // A leading "-" before a bracketed sum would negate the sum on reading
+    // (-(a+b) becomes -a-b) before the other factors join it; "-1*" keeps the
+    // coefficient in the product.
+    if (node.coefficient().IsIntegerOrDecimal() && node.coefficient().RealNumerator() == -1.0 &&
+        factors.size() > 1 && factors[0][0] == u'(') {
+      return u"-1*" + Join(factors, u'*');
+    }
     return WithCoefficient(node.coefficient(), Join(factors, u'*'));
   }
 
@@ -229,7 +275,11 @@ class LinearWriter {
     const engine::Number& e = node.coefficient();
     if (node.OperandCount() == 1) {
       if (IsHalf(e, 1.0)) return Root(Node(node.Operand(0), depth + 1));
-      if (IsHalf(e, -1.0)) return u"1/" + Root(Node(node.Operand(0), depth + 1));
+      // 1/√n of a number would read back with √n reduced first (√12 = 2√3,
+      // √-7 = ⅈ√7); the power stays a power when written as one.
+      if (IsHalf(e, -1.0) && !node.Operand(0).IsNumber()) {
+        return u"1/" + Root(Node(node.Operand(0), depth + 1));
+      }
     }
     std::u16string out = Base(node.Operand(0), depth);
     for (std::size_t i = 1; i < node.OperandCount(); ++i) {

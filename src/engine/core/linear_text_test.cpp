@@ -61,12 +61,32 @@ TEST_F(LinearTextTest, ExactNumbersReadBackExactly) {
   EXPECT_EQ(std::stod(Entry(Num(-2.5e25))), -2.5e25);
   EXPECT_EQ(Entry(Num(Number::Complex(2, -3))), "2-3ⅈ");
   EXPECT_EQ(Entry(Num(Number::Complex(0, -1))), "-ⅈ");
-  EXPECT_EQ(Entry(Num(Number::FromParts(Number(0.0), Number::Ratio(3, 2)))), "3ⅈ/2");
+  EXPECT_EQ(Entry(Num(Number::FromParts(Number(0.0), Number::Ratio(3, 2)))), "-3/(2ⅈ)");
+  EXPECT_EQ(Entry(Num(Number::FromParts(Number::Ratio(1, 2), Number::Ratio(-1, 3)))),
+            "1/2+1/(3ⅈ)");
   EXPECT_EQ(Entry(Num(Number::MinusInfinity())), "-∞");
   EXPECT_EQ(Entry(Num(Number::Indeterminate())), "0/0");
   ExprNode scaled = ExprNode::MakeProduct(Number::Complex(1, 1));
   scaled.AddTerm(Term("x", 1, 1));
   EXPECT_EQ(Entry(scaled), "(1+ⅈ)*x");
+}
+
+// ℯ^k typed reads as exp(k), so powers of the symbol ℯ are written as powers
+// of ℯ·ℯ, which merge back into the symbol term.
+TEST_F(LinearTextTest, PowersOfTheSymbolEAvoidTheExponentialFunction) {
+  auto e_term = [](Number c, Number e) {
+    ExprNode n = ExprNode::MakeTerm({std::u16string(1, chars::kEulerE), c, e});
+    return chars::ToUtf8(LinearText(n, LinearTextOptions{true, false}));
+  };
+  EXPECT_EQ(e_term(Number(1), Number(2)), "(ℯ*ℯ)");
+  EXPECT_EQ(e_term(Number(3), Number(4)), "3(ℯ*ℯ)^(2)");
+  EXPECT_EQ(e_term(Number(1), Number(3)), "(ℯ*ℯ)^(3/2)");
+  EXPECT_EQ(e_term(Number(1), Number::Ratio(2, 3)), "(ℯ*ℯ)^(1/3)");
+  EXPECT_EQ(e_term(Number(1), Number(-4)), "1/(ℯ*ℯ)^(2)");
+  EXPECT_EQ(e_term(Number::Ratio(-1, 2), Number(-2)), "(-1/2)/(ℯ*ℯ)");
+  EXPECT_EQ(e_term(Number(1), Number(0.75)), "(ℯ*ℯ)^(0.375)");
+  EXPECT_EQ(e_term(Number(1), Number::Ratio(1, 2)), "√(ℯ)");
+  EXPECT_EQ(e_term(Number(1), Number(-1)), "1/ℯ");
 }
 
 TEST_F(LinearTextTest, ProductsPowersCallsAndLists) {

@@ -386,7 +386,9 @@ Number PolarPower(const Number& z, const Number& w) {
   const double x = z.RealValue(), y = z.ImagValue();
   const double c = w.RealValue(), d = w.ImagValue();
   if (x == 0.0 && y == 0.0 && c > 0) return Number();
-  const double r = std::sqrt(x * x + y * y);
+  // hypot: x·x underflows for |x| below about 1e-154, and a zero r would make
+  // the angle ln(r)·d undefined.
+  const double r = std::hypot(x, y);
   const double theta = std::atan2(y, x);
   const double modulus = std::pow(r, c) * std::pow(kE, -theta * d);
   const double angle = std::log(r) * d + theta * c;
@@ -402,7 +404,10 @@ Number PolarPower(const Number& z, const Number& w) {
   } else if (sine == 1.0 || sine == -1.0) {
     cosine = 0.0;
   }
-  return Number::Complex(Chop(cosine * modulus, 1e-14), Chop(sine * modulus, 1e-14));
+  // The rounding left in the cosine or sine of a right angle is removed. The
+  // threshold is relative to the modulus: small values such as 0.05^11 are
+  // results, not rounding, and must survive.
+  return Number::Complex(Chop(cosine, 1e-14) * modulus, Chop(sine, 1e-14) * modulus);
 }
 
 namespace {

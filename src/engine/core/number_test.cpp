@@ -140,6 +140,19 @@ TEST_F(NumberTest, PowersOfFiniteValues) {
   EXPECT_EQ(Power(Number::Complex(0, 1), Number(2)), Number(-1));
 }
 
+// Only the rounding residue of a right angle is chopped, relative to the
+// modulus: a small power is a value, not rounding.
+TEST_F(NumberTest, SmallPowersAreNotChoppedToZero) {
+  EXPECT_DOUBLE_EQ(Power(Number(0.05), Number(11)).RealValue(), std::pow(0.05, 11));
+  EXPECT_DOUBLE_EQ(Power(Number(-0.001), Number(5)).RealValue(), -1e-15);
+  Number tiny_root = Power(Number(-1e-30), Number::Ratio(1, 2));
+  EXPECT_EQ(tiny_root.RealValue(), 0.0);
+  EXPECT_DOUBLE_EQ(tiny_root.ImagValue(), 1e-15);
+  // Squaring the parts of a tiny base underflows; the modulus must not.
+  EXPECT_DOUBLE_EQ(Power(Number(2e-183), Number(1)).RealValue(), 2e-183);
+  EXPECT_DOUBLE_EQ(Power(Number(1e-200), Number(0.5)).RealValue(), 1e-100);
+}
+
 TEST_F(NumberTest, PrincipalCubeRootOfANegativeReal) {
   Number root = Power(Number(-8), Number::Ratio(1, 3));
   EXPECT_EQ(root.RealValue(), 1.0);
