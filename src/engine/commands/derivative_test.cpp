@@ -88,7 +88,13 @@ TEST_F(DerivativeTest, HugeOrdersEndQuickly) {
   EXPECT_SAME("D(ℯ^(-x),x,1000000001)", "-ℯ^(-x)");
   EXPECT_SAME("D(x^5,x,1000000000000000)", "0");
   EXPECT_EQ(Eval("D(ℯ^(2x),x,1000000000)"), "Error: OverFlow");
-  EXPECT_EQ(Eval("D(x^x,x,1000000000)"), "Error: The expression is too large.");
+  // Whichever bound comes first on this machine: the size or the entry's clock.
+  {
+    const std::string answer = Eval("D(x^x,x,1000000000)");
+    EXPECT_TRUE(answer == "Error: The expression is too large." ||
+                answer == "Error: The calculation takes too long.")
+        << answer;
+  }
   // Unevaluated steps beyond a bound are written as one call, not nested.
   ExprNode compact = Tree("D(Integrate(abs(x),x),x,1000000)");
   ASSERT_TRUE(compact.IsFunction(command_id::kD)) << Dump(compact);

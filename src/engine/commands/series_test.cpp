@@ -38,7 +38,13 @@ TEST_F(SeriesTest, TaylorPolynomials) {
 TEST_F(SeriesTest, HugeOrdersAreRefused) {
   EXPECT_EQ(Eval("Series(ℯ^x,x,0,1000000000)"), "Error: The expression is too large.");
   EXPECT_EQ(Eval("Series(ln(1+x),x,0,171)"), "Error: The expression is too large.");
-  EXPECT_EQ(Eval("Series(x^x,x,1,150)"), "Error: The expression is too large.");
+  // Whichever bound comes first on this machine: the size or the entry's clock.
+  {
+    const std::string answer = Eval("Series(x^x,x,1,150)");
+    EXPECT_TRUE(answer == "Error: The expression is too large." ||
+                answer == "Error: The calculation takes too long.")
+        << answer;
+  }
 }
 
 // The error of the order-n polynomial near 0 shrinks like t^(n+1): halving t
