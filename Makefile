@@ -39,7 +39,8 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*; do [ -x "$$b" ] || continue; echo "== $$b"; "$$b" $(BENCH_ARGS) || exit 1; done
 
-# Each fuzz target runs for FUZZ_SECONDS from its seed corpus fuzz/corpus/<name>.
+# Each fuzz target runs for FUZZ_SECONDS from its seed corpus fuzz/corpus/<name>,
+# with the dictionary fuzz/<name>.dict where there is one.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DZENTRIX_FUZZ=ON -DZENTRIX_TESTS=OFF $(CMAKE_FLAGS)
@@ -48,8 +49,9 @@ fuzz: deps
 	  mkdir -p build-fuzz/corpus/$$n; \
 	  [ -d fuzz/corpus/$$n ] && cp -n fuzz/corpus/$$n/* build-fuzz/corpus/$$n/ 2>/dev/null; \
 	  echo "== $$n for $(FUZZ_SECONDS) s"; \
+	  dict=; [ -f fuzz/$$n.dict ] && dict=-dict=fuzz/$$n.dict; \
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=2048 -print_final_stats=1 \
-	    -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n || exit 1; done
+	    $$dict -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n || exit 1; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/commands/commands_state.h"
 #include "engine/commands/derivative.h"
 #include "engine/commands/numeric_approximation.h"
 #include "engine/commands/polynomial_commands.h"
@@ -54,6 +55,8 @@ std::size_t TreeSize(const ExprNode& f, std::size_t limit) {
     size += 1 + n->TermCount();
     for (const ExprNode& op : n->operands()) pending.push_back(&op);
   }
+  // Callers measure growing results once per step: the budget must see it.
+  CountWork(size);
   return size;
 }
 

@@ -89,6 +89,21 @@ TEST_F(EntryLimitsTest, FoundByFuzzingFinishQuickly) {
   // Factoring a deeply nested tree copied every subtree at every level.
   const std::string deep = Nested("(", "x", "+1)^2", 250);
   EXPECT_EQ(Solve("Limit(" + deep + ",x,0)").substr(0, 7), "Error: ");
+  // Sum and Product merged each value into the result so far, comparing it
+  // with every operand (quadratic work that the budget did not see).
+  EXPECT_EQ(Solve("Sum(x^k*y,k,0,90000)"), "Error: The expression is too large.");
+  EXPECT_EQ(Solve("Product(sin(k*x),k,1,90000)"), "Error: The expression is too large.");
+}
+
+TEST_F(EntryLimitsTest, LongSumsAndProductsMergeTheirValues) {
+  Commands().work_limit = kEntryWorkSteps;
+  // The same order and constant as typing the terms out.
+  std::string sum = Solve("Sum(x^k*y+k,k,1,3000)");
+  EXPECT_EQ(sum.substr(0, 16), "x*y+x^2*y+x^3*y+");
+  EXPECT_EQ(sum.substr(sum.size() - 26), "+x^2999*y+x^3000*y+4501500");
+  EXPECT_EQ(Solve("Sum(sin(k*x)-sin(k*x),k,1,5000)"), "0");
+  EXPECT_EQ(Solve("Product(x^k/x^k,k,1,5000)"), "1");
+  EXPECT_EQ(Solve("Product(k,k,1,20)"), "2432902008176640000");
 }
 
 TEST_F(EntryLimitsTest, HugeResultsAreRefused) {

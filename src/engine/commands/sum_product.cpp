@@ -1,14 +1,63 @@
 #include "engine/commands/sum_product.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "engine/commands/calculus_support.h"
+#include "engine/commands/canonicalize.h"
 #include "engine/commands/commands_state.h"
 #include "engine/commands/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
+
+namespace {
+
+// The running sum or product of the values. Values are gathered unmerged and
+// the whole is put into canonical form each time the gathered part has grown
+// as large as the merged part: merging one value at a time would compare it
+// with every operand so far, quadratic work in the number of values.
+class Accumulator {
+ public:
+  explicit Accumulator(bool product)
+      : kind_(product ? NodeKind::kProduct : NodeKind::kSum),
+        node_(ExprNode::MakeNumber(Number(product ? 1.0 : 0.0))) {}
+
+  // False when the merged result has grown too large.
+  bool Add(ExprNode value) {
+    gathered_size_ += calculus::TreeSize(value, calculus::kMaxResultSize);
+    if (!gathering_) {
+      ExprNode chain(kind_, kind_ == NodeKind::kProduct ? Number(1.0) : Number(0.0));
+      Absorb(chain, std::move(node_));
+      node_ = std::move(chain);
+      gathering_ = true;
+    }
+    Absorb(node_, std::move(value));
+    if (gathered_size_ < std::max<std::size_t>(kFirstMerge, merged_size_)) return true;
+    return Merge();
+  }
+
+  bool Merge() {
+    if (gathering_) CanonicalizeBuilt(node_);
+    gathering_ = false;
+    gathered_size_ = 0;
+    merged_size_ = calculus::TreeSize(node_, calculus::kMaxResultSize);
+    return merged_size_ <= calculus::kMaxResultSize;
+  }
+
+  ExprNode Take() { return std::move(node_); }
+
+ private:
+  static constexpr std::size_t kFirstMerge = 64;
+  NodeKind kind_;
+  ExprNode node_;
+  bool gathering_ = false;
+  std::size_t gathered_size_ = 0;
+  std::size_t merged_size_ = 0;
+};
+
+}  // namespace
 
 std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments,
                                                     bool product) {
@@ -18,19 +67,18 @@ std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& argum
   const std::u16string x(arguments[1].VariableName());
   const double low = arguments[2].coefficient().RealValue();
   const double high = arguments[3].coefficient().RealValue();
-  ExprNode acc = calculus::Num(product ? 1.0 : 0.0);
-  if (high < low) return CommandOutcome::Value(std::move(acc));
+  Accumulator acc(product);
+  if (high < low) return CommandOutcome::Value(acc.Take());
   if (high - low + 1 > kMaxRangeLength) return CommandOutcome::Fail(calculus::kRangeTooLarge);
   for (double k = low; k <= high; ++k) {
     ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
-    acc = product ? MultiplyTrees(std::move(acc), std::move(value))
-                  : AddTrees(std::move(acc), std::move(value));
-    if (HasCommandFault()) return CommandOutcome::Refused();
-    if (calculus::TreeSize(acc, calculus::kMaxResultSize) > calculus::kMaxResultSize) {
-      return CommandOutcome::Fail(calculus::kResultTooLarge);
-    }
+    if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();
+    if (!acc.Add(std::move(value))) return CommandOutcome::Fail(calculus::kResultTooLarge);
   }
-  return CommandOutcome::Value(std::move(acc));
+  const bool small_enough = acc.Merge();
+  if (HasCommandFault()) return CommandOutcome::Refused();
+  if (!small_enough) return CommandOutcome::Fail(calculus::kResultTooLarge);
+  return CommandOutcome::Value(acc.Take());
 }
 
 std::optional<CommandOutcome> SumAlgorithm(std::vector<ExprNode>& arguments) {

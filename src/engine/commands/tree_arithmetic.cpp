@@ -88,7 +88,11 @@ void InsertTermIntoSum(ExprNode& sum, const SymbolTerm& t) {
 
 void InsertOperandIntoSum(ExprNode& sum, ExprNode op) {
   auto& operands = sum.mutable_operands();
-  for (std::size_t i = 0; i < operands.size(); ++i) {
+  // The search for a like operand is linear: a sum built one operand at a time
+  // costs quadratic work, which the budget must see. Once it is spent the
+  // result is discarded, so the search is skipped.
+  const bool search = CountWork(operands.size());
+  for (std::size_t i = 0; search && i < operands.size(); ++i) {
     if (!SameSumBase(operands[i], op)) continue;
     Number factor = Add(SumFactor(operands[i]), SumFactor(op));
     RaiseRewriteFlag();
@@ -136,7 +140,8 @@ void MultiplyTermIntoProduct(ExprNode& product, const SymbolTerm& t) {
 void InsertOperandIntoProduct(ExprNode& product, ExprNode op) {
   auto& operands = product.mutable_operands();
   const ExprNode& base = ProductBase(op);
-  for (std::size_t i = 0; i < operands.size(); ++i) {
+  const bool search = CountWork(operands.size());
+  for (std::size_t i = 0; search && i < operands.size(); ++i) {
     if (!(ProductBase(operands[i]) == base)) continue;
     Number exponent = Add(ProductExponent(operands[i]), ProductExponent(op));
     RaiseRewriteFlag();
