@@ -69,19 +69,18 @@ class Differentiator {
   // The constant term vanishes, c·x^e gives (c·e)·x^(e-1), terms in other
   // names vanish, operands are differentiated.
   std::optional<ExprNode> Sum(const ExprNode& f) {
-    ExprNode result = ExprNode::Zero();
+    std::vector<ExprNode> parts;
     for (const SymbolTerm& t : f.terms()) {
       if (t.name != x_) continue;
-      result = AddTrees(std::move(result),
-                        MakeTermNode(t.name, Multiply(t.coefficient, t.exponent),
-                                     Subtract(t.exponent, Number(1.0))));
+      parts.push_back(MakeTermNode(t.name, Multiply(t.coefficient, t.exponent),
+                                   Subtract(t.exponent, Number(1.0))));
     }
     for (const ExprNode& op : f.operands()) {
       std::optional<ExprNode> d = Of(op);
       if (!d) return std::nullopt;
-      result = AddTrees(std::move(result), std::move(*d));
+      parts.push_back(std::move(*d));
     }
-    return result;
+    return SumOfTrees(std::move(parts));
   }
 
   std::optional<ExprNode> Product(const ExprNode& f, bool allow_quotient) {
@@ -120,7 +119,7 @@ class Differentiator {
       }
     }
     // The product rule: the sum over the factors of f_i' times the others.
-    ExprNode result = ExprNode::Zero();
+    std::vector<ExprNode> terms;
     for (std::size_t i = 0; i < factors.size(); ++i) {
       std::optional<ExprNode> d = Of(factors[i]);
       if (!d) return std::nullopt;
@@ -128,9 +127,9 @@ class Differentiator {
       for (std::size_t j = 0; j < factors.size(); ++j) {
         if (j != i) term = Mul(std::move(term), factors[j]);
       }
-      result = AddTrees(std::move(result), std::move(term));
+      terms.push_back(std::move(term));
     }
-    return Mul(std::move(constant), std::move(result));
+    return Mul(std::move(constant), SumOfTrees(std::move(terms)));
   }
 
   // (n'·d − n·d')/d², numerator and denominator rewritten by TrigReduce, the

@@ -77,7 +77,8 @@ class Integrator {
 
   // Term by term: c·x^e gives c·x^(e+1)/(e+1), c·x^-1 gives c·ln(x).
   std::optional<ExprNode> Sum(const ExprNode& f) {
-    ExprNode result = Mul(Num(f.coefficient()), X());
+    std::vector<ExprNode> parts;
+    parts.push_back(Mul(Num(f.coefficient()), X()));
     for (const SymbolTerm& t : f.terms()) {
       ExprNode term;
       if (t.name != x_) {
@@ -88,14 +89,14 @@ class Integrator {
         const Number e1 = Add(t.exponent, Number(1.0));
         term = MakeTermNode(t.name, Divide(t.coefficient, e1), e1);
       }
-      result = AddTrees(std::move(result), std::move(term));
+      parts.push_back(std::move(term));
     }
     for (const ExprNode& op : f.operands()) {
       std::optional<ExprNode> r = Of(op);
       if (!r) return std::nullopt;
-      result = AddTrees(std::move(result), std::move(*r));
+      parts.push_back(std::move(*r));
     }
-    return result;
+    return SumOfTrees(std::move(parts));
   }
 
   std::optional<ExprNode> Product(const ExprNode& f) {

@@ -255,19 +255,22 @@ class Limiter {
   }
 
   LimitResult Sum(const ExprNode& f) {
-    ExprNode total = Num(f.coefficient());
+    std::vector<ExprNode> parts{Num(f.coefficient())};
     Code failure = Code::kFound;
     auto add = [&](const ExprNode& part) {
       LimitResult r = Of(part);
       if (!r.found()) {
         failure = failure == Code::kFound ? r.code : Worse(failure, r.code);
       } else if (failure == Code::kFound) {
-        total = AddTrees(std::move(total), std::move(r.value));
+        parts.push_back(std::move(r.value));
       }
     };
     for (const SymbolTerm& t : f.terms()) add(ExprNode::MakeTerm(t));
     for (const ExprNode& op : f.operands()) add(op);
-    if (failure == Code::kFound && !calculus::HasUndefinedPart(total)) return Found(std::move(total));
+    if (failure == Code::kFound) {
+      ExprNode total = SumOfTrees(std::move(parts));
+      if (!calculus::HasUndefinedPart(total)) return Found(std::move(total));
+    }
     ExprNode together = Together(f);
     if (together == f) return Failed(failure == Code::kFound ? Code::kFailed : failure);
     LimitResult q = Quotient(together);

@@ -1,7 +1,9 @@
 // The numerator/denominator split of a tree, and Together.
 
+#include "engine/commands/commands_state.h"
 #include "engine/commands/poly_support.h"
 #include "engine/commands/poly_tree_ops.h"
+#include "engine/commands/tree_arithmetic.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
 
@@ -11,6 +13,7 @@ namespace {
 namespace id = command_id;
 
 ExprNode One() { return ExprNode::MakeNumber(Number(1.0)); }
+bool IsOne(const ExprNode& f) { return f.IsNumber() && f.coefficient().IsOne(); }
 
 Fraction SplitNumber(const Number& c) {
   if (c.IsFraction()) {
@@ -106,9 +109,21 @@ ExprNode TogetherTree(const ExprNode& f) {
   for (const ExprNode& op : f.operands()) parts.push_back(op);
   if (!f.coefficient().IsZero()) parts.push_back(ExprNode::MakeNumber(f.coefficient()));
   if (parts.size() < 2) return f;
-  Fraction acc = SplitFraction(parts[0]);
-  for (std::size_t i = 1; i < parts.size(); ++i) {
-    const Fraction next = SplitFraction(parts[i]);
+  // The parts without a denominator are added once; only the fractions take
+  // the common denominator one at a time.
+  std::vector<ExprNode> whole;
+  std::vector<Fraction> fractions;
+  for (ExprNode& part : parts) {
+    Fraction split = SplitFraction(part);
+    if (IsOne(split.denominator)) {
+      whole.push_back(std::move(part));
+    } else {
+      fractions.push_back(std::move(split));
+    }
+  }
+  Fraction acc{SumOfTrees(std::move(whole)), One()};
+  for (const Fraction& next : fractions) {
+    if (!CountWork(acc.numerator.TermCount() + acc.numerator.OperandCount() + 1)) break;
     ExprNode numerator =
         poly::TreeAdd(poly::TreeMultiply(acc.numerator, next.denominator),
                       poly::TreeMultiply(next.numerator, acc.denominator));

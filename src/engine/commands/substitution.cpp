@@ -32,16 +32,12 @@ ExprNode Substitute(const ExprNode& tree, const std::vector<Binding>& bindings) 
     return list;
   }
   if (tree.IsSum() || tree.IsProduct()) {
-    const bool sum = tree.IsSum();
-    ExprNode acc = ExprNode::MakeNumber(tree.coefficient());
-    auto combine = [sum](ExprNode a, ExprNode b) {
-      return sum ? AddTrees(std::move(a), std::move(b)) : MultiplyTrees(std::move(a), std::move(b));
-    };
-    for (const SymbolTerm& t : tree.terms()) acc = combine(std::move(acc), TermValue(t, bindings));
-    for (const ExprNode& op : tree.operands()) {
-      acc = combine(std::move(acc), Substitute(op, bindings));
-    }
-    return acc;
+    std::vector<ExprNode> parts;
+    parts.reserve(1 + tree.TermCount() + tree.OperandCount());
+    parts.push_back(ExprNode::MakeNumber(tree.coefficient()));
+    for (const SymbolTerm& t : tree.terms()) parts.push_back(TermValue(t, bindings));
+    for (const ExprNode& op : tree.operands()) parts.push_back(Substitute(op, bindings));
+    return tree.IsSum() ? SumOfTrees(std::move(parts)) : ProductOfTrees(std::move(parts));
   }
   if (tree.IsPower()) {
     if (tree.OperandCount() == 1) {

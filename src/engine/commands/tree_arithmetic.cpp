@@ -303,6 +303,37 @@ ExprNode AddTrees(ExprNode a, ExprNode b) {
   return sum;
 }
 
+namespace {
+
+// Few parts go one at a time through the fast paths; many are gathered into
+// one node and merged once. Lists and matrices need the element-wise rules.
+ExprNode CombineParts(std::vector<ExprNode> parts, bool sum) {
+  constexpr std::size_t kGatherFrom = 8;
+  const auto combine = [sum](ExprNode a, ExprNode b) {
+    return sum ? AddTrees(std::move(a), std::move(b)) : MultiplyTrees(std::move(a), std::move(b));
+  };
+  ExprNode result = ExprNode::MakeNumber(Number(sum ? 0.0 : 1.0));
+  const bool gather = parts.size() >= kGatherFrom &&
+                      std::none_of(parts.begin(), parts.end(),
+                                   [](const ExprNode& p) { return p.IsList(); });
+  if (!gather) {
+    for (ExprNode& part : parts) result = combine(std::move(result), std::move(part));
+    return result;
+  }
+  ExprNode chain(sum ? NodeKind::kSum : NodeKind::kProduct, result.coefficient());
+  for (ExprNode& part : parts) Absorb(chain, std::move(part));
+  CanonicalizeBuilt(chain);
+  return chain;
+}
+
+}  // namespace
+
+ExprNode SumOfTrees(std::vector<ExprNode> parts) { return CombineParts(std::move(parts), true); }
+
+ExprNode ProductOfTrees(std::vector<ExprNode> parts) {
+  return CombineParts(std::move(parts), false);
+}
+
 ExprNode SubtractTrees(ExprNode a, ExprNode b) {
   return AddTrees(std::move(a), MultiplyNumber(std::move(b), Number(-1.0)));
 }

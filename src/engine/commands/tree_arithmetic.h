@@ -19,6 +19,10 @@ ExprNode MultiplyNumber(ExprNode tree, const Number& n);
 ExprNode AddTrees(ExprNode a, ExprNode b);
 ExprNode SubtractTrees(ExprNode a, ExprNode b);  // a + (-1)·b
 ExprNode MultiplyTrees(ExprNode a, ExprNode b);
+// The sum or product of many parts, merged once: adding them one at a time
+// compares each part with every operand so far, quadratic in their number.
+ExprNode SumOfTrees(std::vector<ExprNode> parts);
+ExprNode ProductOfTrees(std::vector<ExprNode> parts);
 ExprNode DivideTrees(ExprNode a, ExprNode b);
 ExprNode NegateTree(ExprNode a);
 // 1/a: an operand power with its exponent negated, a power with a symbolic

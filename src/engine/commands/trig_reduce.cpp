@@ -101,17 +101,16 @@ std::optional<WaveFactor> AsWaveFactor(const ExprNode& op) {
 }
 
 ExprNode ToTree(const WaveSum& sum) {
-  ExprNode result = ExprNode::Zero();
+  std::vector<ExprNode> terms;
   for (const WaveTerm& t : sum) {
     if (t.coefficient.IsZero()) continue;
-    ExprNode term = t.wave == Wave::kConstant
+    terms.push_back(t.wave == Wave::kConstant
                         ? ExprNode::MakeNumber(t.coefficient)
                         : MultiplyNumber(ApplyFunction(t.wave == Wave::kSin ? id::kSin : id::kCos,
                                                        t.argument),
-                                         t.coefficient);
-    result = AddTrees(std::move(result), std::move(term));
+                                         t.coefficient));
   }
-  return result;
+  return SumOfTrees(std::move(terms));
 }
 
 // The node itself (operands already reduced): a product or power holding at
