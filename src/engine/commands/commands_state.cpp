@@ -25,7 +25,7 @@ constexpr std::uint64_t kStepsPerClockCheck = 16384;
 
 bool CheckWorkDeadline() {
   CommandsState& s = Commands();
-  const std::uint64_t spent = s.work + Engine().compared_nodes;
+  const std::uint64_t spent = s.work + Engine().walked_nodes;
   if (!s.too_slow && (spent >= s.work_limit || std::chrono::steady_clock::now() >= s.deadline)) {
     s.too_slow = true;
   }
@@ -37,7 +37,7 @@ EntryWorkBudget::EntryWorkBudget() {
   CommandsState& s = Commands();
   if (s.budget_scopes++ > 0) return;
   s.work = 0;
-  Engine().compared_nodes = 0;
+  Engine().walked_nodes = 0;
   s.too_slow = false;
   s.next_clock_check = kStepsPerClockCheck;
   s.deadline = std::chrono::steady_clock::now() + s.time_limit;

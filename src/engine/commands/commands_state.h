@@ -50,7 +50,7 @@ inline bool CountWork(std::uint64_t steps = 1) {
   CommandsState& s = Commands();
   if (s.budget_scopes == 0) return true;
   s.work += steps;
-  if (s.work + Engine().compared_nodes >= s.next_clock_check) return CheckWorkDeadline();
+  if (s.work + Engine().walked_nodes >= s.next_clock_check) return CheckWorkDeadline();
   return !s.too_slow;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/commands/canonical_order.h"
+#include "engine/commands/commands_state.h"
 #include "engine/commands/poly_coefficients.h"
 #include "engine/commands/poly_limits.h"
 #include "engine/commands/poly_tree_ops.h"
@@ -226,6 +227,8 @@ ExprNode FromPoly(const Poly& p, const AtomTable& atoms) {
   std::vector<ExprNode> products;
   std::vector<ExprNode> kernel_monomials;
   for (std::size_t i = 0; i < p.size(); ++i) {
+    // Monomials of kernels copy whole trees; a spent budget discards the result.
+    if (!CountWork(p.nvars())) break;
     int used = 0;
     bool kernel = false;
     int last = -1;

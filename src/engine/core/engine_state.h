@@ -28,9 +28,9 @@ struct EngineState {
   // VarStats). The notebook sets them from its settings while it solves.
   DecimalFormat number_format;
 
-  // Not a setting: node pairs visited by tree comparisons, so that the command
-  // layer's work budget sees the cost of comparing large trees.
-  std::uint64_t compared_nodes = 0;
+  // Not a setting: nodes visited by tree comparisons and copies, so that the
+  // command layer's work budget sees the cost of comparing and copying large trees.
+  std::uint64_t walked_nodes = 0;
 
   // Not a setting: the installed simplifier survives a scoped reset.
   CanonicalizeFunction canonicalize = nullptr;

@@ -23,6 +23,7 @@ ExprNode::ExprNode(const ExprNode& other) : ExprNode(ShallowTag{}, other) {
 }
 
 void ExprNode::CopyOperands(const ExprNode& from, ExprNode& to, CopyWork& pending) {
+  Engine().walked_nodes += from.operands_.size();
   to.operands_.reserve(from.operands_.size());
   for (const ExprNode& child : from.operands_) to.operands_.push_back(ExprNode(ShallowTag{}, child));
   // The vector is complete, so pointers into it stay valid.
@@ -266,7 +267,7 @@ bool OperandsEqual(const ExprNode& a, const ExprNode& b) {
       pending.emplace_back(&x->Operand(i), &y->Operand(i));
     }
   }
-  Engine().compared_nodes += visited;
+  Engine().walked_nodes += visited;
   return equal;
 }
 
