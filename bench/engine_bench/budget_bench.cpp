@@ -23,7 +23,7 @@ double StepsSpent() { return static_cast<double>(Commands().work + Engine().walk
 void BM_EntrySpendingTheStepBudget(benchmark::State& state) {
   ScopedCommandsState commands;
   Commands().time_limit = std::chrono::hours(1);
-  const std::u16string entry = chars::U16("Series(x^x,x,1,150)");
+  const std::u16string entry = chars::U16("Integrate(Product(x+k,k,1,2000),x)");
   for (auto _ : state) {
     EvaluationResult result = Evaluator().Evaluate(entry);
     benchmark::DoNotOptimize(result.ok);
@@ -49,6 +49,16 @@ void BM_StepsFactorSextic(benchmark::State& state) {
 }
 void BM_StepsIntegrate(benchmark::State& state) { StepsOf(state, "Integrate(x^3*sin(x)^2,x)"); }
 void BM_StepsThousandTermSum(benchmark::State& state) { StepsOf(state, "Sum(x^k/k,k,1,1000)"); }
+void BM_StepsLongSum(benchmark::State& state) { StepsOf(state, "Sum(x^k*y+sin(k*x),k,1,2000)"); }
+void BM_StepsSeventhDerivative(benchmark::State& state) { StepsOf(state, "D(tan(x),x,7)"); }
+void BM_StepsSymbolicInverse(benchmark::State& state) {
+  StepsOf(state, "Inverse({{a,b,c,d},{e,f,g,h},{i,j,k,l},{m,n,o,p}})");
+}
+void BM_StepsSeries(benchmark::State& state) { StepsOf(state, "Series(sin(x)/(1-x),x,0,20)"); }
+BENCHMARK(BM_StepsLongSum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepsSeventhDerivative)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepsSymbolicInverse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepsSeries)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepsExpandPower)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepsFactorSextic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepsIntegrate)->Unit(benchmark::kMillisecond);
