@@ -43,6 +43,9 @@ bool SettleBeforePasses(ExprNode& node) {
 void CanonicalizeBuilt(ExprNode& node) {
   DepthGuard guard;
   if (!guard.ok()) return;
+  // The passes walk every part of the node: building a large node one part at
+  // a time costs quadratic work, which the budget must see.
+  if (!CountWork(node.TermCount() + node.OperandCount())) return;
   for (int cycle = 0; cycle < kMaxCycles; ++cycle) {
     if (SettleBeforePasses(node)) return;
     bool changed = CollectLikeOperands(node);

@@ -109,9 +109,7 @@ class Differentiator {
       return Mul(std::move(constant), std::move(*d));
     }
     if (allow_quotient) {
-      ExprNode rest = Num(1.0);
-      for (const ExprNode& g : factors) rest = Mul(std::move(rest), g);
-      Fraction split = SplitFraction(rest);
+      Fraction split = SplitFraction(ProductOfTrees(factors));
       if (!(split.denominator.IsNumber() && split.denominator.coefficient().IsOne())) {
         std::optional<ExprNode> q = Quotient(split.numerator, split.denominator);
         if (!q) return std::nullopt;
@@ -119,15 +117,20 @@ class Differentiator {
       }
     }
     // The product rule: the sum over the factors of f_i' times the others.
+    // Its size grows with the square of the number of factors.
+    if (factors.size() * factors.size() > calculus::kMaxResultSize) {
+      too_large_ = true;
+      return std::nullopt;
+    }
     std::vector<ExprNode> terms;
     for (std::size_t i = 0; i < factors.size(); ++i) {
       std::optional<ExprNode> d = Of(factors[i]);
       if (!d) return std::nullopt;
-      ExprNode term = std::move(*d);
+      std::vector<ExprNode> parts{std::move(*d)};
       for (std::size_t j = 0; j < factors.size(); ++j) {
-        if (j != i) term = Mul(std::move(term), factors[j]);
+        if (j != i) parts.push_back(factors[j]);
       }
-      terms.push_back(std::move(term));
+      terms.push_back(ProductOfTrees(std::move(parts)));
     }
     return Mul(std::move(constant), SumOfTrees(std::move(terms)));
   }

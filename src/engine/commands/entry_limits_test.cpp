@@ -91,8 +91,10 @@ TEST_F(EntryLimitsTest, FoundByFuzzingFinishQuickly) {
   EXPECT_EQ(Solve("Limit(" + deep + ",x,0)").substr(0, 7), "Error: ");
   // Sum and Product merged each value into the result so far, comparing it
   // with every operand (quadratic work that the budget did not see).
-  EXPECT_EQ(Solve("Sum(x^k*y,k,0,90000)"), "Error: The expression is too large.");
-  EXPECT_EQ(Solve("Product(sin(k*x),k,1,90000)"), "Error: The expression is too large.");
+  for (const char* entry : {"Sum(x^k*y,k,0,90000)", "Product(sin(k*x),k,1,90000)"}) {
+    const std::string answer = Solve(entry);
+    EXPECT_TRUE(answer == kTooLong || answer == "Error: The expression is too large.") << answer;
+  }
 }
 
 TEST_F(EntryLimitsTest, LongSumsAndProductsMergeTheirValues) {

@@ -6,6 +6,7 @@
 #include "engine/commands/poly_gcd.h"
 #include "engine/commands/poly_support.h"
 #include "engine/commands/poly_tree_ops.h"
+#include "engine/commands/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
@@ -83,18 +84,14 @@ ExprNode FactorIn(const ExprNode& f, const std::u16string& x, int depth) {
   }
   if (primitive.IsProduct() && primitive.OperandCount() > 0) {
     ExprNode rest = WithoutOperands(primitive);
-    ExprNode out = rest.IsPlain() ? ExprNode::MakeNumber(rest.coefficient()) : rest;
-    for (const ExprNode& op : primitive.operands()) {
-      out = TreeMultiply(out, FactorIn(op, x, depth + 1));
-    }
-    return WithContent(split.content, out);
+    std::vector<ExprNode> factors{rest.IsPlain() ? ExprNode::MakeNumber(rest.coefficient()) : rest};
+    for (const ExprNode& op : primitive.operands()) factors.push_back(FactorIn(op, x, depth + 1));
+    return WithContent(split.content, ProductOfTrees(std::move(factors)));
   }
   if (primitive.IsSum() && primitive.OperandCount() > 0) {
-    ExprNode out = WithoutOperands(primitive);
-    for (const ExprNode& op : primitive.operands()) {
-      out = TreeAdd(out, FactorIn(op, x, depth + 1));
-    }
-    return WithContent(split.content, out);
+    std::vector<ExprNode> parts{WithoutOperands(primitive)};
+    for (const ExprNode& op : primitive.operands()) parts.push_back(FactorIn(op, x, depth + 1));
+    return WithContent(split.content, SumOfTrees(std::move(parts)));
   }
   return WithContent(split.content, primitive);
 }

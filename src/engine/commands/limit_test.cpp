@@ -66,6 +66,19 @@ TEST_F(LimitTest, AtInfinity) {
   EXPECT_LIMIT("Limit(ln(x)/x,x,∞)", "0");
 }
 
+// Oscillating functions at infinity give the interval they stay in; products,
+// negatives and reciprocals of such intervals reorder or widen the bounds.
+TEST_F(LimitTest, BoundsOfOscillationsAtInfinity) {
+  EXPECT_EQ(Eval("Limit(sin(x),x,∞)"), "interval(0; -1; 1)");
+  EXPECT_EQ(Eval("Limit(-2*sin(x),x,∞)"), "interval(0; -2; 2)");
+  EXPECT_EQ(Eval("Limit(sin(x)*cos(x),x,∞)"), "interval(0; -1; 1)");
+  EXPECT_EQ(Eval("Limit(sin(x)^2,x,∞)"), "interval(0; 0; 1)");
+  EXPECT_EQ(Eval("Limit(sin(x)+3,x,∞)"), "interval(0; 2; 4)");
+  EXPECT_EQ(Eval("Limit(1/(2+sin(x)),x,∞)"), "interval(0; 1/3; 1)");
+  EXPECT_EQ(Eval("Limit(tan(x)*2,x,∞)"), "interval(0; -inf; inf)");
+  EXPECT_EQ(Eval("Limit(sin(x)*atan(x),x,∞)"), "interval(0; sum(0; -1/2*π); sum(0; 1/2*π))");
+}
+
 TEST_F(LimitTest, LHopital) {
   EXPECT_LIMIT("Limit(sin(x)/x,x,0)", "1");
   EXPECT_LIMIT("Limit((x^2-1)/(x-1),x,1)", "2");

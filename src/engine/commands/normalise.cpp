@@ -197,15 +197,12 @@ ExprNode PowerOfSingleTerm(const ExprNode& single_term, const Number& n) {
 
 // (c·x·y·u)^n = c^n·x^n·y^n·u^n for an integer n.
 ExprNode DistributePower(const ExprNode& product, const Number& n) {
-  ExprNode result = ExprNode::MakeNumber(Power(product.coefficient(), n));
+  std::vector<ExprNode> factors{ExprNode::MakeNumber(Power(product.coefficient(), n))};
   for (const SymbolTerm& t : product.terms()) {
-    result = MultiplyTrees(std::move(result), MakeTermNode(t.name, Number(1.0),
-                                                           Multiply(t.exponent, n)));
+    factors.push_back(MakeTermNode(t.name, Number(1.0), Multiply(t.exponent, n)));
   }
-  for (const ExprNode& op : product.operands()) {
-    result = MultiplyTrees(std::move(result), PowerNumber(op, n));
-  }
-  return result;
+  for (const ExprNode& op : product.operands()) factors.push_back(PowerNumber(op, n));
+  return ProductOfTrees(std::move(factors));
 }
 
 bool NormalisePower(ExprNode& node) {

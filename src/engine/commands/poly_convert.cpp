@@ -8,6 +8,7 @@
 #include "engine/commands/poly_coefficients.h"
 #include "engine/commands/poly_limits.h"
 #include "engine/commands/poly_tree_ops.h"
+#include "engine/commands/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine::poly {
@@ -148,17 +149,16 @@ class Converter {
 // A single monomial that involves a kernel, built with the tree arithmetic so
 // that the simplifier merges it with its neighbours.
 ExprNode KernelMonomial(const Poly& p, std::size_t i, const AtomTable& atoms) {
-  ExprNode out = ExprNode::MakeNumber(p.Coeff(i));
+  std::vector<ExprNode> factors{ExprNode::MakeNumber(p.Coeff(i))};
   for (int v = 0; v < p.nvars(); ++v) {
     const Exponent e = p.Exp(i, v);
     if (e == 0) continue;
     const Number exponent(static_cast<double>(e));
-    ExprNode factor = atoms.IsSymbol(v)
+    factors.push_back(atoms.IsSymbol(v)
                           ? ExprNode::MakeTerm(SymbolTerm{atoms.Name(v), Number(1.0), exponent})
-                          : TreePower(atoms.Kernel(v), exponent);
-    out = TreeMultiply(out, factor);
+                          : TreePower(atoms.Kernel(v), exponent));
   }
-  return out;
+  return ProductOfTrees(std::move(factors));
 }
 
 bool PolynomialTerms(const std::vector<SymbolTerm>& terms) {

@@ -53,21 +53,22 @@ std::optional<Fraction> SplitFunction(const ExprNode& f) {
 Fraction Split(const ExprNode& f, int depth);
 
 Fraction SplitProduct(const ExprNode& f, int depth) {
-  Fraction out = SplitNumber(f.coefficient());
+  Fraction number = SplitNumber(f.coefficient());
+  std::vector<ExprNode> numerator{std::move(number.numerator)};
+  std::vector<ExprNode> denominator{std::move(number.denominator)};
   for (const SymbolTerm& t : f.terms()) {
     if (t.exponent.LessThan(0)) {
-      out.denominator = poly::TreeMultiply(
-          out.denominator, ExprNode::MakeTerm(SymbolTerm{t.name, Number(1.0), Negate(t.exponent)}));
+      denominator.push_back(ExprNode::MakeTerm(SymbolTerm{t.name, Number(1.0), Negate(t.exponent)}));
     } else {
-      out.numerator = poly::TreeMultiply(out.numerator, ExprNode::MakeTerm(t));
+      numerator.push_back(ExprNode::MakeTerm(t));
     }
   }
   for (const ExprNode& op : f.operands()) {
     Fraction part = Split(op, depth + 1);
-    out.numerator = poly::TreeMultiply(out.numerator, part.numerator);
-    out.denominator = poly::TreeMultiply(out.denominator, part.denominator);
+    numerator.push_back(std::move(part.numerator));
+    denominator.push_back(std::move(part.denominator));
   }
-  return out;
+  return {ProductOfTrees(std::move(numerator)), ProductOfTrees(std::move(denominator))};
 }
 
 Fraction Split(const ExprNode& f, int depth) {

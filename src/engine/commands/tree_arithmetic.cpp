@@ -7,6 +7,7 @@
 #include "engine/commands/canonical_passes.h"
 #include "engine/commands/canonicalize.h"
 #include "engine/commands/commands_state.h"
+#include "engine/commands/interval_arithmetic.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
@@ -260,6 +261,10 @@ ExprNode MultiplyNumber(ExprNode tree, const Number& n) {
     for (ExprNode& element : tree.mutable_operands()) {
       element = MultiplyNumber(std::move(element), n);
     }
+    // A negative factor turns an interval's bounds round.
+    if (tree.IsInterval() && n.IsReal() && n.LessThan(0)) {
+      std::swap(tree.mutable_operands()[0], tree.mutable_operands()[1]);
+    }
     return tree;
   }
   if (n.IsOne()) return tree;
@@ -343,6 +348,7 @@ ExprNode MultiplyTrees(ExprNode a, ExprNode b) {
   if (a.IsEmpty()) return MultiplyNumber(std::move(b), a.coefficient());
   if (b.IsEmpty()) return MultiplyNumber(std::move(a), b.coefficient());
   if (a.IsList() || b.IsList()) {
+    if (std::optional<ExprNode> interval = IntervalProduct(a, b)) return std::move(*interval);
     return ElementWise(std::move(a), std::move(b), [](ExprNode x, ExprNode y) {
       return MultiplyTrees(std::move(x), std::move(y));
     });
@@ -361,6 +367,7 @@ ExprNode MultiplyTrees(ExprNode a, ExprNode b) {
 
 ExprNode ReciprocalTree(ExprNode a) {
   if (a.IsList()) {
+    if (std::optional<ExprNode> interval = IntervalPower(a, Number(-1.0))) return std::move(*interval);
     for (ExprNode& element : a.mutable_operands()) element = ReciprocalTree(std::move(element));
     return a;
   }
@@ -396,6 +403,7 @@ ExprNode NegateTree(ExprNode a) {
 
 ExprNode PowerNumber(ExprNode base, const Number& exponent) {
   if (base.IsList()) {
+    if (std::optional<ExprNode> interval = IntervalPower(base, exponent)) return std::move(*interval);
     for (ExprNode& element : base.mutable_operands()) {
       element = PowerNumber(std::move(element), exponent);
     }
