@@ -42,6 +42,11 @@ TEST_F(CanonicalizeTest, LikeOperandsCollect) {
   EXPECT_EQ(Eval("(x+1)(x+1)"), "pow(2; sum(1; 1*x))");
   EXPECT_EQ(Eval("(x+1)^2/(x+1)"), "sum(1; 1*x)");
   ExpectSame("√(2)+√(2)", "2√(2)");
+  // A product's own terms join a power of their product, whatever the order
+  // they were typed in, also when that power is the only operand.
+  ExpectSame("π*y*(π*y)^(-2/3)", "(π*y)^(1/3)");
+  ExpectSame("y*π*(π*y)^(-2/3)", "(π*y)^(1/3)");
+  ExpectSame("y*((6/5)π/(π*y)^(2/3))", "(6/5)(π*y)^(1/3)");
 }
 
 TEST_F(CanonicalizeTest, ZeroAndInfinity) {

@@ -1,5 +1,6 @@
 // Pass (a) of the simplifier: like operands of a sum or product collected.
 
+#include <algorithm>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -116,13 +117,20 @@ bool CombineNumberBases(ExprNode& node) {
 // node's own terms absorbs them.
 bool AbsorbOwnTerms(ExprNode& node) {
   if (node.TermCount() == 0) return false;
+  // The node's terms are sorted only after the passes; the base's already are.
+  std::vector<SymbolTerm> own;
   for (ExprNode& op : node.mutable_operands()) {
     if (!op.IsOperandPower()) continue;
     const ExprNode& base = op.Operand(0);
     if (!base.IsProduct() || base.OperandCount() != 0 || !base.coefficient().IsOne() ||
-        base.terms() != node.terms()) {
+        base.TermCount() != node.TermCount()) {
       continue;
     }
+    if (own.empty()) {
+      own = node.terms();
+      std::stable_sort(own.begin(), own.end(), TermBefore);
+    }
+    if (base.terms() != own) continue;
     ExprNode base_copy = base;
     op = PowerNumber(std::move(base_copy), Add(op.coefficient(), Number(1.0)));
     node.mutable_terms().clear();
@@ -184,6 +192,8 @@ Number ProductExponent(const ExprNode& op) {
 }
 
 bool CollectLikeOperands(ExprNode& node) {
+  // x·y·(x·y)^a has one operand and still collects.
+  if (node.IsProduct() && node.OperandCount() == 1) return AbsorbOwnTerms(node);
   if (node.OperandCount() < 2) return false;
   if (node.IsSum()) return CollectInSum(node);
   if (node.IsProduct()) return CollectInProduct(node);

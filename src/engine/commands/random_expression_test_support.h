@@ -473,6 +473,17 @@ inline ReferenceValue Evaluate(const GenNode& n, const Point& point) {
   return r;
 }
 
+inline bool InnerPowerBasesPositive(const GenNode& n, const Point& point) {
+  if (n.kind == GenNode::Kind::kPower || n.kind == GenNode::Kind::kSymbolicPower) {
+    ReferenceValue base = Evaluate(n.children[0], point);
+    if (!base.defined || base.value <= 0) return false;
+  }
+  for (const GenNode& c : n.children) {
+    if (!InnerPowerBasesPositive(c, point)) return false;
+  }
+  return true;
+}
+
 inline bool PowerChainPositive(const GenNode& n, const Point& point) {
   using K = GenNode::Kind;
   switch (n.kind) {
@@ -486,8 +497,9 @@ inline bool PowerChainPositive(const GenNode& n, const Point& point) {
       return base.defined && base.value > 0 && PowerChainPositive(n.children[0], point);
     }
     default: {
-      // A base that simplifies to a single term c·x^e is split as well.
-      if (!VariablesPositive(n, point)) return false;
+      // A base that simplifies to a single term c·x^e is split as well, and
+      // one that simplifies to a single power (u + 0·v)^a is merged.
+      if (!VariablesPositive(n, point) || !InnerPowerBasesPositive(n, point)) return false;
       if (n.kind == K::kFunction && n.function == "sqrt" &&
           !PowerChainPositive(n.children[0], point)) {
         return false;
