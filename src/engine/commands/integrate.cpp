@@ -35,11 +35,12 @@ ExprNode Div(ExprNode a, ExprNode b) { return DivideTrees(std::move(a), std::mov
 ExprNode Fn(int f, const ExprNode& u) { return ApplyFunction(f, u); }
 
 ExprNode ProductOf(const Factors& factors, std::size_t skip = static_cast<std::size_t>(-1)) {
-  ExprNode p = Num(1.0);
+  std::vector<ExprNode> parts;
+  parts.reserve(factors.size());
   for (std::size_t i = 0; i < factors.size(); ++i) {
-    if (i != skip) p = Mul(std::move(p), factors[i]);
+    if (i != skip) parts.push_back(factors[i]);
   }
-  return p;
+  return ProductOfTrees(std::move(parts));
 }
 
 bool IsUnary(const ExprNode& f, int function) {
@@ -233,6 +234,8 @@ class Integrator {
   // u^n times a numeric multiple of u': u^(n+1)/((n+1)·k), or ln(u)/k for n = −1.
   std::optional<ExprNode> PowerSubstitution(const Factors& r) {
     for (std::size_t i = 0; i < r.size(); ++i) {
+      // Each candidate builds the product of all the other factors.
+      if (!CountWork(r.size())) return std::nullopt;
       const ExprNode& p = r[i];
       if (p.IsSingleTerm()) continue;  // x^e: u' = 1 leaves nothing to match
       const bool power = p.IsOperandPower();
@@ -250,6 +253,7 @@ class Integrator {
   // f(u) (a table function, or b^u) times a numeric multiple of u': F(u)/k.
   std::optional<ExprNode> FunctionSubstitution(const Factors& r) {
     for (std::size_t i = 0; i < r.size(); ++i) {
+      if (!CountWork(r.size())) return std::nullopt;
       const ExprNode& g = r[i];
       std::optional<ExprNode> F;
       const ExprNode* u = nullptr;

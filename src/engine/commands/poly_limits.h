@@ -24,6 +24,12 @@ class PolyTooLarge : public std::runtime_error {
 
 // Counts work; throws PolyTooLarge when the allowance is spent.
 void ChargeWork(std::int64_t operations);
+
+// Term operations on exponent vectors of many variables (functions count as
+// variables) cost in proportion to the vector's width.
+inline std::int64_t WidthScaled(std::int64_t operations, int variables) {
+  return operations * (1 + variables / 8);
+}
 // Throws PolyTooLarge when a polynomial would exceed kMaxTerms terms.
 void CheckTermCount(std::int64_t terms);
 // Throws PolyTooLarge when an exponent is out of range.

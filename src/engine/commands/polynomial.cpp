@@ -87,7 +87,7 @@ Poly MergeAdd(const Poly& a, const Poly& b, const Number& t, const Exponent* shi
     return e.data();
   };
   std::size_t i = 0, j = 0;
-  ChargeWork(static_cast<std::int64_t>(a.size() + b.size()));
+  ChargeWork(WidthScaled(static_cast<std::int64_t>(a.size() + b.size()), n));
   CheckTermCount(static_cast<std::int64_t>(a.size() + b.size()));
   while (i < a.size() || j < b.size()) {
     if (j == b.size()) {
@@ -408,7 +408,7 @@ Poly operator-(const Poly& a, const Poly& b) { return MergeAdd(a, b, Number(-1.0
 Poly operator*(const Poly& a, const Poly& b) {
   if (a.IsZero() || b.IsZero()) return Poly(a.nvars_);
   const std::int64_t work = static_cast<std::int64_t>(a.size()) * b.size();
-  ChargeWork(work);
+  ChargeWork(WidthScaled(work + static_cast<std::int64_t>(a.size() + b.size()), a.nvars_));
   for (int v = 0; v < a.nvars_; ++v) {
     CheckExponent(static_cast<std::int64_t>(a.Degree(v)) + b.Degree(v));
     CheckExponent(static_cast<std::int64_t>(a.MinDegree(v)) + b.MinDegree(v));

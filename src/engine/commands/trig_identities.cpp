@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -97,9 +98,17 @@ bool ProductIdentities(ExprNode& node) {
     if (auto f = AsTrigFactor(node.Operand(i), i)) factors.push_back(*f);
   }
   if (factors.size() < 2) return false;
+  // Only factors of one argument pair up: group them by the argument's hash,
+  // so that a product of many factors is scanned in linear time. Each group
+  // keeps the factors' order, so the first pair found is the same.
+  std::unordered_map<std::size_t, std::vector<std::size_t>> same_hash;
+  for (std::size_t i = 0; i < factors.size(); ++i) same_hash[factors[i].argument_hash].push_back(i);
+  auto partners = [&](std::size_t i) -> const std::vector<std::size_t>& {
+    return same_hash.find(factors[i].argument_hash)->second;
+  };
   for (std::size_t i = 0; i < factors.size(); ++i) {
-    for (std::size_t j = i + 1; j < factors.size(); ++j) {
-      if (ReciprocalOf(factors[i].function) == factors[j].function &&
+    for (std::size_t j : partners(i)) {
+      if (j > i && ReciprocalOf(factors[i].function) == factors[j].function &&
           SameArgument(factors[i], factors[j])) {
         Combine(node, factors[i], factors[j], -1);
         return true;
@@ -107,9 +116,11 @@ bool ProductIdentities(ExprNode& node) {
     }
   }
   for (const QuotientIdentity& q : kQuotientIdentities) {
-    for (const TrigFactor& a : factors) {
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+      const TrigFactor& a = factors[i];
       if (a.function != q.f) continue;
-      for (const TrigFactor& b : factors) {
+      for (std::size_t j : partners(i)) {
+        const TrigFactor& b = factors[j];
         if (b.function == q.g && SameArgument(a, b)) {
           Combine(node, a, b, q.h);
           return true;
