@@ -8,9 +8,10 @@
 namespace zentrix::engine {
 namespace {
 
-// Every rewrite makes the node strictly simpler, so a few cycles reach the
-// fixed point; the bound only guards against a rule pair that undoes itself.
-constexpr int kMaxCycles = 64;
+// Every rewrite makes the node strictly simpler, so the fixed point comes
+// within a few cycles plus one for each part (some passes rewrite one pair of
+// parts per cycle); the bound only guards against a rule pair that undoes itself.
+constexpr std::size_t kMaxCycles = 64;
 
 // The steps that settle a node before (or instead of) the pass loop. Answers
 // true when the node is final.
@@ -45,8 +46,9 @@ void CanonicalizeBuilt(ExprNode& node) {
   if (!guard.ok()) return;
   // The passes walk every part of the node: building a large node one part at
   // a time costs quadratic work, which the budget must see.
-  if (!CountWork(node.TermCount() + node.OperandCount())) return;
-  for (int cycle = 0; cycle < kMaxCycles; ++cycle) {
+  const std::size_t parts = node.TermCount() + node.OperandCount();
+  for (std::size_t cycle = 0; cycle < kMaxCycles + parts; ++cycle) {
+    if (!CountWork(node.TermCount() + node.OperandCount())) return;
     if (SettleBeforePasses(node)) return;
     bool changed = CollectLikeOperands(node);
     changed = NormaliseNode(node) || changed;

@@ -106,15 +106,22 @@ bool ProductIdentities(ExprNode& node) {
   auto partners = [&](std::size_t i) -> const std::vector<std::size_t>& {
     return same_hash.find(factors[i].argument_hash)->second;
   };
+  // Every disjoint reciprocal pair at once, in order: a product of many such
+  // pairs would otherwise take one cycle of the simplifier per pair.
+  std::vector<bool> used(factors.size(), false);
+  bool paired = false;
   for (std::size_t i = 0; i < factors.size(); ++i) {
+    if (used[i]) continue;
     for (std::size_t j : partners(i)) {
-      if (j > i && ReciprocalOf(factors[i].function) == factors[j].function &&
+      if (j > i && !used[j] && ReciprocalOf(factors[i].function) == factors[j].function &&
           SameArgument(factors[i], factors[j])) {
         Combine(node, factors[i], factors[j], -1);
-        return true;
+        used[i] = used[j] = paired = true;
+        break;
       }
     }
   }
+  if (paired) return true;
   for (const QuotientIdentity& q : kQuotientIdentities) {
     for (std::size_t i = 0; i < factors.size(); ++i) {
       const TrigFactor& a = factors[i];
