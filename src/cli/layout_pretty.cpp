@@ -1,10 +1,12 @@
 #include "cli/layout_pretty.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "cli/layout_glyphs.h"
+#include "cli/layout_text.h"
 #include "engine/core/charset.h"
 
 namespace zentrix::cli {
@@ -23,7 +25,21 @@ struct Block {
   int width() const { return rows.empty() ? 0 : static_cast<int>(rows[0].size()); }
 };
 
+// Nested blocks copy their insides at every level, so deep fractions cost
+// far more cells than they show. Past this many cells in all, a drawing
+// would be too slow and too large for a terminal to be of use.
+constexpr std::int64_t kMaxDrawnCells = 4'000'000;
+
+struct TooLargeToDraw {};
+
+std::int64_t& CellsDrawn() {
+  static std::int64_t cells = 0;
+  return cells;
+}
+
 Block Blank(int width, int height) {
+  CellsDrawn() += static_cast<std::int64_t>(width) * height;
+  if (CellsDrawn() > kMaxDrawnCells) throw TooLargeToDraw{};
   Block block;
   block.rows.assign(height, std::vector<std::string>(width, " "));
   return block;
@@ -288,7 +304,13 @@ Block Draw(const AnswerLayout& box) {
 }  // namespace
 
 std::string RenderPretty(const AnswerLayout& box) {
-  Block block = Draw(box);
+  CellsDrawn() = 0;
+  Block block;
+  try {
+    block = Draw(box);
+  } catch (const TooLargeToDraw&) {
+    return RenderText(box);
+  }
   std::string out;
   for (int r = 0; r < block.height(); ++r) {
     std::string line;

@@ -10,7 +10,8 @@
 namespace zentrix::cli {
 
 // UTF-8 lines joined by line feeds, without trailing spaces and without a
-// final line feed.
+// final line feed. A drawing too large to be of use (fractions nested
+// hundreds deep) is written on one line as RenderText writes it.
 std::string RenderPretty(const engine::AnswerLayout& box);
 
 }  // namespace zentrix::cli

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "cli/layout_pretty.h"
 #include "cli/layout_text.h"
 #include "engine/core/answer_layout.h"
@@ -78,6 +81,18 @@ TEST(RenderPretty, StacksFractionsRaisesExponentsAndFramesMatrices) {
   EXPECT_EQ(RenderPretty(matrix), "⎡ 1   -2 ⎤\n⎣ 30  4  ⎦");
   EXPECT_EQ(RenderPretty(AnswerLayout::Call(u"sin", Frac(T("x"), T("2")))),
             "   ⎛ x ⎞\nsin⎜───⎟\n   ⎝ 2 ⎠");
+}
+
+// Each level of a nested fraction copies the drawing of the levels inside:
+// 800 levels took over a minute and half a gigabyte before the cell bound.
+TEST(RenderPretty, DrawingsTooLargeToShowAreWrittenOnOneLine) {
+  AnswerLayout nested = T("x");
+  for (int i = 0; i < 800; ++i) nested = Frac(T("1"), Row({{'+', T("x")}, {'+', nested}}));
+  EXPECT_EQ(RenderPretty(nested), RenderText(nested));
+  AnswerLayout shallow = T("x");
+  for (int i = 0; i < 20; ++i) shallow = Frac(T("1"), Row({{'+', T("x")}, {'+', shallow}}));
+  const std::string drawn = RenderPretty(shallow);
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), '\n'), 40);
 }
 
 TEST(RenderPretty, MalformedBoxesShowNothingAndMessagesKeepTheirLines) {
