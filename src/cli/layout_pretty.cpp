@@ -295,7 +295,29 @@ Block DrawUnbracketed(const AnswerLayout& box) {
   return Blank(0, 1);  // a box whose children do not fit its kind shows nothing
 }
 
+// Boxes nested deeper than this would draw taller than any terminal; the
+// bound also keeps the recursion's stack small.
+constexpr int kMaxDrawDepth = 200;
+
+int& DrawDepth() {
+  static int depth = 0;
+  return depth;
+}
+
+struct DepthLevel {
+  DepthLevel() {
+    if (++DrawDepth() > kMaxDrawDepth) {
+      --DrawDepth();
+      throw TooLargeToDraw{};
+    }
+  }
+  ~DepthLevel() { --DrawDepth(); }
+  DepthLevel(const DepthLevel&) = delete;
+  DepthLevel& operator=(const DepthLevel&) = delete;
+};
+
 Block Draw(const AnswerLayout& box) {
+  DepthLevel level;
   Block inner = DrawUnbracketed(box);
   if (!box.bracketed) return inner;
   return IsList(box) ? Braces(inner) : Parens(inner);
@@ -305,6 +327,7 @@ Block Draw(const AnswerLayout& box) {
 
 std::string RenderPretty(const AnswerLayout& box) {
   CellsDrawn() = 0;
+  DrawDepth() = 0;
   Block block;
   try {
     block = Draw(box);

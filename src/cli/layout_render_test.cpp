@@ -84,11 +84,17 @@ TEST(RenderPretty, StacksFractionsRaisesExponentsAndFramesMatrices) {
 }
 
 // Each level of a nested fraction copies the drawing of the levels inside:
-// 800 levels took over a minute and half a gigabyte before the cell bound.
+// 800 levels took over a minute and half a gigabyte before the bounds.
 TEST(RenderPretty, DrawingsTooLargeToShowAreWrittenOnOneLine) {
   AnswerLayout nested = T("x");
-  for (int i = 0; i < 800; ++i) nested = Frac(T("1"), Row({{'+', T("x")}, {'+', nested}}));
+  for (int i = 0; i < 300; ++i) nested = Frac(T("1"), Row({{'+', T("x")}, {'+', nested}}));
   EXPECT_EQ(RenderPretty(nested), RenderText(nested));
+  // Less deep, but a hundred of them side by side: the cell bound.
+  AnswerLayout one = T("x");
+  for (int i = 0; i < 50; ++i) one = Frac(T("1"), Row({{'+', T("x")}, {'+', one}}));
+  AnswerLayout wide = Row({{'+', one}});
+  for (int i = 0; i < 99; ++i) wide.Append(u'+', one);
+  EXPECT_EQ(RenderPretty(wide), RenderText(wide));
   AnswerLayout shallow = T("x");
   for (int i = 0; i < 20; ++i) shallow = Frac(T("1"), Row({{'+', T("x")}, {'+', shallow}}));
   const std::string drawn = RenderPretty(shallow);
