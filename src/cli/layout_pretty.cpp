@@ -30,16 +30,26 @@ struct Block {
 // would be too slow and too large for a terminal to be of use.
 constexpr std::int64_t kMaxDrawnCells = 4'000'000;
 
+// Boxes nested deeper than this would draw taller than any terminal; the
+// bound also keeps the recursion's stack small.
+constexpr int kMaxDrawDepth = 200;
+
 struct TooLargeToDraw {};
 
-std::int64_t& CellsDrawn() {
-  static std::int64_t cells = 0;
-  return cells;
+// What the drawing in progress has used; reset by RenderPretty.
+struct DrawUse {
+  std::int64_t cells = 0;
+  int depth = 0;
+};
+
+DrawUse& Use() {
+  static DrawUse use;
+  return use;
 }
 
 Block Blank(int width, int height) {
-  CellsDrawn() += static_cast<std::int64_t>(width) * height;
-  if (CellsDrawn() > kMaxDrawnCells) throw TooLargeToDraw{};
+  Use().cells += static_cast<std::int64_t>(width) * height;
+  if (Use().cells > kMaxDrawnCells) throw TooLargeToDraw{};
   Block block;
   block.rows.assign(height, std::vector<std::string>(width, " "));
   return block;
@@ -295,23 +305,13 @@ Block DrawUnbracketed(const AnswerLayout& box) {
   return Blank(0, 1);  // a box whose children do not fit its kind shows nothing
 }
 
-// Boxes nested deeper than this would draw taller than any terminal; the
-// bound also keeps the recursion's stack small.
-constexpr int kMaxDrawDepth = 200;
-
-int& DrawDepth() {
-  static int depth = 0;
-  return depth;
-}
-
+// One level of nesting for its lifetime; past the bound the drawing is given up.
 struct DepthLevel {
   DepthLevel() {
-    if (++DrawDepth() > kMaxDrawDepth) {
-      --DrawDepth();
-      throw TooLargeToDraw{};
-    }
+    if (Use().depth >= kMaxDrawDepth) throw TooLargeToDraw{};
+    ++Use().depth;
   }
-  ~DepthLevel() { --DrawDepth(); }
+  ~DepthLevel() { --Use().depth; }
   DepthLevel(const DepthLevel&) = delete;
   DepthLevel& operator=(const DepthLevel&) = delete;
 };
@@ -326,8 +326,7 @@ Block Draw(const AnswerLayout& box) {
 }  // namespace
 
 std::string RenderPretty(const AnswerLayout& box) {
-  CellsDrawn() = 0;
-  DrawDepth() = 0;
+  Use() = DrawUse{};
   Block block;
   try {
     block = Draw(box);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/commands/calculus_support.h"
-#include "engine/commands/canonicalize.h"
 #include "engine/commands/commands_state.h"
 #include "engine/commands/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
@@ -14,33 +14,29 @@ namespace zentrix::engine {
 
 namespace {
 
-// The running sum or product of the values. Values are gathered unmerged and
-// the whole is put into canonical form each time the gathered part has grown
-// as large as the merged part: merging one value at a time would compare it
-// with every operand so far, quadratic work in the number of values.
+// The running sum or product of the values. Values are gathered and merged
+// with the result so far each time the gathered part has grown as large as
+// the merged part: merging one value at a time would compare it with every
+// operand so far, quadratic work in the number of values.
 class Accumulator {
  public:
   explicit Accumulator(bool product)
-      : kind_(product ? NodeKind::kProduct : NodeKind::kSum),
-        node_(ExprNode::MakeNumber(Number(product ? 1.0 : 0.0))) {}
+      : product_(product), node_(ExprNode::MakeNumber(Number(product ? 1.0 : 0.0))) {}
 
   // False when the merged result has grown too large.
   bool Add(ExprNode value) {
     gathered_size_ += calculus::TreeSize(value, calculus::kMaxResultSize);
-    if (!gathering_) {
-      ExprNode chain(kind_, kind_ == NodeKind::kProduct ? Number(1.0) : Number(0.0));
-      Absorb(chain, std::move(node_));
-      node_ = std::move(chain);
-      gathering_ = true;
-    }
-    Absorb(node_, std::move(value));
+    gathered_.push_back(std::move(value));
     if (gathered_size_ < std::max<std::size_t>(kFirstMerge, merged_size_)) return true;
     return Merge();
   }
 
   bool Merge() {
-    if (gathering_) CanonicalizeBuilt(node_);
-    gathering_ = false;
+    if (!gathered_.empty()) {
+      gathered_.push_back(std::move(node_));
+      node_ = product_ ? ProductOfTrees(std::move(gathered_)) : SumOfTrees(std::move(gathered_));
+      gathered_.clear();
+    }
     gathered_size_ = 0;
     merged_size_ = calculus::TreeSize(node_, calculus::kMaxResultSize);
     return merged_size_ <= calculus::kMaxResultSize;
@@ -50,9 +46,9 @@ class Accumulator {
 
  private:
   static constexpr std::size_t kFirstMerge = 64;
-  NodeKind kind_;
+  bool product_;
   ExprNode node_;
-  bool gathering_ = false;
+  std::vector<ExprNode> gathered_;
   std::size_t gathered_size_ = 0;
   std::size_t merged_size_ = 0;
 };

@@ -1,10 +1,11 @@
 // Pass (d) of the simplifier: trigonometric identities and exact values.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numeric>
 #include <optional>
-#include <unordered_map>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -101,10 +102,16 @@ bool ProductIdentities(ExprNode& node) {
   // Only factors of one argument pair up: group them by the argument's hash,
   // so that a product of many factors is scanned in linear time. Each group
   // keeps the factors' order, so the first pair found is the same.
-  std::unordered_map<std::size_t, std::vector<std::size_t>> same_hash;
-  for (std::size_t i = 0; i < factors.size(); ++i) same_hash[factors[i].argument_hash].push_back(i);
-  auto partners = [&](std::size_t i) -> const std::vector<std::size_t>& {
-    return same_hash.find(factors[i].argument_hash)->second;
+  std::vector<std::pair<std::size_t, std::size_t>> by_hash;  // (argument hash, index)
+  by_hash.reserve(factors.size());
+  for (std::size_t i = 0; i < factors.size(); ++i) by_hash.emplace_back(factors[i].argument_hash, i);
+  std::sort(by_hash.begin(), by_hash.end());
+  // The factors with the argument hash of factor i, in their order.
+  auto partners = [&](std::size_t i) {
+    const std::size_t hash = factors[i].argument_hash;
+    auto first = std::lower_bound(by_hash.begin(), by_hash.end(), std::make_pair(hash, std::size_t{0}));
+    auto last = std::upper_bound(first, by_hash.end(), std::make_pair(hash, factors.size()));
+    return std::span(first, last);
   };
   // Every disjoint reciprocal pair at once, in order: a product of many such
   // pairs would otherwise take one cycle of the simplifier per pair.
@@ -112,7 +119,7 @@ bool ProductIdentities(ExprNode& node) {
   bool paired = false;
   for (std::size_t i = 0; i < factors.size(); ++i) {
     if (used[i]) continue;
-    for (std::size_t j : partners(i)) {
+    for (const auto& [hash, j] : partners(i)) {
       if (j > i && !used[j] && ReciprocalOf(factors[i].function) == factors[j].function &&
           SameArgument(factors[i], factors[j])) {
         Combine(node, factors[i], factors[j], -1);
@@ -126,7 +133,7 @@ bool ProductIdentities(ExprNode& node) {
     for (std::size_t i = 0; i < factors.size(); ++i) {
       const TrigFactor& a = factors[i];
       if (a.function != q.f) continue;
-      for (std::size_t j : partners(i)) {
+      for (const auto& [hash, j] : partners(i)) {
         const TrigFactor& b = factors[j];
         if (b.function == q.g && SameArgument(a, b)) {
           Combine(node, a, b, q.h);
