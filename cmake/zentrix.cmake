@@ -1,20 +1,50 @@
 # Helpers that turn the folder layout into targets.
 #
-# A folder's library holds every *.cpp except *_test.cpp and main.cpp. Its public
-# include root is a staging folder that contains only a link to the folder itself
-# (build/include/<target>/engine/core -> src/engine/core), so a source sees the
-# headers of its own folder and of the libraries it links, and nothing else.
+# A folder's library holds every *.cpp below it except *_test.cpp, main.cpp and
+# the files of subfolders declared as libraries of their own; its tests are the
+# *_test.cpp files it owns.
 
 set(ZENTRIX_ALL_LIBRARIES "" CACHE INTERNAL "")
+set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_NAMES "")
 
+# Declares one library: the folder's sources, found recursively, except those in
+# a subfolder that is a library of its own. Targets are made by
+# zentrix_create_libraries() once every folder is declared, so nesting does not
+# depend on the order of declaration.
 function(zentrix_library name dir)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY ZENTRIX_LIBRARY_NAMES ${name})
+  set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name} ${dir})
+  set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name} ${ARG_DEPS})
+endfunction()
+
+# The sources below dir (recursively) that no deeper declared library claims.
+function(_zentrix_owned_files out dir pattern)
+  get_property(names GLOBAL PROPERTY ZENTRIX_LIBRARY_NAMES)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/${pattern})
+  foreach(other ${names})
+    get_property(other_dir GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${other})
+    string(FIND "${other_dir}/" "${dir}/" at)
+    if(at EQUAL 0 AND NOT other_dir STREQUAL dir)
+      list(FILTER files EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${other_dir}/")
+    endif()
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+function(_zentrix_make_library name)
+  get_property(dir GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name})
+  get_property(deps GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name})
   set(target zentrix_${name})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  _zentrix_owned_files(sources ${dir} "*.cpp")
+  set(tests ${sources})
   list(FILTER sources EXCLUDE REGEX "(_test|/main)\\.cpp$")
+  list(FILTER tests INCLUDE REGEX "_test\\.cpp$")
 
   # Headers are included by their path below src/ ("engine/core/number.h"), or
-  # below the top for tools ("tools/skin/...").
+  # below the top for tools ("tools/skin/..."). The public include root is a
+  # staging folder holding only a link to the folder itself, so a source sees
+  # the headers of its own folder and of the libraries it links, and nothing else.
   string(REGEX REPLACE "^src/" "" include_path ${dir})
   set(stage ${CMAKE_BINARY_DIR}/include/${target})
   get_filename_component(parent ${stage}/${include_path} DIRECTORY)
@@ -24,25 +54,45 @@ function(zentrix_library name dir)
   if(sources)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${stage})
-    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    target_link_libraries(${target} PUBLIC ${deps})
   else()
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${stage})
-    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    target_link_libraries(${target} INTERFACE ${deps})
   endif()
   set(ZENTRIX_ALL_LIBRARIES ${ZENTRIX_ALL_LIBRARIES} ${target} CACHE INTERNAL "")
 
-  if(ZENTRIX_TESTS)
-    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_test.cpp)
-    if(tests)
-      add_executable(${target}_tests ${tests})
-      target_link_libraries(${target}_tests PRIVATE ${target} GTest::gmock GTest::gtest_main)
-      target_compile_definitions(${target}_tests PRIVATE
-        ZENTRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
-      gtest_discover_tests(${target}_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-        DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
-    endif()
+  if(ZENTRIX_TESTS AND tests)
+    add_executable(${target}_tests ${tests})
+    target_link_libraries(${target}_tests PRIVATE ${target} GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${target}_tests PRIVATE
+      ZENTRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    gtest_discover_tests(${target}_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+      DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
   endif()
+endfunction()
+
+# Makes every declared library, then fails the configure step when a source
+# file under the given roots belongs to no library: a file moved into a folder
+# nobody declared must not silently drop out of the build.
+function(zentrix_create_libraries)
+  get_property(names GLOBAL PROPERTY ZENTRIX_LIBRARY_NAMES)
+  set(ZENTRIX_ALL_LIBRARIES "" CACHE INTERNAL "")
+  set(claimed "")
+  foreach(name ${names})
+    _zentrix_make_library(${name})
+    get_property(dir GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name})
+    _zentrix_owned_files(owned ${dir} "*.cpp")
+    list(APPEND claimed ${owned})
+  endforeach()
+  foreach(root ${ARGN})
+    file(GLOB_RECURSE all CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${root}/*.cpp)
+    foreach(file ${all})
+      if(NOT file IN_LIST claimed)
+        message(FATAL_ERROR "${file} belongs to no library: declare its folder with zentrix_library().")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # A program is the folder's main.cpp linked against the folder's library; it is
