@@ -213,4 +213,12 @@ TEST(Cli, VarStatsPrintsItsLinesWithTheNumberSettings) {
                               "Error: Parameter 1 is not a list."}));
 }
 
+TEST(Cli, APowerAfterACallRaisesTheWholeCall) {
+  Outcome o = Cli({"sin(-x)^2", "sin(x^2)^3", "√(-4)^2", "exp(-1)^2", "Det({{1,2},{3,-4}})^2",
+                   "Integrate(x^2,x,0,-1)^2", "{1,-2}^2", "-sin(x)^2"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines, (Lines{"sin(x)²", "sin(x²)^3", "-4", "0.13534", "100", "1/9", "{1, 4}",
+                            "-sin(x)²"}));
+}
+
 }  // namespace

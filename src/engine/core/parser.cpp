@@ -168,6 +168,9 @@ class Pass {
     StackEntry bracket = stack_.back();
     stack_.pop_back();
     --open_brackets_;
+    // A closed group is one operand: a '^' after it must not see the '^' or
+    // unary minus that was last pushed inside it (sin(-x)^2 is (sin(-x))^2).
+    last_operator_ = 0;
     if (bracket.bracket == Bracket::kCall) stack_.back().count = bracket.count;
     if (bracket.bracket == Bracket::kList) {
       output_.push_back(PostfixRecord{PostfixRecord::kOperator, op::kEndOfList, bracket.count, {}});

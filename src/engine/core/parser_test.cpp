@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "engine/core/charset.h"
@@ -106,6 +107,135 @@ TEST(Parser, FunctionsCountTheirArguments) {
   EXPECT_EQ(Postfix("∫(x,x)"), "x x Integrate/2");
   EXPECT_EQ(Postfix("D(sin(x),x)"), "x sin/1 x D/2");
   EXPECT_EQ(Postfix("{{1,2},{3,4}}"), "1 2 {2} 3 4 {2} {2}");
+}
+
+// A power written after a closed bracket, call or list raises the whole group,
+// whatever operator was last pushed inside it.
+TEST(Parser, PowerAfterAClosedGroupRaisesTheGroup) {
+  EXPECT_EQ(Postfix("sin(-x)^2"), "x neg sin/1 2 ^");
+  EXPECT_EQ(Postfix("sin(x^2)^3"), "x 2 ^ sin/1 3 ^");
+  EXPECT_EQ(Postfix("√(-4)^2"), "4 neg sqrt/1 2 ^");
+  EXPECT_EQ(Postfix("exp(-1)^2"), "1 neg exp/1 2 ^");
+  EXPECT_EQ(Postfix("Det({{1,2},{3,-4}})^2"), "1 2 {2} 3 4 neg {2} {2} Det/1 2 ^");
+  EXPECT_EQ(Postfix("Integrate(x^2,x,0,-1)^2"), "x 2 ^ x 0 1 neg Integrate/4 2 ^");
+  EXPECT_EQ(Postfix("(-x)^2"), "x neg 2 ^");
+  EXPECT_EQ(Postfix("(x^2)^3"), "x 2 ^ 3 ^");
+  EXPECT_EQ(Postfix("{1,-2}^2"), "1 2 neg {2} 2 ^");
+  EXPECT_EQ(Postfix("{x^2}^3"), "x 2 ^ {1} 3 ^");
+  EXPECT_EQ(Postfix("cos(sin(-x)^2)^3"), "x neg sin/1 2 ^ cos/1 3 ^");
+  EXPECT_EQ(Postfix("sin(-x)²"), "x neg sin/1 2 ^");
+  EXPECT_EQ(Postfix("sin(-x)⁻¹"), "x neg sin/1 -1 ^");
+  EXPECT_EQ(Postfix("sin(-x)^-2"), "x neg sin/1 2 neg ^");
+  EXPECT_EQ(Postfix("sin(-x)!"), "x neg sin/1 !");
+  // Powers still chain to the right, and a minus in front stays outside.
+  EXPECT_EQ(Postfix("-sin(x)^2"), "x sin/1 2 ^ neg");
+  EXPECT_EQ(Postfix("-(x)^2"), "x 2 ^ neg");
+  EXPECT_EQ(Postfix("x^-y^2"), "x y 2 ^ neg ^");
+  EXPECT_EQ(Postfix("2^sin(x)"), "2 x sin/1 ^");
+  // A group after '^' is read the same whatever it holds: 2^(-3)^2 like 2^(3)^2.
+  EXPECT_EQ(Postfix("2^(3)^2"), "2 3 ^ 2 ^");
+  EXPECT_EQ(Postfix("2^(-3)^2"), "2 3 neg ^ 2 ^");
+}
+
+// Random entries printed from a tree with as few brackets as the usual reading
+// needs (plus a few spare ones) must parse back to that tree's postfix form.
+class GroupingCase {
+ public:
+  explicit GroupingCase(unsigned seed) : random_(seed) {}
+
+  // Builds one random tree, returning its entry text and its postfix form.
+  void Build(std::string& text, std::string& postfix) { Node(4, text, postfix, 0); }
+
+ private:
+  // Binding strength of what was printed: 1 sum, 2 product, 3 power or
+  // prefix minus, 4 factorial, 5 atom or closed group.
+  int Node(int depth, std::string& text, std::string& postfix, int context) {
+    std::string t, p;
+    int strength = 5;
+    const int pick = depth <= 0 ? Pick(3) : Pick(11);
+    if (pick == 0) {
+      t = std::to_string(1 + Pick(9)) + (Pick(4) == 0 ? ".5" : "");
+      p = t;
+    } else if (pick == 1 || pick == 2) {
+      static const char* const kNames[] = {"x", "y", "ab", "θ"};
+      t = p = kNames[Pick(4)];
+    } else if (pick <= 4) {
+      static const char kOps[] = {'+', '-', '*', '/'};
+      const char op = kOps[Pick(4)];
+      strength = op == '+' || op == '-' ? 1 : 2;
+      std::string lt, lp, rt, rp;
+      Operand(depth, lt, lp, strength);
+      Operand(depth, rt, rp, strength + 1);
+      t = lt + op + rt;
+      p = lp + " " + rp + " " + op;
+    } else if (pick == 5 || pick == 6) {
+      std::string bt, bp, et, ep;
+      Operand(depth, bt, bp, 4);
+      // Powers nest to the right only inside brackets, so an exponent that is
+      // itself a power is always bracketed.
+      int exponent = Node(depth - 1, et, ep, 3);
+      if (exponent <= 4) et = "(" + et + ")";
+      t = bt + "^" + et;
+      p = bp + " " + ep + " ^";
+      strength = 3;
+    } else if (pick == 7) {
+      std::string ct, cp;
+      // A factorial takes a pending minus with it (-3! is (-3)!), so what
+      // follows a minus is bracketed when it holds one outside brackets.
+      if (Node(depth - 1, ct, cp, 3) < 5 && ct.find('!') != std::string::npos) ct = "(" + ct + ")";
+      t = "-" + ct;
+      p = cp + " neg";
+      strength = 3;
+    } else if (pick == 8) {
+      std::string ct, cp;
+      Operand(depth, ct, cp, 5);
+      t = ct + "!";
+      p = cp + " !";
+      strength = 4;
+    } else if (pick == 9) {
+      static const char* const kCalls[] = {"sin", "cos", "exp", "ln", "√"};
+      const int which = Pick(5);
+      std::string at, ap;
+      Node(depth - 1, at, ap, 0);
+      t = std::string(kCalls[which]) + "(" + at + ")";
+      p = ap + " " + (which == 4 ? "sqrt" : kCalls[which]) + "/1";
+    } else {
+      const int count = 1 + Pick(3);
+      t = "{";
+      for (int k = 0; k < count; ++k) {
+        std::string et, ep;
+        Node(depth - 1, et, ep, 0);
+        t += (k ? "," : "") + et;
+        p += (k ? " " : "") + ep;
+      }
+      t += "}";
+      p += " {" + std::to_string(count) + "}";
+    }
+    if (strength < context || (strength < 5 && Pick(8) == 0)) {
+      t = "(" + t + ")";
+      strength = 5;
+    }
+    text = t;
+    postfix = p;
+    return strength;
+  }
+
+  // An operand printed at least as strongly as `context` binds.
+  void Operand(int depth, std::string& text, std::string& postfix, int context) {
+    Node(depth - 1, text, postfix, context);
+  }
+
+  int Pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+  std::mt19937 random_;
+};
+
+TEST(Parser, GroupingMatchesTheTreeOnRandomEntries) {
+  for (unsigned seed = 1; seed <= 3000; ++seed) {
+    std::string text, expected;
+    GroupingCase(seed).Build(text, expected);
+    EXPECT_EQ(Postfix(text), expected) << "entry " << text << " (seed " << seed << ")";
+  }
 }
 
 TEST(Parser, AngleMarksAreEmittedAtOnce) {
