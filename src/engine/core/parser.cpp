@@ -304,10 +304,9 @@ class Pass {
   }
 
   bool ConstantToken(char16_t c) {
-    // After a name there is no multiplication (xπ is an error); after a
-    // closing bracket there is, as for names: (x+1)π.
-    if ((last_ == Item::kNumber && pos_ > 0) || last_ == Item::kClose ||
-        last_ == Item::kEndOfList) {
+    // Juxtaposition multiplies as for names: 2π, xπ, ⅈπ, (x+1)π.
+    if ((last_ == Item::kNumber && pos_ > 0) || last_ == Item::kName ||
+        last_ == Item::kImaginary || last_ == Item::kClose || last_ == Item::kEndOfList) {
       InsertMultiplication();
     }
     ++pos_;

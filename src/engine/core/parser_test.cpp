@@ -81,7 +81,10 @@ TEST(Parser, NamesRunOverLettersAndDigits) {
   EXPECT_EQ(Postfix("T*x"), "T x *");
   EXPECT_EQ(Postfix("x2"), "x2");
   EXPECT_EQ(Postfix("θ+αβ"), "θ αβ +");
-  EXPECT_EQ(Postfix("xπ"), "error 1: Syntax Error");
+  EXPECT_EQ(Postfix("xπ"), "x π *");
+  EXPECT_EQ(Postfix("2ⅈπ"), "2 i * π *");
+  EXPECT_EQ(Postfix("ℯ^(ⅈπ)"), "ℯ i π * ^");
+  EXPECT_EQ(Postfix("abℯ"), "ab ℯ *");
 }
 
 TEST(Parser, PrecedenceAndAssociativity) {
