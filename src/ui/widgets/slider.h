@@ -24,6 +24,7 @@ class Slider : public Widget {
   // Positions 0..count-1 (count < 2 gives one position).
   void SetRange(int count);
   int Count() const { return count_; }
+  using Widget::SetPosition;
   void SetPosition(int position);
   int Position() const { return position_; }
   void SetPageSize(int page) { page_ = page < 1 ? 1 : page; }
