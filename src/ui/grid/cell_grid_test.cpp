@@ -41,7 +41,7 @@ TEST_F(CellGridTest, GrowingColumnAddsACellWhenTypedInto) {
 TEST_F(CellGridTest, ColumnWidthInFixedPoint) {
   for (int i = 0; i < 3; ++i) grid_.AddColumn();
   EXPECT_EQ(grid_.ColumnWidth(), 33);  // 100 / 3 truncated
-  grid_.AddColumn();                  // four columns, three visible
+  grid_.AddColumn();                   // four columns, three visible
   EXPECT_TRUE(grid_.HorizontalBarShown());
   EXPECT_EQ(grid_.RowHeight(), 7);
   EXPECT_EQ(grid_.RowsShown(), 84 / 7 - 1);

@@ -20,8 +20,8 @@ namespace zentrix::ui::testing {
   }
   draw::Surface expected;
   if (draw::Failed(draw::LoadImageFile(expected, 0, reference))) {
-    return ::testing::AssertionFailure() << "no reference " << reference
-                                         << " (ZENTRIX_UPDATE_REFERENCES=1 writes it)";
+    return ::testing::AssertionFailure()
+           << "no reference " << reference << " (ZENTRIX_UPDATE_REFERENCES=1 writes it)";
   }
   bool same = expected.Width() == surface.Width() && expected.Height() == surface.Height();
   draw::Surface diff;
