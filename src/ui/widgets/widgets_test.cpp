@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "draw/headless_display.h"
 #include "ui/core/stylus_router.h"
 #include "ui/testing/ui_test_support.h"
 #include "ui/widgets/button.h"
@@ -13,6 +14,7 @@
 #include "ui/widgets/screen_bar.h"
 #include "ui/widgets/slider.h"
 #include "ui/widgets/tab_control.h"
+#include "ui/widgets/text_box.h"
 
 namespace zentrix::ui {
 namespace {
@@ -216,6 +218,34 @@ TEST_F(WidgetsTest, StandardMenusFollowTheScreens) {
   ASSERT_EQ(shots.file.size(), 2u);
   EXPECT_EQ(shots.file[1].text, u"Exit");
   EXPECT_EQ(shots.action, u"");
+}
+
+}  // namespace
+}  // namespace zentrix::ui
+
+namespace zentrix::ui {
+namespace {
+
+TEST(MissingSkinTest, WidgetsDrawWithoutImagesOrFonts) {
+  draw::ScopedDrawContextReset draw_reset;
+  ScopedUiStateReset ui_reset;
+  draw::HeadlessDisplay display;
+  ASSERT_EQ(display.Open(240, 320), draw::kOk);
+  Skin skin;
+  EXPECT_TRUE(draw::Failed(skin.Load("/nonexistent", SkinSize::kSmall, SkinStyle::kClassic)));
+  EXPECT_EQ(skin.Image(SkinImageId::kButton), nullptr);
+  UseSkin(&skin);
+  Button button(0, 0, 64, 22, u"OK");
+  CheckBox box(0, 30, u"Plot", true);
+  TextBox text(0, 60, 100, u"1+2");
+  MainMenu menu;
+  ScreenBar bar;
+  draw::Surface& screen = display.BackBuffer();
+  for (Widget* w : std::initializer_list<Widget*>{&button, &box, &text, &menu, &bar}) {
+    w->Draw(screen);
+  }
+  EXPECT_TRUE(Tap(button, {5, 5}));
+  UseSkin(nullptr);
 }
 
 }  // namespace
