@@ -12,9 +12,9 @@ struct CliStreams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
-  bool interactive = false;   // standard input and output are a terminal: show a prompt
-  bool line_editing = false;  // edit the lines at the terminal (standard input and output)
-                              // rather than reading `in`: history, completion, Ctrl-C
+  bool interactive = false;         // standard input and output are a terminal: show a prompt
+  bool line_editing = false;        // edit the lines at the terminal (standard input and output)
+                                    // rather than reading `in`: history, completion, Ctrl-C
   bool output_is_terminal = false;  // answers may be coloured
 };
 

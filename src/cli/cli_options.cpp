@@ -15,10 +15,14 @@ struct ProgramOption {
 };
 
 bool SetColour(CliOptions& o, const std::string& value) {
-  if (value == "auto") o.colour = ColourChoice::kAuto;
-  else if (value == "always") o.colour = ColourChoice::kAlways;
-  else if (value == "never") o.colour = ColourChoice::kNever;
-  else return false;
+  if (value == "auto")
+    o.colour = ColourChoice::kAuto;
+  else if (value == "always")
+    o.colour = ColourChoice::kAlways;
+  else if (value == "never")
+    o.colour = ColourChoice::kNever;
+  else
+    return false;
   return true;
 }
 
@@ -96,8 +100,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       return parsed;
     }
     if (!option->set(parsed.options, value)) {
-      parsed.error = "option '" + name + "' takes " + std::string(option->expected) + ", not '" +
-                     value + "'";
+      parsed.error =
+          "option '" + name + "' takes " + std::string(option->expected) + ", not '" + value + "'";
       return parsed;
     }
   }

@@ -12,9 +12,9 @@ namespace {
 
 namespace id = engine::command_id;
 
-constexpr std::array<std::string_view, 8> kGroups = {
-    "Numbers",  "Trigonometry", "Algebra",  "Solving",
-    "Calculus", "Vectors",      "Matrices", "Statistics"};
+constexpr std::array<std::string_view, 8> kGroups = {"Numbers",  "Trigonometry", "Algebra",
+                                                     "Solving",  "Calculus",     "Vectors",
+                                                     "Matrices", "Statistics"};
 
 // The group of a command, by what it works on.
 std::string_view GroupOf(int command) {

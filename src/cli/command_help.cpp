@@ -63,8 +63,8 @@ std::string CommandListing(std::size_t width) {
     }
   }
   text +=
-      "help NAME shows one command's syntax; :settings lists the settings, which lines such as\n"
-      ":number-mode decimal change.\n";
+      "help NAME: one command's syntax help.\n"
+      ":settings: the settings; :number-mode decimal changes one.\n";
   return text;
 }
 

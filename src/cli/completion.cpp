@@ -67,11 +67,15 @@ std::vector<std::string> SettingCandidates(std::string_view line, std::size_t& t
   return words;
 }
 
-// When the matches share a prefix that is a whole command name (Factor, next to
-// FactorSquareFree), Tab completes that command with its bracket rather than
-// stopping at the shared prefix; typing on still reaches the longer names.
+// When the matches are commands whose shared prefix is a whole command name
+// (Factor, next to FactorSquareFree), Tab completes that command with its
+// bracket rather than stopping at the shared prefix; typing on still reaches
+// the longer names. A variable among the matches keeps the choice open.
 std::vector<std::string> PreferWholeName(std::vector<std::string> matches) {
   if (matches.size() < 2) return matches;
+  for (const std::string& match : matches) {
+    if (match.back() != '(') return matches;
+  }
   std::string shared = matches.front();
   for (const std::string& match : matches) {
     std::size_t n = 0;

@@ -5,8 +5,8 @@
 namespace zentrix::cli {
 namespace {
 
-using engine::NumberMode;
 using engine::Notation;
+using engine::NumberMode;
 
 // A setting chosen from a few words, each meaning one value of a field.
 template <typename T>
@@ -34,10 +34,12 @@ std::string WordOf(const WordChoice<T> (&choices)[N], T field) {
   return {};
 }
 
-constexpr WordChoice<OutputFormat> kFormats[] = {
-    {"text", OutputFormat::kText}, {"input", OutputFormat::kInput}, {"pretty", OutputFormat::kPretty}};
-constexpr WordChoice<NumberMode> kNumberModes[] = {
-    {"fraction", NumberMode::kFraction}, {"decimal", NumberMode::kDecimal}, {"mixed", NumberMode::kMixed}};
+constexpr WordChoice<OutputFormat> kFormats[] = {{"text", OutputFormat::kText},
+                                                 {"input", OutputFormat::kInput},
+                                                 {"pretty", OutputFormat::kPretty}};
+constexpr WordChoice<NumberMode> kNumberModes[] = {{"fraction", NumberMode::kFraction},
+                                                   {"decimal", NumberMode::kDecimal},
+                                                   {"mixed", NumberMode::kMixed}};
 constexpr WordChoice<Notation> kNotations[] = {{"normal", Notation::kNormal},
                                                {"scientific", Notation::kScientific},
                                                {"engineering", Notation::kEngineering}};
@@ -62,36 +64,52 @@ bool SetPrecision(SessionSettings& s, std::string_view value) {
 
 std::string PrecisionWord(const SessionSettings& s) {
   return s.decimal.precision == engine::kFloatPrecision ? "float"
-                                                         : std::to_string(s.decimal.precision);
+                                                        : std::to_string(s.decimal.precision);
 }
 
 }  // namespace
 
 const std::vector<SettingRule>& SettingRules() {
   static const std::vector<SettingRule> kRules = {
-      {"format", "text, input or pretty", {"text", "input", "pretty"},
+      {"format",
+       "text, input or pretty",
+       {"text", "input", "pretty"},
        [](SessionSettings& s, std::string_view v) { return SetWord(kFormats, s.format, v); },
        [](const SessionSettings& s) { return WordOf(kFormats, s.format); }},
-      {"number-mode", "fraction, decimal or mixed", {"fraction", "decimal", "mixed"},
-       [](SessionSettings& s, std::string_view v) { return SetWord(kNumberModes, s.number_mode, v); },
+      {"number-mode",
+       "fraction, decimal or mixed",
+       {"fraction", "decimal", "mixed"},
+       [](SessionSettings& s, std::string_view v) {
+         return SetWord(kNumberModes, s.number_mode, v);
+       },
        [](const SessionSettings& s) { return WordOf(kNumberModes, s.number_mode); }},
-      {"notation", "normal, scientific or engineering", {"normal", "scientific", "engineering"},
+      {"notation",
+       "normal, scientific or engineering",
+       {"normal", "scientific", "engineering"},
        [](SessionSettings& s, std::string_view v) {
          return SetWord(kNotations, s.decimal.notation, v);
        },
        [](const SessionSettings& s) { return WordOf(kNotations, s.decimal.notation); }},
-      {"precision", "0 to 10 or float",
-       {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "float"}, SetPrecision,
+      {"precision",
+       "0 to 10 or float",
+       {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "float"},
+       SetPrecision,
        PrecisionWord},
-      {"show-zeros", "on or off", {"on", "off"},
+      {"show-zeros",
+       "on or off",
+       {"on", "off"},
        [](SessionSettings& s, std::string_view v) {
          return SetWord(kSwitch, s.decimal.show_zeros, v);
        },
        [](const SessionSettings& s) { return WordOf(kSwitch, s.decimal.show_zeros); }},
-      {"angle", "radians or degrees", {"radians", "degrees"},
+      {"angle",
+       "radians or degrees",
+       {"radians", "degrees"},
        [](SessionSettings& s, std::string_view v) { return SetWord(kAngles, s.degrees, v); },
        [](const SessionSettings& s) { return WordOf(kAngles, s.degrees); }},
-      {"smart-solve", "on or off", {"on", "off"},
+      {"smart-solve",
+       "on or off",
+       {"on", "off"},
        [](SessionSettings& s, std::string_view v) { return SetWord(kSwitch, s.smart_solve, v); },
        [](const SessionSettings& s) { return WordOf(kSwitch, s.smart_solve); }},
   };

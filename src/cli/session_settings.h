@@ -23,8 +23,8 @@ struct SessionSettings {
 };
 
 struct SettingRule {
-  std::string_view name;             // without dashes or colon: "number-mode"
-  std::string_view expected;         // the accepted values, for messages
+  std::string_view name;                // without dashes or colon: "number-mode"
+  std::string_view expected;            // the accepted values, for messages
   std::vector<std::string_view> words;  // every accepted value, for completion
   bool (*set)(SessionSettings&, std::string_view value);
   std::string (*get)(const SessionSettings&);

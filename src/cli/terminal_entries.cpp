@@ -15,11 +15,12 @@ std::string HistoryPath(const std::string& home_folder) {
 
 TerminalEntries::TerminalEntries(const std::string& home_folder, const CliSession& session,
                                  std::ostream& err)
-    : editor_(HistoryPath(home_folder),
-              [&session](std::string_view before_cursor, std::size_t word_start) {
-                return CompleteWord(before_cursor, word_start, session.VariableNames());
-              },
-              err) {}
+    : editor_(
+          HistoryPath(home_folder),
+          [&session](std::string_view before_cursor, std::size_t word_start) {
+            return CompleteWord(before_cursor, word_start, session.VariableNames());
+          },
+          err) {}
 
 // Ctrl-D leaves the prompt's line unfinished; end it for the shell.
 TerminalEntries::~TerminalEntries() {
@@ -32,6 +33,8 @@ LineRead TerminalEntries::Next(std::string& line) {
   return line.size() > kMaxLineBytes ? LineRead::kTooLong : LineRead::kLine;
 }
 
-void TerminalEntries::Done(const std::string& line) { editor_.Remember(line); }
+void TerminalEntries::Done(const std::string& line) {
+  editor_.Remember(line);
+}
 
 }  // namespace zentrix::cli
