@@ -102,7 +102,8 @@ LineEditor::LineEditor(std::string history_path, Completer completer, std::ostre
   rl_initialize();
   BindKeys();
   stifle_history(kHistoryLines);
-  if (!history_path_.empty() && std::filesystem::exists(history_path_)) {
+  std::error_code missing;
+  if (!history_path_.empty() && std::filesystem::exists(history_path_, missing)) {
     if (int error = read_history(history_path_.c_str()); error != 0) {
       Warn("cannot read the history " + history_path_ + ": " + std::strerror(error));
     }
