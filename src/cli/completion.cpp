@@ -39,7 +39,7 @@ std::vector<std::string> Matching(const std::vector<std::string>& candidates,
   return found;
 }
 
-std::vector<std::string> CommandNames(std::string_view suffix) {
+std::vector<std::string> CatalogNames(std::string_view suffix) {
   std::vector<std::string> names;
   for (const CatalogCommand& command : CommandCatalog()) {
     names.push_back(command.name + std::string(suffix));
@@ -59,7 +59,7 @@ std::vector<std::string> SettingCandidates(std::string_view line, std::size_t& t
   token_start = line.find_first_not_of(' ', space);
   if (token_start == std::string_view::npos) token_start = line.size();
   std::string_view name = line.substr(1, space - 1);
-  if (name == "help") return CommandNames("");
+  if (name == "help") return CatalogNames("");
   std::vector<std::string> words;
   if (const SettingRule* rule = FindSettingRule(name)) {
     for (std::string_view word : rule->words) words.emplace_back(word);
@@ -104,11 +104,11 @@ std::vector<std::string> CompleteWord(std::string_view before_cursor, std::size_
     return Matching(candidates, line.substr(token_start), word - token_start);
   }
   if (line.rfind("help ", 0) == 0 && line.find_first_of("(+-*/^=", 5) == std::string_view::npos) {
-    return Matching(CommandNames(""), line.substr(word), 0);
+    return Matching(CatalogNames(""), line.substr(word), 0);
   }
   std::string_view token = line.substr(word);
   if (token.empty()) return {};
-  std::vector<std::string> candidates = CommandNames("(");
+  std::vector<std::string> candidates = CatalogNames("(");
   candidates.insert(candidates.end(), variables.begin(), variables.end());
   return PreferWholeName(Matching(candidates, token, 0));
 }
