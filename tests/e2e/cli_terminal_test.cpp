@@ -71,6 +71,10 @@ class Terminal {
   // Text typed literally.
   void Type(const std::string& text) { Tmux("send-keys -t 0 -l " + Quote(text)); }
 
+  int CursorRow() {
+    return std::atoi(Output(TmuxCommand("display-message -p -t 0 '#{cursor_y}'")).c_str());
+  }
+
   std::string Screen(bool with_colours = false) {
     return Output(TmuxCommand(std::string("capture-pane -p -t 0") + (with_colours ? " -e" : "")));
   }
@@ -189,7 +193,13 @@ TEST_F(CliTerminal, CtrlCCancelsTheLineAndStopsALongEvaluation) {
   // ends (a second or more) unless Ctrl-C stops it.
   t.Type("Series(x^x,x,1,150)");
   ASSERT_TRUE(t.WaitForLastLine("> Series(x^x,x,1,150)"));
+  const int entry_row = t.CursorRow();
   t.Keys("Enter");
+  // Ctrl-C also discards input the program has not read yet, so it waits
+  // until the line has been taken.
+  ASSERT_TRUE(
+      t.WaitUntil([&](const std::vector<std::string>&) { return t.CursorRow() > entry_row; },
+                  "the entry to be taken"));
   t.Keys("C-c");
   ASSERT_TRUE(t.WaitUntil(
       [](const std::vector<std::string>& lines) {
