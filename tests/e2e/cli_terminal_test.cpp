@@ -248,6 +248,22 @@ TEST_F(CliTerminal, HistoryIsKeptAcrossRunsAndBounded) {
   ASSERT_TRUE(again.WaitForLastLine("> 3^4"));
 }
 
+TEST_F(CliTerminal, AHistoryThatCannotBeSavedIsReportedOnceAndTheSessionGoesOn) {
+  std::ofstream(home_) << "a file where the home folder should be\n";
+  Terminal t(home_);
+  ASSERT_TRUE(t.WaitForLastLine(">"));
+  t.Type("1+1");
+  t.Keys("Enter");
+  ASSERT_TRUE(t.WaitUntil(
+      [](const std::vector<std::string>& lines) { return lines.back() == ">"; }, "a prompt"));
+  ASSERT_TRUE(t.Enter("2+2", "4"));
+  std::string screen = t.Screen();
+  std::erase(screen, '\n');  // the long message wraps
+  const std::string warning = "zentrix-cli: cannot save the history " + home_ + "/cli_history: ";
+  EXPECT_THAT(screen, HasSubstr(warning));
+  EXPECT_EQ(screen.find(warning), screen.rfind(warning));
+}
+
 TEST_F(CliTerminal, ErrorsInRedUnlessColourIsRefused) {
   for (const char* environment : {"env -u NO_COLOR", "env NO_COLOR=1"}) {
     Terminal t(home_, environment);
