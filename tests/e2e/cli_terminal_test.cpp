@@ -254,8 +254,8 @@ TEST_F(CliTerminal, AHistoryThatCannotBeSavedIsReportedOnceAndTheSessionGoesOn) 
   ASSERT_TRUE(t.WaitForLastLine(">"));
   t.Type("1+1");
   t.Keys("Enter");
-  ASSERT_TRUE(t.WaitUntil(
-      [](const std::vector<std::string>& lines) { return lines.back() == ">"; }, "a prompt"));
+  ASSERT_TRUE(t.WaitUntil([](const std::vector<std::string>& lines) { return lines.back() == ">"; },
+                          "a prompt"));
   ASSERT_TRUE(t.Enter("2+2", "4"));
   std::string screen = t.Screen();
   std::erase(screen, '\n');  // the long message wraps
