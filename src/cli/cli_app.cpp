@@ -1,54 +1,37 @@
 #include "cli/cli_app.h"
 
-#include <istream>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
 #include <ostream>
 #include <string>
 
+#include "cli/answer_colours.h"
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "cli/entry_source.h"
+#include "cli/home_folder.h"
+#include "cli/prompt_commands.h"
+#include "cli/terminal_entries.h"
 
 namespace zentrix::cli {
 namespace {
 
-// Lines longer than this are refused rather than read into memory whole.
-constexpr std::size_t kMaxLineBytes = std::size_t{1} << 22;
-
-enum class LineRead { kLine, kTooLong, kEnd };
-
-// Reads one line without its line feed; a line over the limit is skipped to
-// its end and reported.
-LineRead ReadLine(std::istream& in, std::string& line) {
-  line.clear();
-  std::streambuf* buffer = in.rdbuf();
-  bool any = false, too_long = false;
-  for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
-    any = true;
-    if (c == '\n') return too_long ? LineRead::kTooLong : LineRead::kLine;
-    if (line.size() < kMaxLineBytes) {
-      line.push_back(static_cast<char>(c));
-    } else {
-      too_long = true;
-    }
-  }
-  in.setstate(std::ios::eofbit);
-  if (!any) return LineRead::kEnd;
-  return too_long ? LineRead::kTooLong : LineRead::kLine;
-}
-
-void ReadEntries(CliSession& session, CliStreams& streams) {
+void ReadEntries(CliSession& session, EntrySource& source, std::ostream& out) {
   std::string line;
   while (true) {
-    if (streams.interactive) streams.out << "> " << std::flush;
-    LineRead read = ReadLine(streams.in, line);
+    LineRead read = source.Next(line);
     if (read == LineRead::kEnd) break;
     if (read == LineRead::kTooLong) {
       session.Refuse("the entry is longer than " + std::to_string(kMaxLineBytes) + " bytes");
       continue;
     }
-    session.Run(line);
-    streams.out << std::flush;
+    if (!RunPromptCommand(line, session)) session.Run(line);
+    out << std::flush;
+    source.Done(line);
   }
-  if (streams.interactive) streams.out << '\n';
 }
 
 }  // namespace
@@ -59,15 +42,34 @@ int RunCli(const std::vector<std::string>& args, CliStreams streams) {
     streams.err << "zentrix-cli: " << parsed.error << "\nTry 'zentrix-cli --help'.\n";
     return 2;
   }
-  if (parsed.options.help) {
+  const CliOptions& options = parsed.options;
+  if (options.help) {
     streams.out << HelpText();
     return 0;
   }
-  CliSession session(parsed.options, streams.out);
-  if (!parsed.options.entries.empty()) {
-    for (const std::string& entry : parsed.options.entries) session.Run(entry);
+  std::ifstream file;
+  if (options.file) {
+    file.open(*options.file, std::ios::binary);
+    if (!file) {
+      streams.err << "zentrix-cli: cannot read " << *options.file << ": " << std::strerror(errno)
+                  << '\n';
+      return 2;
+    }
+  }
+  AnswerColours colours = ChooseColours(options.colour, streams.output_is_terminal,
+                                        std::getenv("NO_COLOR"), std::getenv("TERM"));
+  CliSession session(options, streams.out, colours);
+  if (!options.entries.empty()) {
+    for (const std::string& entry : options.entries) session.Run(entry);
+  } else if (options.file) {
+    StreamEntries source(file, nullptr);
+    ReadEntries(session, source, streams.out);
+  } else if (streams.line_editing) {
+    TerminalEntries source(ResolveHomeFolder(options.home, std::getenv), session, streams.err);
+    ReadEntries(session, source, streams.out);
   } else {
-    ReadEntries(session, streams);
+    StreamEntries source(streams.in, streams.interactive ? &streams.out : nullptr);
+    ReadEntries(session, source, streams.out);
   }
   streams.out << std::flush;
   return session.any_failed() ? 1 : 0;

@@ -1,87 +1,66 @@
 #include "cli/cli_options.h"
 
 #include <functional>
-#include <map>
+#include <optional>
 #include <string_view>
 
 namespace zentrix::cli {
 namespace {
 
-using Setter = std::function<bool(CliOptions&, std::string_view)>;
-
-// A setter that accepts exactly one of the listed words.
-template <typename T>
-Setter Choice(std::map<std::string_view, T> words, T CliOptions::*field) {
-  return [words = std::move(words), field](CliOptions& o, std::string_view value) {
-    auto it = words.find(value);
-    if (it == words.end()) return false;
-    o.*field = it->second;
-    return true;
-  };
-}
-
-bool SetPrecision(CliOptions& o, std::string_view value) {
-  if (value == "float") {
-    o.decimal.precision = engine::kFloatPrecision;
-    return true;
-  }
-  if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') {
-    o.decimal.precision = value[0] - '0';
-    return true;
-  }
-  if (value == "10") {
-    o.decimal.precision = 10;
-    return true;
-  }
-  return false;
-}
-
-bool SetNotation(CliOptions& o, std::string_view value) {
-  static const std::map<std::string_view, engine::Notation> kWords = {
-      {"normal", engine::Notation::kNormal},
-      {"scientific", engine::Notation::kScientific},
-      {"engineering", engine::Notation::kEngineering}};
-  auto it = kWords.find(value);
-  if (it == kWords.end()) return false;
-  o.decimal.notation = it->second;
-  return true;
-}
-
-bool SetShowZeros(CliOptions& o, std::string_view value) {
-  if (value != "on" && value != "off") return false;
-  o.decimal.show_zeros = value == "on";
-  return true;
-}
-
-struct OptionRule {
-  Setter set;
-  std::string_view expected;  // the accepted values, for the error message
+// An option of the program itself rather than of the session's settings.
+struct ProgramOption {
+  std::string_view name;
+  std::string_view expected;
+  bool (*set)(CliOptions&, const std::string& value);
 };
 
-const std::map<std::string_view, OptionRule>& OptionRules() {
-  static const std::map<std::string_view, OptionRule> kRules = {
-      {"--format",
-       {Choice<OutputFormat>({{"text", OutputFormat::kText},
-                              {"input", OutputFormat::kInput},
-                              {"pretty", OutputFormat::kPretty}},
-                             &CliOptions::format),
-        "text, input or pretty"}},
-      {"--number-mode",
-       {Choice<engine::NumberMode>({{"fraction", engine::NumberMode::kFraction},
-                                    {"decimal", engine::NumberMode::kDecimal},
-                                    {"mixed", engine::NumberMode::kMixed}},
-                                   &CliOptions::number_mode),
-        "fraction, decimal or mixed"}},
-      {"--notation", {SetNotation, "normal, scientific or engineering"}},
-      {"--precision", {SetPrecision, "0 to 10 or float"}},
-      {"--show-zeros", {SetShowZeros, "on or off"}},
-      {"--angle",
-       {Choice<bool>({{"radians", false}, {"degrees", true}}, &CliOptions::degrees),
-        "radians or degrees"}},
-      {"--smart-solve",
-       {Choice<bool>({{"on", true}, {"off", false}}, &CliOptions::smart_solve), "on or off"}},
-  };
-  return kRules;
+bool SetColour(CliOptions& o, const std::string& value) {
+  if (value == "auto")
+    o.colour = ColourChoice::kAuto;
+  else if (value == "always")
+    o.colour = ColourChoice::kAlways;
+  else if (value == "never")
+    o.colour = ColourChoice::kNever;
+  else
+    return false;
+  return true;
+}
+
+constexpr ProgramOption kProgramOptions[] = {
+    {"--color", "auto, always or never", SetColour},
+    {"--home", "a folder",
+     [](CliOptions& o, const std::string& value) {
+       if (value.empty()) return false;
+       o.home = value;
+       return true;
+     }},
+    {"--file", "a file name",
+     [](CliOptions& o, const std::string& value) {
+       if (value.empty()) return false;
+       o.file = value;
+       return true;
+     }},
+};
+
+// What an option accepts and how it is applied; setting options come from the
+// session's settings table, the others from the program's own.
+struct OptionSlot {
+  std::string_view expected;
+  std::function<bool(CliOptions&, const std::string&)> set;
+};
+
+std::optional<OptionSlot> FindOption(const std::string& name) {
+  if (name.rfind("--", 0) == 0) {
+    if (const SettingRule* rule = FindSettingRule(std::string_view(name).substr(2))) {
+      return OptionSlot{rule->expected, [rule](CliOptions& o, const std::string& value) {
+                          return rule->set(o, value);
+                        }};
+    }
+  }
+  for (const ProgramOption& option : kProgramOptions) {
+    if (option.name == name) return OptionSlot{option.expected, option.set};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -94,18 +73,19 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       parsed.options.entries.insert(parsed.options.entries.end(), args.begin() + i + 1, args.end());
       break;
     }
-    if (arg.rfind("--", 0) != 0) {
-      parsed.options.entries.push_back(arg);
-      continue;
-    }
     if (arg == "--help" || arg == "-h") {
       parsed.options.help = true;
       continue;
     }
-    std::size_t equals = arg.find('=');
-    std::string name = arg.substr(0, equals);
-    auto option_rule = OptionRules().find(name);
-    if (option_rule == OptionRules().end()) {
+    const bool short_file = arg == "-f";
+    if (!short_file && arg.rfind("--", 0) != 0) {
+      parsed.options.entries.push_back(arg);
+      continue;
+    }
+    std::size_t equals = short_file ? std::string::npos : arg.find('=');
+    std::string name = short_file ? "--file" : arg.substr(0, equals);
+    std::optional<OptionSlot> option = FindOption(name);
+    if (!option) {
       parsed.error = "unknown option '" + name + "'";
       return parsed;
     }
@@ -115,27 +95,43 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (i + 1 < args.size()) {
       value = args[++i];
     } else {
+      parsed.error = "option '" + (short_file ? arg : name) + "' needs a value (" +
+                     std::string(option->expected) + ")";
+      return parsed;
+    }
+    if (!option->set(parsed.options, value)) {
       parsed.error =
-          "option '" + name + "' needs a value (" + std::string(option_rule->second.expected) + ")";
+          "option '" + name + "' takes " + std::string(option->expected) + ", not '" + value + "'";
       return parsed;
     }
-    if (!option_rule->second.set(parsed.options, value)) {
-      parsed.error = "option '" + name + "' takes " + std::string(option_rule->second.expected) +
-                     ", not '" + value + "'";
-      return parsed;
-    }
+  }
+  if (parsed.options.file && !parsed.options.entries.empty()) {
+    parsed.error = "give entries or -f FILE, not both";
   }
   return parsed;
 }
 
 std::string HelpText() {
   return R"(Usage: zentrix-cli [options] [ENTRY ...]
+       zentrix-cli [options] -f FILE
 
 Evaluates calculator entries exactly as the calculator notebook does and prints
 each answer on its own line. All entries share one variable store, so x=3
 followed by x^2 gives 9, and Ans is the previous answer. With no ENTRY, entries
-are read from standard input, one per line (with a prompt when standard input
-is a terminal; end with Ctrl-D). Empty lines are skipped.
+are read from standard input, one per line (with -f, from FILE). Empty lines
+are skipped.
+
+On a terminal the prompt edits lines (arrows, Home/End, Ctrl-A/E/K/U/W, Ctrl-R
+searches the history), completes command, function and variable names with Tab,
+and keeps its history in cli_history in the home folder. Ctrl-C cancels the
+line or stops a long calculation; Ctrl-D leaves.
+
+Lines read from standard input or FILE may also be:
+  help, help NAME     the commands by group, or one command's syntax help
+                      (:help and :help NAME always, even with a variable help)
+  :SETTING VALUE      changes a setting for the rest of the session, with the
+                      words of the options below (:number-mode decimal)
+  :settings           prints the settings
 
 Options:
   --format text|input|pretty
@@ -151,6 +147,11 @@ Options:
   --angle radians|degrees   angle unit of the trigonometric functions (default radians)
   --smart-solve on|off      show answers that needed no exact rewriting as
                             decimals (default on)
+  -f FILE, --file FILE      read entries from FILE instead of standard input
+  --home DIR                the home folder (else $ZENTRIX_HOME, else
+                            $XDG_DATA_HOME/zentrix, else ~/.local/share/zentrix)
+  --color auto|always|never  answers in colour, errors in red (default auto:
+                            on a terminal unless NO_COLOR is set)
   --help                    show this text
   --                        every later argument is an entry
 
@@ -159,7 +160,7 @@ Text is UTF-8. Besides ASCII the calculator's own symbols are understood:
 An error answer prints the notebook's message ("Error: ...").
 
 Exit status: 0 when every entry gave an answer, 1 when any entry failed,
-2 for bad options.
+2 for bad options or an unreadable FILE.
 )";
 }
 

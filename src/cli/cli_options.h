@@ -1,24 +1,23 @@
 #pragma once
-// The command line of zentrix-cli: output format, number settings and entries.
+// The command line of zentrix-cli: output format, number settings, where
+// entries come from, the home folder and colour.
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/core/decimal_format.h"
-#include "engine/core/number_settings.h"
+#include "cli/session_settings.h"
 
 namespace zentrix::cli {
 
-enum class OutputFormat { kText, kInput, kPretty };
+enum class ColourChoice { kAuto, kAlways, kNever };
 
-struct CliOptions {
-  OutputFormat format = OutputFormat::kText;
-  engine::NumberMode number_mode = engine::NumberMode::kFraction;
-  engine::DecimalFormat decimal;  // precision 5, Normal notation, zeros stripped
-  bool degrees = false;
-  bool smart_solve = true;
+struct CliOptions : SessionSettings {
   bool help = false;
   std::vector<std::string> entries;  // UTF-8, in the order given
+  std::optional<std::string> file;   // -f FILE: entries read from the file
+  std::optional<std::string> home;   // --home DIR
+  ColourChoice colour = ColourChoice::kAuto;
 };
 
 struct ParsedOptions {
@@ -28,8 +27,8 @@ struct ParsedOptions {
   bool ok() const { return error.empty(); }
 };
 
-// Options are "--name value" or "--name=value"; every other argument is an
-// entry (so "-3+x" is an entry), and everything after "--" is too.
+// Options are "--name value" or "--name=value", and "-f FILE"; every other
+// argument is an entry (so "-3+x" is an entry), and everything after "--" is too.
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
 std::string HelpText();
