@@ -9,6 +9,7 @@
 #include "engine/core/engine_error.h"
 #include "engine/core/parser.h"
 #include "graphing/model/eval_context.h"
+#include "graphing/model/expr_steps.h"
 #include "graphing/model/graph_functions.h"
 
 namespace zentrix::graphing {
@@ -17,28 +18,8 @@ namespace {
 using engine::EngineError;
 using engine::PostfixRecord;
 
-// What the evaluator does for an instruction; chosen once when compiling so
-// the sample loop dispatches on one small code.
-enum Operation : std::uint8_t {
-  kPushConstant,
-  kPushVariable,
-  kPushImaginary,
-  kAdd,
-  kSubtract,
-  kMultiply,
-  kDivide,
-  kPower,
-  kTimesTenPower,
-  kDropRight,
-  kNegate,
-  kFactorial,
-  kCallUnary,
-  kCallMany,
-};
-
 constexpr int kBadSyntax = engine::ToInt(EngineError::kBadSyntax);
 constexpr int kTooManyParameters = engine::ToInt(EngineError::kTooManyParameters);
-constexpr int kOverflow = engine::ToInt(EngineError::kOverflow);
 constexpr int kMaxDistributionArguments = 4;
 
 // A number token's value: π, e, infinity, or a decimal text.
@@ -83,6 +64,7 @@ Operation BinaryOperation(char16_t c) {
 
 void CompiledExpr::Clear() {
   instructions_.clear();
+  steps_.clear();
   stack_.clear();
   error_code_ = kNoError;
   message_.clear();
@@ -92,6 +74,7 @@ void CompiledExpr::Clear() {
 
 bool CompiledExpr::Fail(int code, std::u16string message) {
   instructions_.clear();
+  steps_.clear();
   stack_.clear();
   error_code_ = code;
   message_ = std::move(message);
@@ -177,76 +160,17 @@ bool CompiledExpr::Compile(std::u16string_view text) {
   }
   if (depth != 1) return Fail(kBadSyntax);
   stack_.assign(operands, 0.0);
+  steps_ = LowerInstructions(instructions_);
   compiled_ = true;
   return true;
 }
 
 bool CompiledExpr::Evaluate(double& result) {
   if (!compiled_) return false;
-  const EvalContext& context = GraphEvaluation();
-  const AngleMode mode = context.angle_mode;
-  double* top = stack_.data() - 1;
-  for (const ExprInstr& in : instructions_) {
-    switch (in.operation) {
-      case kPushConstant:
-        *++top = in.constant;
-        break;
-      case kPushVariable: {
-        // The first slot that holds the code wins.
-        const VariableSlot* slot = context.slots;
-        const VariableSlot* const end = slot + EvalContext::kSlotCount;
-        while (slot != end && slot->code != in.symbol) ++slot;
-        if (slot == end) return error_code_ = kBadSyntax, false;
-        *++top = slot->value;
-        break;
-      }
-      case kPushImaginary:
-        return error_code_ = kBadSyntax, false;
-      case kAdd:
-        top[-1] += top[0];
-        --top;
-        break;
-      case kSubtract:
-        top[-1] -= top[0];
-        --top;
-        break;
-      case kMultiply:
-        top[-1] *= top[0];
-        --top;
-        break;
-      case kDivide:
-        top[-1] /= top[0];
-        --top;
-        break;
-      case kPower:
-        top[-1] = top[0] == 2.0 ? top[-1] * top[-1] : std::pow(top[-1], top[0]);
-        --top;
-        break;
-      case kTimesTenPower:
-        top[-1] *= std::pow(10.0, top[0]);
-        --top;
-        break;
-      case kDropRight:
-        --top;
-        break;
-      case kNegate:
-        *top = -*top;
-        break;
-      case kFactorial:
-        *top = std::tgamma(*top + 1.0);
-        break;
-      case kCallUnary:
-        *top = ApplyUnaryFunction(in.function_id, *top, mode);
-        break;
-      case kCallMany:
-        top -= in.argument_count - 1;
-        *top = ApplyFunction(in.function_id, top, in.argument_count, mode);
-        break;
-    }
-  }
-  result = *top;
-  if (!std::isfinite(result)) return error_code_ = kOverflow, false;
-  return true;
+  const int code = RunSteps(steps_.data(), steps_.size(), stack_.data(), GraphEvaluation(), result);
+  if (code == kNoError) return true;
+  error_code_ = code;
+  return false;
 }
 
 std::u16string CompiledExpr::ErrorText() const {

@@ -9,27 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "graphing/model/expr_steps.h"
 #include "graphing/model/variable_codes.h"
 
 namespace zentrix::graphing {
-
-// One instruction, in postfix order.
-struct ExprInstr {
-  enum Opcode : std::uint8_t { kOperator = 1, kConstant = 2, kVariable = 4, kFunction = 5 };
-  // The operators beside the four arithmetic ones.
-  static constexpr char16_t kUnaryMinus = u'@';
-  static constexpr char16_t kFactorial = u'!';
-  static constexpr char16_t kImaginaryUnit = u'#';  // has no real value: always fails
-  static constexpr char16_t kTimesTenPower = 128;   // a·10^b
-
-  std::uint8_t opcode = kOperator;
-  std::uint8_t operation = 0;  // the evaluator's dispatch code, chosen when compiling
-  char16_t symbol = 0;         // operator character, or variable code
-  std::int32_t function_id = 0;
-  std::int32_t argument_count = 0;
-  double constant = 0.0;
-};
-static_assert(sizeof(ExprInstr) == 24);
 
 class CompiledExpr {
  public:
@@ -68,6 +51,7 @@ class CompiledExpr {
   bool Fail(int code, std::u16string message = {});
 
   std::vector<ExprInstr> instructions_;
+  std::vector<ExprStep> steps_;  // the instructions as the evaluator runs them
   std::vector<double> stack_;
   int error_code_ = kNoError;
   std::u16string message_;

@@ -173,5 +173,26 @@ TEST_F(CompiledExprTest, AngleMarksGiveTheAngleModesUnit) {
   EXPECT_DOUBLE_EQ(At("30'"), 0.5);
 }
 
+TEST_F(CompiledExprTest, OperandsTakenIntoOperatorsKeepTheirOrder) {
+  // Constants and variables on either side of every operator.
+  EXPECT_DOUBLE_EQ(At("2-x", 5.0), -3.0);
+  EXPECT_DOUBLE_EQ(At("x-2", 5.0), 3.0);
+  EXPECT_DOUBLE_EQ(At("2/x", 4.0), 0.5);
+  EXPECT_DOUBLE_EQ(At("x/2", 4.0), 2.0);
+  EXPECT_DOUBLE_EQ(At("2^x", 3.0), 8.0);
+  EXPECT_DOUBLE_EQ(At("x^-3", 2.0), 0.125);
+  EXPECT_DOUBLE_EQ(At("x^7", -2.0), -128.0);
+  EXPECT_TRUE(std::isnan(At("(-8)^(1/3)")));  // no real cube root through pow
+  GraphEvaluation().Set(1, variable::kY, 10.0);
+  EXPECT_DOUBLE_EQ(At("y-sin(x)*3", 0.0), 10.0);
+  EXPECT_DOUBLE_EQ(At("y/(x+1)+x*y-(3+y)", 1.0), 5.0 + 10.0 - 13.0);
+  EXPECT_DOUBLE_EQ(At("2x+1", 3.0), 7.0);
+  // A variable that no slot holds still fails where its push was moved.
+  EXPECT_TRUE(std::isnan(At("q-sin(x)", 1.0)));
+  EXPECT_EQ(expr_.error_code(), 4);
+  EXPECT_TRUE(std::isnan(At("0^-1", 1.0)));
+  EXPECT_EQ(expr_.error_code(), 18);
+}
+
 }  // namespace
 }  // namespace zentrix::graphing
