@@ -24,9 +24,21 @@ constexpr int kMaxDistributionArguments = 4;
 
 // A number token's value: π, e, infinity, or a decimal text.
 bool NumberValue(const std::u16string& text, double& value) {
-  if (text.size() == 1 && text[0] == chars::kPi) return value = kPi, true;
-  if (text.size() == 1 && text[0] == chars::kEulerE) return value = kE, true;
-  if (text.size() == 1 && text[0] == chars::kInfinity) return value = HUGE_VAL, true;
+  if (text.size() == 1) {
+    switch (text[0]) {
+      case chars::kPi:
+        value = kPi;
+        return true;
+      case chars::kEulerE:
+        value = kE;
+        return true;
+      case chars::kInfinity:
+        value = HUGE_VAL;
+        return true;
+      default:
+        break;
+    }
+  }
   std::string ascii;
   ascii.reserve(text.size());
   for (char16_t c : text) {

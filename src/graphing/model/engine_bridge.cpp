@@ -52,7 +52,10 @@ FieldValue EvaluateField(std::u16string_view text, const engine::VariableStore* 
     field.error = exact.failure.DisplayText();
     return field;
   }
-  if (RealValue(exact.value, field.value)) return field.ok = true, field;
+  if (RealValue(exact.value, field.value)) {
+    field.ok = true;
+    return field;
+  }
 
   // Not a plain number yet (π, roots, functions of numbers): the decimal answer.
   engine::VariableStore scratch = variables ? *variables : engine::VariableStore();

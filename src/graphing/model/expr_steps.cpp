@@ -19,9 +19,13 @@ bool Fuse(std::uint8_t binary, std::uint8_t operand, std::uint8_t& fused) {
                                                    kMultiplyVariable, kDivideVariable};
   if (binary < kAdd || binary > kPower) return false;
   const int index = binary - kAdd;
-  if (operand == kPushConstant) return fused = kWithConstant[index], true;
-  if (operand == kPushVariable && binary != kPower) return fused = kWithVariable[index], true;
-  return false;
+  if (operand == kPushConstant) {
+    fused = kWithConstant[index];
+    return true;
+  }
+  if (operand != kPushVariable || binary == kPower) return false;
+  fused = kWithVariable[index];
+  return true;
 }
 
 // The fused form of a binary operator with a constant or variable left operand.
@@ -42,7 +46,9 @@ bool FuseLeft(std::uint8_t binary, std::uint8_t operand, std::uint8_t& fused) {
       fused = constant ? kConstantDivide : kVariableDivide;
       return true;
     case kPower:
-      return constant && (fused = kConstantPower, true);
+      if (!constant) return false;
+      fused = kConstantPower;
+      return true;
     default:
       return false;
   }
@@ -66,7 +72,10 @@ inline double PowerOf(double x, double n) {
 // The value of the variable in the first slot that holds its code.
 inline bool ReadVariable(const EvalContext& context, char16_t code, double& value) {
   for (const VariableSlot& slot : context.slots) {
-    if (slot.code == code) return value = slot.value, true;
+    if (slot.code == code) {
+      value = slot.value;
+      return true;
+    }
   }
   return false;
 }

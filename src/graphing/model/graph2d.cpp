@@ -70,7 +70,7 @@ void Graph2D::PlaceSample(double value, double t) const {
   // The other slots are emptied rather than left to a previous caller (the 3D
   // grapher's y, say), so a name the graph does not own always fails.
   context.Set(kGraphTimeSlot, uses_time ? variable::kTime : 0, t);
-  context.Set(2, 0, 0.0);
+  context.Set(kGraphSpareSlot, 0, 0.0);
 }
 
 void Graph2D::ResizePoints(std::size_t n) {

@@ -40,6 +40,7 @@ enum class GraphStyle : int {
 // The slots of the evaluation context that 2D graphs use.
 inline constexpr int kGraphVariableSlot = 0;
 inline constexpr int kGraphTimeSlot = 1;
+inline constexpr int kGraphSpareSlot = 2;  // emptied for 2D graphs
 
 // The data bounds of a statistical plot: a window that fits its data.
 struct DataBounds {

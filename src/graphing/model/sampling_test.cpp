@@ -6,7 +6,9 @@
 #include "engine/core/charset.h"
 #include "graphing/model/eval_context.h"
 #include "graphing/model/function_graph.h"
+#include "graphing/model/graph_set.h"
 #include "graphing/model/parametric_graph.h"
+#include "graphing/model/plot_refresh.h"
 #include "graphing/model/polar_graph.h"
 #include "graphing/model/stat_plots.h"
 #include "graphing/model/surfaces.h"
@@ -149,6 +151,32 @@ TEST_F(SamplingTest, ScatterPointsAndBounds) {
   ASSERT_TRUE(s.GetDataBounds(b));
   EXPECT_EQ(b.xmin, 4.0);
   EXPECT_EQ(b.ymax, 6.0);
+}
+
+TEST_F(SamplingTest, RefreshSamplesStaticGraphsAndPlaysForTimeGraphs) {
+  GraphSet2D set;
+  set.Create(Graph2DKind::kFunction);
+  set.Create(Graph2DKind::kFunction);
+  set.Create(Graph2DKind::kFunction);
+  ASSERT_TRUE(set[0].SetExpression(U16("x")));
+  ASSERT_TRUE(set[1].SetExpression(U16("x+T")));
+  ASSERT_TRUE(set[2].SetExpression(U16("x")));
+  set[2].enabled = false;
+  TimeState time;
+  time.t = 2.0;
+  ASSERT_TRUE(RefreshGraphs(set, window_, time));
+  EXPECT_EQ(set[0].point_count(), 201u);
+  EXPECT_EQ(set[1].point_count(), 0u);  // sampled per frame
+  EXPECT_EQ(set[2].point_count(), 0u);
+  EXPECT_TRUE(time.playing);
+  SampleTimeGraphs(set, viewport(), time);
+  EXPECT_EQ(set[1].points()[100].row, 30);  // y = 2 at x = 0
+  set[1].enabled = false;
+  ASSERT_TRUE(RefreshGraphs(set, window_, time));
+  EXPECT_FALSE(time.playing);
+  window_.SetText(Window2D::kXmax, U16("-20"));
+  window_.field(Window2D::kXmax).value = -20;
+  EXPECT_FALSE(RefreshGraphs(set, window_, time));
 }
 
 TEST(SurfaceSamplingTest, EachKindMapsItsSampleToSpace) {

@@ -28,6 +28,13 @@ bool FunctionSurface::EvaluatePoint(double x, double y, double t, Point3& point)
   return compiled && EvaluateInto(expression, point.z);
 }
 
+void FunctionSurface::SetRanges(double xmin, double xmax, double ymin, double ymax) {
+  u_range.minimum = xmin;
+  u_range.maximum = xmax;
+  v_range.minimum = ymin;
+  v_range.maximum = ymax;
+}
+
 SphericalSurface::SphericalSurface()
     : Graph3D(Graph3DKind::kSpherical, variable::kTheta, variable::kPhi) {}
 

@@ -17,6 +17,8 @@ class FunctionSurface : public Graph3D {
   // PointsX and PointsY are the counts of the sampling window.
   int points_x() const { return u_range.count; }
   int points_y() const { return v_range.count; }
+  // The x and y ranges are the 3D window's.
+  void SetRanges(double xmin, double xmax, double ymin, double ymax);
 };
 
 // ρ(θ, φ): x = ρ cos φ cos θ, y = ρ sin φ cos θ, z = ρ sin θ.

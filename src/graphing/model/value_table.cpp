@@ -72,9 +72,12 @@ ValueTable BuildValueTable(GraphSet2D& set, const TableSettings& settings, int r
                            const engine::DecimalFormat& format) {
   ValueTable table;
   Graph2D* graph = set.selected_graph();
-  if (!graph) return table.message = kTableNoGraphs, table;
-  if (graph->is_statistical()) return table.message = kTableNotStatistical, table;
-  if (!graph->compiled) return table.message = kTableNotSolved, table;
+  if (!graph || graph->is_statistical() || !graph->compiled) {
+    table.message = !graph                    ? kTableNoGraphs
+                    : graph->is_statistical() ? kTableNotStatistical
+                                              : kTableNotSolved;
+    return table;
+  }
 
   // Table values are in radians whatever the angle mode.
   ScopedAngleMode radians(AngleMode::kRadians);
