@@ -125,6 +125,32 @@ TEST_F(PreparationTest, FunctionsGoThroughTheSymbolicEngine) {
   EXPECT_DOUBLE_EQ(y, 3.0);
 }
 
+TEST_F(PreparationTest, SymbolicResultsPrintBackToTextsThatCompile) {
+  struct Case {
+    const char* text;
+    double expected_at_07;
+  };
+  const double x = 0.7;
+  const Case cases[] = {
+      {"D(sin(x)^2,x)", 2 * std::sin(x) * std::cos(x)},
+      {"Integrate(cos(x),x)", std::sin(x)},
+      {"Expand((x+1)^3)", std::pow(x + 1, 3)},
+      {"ℯ^(2x)", std::exp(2 * x)},
+      {"exp(x)/2", std::exp(x) / 2},
+      {"√(x)+x²+x⁻¹", std::sqrt(x) + x * x + 1 / x},
+      {"3/4x+π", 0.75 * x + M_PI},
+      {"atan2(1,x)", std::atan2(x, 1.0)},
+  };
+  set_.Create(Graph2DKind::kFunction);
+  for (const Case& c : cases) {
+    set_[0].expression_text = U16(c.text);
+    ASSERT_TRUE(PrepareGraphSet(set_, settings_).ok) << c.text;
+    double y;
+    ASSERT_TRUE(set_[0].Evaluate(x, 0.0, y)) << c.text;
+    EXPECT_NEAR(y, c.expected_at_07, 1e-12) << c.text;
+  }
+}
+
 TEST_F(PreparationTest, FailuresNameTheKindAndNumberWithTheRedMessage) {
   set_.Create(Graph2DKind::kFunction);
   set_.Create(Graph2DKind::kParametric);
