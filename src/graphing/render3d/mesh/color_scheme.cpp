@@ -1,6 +1,10 @@
 #include "graphing/render3d/mesh/color_scheme.h"
 
+#include <algorithm>
 #include <cstdint>
+
+#include "graphing/render3d/mesh/mesh_indices.h"
+#include "graphing/render3d/raster/fixed_point.h"
 
 namespace zentrix::graphing::render3d {
 namespace {
@@ -29,10 +33,10 @@ struct FixedColor {
   }
 };
 
-void CurveGradient(SurfaceMesh& mesh, const std::array<draw::Color, 4>& colors, int stops) {
+void CurveGradient(Mesh3D& mesh, const std::array<draw::Color, 4>& colors, int stops) {
   // The curve's segments are split into (stops - 1) equal stretches between
   // consecutive colours.
-  const int count = mesh.VertexCount();
+  const int count = static_cast<int>(mesh.vertex_count());
   const int stretches = stops - 1;
   for (int v = 0; v < count; ++v) {
     const std::int64_t position = std::int64_t{v} * stretches * kFixedOne / std::max(count - 1, 1);
@@ -44,27 +48,23 @@ void CurveGradient(SurfaceMesh& mesh, const std::array<draw::Color, 4>& colors, 
     for (int k = 0; k < 3; ++k) {
       out.c[k] = static_cast<std::int32_t>(a.c[k] + (b.c[k] - a.c[k]) * t / kFixedOne);
     }
-    out.Store(mesh.Colors() + 4 * static_cast<std::size_t>(v));
+    out.Store(mesh.colours.data() + 4 * static_cast<std::size_t>(v));
   }
 }
 
 }  // namespace
 
-ColorScheme ColorSchemeFromCode(int code) {
-  if (code == 2) return ColorScheme::kTwoColors;
-  if (code == 4) return ColorScheme::kFourColors;
-  return ColorScheme::kOneColor;
-}
-
-void ApplyColorScheme(SurfaceMesh& mesh, ColorScheme scheme,
+void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme,
                       const std::array<draw::Color, 4>& colors) {
-  if (mesh.Empty() || scheme == ColorScheme::kOneColor) return;
-  if (mesh.IsCurve()) {
-    CurveGradient(mesh, colors, scheme == ColorScheme::kTwoColors ? 2 : 4);
+  if (mesh.u_count < 1 || mesh.colours.size() != 4 * mesh.vertex_count()) return;
+  if (scheme != ColourScheme::kTwoColours && scheme != ColourScheme::kFourColours) return;
+  if (IsCurve(mesh)) {
+    CurveGradient(mesh, colors, scheme == ColourScheme::kTwoColours ? 2 : 4);
     return;
   }
-  const int columns = mesh.Columns(), rows = mesh.Rows();
-  const bool four = scheme == ColorScheme::kFourColors;
+  const int columns = mesh.u_count, rows = mesh.v_count;
+  const int row_length = columns + 1;
+  const bool four = scheme == ColourScheme::kFourColours;
   FixedColor left = FixedColor::Of(MaskColor(colors[0]));
   FixedColor right = FixedColor::Of(MaskColor(colors[1]));
   const FixedColor left_step = four ? left.StepTo(FixedColor::Of(MaskColor(colors[2])), rows)
@@ -75,7 +75,7 @@ void ApplyColorScheme(SurfaceMesh& mesh, ColorScheme scheme,
     FixedColor c = left;
     const FixedColor step = left.StepTo(right, columns);
     for (int i = 0; i <= columns; ++i) {
-      c.Store(mesh.Colors() + 4 * static_cast<std::size_t>(mesh.IndexOf(i, j)));
+      c.Store(mesh.colours.data() + 4 * (static_cast<std::size_t>(j) * row_length + i));
       c.Add(step);
     }
     left.Add(left_step);

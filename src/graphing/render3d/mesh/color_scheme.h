@@ -5,14 +5,10 @@
 #include <array>
 
 #include "draw/color.h"
-#include "graphing/render3d/mesh/surface_mesh.h"
+#include "graphing/model/graph3d.h"
+#include "graphing/model/mesh3d.h"
 
 namespace zentrix::graphing::render3d {
-
-enum class ColorScheme { kOneColor = 1, kTwoColors = 2, kFourColors = 4 };
-
-// Any other value counts as One Color.
-ColorScheme ColorSchemeFromCode(int code);
 
 // One Color: nothing (the renderer uses colour 1 as the current colour).
 // Two Colors: a gradient from colour 1 at the first column to colour 2 at the
@@ -20,7 +16,7 @@ ColorScheme ColorSchemeFromCode(int code);
 // row, first column), 2 (first row, last column), 3 (last row, first column)
 // and 4 (last row, last column). A space curve gets a gradient along the curve
 // through colours 1–2 or 1–4.
-void ApplyColorScheme(SurfaceMesh& mesh, ColorScheme scheme,
+void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme,
                       const std::array<draw::Color, 4>& colors);
 
 // The colour with each channel masked to its top five bits.
