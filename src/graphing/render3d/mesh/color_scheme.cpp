@@ -18,14 +18,12 @@ struct FixedColor {
              static_cast<std::int32_t>(draw::GreenOf(color)) << kFixedShift,
              static_cast<std::int32_t>(draw::BlueOf(color)) << kFixedShift}};
   }
-  // The step from this colour to `to` in `steps` equal parts.
-  FixedColor StepTo(const FixedColor& to, int steps) const {
-    FixedColor s{};
-    for (int k = 0; k < 3; ++k) s.c[k] = steps > 0 ? (to.c[k] - c[k]) / steps : 0;
-    return s;
-  }
-  void Add(const FixedColor& step) {
-    for (int k = 0; k < 3; ++k) c[k] += step.c[k];
+  // The colour `part` of `parts` of the way from a to b.
+  static FixedColor Between(const FixedColor& a, const FixedColor& b, int part, int parts) {
+    FixedColor out = a;
+    if (parts <= 0) return out;
+    for (int k = 0; k < 3; ++k) out.c[k] = a.c[k] + (b.c[k] - a.c[k]) * part / parts;
+    return out;
   }
   void Store(std::uint8_t* rgba) const {
     for (int k = 0; k < 3; ++k) rgba[k] = static_cast<std::uint8_t>(c[k] >> kFixedShift);
@@ -39,16 +37,14 @@ void CurveGradient(Mesh3D& mesh, const std::array<draw::Color, 4>& colors, int s
   const int count = static_cast<int>(mesh.vertex_count());
   const int stretches = stops - 1;
   for (int v = 0; v < count; ++v) {
-    const std::int64_t position = std::int64_t{v} * stretches * kFixedOne / std::max(count - 1, 1);
-    const int from = std::min(static_cast<int>(position >> kFixedShift), stretches - 1);
-    const std::int64_t t = position - (std::int64_t{from} << kFixedShift);
+    // Vertex v lies `progress` of `last` stretches along the curve.
+    const int last = std::max(count - 1, 1);
+    const std::int64_t progress = std::int64_t{v} * stretches;
+    const int from = std::min(static_cast<int>(progress / last), stretches - 1);
+    const int part = static_cast<int>(progress - std::int64_t{from} * last);
     const FixedColor a = FixedColor::Of(MaskColor(colors[from]));
     const FixedColor b = FixedColor::Of(MaskColor(colors[from + 1]));
-    FixedColor out{};
-    for (int k = 0; k < 3; ++k) {
-      out.c[k] = static_cast<std::int32_t>(a.c[k] + (b.c[k] - a.c[k]) * t / kFixedOne);
-    }
-    out.Store(mesh.colours.data() + 4 * static_cast<std::size_t>(v));
+    FixedColor::Between(a, b, part, last).Store(mesh.colours.data() + 4 * static_cast<std::size_t>(v));
   }
 }
 
@@ -65,21 +61,19 @@ void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme,
   const int columns = mesh.u_count, rows = mesh.v_count;
   const int row_length = columns + 1;
   const bool four = scheme == ColourScheme::kFourColours;
-  FixedColor left = FixedColor::Of(MaskColor(colors[0]));
-  FixedColor right = FixedColor::Of(MaskColor(colors[1]));
-  const FixedColor left_step = four ? left.StepTo(FixedColor::Of(MaskColor(colors[2])), rows)
-                                    : FixedColor{};
-  const FixedColor right_step = four ? right.StepTo(FixedColor::Of(MaskColor(colors[3])), rows)
-                                     : FixedColor{};
+  const FixedColor c1 = FixedColor::Of(MaskColor(colors[0]));
+  const FixedColor c2 = FixedColor::Of(MaskColor(colors[1]));
+  const FixedColor c3 = four ? FixedColor::Of(MaskColor(colors[2])) : c1;
+  const FixedColor c4 = four ? FixedColor::Of(MaskColor(colors[3])) : c2;
   for (int j = 0; j <= rows; ++j) {
-    FixedColor c = left;
-    const FixedColor step = left.StepTo(right, columns);
+    // The row's two edge colours, then the row itself, each a fraction of the
+    // way in fixed point (so the last row and column meet their colours).
+    const FixedColor left = FixedColor::Between(c1, c3, j, rows);
+    const FixedColor right = FixedColor::Between(c2, c4, j, rows);
     for (int i = 0; i <= columns; ++i) {
-      c.Store(mesh.colours.data() + 4 * (static_cast<std::size_t>(j) * row_length + i));
-      c.Add(step);
+      FixedColor::Between(left, right, i, columns)
+          .Store(mesh.colours.data() + 4 * (static_cast<std::size_t>(j) * row_length + i));
     }
-    left.Add(left_step);
-    right.Add(right_step);
   }
 }
 
