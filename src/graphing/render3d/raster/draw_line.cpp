@@ -79,7 +79,9 @@ void DrawLine(const RasterTarget& t, const RasterVertex& a, const RasterVertex& 
               bool smooth, draw::Pixel flat) {
   width = std::clamp(width, 1, 64);
   const Point pa{a.x >> 4, a.y >> 4}, pb{b.x >> 4, b.y >> 4};
-  const std::int64_t margin = width / 2 + 1;
+  // A wide line may reach past the clip by its half width (pixels are tested
+  // one by one then); a thin line is clipped exactly and written directly.
+  const std::int64_t margin = width == 1 ? 0 : width / 2 + 1;
   Point p = pa, q = pb;
   if (!Clip(&p, &q, t.clip.left - margin, t.clip.top - margin, t.clip.right - 1 + margin,
             t.clip.bottom - 1 + margin)) {
@@ -94,11 +96,13 @@ void DrawLine(const RasterTarget& t, const RasterVertex& a, const RasterVertex& 
 
   // Depth with 16 and colours with 16 fractional bits; the minor coordinate
   // with 32, starting at the pixel's middle.
+  const bool clipped = m0 != ma || m1 != mb;
   auto start = [&](std::int64_t va, std::int64_t vb) {
-    return AttributeAt(va, vb, ma, mb, m0) << 16;
+    return (clipped ? AttributeAt(va, vb, ma, mb, m0) : va) << 16;
   };
   auto step = [&](std::int64_t from, std::int64_t va, std::int64_t vb) {
-    return steps == 0 ? 0 : ((AttributeAt(va, vb, ma, mb, m1) << 16) - from) / steps;
+    const std::int64_t end = (clipped ? AttributeAt(va, vb, ma, mb, m1) : vb) << 16;
+    return steps == 0 ? 0 : (end - from) / steps;
   };
   std::int64_t z = start(a.depth, b.depth), dz = step(z, a.depth, b.depth);
   std::int64_t r = 0, g = 0, bl = 0, dr = 0, dg = 0, db = 0;
@@ -115,6 +119,20 @@ void DrawLine(const RasterTarget& t, const RasterVertex& a, const RasterVertex& 
   const int before = (width - 1) / 2;
 
   std::int64_t m = m0;
+  if (width == 1 && !smooth) {
+    // Every pixel lies inside the clip: the line was clipped to it exactly.
+    for (std::int64_t i = 0; i <= steps; ++i, m += direction, minor += minor_step, z += dz) {
+      const std::int64_t n = minor >> 32;
+      const std::int64_t x = x_major ? m : n, y = x_major ? n : m;
+      DepthValue& stored = t.depth[y * t.depth_stride + x];
+      const auto depth = static_cast<DepthValue>(z >> 16);
+      if (depth > stored) {
+        stored = depth;
+        t.base[(x + t.offset_x) * t.x_step + (y + t.offset_y) * t.y_step] = flat;
+      }
+    }
+    return;
+  }
   for (std::int64_t i = 0; i <= steps; ++i) {
     const draw::Pixel pixel =
         smooth ? t.Pack(static_cast<int>(r >> 16), static_cast<int>(g >> 16),

@@ -41,17 +41,17 @@ Edge MakeEdge(const RasterVertex& p, const RasterVertex& q, std::int64_t sx, std
 }
 
 // One attribute as a plane: its value at vertex a and its gradients per pixel,
-// all scaled by 2^bits, and the range its vertex values span.
+// all scaled by 2^bits.
 struct Plane {
   std::int64_t base;
   std::int64_t gx;
   std::int64_t gy;
-  std::int64_t low;
-  std::int64_t high;
 
+  // The plane's value at a sample point (outside the triangle too). Clamped
+  // gradients and the guard band keep it well within 64 bits.
   std::int64_t At(const RasterVertex& a, std::int64_t sx, std::int64_t sy) const {
-    Int128 v = Int128{base} + (Int128{gx} * (sx - a.x) + Int128{gy} * (sy - a.y)) / 16;
-    return static_cast<std::int64_t>(std::clamp<Int128>(v, low, high));
+    return static_cast<std::int64_t>(
+        Int128{base} + ((Int128{gx} * (sx - a.x) + Int128{gy} * (sy - a.y)) >> 4));
   }
 };
 
@@ -71,7 +71,7 @@ Plane MakePlane(const Setup& s, std::int64_t va, std::int64_t vb, std::int64_t v
     Int128 g = (n * 16 * s.inverse) >> 62;
     return static_cast<std::int64_t>(std::clamp<Int128>(g, -kMaxGradient, kMaxGradient));
   };
-  return {a, gradient(nx), gradient(ny), std::min({a, b, c}), std::max({a, b, c})};
+  return {a, gradient(nx), gradient(ny)};
 }
 
 void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, RasterVertex c,
@@ -96,7 +96,8 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
   Edge e1 = MakeEdge(b, c, sx0, sy0);
   Edge e2 = MakeEdge(c, a, sx0, sy0);
 
-  const Setup s{&a, b.x - a.x, b.y - a.y, c.x - a.x, c.y - a.y, (Int128{1} << 62) / area};
+  const Setup s{&a, b.x - a.x, b.y - a.y, c.x - a.x, c.y - a.y,
+                (std::int64_t{1} << 62) / area};  // a 64-bit division: area < 2^40
   const Plane depth = MakePlane(s, a.depth, b.depth, c.depth, kDepthBits, 0);
   constexpr std::int64_t kHalf = std::int64_t{1} << (kColorBits - 1);
   Plane red{}, green{}, blue{};
@@ -106,6 +107,18 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
     blue = MakePlane(s, a.b, b.b, c.b, kColorBits, kHalf);
   }
 
+  // Attribute values at the first pixel of the current row; a covered pixel's
+  // values follow from them with one multiply. Gradients are clamped and the
+  // box is bounded by the guard band, so these sums stay within 64 bits.
+  std::int64_t depth_row = depth.At(a, sx0, sy0);
+  std::int64_t red_row = 0, green_row = 0, blue_row = 0;
+  if (smooth) {
+    red_row = red.At(a, sx0, sy0);
+    green_row = green.At(a, sx0, sy0);
+    blue_row = blue.At(a, sx0, sy0);
+  }
+  // The pixel layout in locals: pixel stores could alias the target otherwise.
+  const RasterTarget local = t;
   for (int py = y0; py <= y1; ++py) {
     std::int64_t w0 = e0.value, w1 = e1.value, w2 = e2.value;
     int px = x0;
@@ -118,18 +131,21 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
       ++px;
     }
     if (px <= x1) {
-      const std::int64_t sx = std::int64_t{px} * 16 + 8, sy = std::int64_t{py} * 16 + 8;
-      std::int64_t d = depth.At(a, sx, sy);
+      const std::int64_t skipped = px - x0;
+      std::int64_t d = depth_row + depth.gx * skipped;
       DepthValue* zrow = t.DepthRow(py);
       draw::Pixel* pixel = t.PixelAt(px, py);
       if (smooth) {
-        std::int64_t r = red.At(a, sx, sy), g = green.At(a, sx, sy), bl = blue.At(a, sx, sy);
+        std::int64_t r = red_row + red.gx * skipped;
+        std::int64_t g = green_row + green.gx * skipped;
+        std::int64_t bl = blue_row + blue.gx * skipped;
         for (; px <= x1 && (w0 | w1 | w2) >= 0; ++px) {
           const auto z = static_cast<DepthValue>(d >> kDepthBits);
           if (z > zrow[px]) {
             zrow[px] = z;
-            *pixel = t.Pack(static_cast<int>(r >> kColorBits), static_cast<int>(g >> kColorBits),
-                            static_cast<int>(bl >> kColorBits));
+            *pixel = local.Pack(static_cast<int>(r >> kColorBits),
+                                static_cast<int>(g >> kColorBits),
+                                static_cast<int>(bl >> kColorBits));
           }
           d += depth.gx;
           r += red.gx;
@@ -138,7 +154,7 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
           w0 += e0.step_x;
           w1 += e1.step_x;
           w2 += e2.step_x;
-          pixel += t.x_step;
+          pixel += local.x_step;
         }
       } else {
         for (; px <= x1 && (w0 | w1 | w2) >= 0; ++px) {
@@ -151,13 +167,17 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
           w0 += e0.step_x;
           w1 += e1.step_x;
           w2 += e2.step_x;
-          pixel += t.x_step;
+          pixel += local.x_step;
         }
       }
     }
     e0.value += e0.step_y;
     e1.value += e1.step_y;
     e2.value += e2.step_y;
+    depth_row += depth.gy;
+    red_row += red.gy;
+    green_row += green.gy;
+    blue_row += blue.gy;
   }
 }
 
