@@ -66,8 +66,8 @@ struct Fixture {
 };
 
 void ReportFrame(benchmark::State& state, Fixture& f) {
-  state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                             benchmark::Counter::kIsRate);
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["triangles"] = f.painter.Stats().triangles_drawn;
   state.counters["lines"] = f.painter.Stats().lines_drawn;
   state.counters["coverage"] = f.Coverage();
@@ -136,10 +136,10 @@ void BM_Part(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Part)
-    ->Arg(0)   // clear colour and depth
-    ->Arg(1)   // + transform, projection and lighting of 10,201 vertices
-    ->Arg(2)   // + 19,602 smooth lit triangles
-    ->Arg(3)   // + 20,200 lines instead of the triangles
+    ->Arg(0)  // clear colour and depth
+    ->Arg(1)  // + transform, projection and lighting of 10,201 vertices
+    ->Arg(2)  // + 19,602 smooth lit triangles
+    ->Arg(3)  // + 20,200 lines instead of the triangles
     ->Unit(benchmark::kMillisecond);
 
 void BM_RecomputeAnimated100(benchmark::State& state) {

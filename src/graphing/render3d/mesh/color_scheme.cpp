@@ -44,14 +44,14 @@ void CurveGradient(Mesh3D& mesh, const std::array<draw::Color, 4>& colors, int s
     const int part = static_cast<int>(progress - std::int64_t{from} * last);
     const FixedColor a = FixedColor::Of(MaskColor(colors[from]));
     const FixedColor b = FixedColor::Of(MaskColor(colors[from + 1]));
-    FixedColor::Between(a, b, part, last).Store(mesh.colours.data() + 4 * static_cast<std::size_t>(v));
+    FixedColor::Between(a, b, part, last)
+        .Store(mesh.colours.data() + 4 * static_cast<std::size_t>(v));
   }
 }
 
 }  // namespace
 
-void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme,
-                      const std::array<draw::Color, 4>& colors) {
+void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme, const std::array<draw::Color, 4>& colors) {
   if (mesh.u_count < 1 || mesh.colours.size() != 4 * mesh.vertex_count()) return;
   if (scheme != ColourScheme::kTwoColours && scheme != ColourScheme::kFourColours) return;
   if (IsCurve(mesh)) {

@@ -16,8 +16,7 @@ namespace zentrix::graphing::render3d {
 // row, first column), 2 (first row, last column), 3 (last row, first column)
 // and 4 (last row, last column). A space curve gets a gradient along the curve
 // through colours 1–2 or 1–4.
-void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme,
-                      const std::array<draw::Color, 4>& colors);
+void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme, const std::array<draw::Color, 4>& colors);
 
 // The colour with each channel masked to its top five bits.
 constexpr draw::Color MaskColor(draw::Color c) {

@@ -100,9 +100,9 @@ void BuildMeshIndices(Mesh3D& mesh) {
   }
   int triangle_indices = 0, line_indices = 0;
   ForEachChunkRows(mesh, [&](int first, int last, bool is_last) {
-    const ChunkSize size = WalkChunk(mesh, first, last, is_last,
-                                     mesh.triangles.data() + triangle_indices,
-                                     mesh.lines.data() + line_indices);
+    const ChunkSize size =
+        WalkChunk(mesh, first, last, is_last, mesh.triangles.data() + triangle_indices,
+                  mesh.lines.data() + line_indices);
     triangle_indices += size.triangle_indices;
     line_indices += size.line_indices;
   });
@@ -115,8 +115,12 @@ MeshChunkList ChunksOf(const Mesh3D& mesh) {
   const std::size_t n = mesh.vertex_count();
   if (mesh.u_count < 1 || mesh.valid.size() != n) return list;
   if (IsCurve(mesh) || n <= static_cast<std::size_t>(kMaxChunkVertices)) {
-    list.chunks[0] = {0, static_cast<int>(n), mesh.triangles.data(), 3 * mesh.triangle_count,
-                      mesh.lines.data(), 2 * mesh.line_count};
+    list.chunks[0] = {0,
+                      static_cast<int>(n),
+                      mesh.triangles.data(),
+                      3 * mesh.triangle_count,
+                      mesh.lines.data(),
+                      2 * mesh.line_count};
     list.count = 1;
     return list;
   }
@@ -126,9 +130,12 @@ MeshChunkList ChunksOf(const Mesh3D& mesh) {
   ForEachChunkRows(mesh, [&](int first, int last, bool is_last) {
     if (list.count == kMaxChunks) return;
     const ChunkSize size = WalkChunk(mesh, first, last, is_last, nullptr, nullptr);
-    list.chunks[list.count++] = {first * row_length, (last - first + 1) * row_length,
-                                 mesh.triangles.data() + triangle_indices, size.triangle_indices,
-                                 mesh.lines.data() + line_indices, size.line_indices};
+    list.chunks[list.count++] = {first * row_length,
+                                 (last - first + 1) * row_length,
+                                 mesh.triangles.data() + triangle_indices,
+                                 size.triangle_indices,
+                                 mesh.lines.data() + line_indices,
+                                 size.line_indices};
     triangle_indices += size.triangle_indices;
     line_indices += size.line_indices;
   });
@@ -165,9 +172,10 @@ void ComputeMeshNormals(Mesh3D& mesh) {
       }
       const std::int64_t ax = edge(p, p + 1, 0), ay = edge(p, p + 1, 1), az = edge(p, p + 1, 2);
       const std::int64_t bx = edge(p, q, 0), by = edge(p, q, 1), bz = edge(p, q, 2);
-      const FixedVec3 face = NormalizeFixed(((ay * bz) >> kFixedShift) - ((az * by) >> kFixedShift),
-                                            ((az * bx) >> kFixedShift) - ((ax * bz) >> kFixedShift),
-                                            ((ax * by) >> kFixedShift) - ((ay * bx) >> kFixedShift));
+      const FixedVec3 face =
+          NormalizeFixed(((ay * bz) >> kFixedShift) - ((az * by) >> kFixedShift),
+                         ((az * bx) >> kFixedShift) - ((ax * bz) >> kFixedShift),
+                         ((ax * by) >> kFixedShift) - ((ay * bx) >> kFixedShift));
       for (int corner : {p, p + 1, q, q + 1}) {
         normals[3 * corner] += face.x;
         normals[3 * corner + 1] += face.y;

@@ -134,10 +134,9 @@ void DrawLine(const RasterTarget& t, const RasterVertex& a, const RasterVertex& 
     return;
   }
   for (std::int64_t i = 0; i <= steps; ++i) {
-    const draw::Pixel pixel =
-        smooth ? t.Pack(static_cast<int>(r >> 16), static_cast<int>(g >> 16),
-                        static_cast<int>(bl >> 16))
-               : flat;
+    const draw::Pixel pixel = smooth ? t.Pack(static_cast<int>(r >> 16), static_cast<int>(g >> 16),
+                                              static_cast<int>(bl >> 16))
+                                     : flat;
     const std::int64_t centre = minor >> 32;
     const auto depth = static_cast<DepthValue>(z >> 16);
     for (int k = 0; k < width; ++k) {

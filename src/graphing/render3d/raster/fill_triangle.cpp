@@ -50,8 +50,8 @@ struct Plane {
   // The plane's value at a sample point (outside the triangle too). Clamped
   // gradients and the guard band keep it well within 64 bits.
   std::int64_t At(const RasterVertex& a, std::int64_t sx, std::int64_t sy) const {
-    return static_cast<std::int64_t>(
-        Int128{base} + ((Int128{gx} * (sx - a.x) + Int128{gy} * (sy - a.y)) >> 4));
+    return static_cast<std::int64_t>(Int128{base} +
+                                     ((Int128{gx} * (sx - a.x) + Int128{gy} * (sy - a.y)) >> 4));
   }
 };
 
@@ -96,8 +96,9 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
   Edge e1 = MakeEdge(b, c, sx0, sy0);
   Edge e2 = MakeEdge(c, a, sx0, sy0);
 
-  const Setup s{&a, b.x - a.x, b.y - a.y, c.x - a.x, c.y - a.y,
-                (std::int64_t{1} << 62) / area};  // a 64-bit division: area < 2^40
+  const Setup s{&a,        b.x - a.x,
+                b.y - a.y, c.x - a.x,
+                c.y - a.y, (std::int64_t{1} << 62) / area};  // a 64-bit division: area < 2^40
   const Plane depth = MakePlane(s, a.depth, b.depth, c.depth, kDepthBits, 0);
   constexpr std::int64_t kHalf = std::int64_t{1} << (kColorBits - 1);
   Plane red{}, green{}, blue{};
@@ -143,9 +144,9 @@ void Rasterize(const RasterTarget& t, const RasterVertex& a, RasterVertex b, Ras
           const auto z = static_cast<DepthValue>(d >> kDepthBits);
           if (z > zrow[px]) {
             zrow[px] = z;
-            *pixel = local.Pack(static_cast<int>(r >> kColorBits),
-                                static_cast<int>(g >> kColorBits),
-                                static_cast<int>(bl >> kColorBits));
+            *pixel =
+                local.Pack(static_cast<int>(r >> kColorBits), static_cast<int>(g >> kColorBits),
+                           static_cast<int>(bl >> kColorBits));
           }
           d += depth.gx;
           r += red.gx;

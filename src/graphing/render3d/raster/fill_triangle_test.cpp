@@ -56,8 +56,8 @@ TEST(FillTriangleTest, TwoTrianglesOfASquareCoverEachPixelExactlyOnce) {
   const RasterVertex a = At(8 * 16, 8 * 16), b = At(40 * 16, 8 * 16), c = At(8 * 16, 40 * 16),
                      d = At(40 * 16, 40 * 16);
   for (bool other_diagonal : {false, true}) {
-    const auto count = other_diagonal ? Coverage({{a, b, d}, {a, d, c}})
-                                      : Coverage({{a, b, c}, {d, c, b}});
+    const auto count =
+        other_diagonal ? Coverage({{a, b, d}, {a, d, c}}) : Coverage({{a, b, c}, {d, c, b}});
     for (int y = 0; y < kSize; ++y) {
       for (int x = 0; x < kSize; ++x) {
         const bool inside = x >= 8 && x < 40 && y >= 8 && y < 40;

@@ -32,10 +32,9 @@ struct RasterTarget {
   // 8-bit channels to a pixel of the target's format.
   draw::Pixel Pack(int r, int g, int b) const {
     const int green_mask = (1 << layout.green_bits) - 1;
-    return static_cast<draw::Pixel>((((r >> 3) & 0x1F) << layout.red_shift) |
-                                    (((g >> (8 - layout.green_bits)) & green_mask)
-                                     << layout.green_shift) |
-                                    ((b >> 3) & 0x1F));
+    return static_cast<draw::Pixel>(
+        (((r >> 3) & 0x1F) << layout.red_shift) |
+        (((g >> (8 - layout.green_bits)) & green_mask) << layout.green_shift) | ((b >> 3) & 0x1F));
   }
 };
 
@@ -62,6 +61,7 @@ void DrawLine(const RasterTarget& target, const RasterVertex& a, const RasterVer
               bool smooth, draw::Pixel flat);
 
 // Draws a depth-tested square of `size` pixels centred on the vertex.
-void DrawPointSquare(const RasterTarget& target, const RasterVertex& v, int size, draw::Pixel pixel);
+void DrawPointSquare(const RasterTarget& target, const RasterVertex& v, int size,
+                     draw::Pixel pixel);
 
 }  // namespace zentrix::graphing::render3d

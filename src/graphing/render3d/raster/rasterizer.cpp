@@ -57,8 +57,7 @@ void Rasterizer::SetViewport(int x, int y, int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   const draw::Rect next = draw::Rect::FromSize(x, y, width, height);
-  if (next.Width() != viewport_.Width() || next.Height() != viewport_.Height() ||
-      depth_.empty()) {
+  if (next.Width() != viewport_.Width() || next.Height() != viewport_.Height() || depth_.empty()) {
     depth_.assign(static_cast<std::size_t>(width) * height, 0);
     projection_ = Projection(width, height);
     geometry_ready_ = false;
@@ -204,8 +203,8 @@ bool Rasterizer::UniformColor() const {
 
 std::uint32_t Rasterizer::LitColor(std::uint32_t rgb, std::int64_t dot) const {
   // dot is n · L with both of length 1024; level 12 + floor(31 · n · L).
-  const std::int64_t level = std::clamp<std::int64_t>(kMinShade + ((31 * dot) >> kFixedShift),
-                                                      kMinShade, kMaxShade);
+  const std::int64_t level =
+      std::clamp<std::int64_t>(kMinShade + ((31 * dot) >> kFixedShift), kMinShade, kMaxShade);
   auto scale = [&](int shift) {
     return static_cast<std::uint32_t>(Channel(rgb, shift) * level / kMaxShade) << shift;
   };
@@ -231,10 +230,9 @@ void Rasterizer::PrepareColors() {
     VertexColor& out = vertex_colors_[i];
     if (lit) {
       const std::int32_t* n = normals_ + 3 * static_cast<std::size_t>(i);
-      const std::int64_t dot =
-          (std::int64_t{n[0]} * light_.x + std::int64_t{n[1]} * light_.y +
-           std::int64_t{n[2]} * light_.z) >>
-          kFixedShift;
+      const std::int64_t dot = (std::int64_t{n[0]} * light_.x + std::int64_t{n[1]} * light_.y +
+                                std::int64_t{n[2]} * light_.z) >>
+                               kFixedShift;
       out.front = LitColor(rgb, dot);
       out.back = LitColor(rgb, -dot);
     } else {
@@ -287,8 +285,7 @@ void Rasterizer::DrawLines(const std::uint16_t* indices, int count) {
     }
     const RasterVertex a = ToRaster(screen_[i0], c0, false);
     const RasterVertex b = ToRaster(screen_[i1], c1, false);
-    const draw::Pixel flat =
-        target_.Pack((a.r + b.r) / 2, (a.g + b.g) / 2, (a.b + b.b) / 2);
+    const draw::Pixel flat = target_.Pack((a.r + b.r) / 2, (a.g + b.g) / 2, (a.b + b.b) / 2);
     DrawLine(target_, a, b, line_width_, smooth, flat);
     ++counters_.lines_drawn;
   }

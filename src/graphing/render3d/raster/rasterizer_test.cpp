@@ -33,8 +33,8 @@ TEST(FixedPointTest, NormalisesToLength1024AndKeepsZero) {
   EXPECT_EQ(NormalizeFixed(0, 3, 0), (FixedVec3{0, 1024, 0}));
   for (auto v : {FixedVec3{1, 1, 1}, FixedVec3{-7, 300, 2}, FixedVec3{INT32_MAX, INT32_MIN, 5}}) {
     const FixedVec3 n = NormalizeFixed(v.x, v.y, v.z);
-    const std::int64_t length2 = std::int64_t{n.x} * n.x + std::int64_t{n.y} * n.y +
-                                 std::int64_t{n.z} * n.z;
+    const std::int64_t length2 =
+        std::int64_t{n.x} * n.x + std::int64_t{n.y} * n.y + std::int64_t{n.z} * n.z;
     EXPECT_NEAR(static_cast<double>(length2), 1024.0 * 1024.0, 3 * 1024.0);
   }
 }
@@ -109,9 +109,9 @@ TEST_F(RasterizerTest, ViewportClipsAtEveryEdgeAndNeverLeavesTheSurface) {
   const std::int32_t big = 1 << 28;
   const std::vector<std::int32_t> huge = {-big, -big, -4096, big, -big, -4096,
                                           -big, big,  -4096, big, big,  -4096};
-  for (draw::Rect view : {draw::Rect{-30, 10, 40, 50}, draw::Rect{50, 10, 120, 50},
-                          draw::Rect{10, -20, 70, 30}, draw::Rect{10, 35, 70, 90},
-                          draw::Rect{20, 15, 60, 45}}) {
+  for (draw::Rect view :
+       {draw::Rect{-30, 10, 40, 50}, draw::Rect{50, 10, 120, 50}, draw::Rect{10, -20, 70, 30},
+        draw::Rect{10, 35, 70, 90}, draw::Rect{20, 15, 60, 45}}) {
     surface_.FillRect(nullptr, kSentinel);
     Rasterizer r;
     ASSERT_EQ(r.Begin(surface_), draw::kOk);

@@ -11,8 +11,8 @@ const std::array<std::int32_t, 360>& SineTable() {
   static const std::array<std::int32_t, 360> table = [] {
     std::array<std::int32_t, 360> t{};
     for (int d = 0; d < 360; ++d) {
-      t[d] = static_cast<std::int32_t>(
-          std::lround(std::sin(d * std::numbers::pi / 180.0) * kTrigOne));
+      t[d] =
+          static_cast<std::int32_t>(std::lround(std::sin(d * std::numbers::pi / 180.0) * kTrigOne));
     }
     return t;
   }();

@@ -89,9 +89,8 @@ int ClampedCount(const SamplingRange& range, CountLimits limits) {
 
 bool ComputeMesh(Graph3D& graph, const Window3D& window, double t) {
   Mesh3D& mesh = graph.mesh;
-  auto* parametric = graph.kind() == Graph3DKind::kParametric
-                         ? static_cast<ParametricSurface*>(&graph)
-                         : nullptr;
+  auto* parametric =
+      graph.kind() == Graph3DKind::kParametric ? static_cast<ParametricSurface*>(&graph) : nullptr;
   const bool function = graph.kind() == Graph3DKind::kFunction;
   const CountLimits limits = function ? kSurfacePointLimits : kParameterCountLimits;
   graph.u_range.count = ClampedCount(graph.u_range, limits);

@@ -93,8 +93,8 @@ TEST_F(ComputeMeshTest, SphereAndCylinderSampleTheirWindows) {
 TEST_F(ComputeMeshTest, HostileWindowsAndCountsStayBounded) {
   FunctionSurface g;
   ASSERT_TRUE(g.SetExpression(u"x*y"));
-  g.u_range.count = 500;  // clamped to 100
-  g.v_range.count = -3;   // clamped to 1
+  g.u_range.count = 500;                         // clamped to 100
+  g.v_range.count = -3;                          // clamped to 1
   window_.SetValues(0, 0, -1e300, 1e300, 5, 5);  // empty and enormous sides
   ASSERT_TRUE(ComputeMesh(g, window_, 0.0));
   EXPECT_EQ(g.mesh.u_count, 100);

@@ -148,11 +148,10 @@ void ScenePainter::DrawZoomBar(draw::Surface& surface, const draw::Rect& viewpor
                                const View3D& view, const Window3D& window,
                                const draw::BitmapFont& font) {
   const int row_height = font.Height() + 2;
-  const draw::Rect bar{viewport.left, viewport.top, viewport.right,
-                       viewport.top + 3 * row_height};
+  const draw::Rect bar{viewport.left, viewport.top, viewport.right, viewport.top + 3 * row_height};
   surface.FillRect(&bar, 0xC8C8C8);
-  static constexpr const char* kNames[6] = {"Xmin= ", "Xmax= ", "Ymin= ",
-                                            "Ymax= ", "Zmin= ", "Zmax= "};
+  static constexpr const char* kNames[6] = {
+      "Xmin= ", "Xmax= ", "Ymin= ", "Ymax= ", "Zmin= ", "Zmax= "};
   const double values[6] = {window.xmin(), window.xmax(), window.ymin(),
                             window.ymax(), window.zmin(), window.zmax()};
   for (int k = 0; k < 6; ++k) {

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "draw/bitmap_font.h"
 #include "draw/draw_test_fixture.h"
+#include "draw/test_font_image.h"
 #include "graphing/model/eval_context.h"
 #include "graphing/model/surfaces.h"
 #include "graphing/render3d/raster/trig_table.h"
@@ -173,6 +175,37 @@ TEST_F(ScenePainterTest, HugeAnglesAndTranslationsDrawWithinTheViewport) {
   }
 }
 
+TEST_F(ScenePainterTest, WindowZoomShowsTheBoundsBarInTheAxisColours) {
+  draw::Surface image;
+  ASSERT_EQ(draw::testing::MakeTestFontImage(&image, draw::kDefaultFontCharacters, 4, 3, 6),
+            draw::kOk);
+  draw::BitmapFont font;
+  ASSERT_EQ(font.Create(std::move(image)), draw::kOk);
+  view_.mode = StylusMode::kWindowZoom;
+  view_.axes.shown = false;
+  ASSERT_EQ(painter_.Paint(surface_, draw::Rect{0, 0, 120, 120}, view_, {}, window_, &font),
+            draw::kOk);
+  // Three rows of two bounds, each row in its axis colour (white glyphs take
+  // the colour) on the grey bar.
+  auto count = [&](int row, draw::Color colour) {
+    int n = 0;
+    for (int y = 1 + row * 8; y < 1 + row * 8 + 6; ++y) {
+      for (int x = 0; x < 120; ++x) {
+        draw::Color c = 0;
+        surface_.GetPixel(x, y, &c);
+        n += c == colour;
+      }
+    }
+    return n;
+  };
+  EXPECT_GT(count(0, 0x00FC00), 50);  // X in green
+  EXPECT_GT(count(1, 0x0000F8), 50);  // Y in red
+  EXPECT_GT(count(2, 0xF80000), 50);  // Z in blue
+  draw::Color corner = 0;
+  surface_.GetPixel(0, 0, &corner);
+  EXPECT_EQ(corner, draw::PixelToColor565(draw::ColorToPixel565(0xC8C8C8)));
+}
+
 // Pictures: each kind as wireframe, solid and lit, side by side, in the
 // Small (240-pixel) and Large (480-pixel) viewports.
 class SceneImageTest : public draw::DrawTest,
@@ -214,13 +247,13 @@ TEST_P(SceneImageTest, WireframeSolidAndLit) {
     graph->lighting = view.lighting;
     ComputeMesh(*graph, window, 0.0);
     Graph3D* graphs[] = {graph.get()};
-    ASSERT_EQ(painter.Paint(surface, draw::Rect::FromSize(mode * side, 0, side, side), view,
-                            graphs, window),
+    ASSERT_EQ(painter.Paint(surface, draw::Rect::FromSize(mode * side, 0, side, side), view, graphs,
+                            window),
               draw::kOk);
   }
   static const char* kNames[] = {"function", "sphere", "cylinder"};
-  testing::ExpectMatchesReference(
-      surface, std::string(kNames[kind]) + (side == 240 ? "_small" : "_large"));
+  testing::ExpectMatchesReference(surface,
+                                  std::string(kNames[kind]) + (side == 240 ? "_small" : "_large"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SceneImageTest,

@@ -27,8 +27,7 @@ inline void ExpectMatchesReference(const draw::Surface& actual, const std::strin
   int differing = 0;
   draw::Surface diff;
   diff.Create(draw::surface_flags::kClear, actual.Width(), actual.Height());
-  const bool same_size =
-      expected.Width() == actual.Width() && expected.Height() == actual.Height();
+  const bool same_size = expected.Width() == actual.Width() && expected.Height() == actual.Height();
   for (int y = 0; same_size && y < actual.Height(); ++y) {
     for (int x = 0; x < actual.Width(); ++x) {
       draw::Color a = 0, e = 0;
@@ -44,8 +43,9 @@ inline void ExpectMatchesReference(const draw::Surface& actual, const std::strin
   const std::string out = std::string(ZENTRIX_BINARY_DIR) + "/" + name;
   draw::SaveImage(actual, out + "_actual.png", draw::image_format::kPng);
   draw::SaveImage(diff, out + "_diff.png", draw::image_format::kPng);
-  ADD_FAILURE() << name << ": " << (same_size ? std::to_string(differing) + " pixels differ"
-                                              : std::string("size differs"))
+  ADD_FAILURE() << name << ": "
+                << (same_size ? std::to_string(differing) + " pixels differ"
+                              : std::string("size differs"))
                 << "; see " << out << "_actual.png and " << out << "_diff.png";
 }
 
