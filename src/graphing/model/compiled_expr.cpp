@@ -49,10 +49,12 @@ bool NumberValue(const std::u16string& text, double& value) {
   std::string ascii;
   ascii.reserve(text.size());
   for (char16_t c : text) {
-    if (!chars::IsDigit(c) && c != u'.') return false;
+    // A leading minus comes from the inverse mark (^-1).
+    const bool sign = c == u'-' && ascii.empty();
+    if (!chars::IsDigit(c) && c != u'.' && !sign) return false;
     ascii.push_back(static_cast<char>(c));
   }
-  if (ascii.empty() || ascii == ".") return false;
+  if (ascii.empty() || ascii == "." || ascii == "-" || ascii == "-.") return false;
   char* end = nullptr;
   value = std::strtod(ascii.c_str(), &end);
   return end == ascii.c_str() + ascii.size();

@@ -1,9 +1,10 @@
 #pragma once
 // The process-wide values that compiled graph expressions read: three variable
 // slots and the angle mode. A caller stores the sample variable(s) and T in the
-// slots before each evaluation; slots it does not set keep their last contents.
-// 2D graphs use slot 0 for their variable and slot 1 for T; 3D graphs use slots
-// 0 and 1 for their two variables and slot 2 for T.
+// slots before each evaluation. 2D graphs use slot 0 for their variable and
+// slot 1 for T; 3D graphs use slots 0 and 1 for their two variables and slot 2
+// for T. The graphs empty the slots they do not use, so that a variable left
+// by another grapher never stands in for one the graph does not have.
 
 #include "graphing/model/variable_codes.h"
 

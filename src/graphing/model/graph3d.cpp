@@ -49,7 +49,8 @@ void Graph3D::PlaceSample(double a, double b, double t) const {
   EvalContext& context = GraphEvaluation();
   context.Set(kSurfaceFirstSlot, first_variable_, a);
   context.Set(kSurfaceSecondSlot, second_variable_, b);
-  if (uses_time) context.Set(kSurfaceTimeSlot, variable::kTime, t);
+  // Emptied when the graph does not use T, so a stale variable never answers.
+  context.Set(kSurfaceTimeSlot, uses_time ? variable::kTime : 0, t);
 }
 
 }  // namespace zentrix::graphing

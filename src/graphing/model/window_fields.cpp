@@ -1,11 +1,11 @@
 #include "graphing/model/window_fields.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "engine/core/charset.h"
-#include "engine/core/decimal_format.h"
 #include "graphing/model/engine_bridge.h"
 
 namespace zentrix::graphing {
@@ -40,7 +40,22 @@ bool ScaleFields(std::span<WindowField* const> fields, double factor,
 }
 
 std::u16string FieldText(double value) {
-  return engine::FormatFloat(value);
+  // The shortest text that reads back as the same double, with the exponent
+  // written with the times-ten mark so that the parser reads it.
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  std::u16string text;
+  std::size_t i = 0;
+  for (; i < digits.size() && digits[i] != 'e'; ++i) text.push_back(digits[i]);
+  if (i == digits.size()) return text;
+  text.push_back(chars::kTimesTenPower);
+  ++i;
+  if (digits[i] == '-') text.push_back(u'-');
+  if (digits[i] == '-' || digits[i] == '+') ++i;
+  while (i + 1 < digits.size() && digits[i] == '0') ++i;
+  for (; i < digits.size(); ++i) text.push_back(digits[i]);
+  return text;
 }
 
 std::u16string TwoDecimalText(double value) {

@@ -31,7 +31,7 @@ ApplyResult ApplyFields(std::span<WindowField* const> fields,
 bool ScaleFields(std::span<WindowField* const> fields, double factor,
                  const engine::VariableStore* variables);
 
-// A value as a field's text: as many digits as needed, no trailing zeros.
+// A value as a field's text that evaluates to the same double.
 std::u16string FieldText(double value);
 // A value rounded to at most two decimals, trailing zeros removed.
 std::u16string TwoDecimalText(double value);
