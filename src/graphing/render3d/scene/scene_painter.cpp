@@ -81,7 +81,8 @@ draw::DrawResult ScenePainter::Paint(draw::Surface& surface, const draw::Rect& v
     RenderGraph(rasterizer_, *g);
   }
   if (view.time.playing) {
-    AdvanceTime(view.time);
+    view.time.multiplier = 1.0;
+    view.time.Advance();
     for (Graph3D* g : graphs) {
       if (g != nullptr && g->visible && g->uses_time) ComputeMesh(*g, window, view.time.t);
     }

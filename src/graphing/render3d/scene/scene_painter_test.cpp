@@ -126,30 +126,6 @@ TEST_F(ScenePainterTest, PlayingAdvancesTimeAndRecomputesTimeGraphs) {
   EXPECT_EQ(still.mesh.vertices, still_before);
 }
 
-TEST(TimeStateTest, BackAndForthTurnsAtTheEnds) {
-  TimeState time;
-  time.unbounded = false;
-  time.play_mode = 1;
-  time.tmin = 0.0;
-  time.tmax = 1.0;
-  time.step = 0.5;
-  AdvanceTime(time);  // 0.5: not above 0.5
-  EXPECT_EQ(time.direction, 1);
-  AdvanceTime(time);  // 1.0 > 0.5: turn
-  EXPECT_EQ(time.direction, -1);
-  AdvanceTime(time);  // 0.5
-  AdvanceTime(time);  // 0.0 < 0.5: turn
-  EXPECT_DOUBLE_EQ(time.t, 0.0);
-  EXPECT_EQ(time.direction, 1);
-
-  TimeState once;
-  once.unbounded = false;
-  once.loop = false;
-  once.tmax = 0.15;
-  AdvanceTime(once);
-  EXPECT_TRUE(once.playing == false || once.t <= 0.15);
-}
-
 TEST_F(ScenePainterTest, HugeAnglesAndTranslationsDrawWithinTheViewport) {
   FunctionSurface g;
   ASSERT_TRUE(g.SetExpression(u"x^3"));

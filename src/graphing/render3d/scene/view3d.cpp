@@ -16,22 +16,6 @@ const char* StylusModeName(StylusMode mode) {
   return "rotate";
 }
 
-void AdvanceTime(TimeState& time) {
-  time.t += time.direction * time.step;
-  if (time.unbounded) return;
-  if (time.loop && time.play_mode == 0) {
-    if (time.t > time.tmax) time.t = time.tmin;
-  } else if (time.loop) {
-    if (time.direction > 0 && time.t > time.tmax - time.step) {
-      time.direction = -1;
-    } else if (time.direction < 0 && time.t < time.tmin + time.step) {
-      time.direction = 1;
-    }
-  } else if (time.t > time.tmax) {
-    time.playing = false;
-  }
-}
-
 void View3D::PenDown(int x, int y, const Window3D& window) {
   pen_down_ = true;
   pen_x_ = x;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "graphing/model/colours.h"
+#include "graphing/model/time_settings.h"
 #include "graphing/model/window3d.h"
 #include "graphing/render3d/raster/rasterizer.h"
 
@@ -23,23 +24,6 @@ struct AxesOptions {
   bool labels = true;
 };
 
-// The 3D grapher's own time (the time settings are copied in).
-struct TimeState {
-  double t = 0.0;
-  double tmin = 0.0;
-  double tmax = 100.0;
-  double step = 0.1;
-  int direction = 1;
-  bool unbounded = true;
-  bool loop = true;
-  int play_mode = 0;  // 0 Start To End, 1 Back And Forth
-  bool playing = false;
-};
-
-// One step of the animation: T moves by direction · step, then turns, wraps
-// or stops by the play mode when T is bounded.
-void AdvanceTime(TimeState& time);
-
 class View3D {
  public:
   // Angles about X, Y and Z in degrees (only X and Y turn the scene), and the
@@ -52,7 +36,9 @@ class View3D {
   ShadeModel shade = ShadeModel::kFlat;
   bool lighting = true;
   AxesOptions axes;
-  TimeState time;
+  // The 3D grapher's own T, step and direction (no step multiplier is used);
+  // bounds and play mode are copied from the time settings.
+  TimeState time = DefaultTime();
 
   // The drag starts: the angles, translation and window are remembered.
   void PenDown(int x, int y, const Window3D& window);
@@ -63,6 +49,12 @@ class View3D {
   bool PenIsDown() const { return pen_down_; }
 
  private:
+  static TimeState DefaultTime() {
+    TimeState t;
+    t.step = 0.1;
+    return t;
+  }
+
   bool pen_down_ = false;
   int pen_x_ = 0;
   int pen_y_ = 0;
