@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "draw/draw_test_fixture.h"
@@ -123,6 +124,53 @@ TEST_F(RasterizerTest, ViewportClipsAtEveryEdgeAndNeverLeavesTheSurface) {
       for (int x = 0; x < 80; ++x) {
         ASSERT_EQ(At(x, y), view.Contains(x, y) ? (kRed & 0xF8F8F8) : kSentinel)
             << x << "," << y << " viewport " << view.left << "," << view.top;
+      }
+    }
+  }
+}
+
+TEST_F(RasterizerTest, RandomVerticesOfAnySizeNeverWriteOutsideTheViewport) {
+  // Vertices anywhere in the 32-bit range, under random turns and moves, drawn
+  // as points, wide lines, filled and outlined triangles, flat and smooth.
+  std::mt19937 rng(5);
+  std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
+  std::uniform_int_distribution<std::int32_t> near(-40 * kFixedOne, 40 * kFixedOne);
+  std::vector<std::int32_t> vertices(3 * 64), normals(3 * 64);
+  std::vector<std::uint8_t> colors(4 * 64);
+  std::vector<std::uint16_t> indices(96);
+  const draw::Rect view{10, 10, 70, 50};
+  for (int round = 0; round < 200; ++round) {
+    for (auto& v : vertices) v = round % 2 ? any(rng) : near(rng);
+    for (auto& n : normals) n = near(rng);
+    for (auto& c : colors) c = static_cast<std::uint8_t>(rng());
+    for (auto& i : indices) i = static_cast<std::uint16_t>(rng() % 70);  // a few out of range
+    surface_.FillRect(nullptr, kSentinel);
+    Rasterizer r;
+    ASSERT_EQ(r.Begin(surface_), draw::kOk);
+    r.SetViewport(view.left, view.top, view.Width(), view.Height());
+    r.Clear(0);
+    r.SetRotation(any(rng), any(rng), any(rng));
+    r.SetTranslation(any(rng) / 4, any(rng) / 4, near(rng) - 20 * kFixedOne);
+    r.EnableArray(ClientArray::kVertex, true);
+    r.SetVertexArray(vertices.data(), 64);
+    r.EnableArray(ClientArray::kColor, round % 3 != 0);
+    r.SetColorArray(colors.data());
+    r.EnableArray(ClientArray::kNormal, true);
+    r.SetNormalArray(normals.data());
+    r.Enable(Capability::kLighting, round % 4 != 0);
+    r.SetShadeModel(round % 2 ? ShadeModel::kSmooth : ShadeModel::kFlat);
+    r.SetLineWidth(static_cast<float>(round % 5));
+    r.SetPointSize(static_cast<float>(round % 7));
+    r.DrawPoints(indices.data(), 96);
+    r.DrawLines(indices.data(), 96);
+    r.Enable(Capability::kFill, round % 5 != 0);
+    r.DrawTriangles(indices.data(), 96);
+    r.End();
+    for (int y = 0; y < 60; ++y) {
+      for (int x = 0; x < 80; ++x) {
+        if (!view.Contains(x, y)) {
+          ASSERT_EQ(At(x, y), kSentinel) << x << "," << y << " round " << round;
+        }
       }
     }
   }
