@@ -89,6 +89,15 @@ void BM_LitSmooth100FacesOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_LitSmooth100FacesOnly)->Unit(benchmark::kMillisecond);
 
+void BM_LitFlat100(benchmark::State& state) {
+  ScopedEvalContext context;
+  Fixture f(100, true);
+  f.view.shade = ShadeModel::kFlat;
+  for (auto _ : state) f.Frame();
+  ReportFrame(state, f);
+}
+BENCHMARK(BM_LitFlat100)->Unit(benchmark::kMillisecond);
+
 void BM_Default20(benchmark::State& state) {
   ScopedEvalContext context;
   Fixture f(20, true);
