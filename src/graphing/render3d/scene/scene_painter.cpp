@@ -149,7 +149,8 @@ void ScenePainter::DrawZoomBar(draw::Surface& surface, const draw::Rect& viewpor
                                const View3D& view, const Window3D& window,
                                const draw::BitmapFont& font) {
   const int row_height = font.Height() + 2;
-  const draw::Rect bar{viewport.left, viewport.top, viewport.right, viewport.top + 3 * row_height};
+  const draw::Rect bar{viewport.left, viewport.top, viewport.right,
+                       std::min(viewport.bottom, viewport.top + 3 * row_height)};
   surface.FillRect(&bar, 0xC8C8C8);
   static constexpr const char* kNames[6] = {
       "Xmin= ", "Xmax= ", "Ymin= ", "Ymax= ", "Zmin= ", "Zmax= "};
@@ -157,13 +158,16 @@ void ScenePainter::DrawZoomBar(draw::Surface& surface, const draw::Rect& viewpor
                             window.ymax(), window.zmin(), window.zmax()};
   for (int k = 0; k < 6; ++k) {
     char text[64];
-    std::snprintf(text, sizeof text, "%s%.5f", kNames[k], values[k]);
-    std::u16string wide(text, text + std::char_traits<char>::length(text));
+    const int written = std::snprintf(text, sizeof text, "%s%.5f", kNames[k], values[k]);
+    char16_t wide[64];  // the bar is drawn every frame: no allocation
+    const int length = std::clamp(written, 0, 63);
+    for (int i = 0; i < length; ++i) wide[i] = static_cast<unsigned char>(text[i]);
     draw::BlitEffect effect;
     effect.effect_color = view.axes.colours[k / 2];
     const int x = viewport.left + 2 + (k % 2) * (viewport.Width() / 2);
     const int y = viewport.top + 1 + (k / 2) * row_height;
-    draw::DrawText(surface, x, y, wide, font, draw::blit_flags::kMultiply, &effect);
+    draw::DrawText(surface, x, y, std::u16string_view(wide, length), font,
+                   draw::blit_flags::kMultiply, &effect);
   }
 }
 
