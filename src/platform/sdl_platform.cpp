@@ -71,6 +71,15 @@ void SdlPlatform::Present(const std::uint16_t* pixels, int width, int height, in
   SDL_UpdateTexture(texture_, &area, pixels, row_pixels * 2);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, &area, &area);
+  if (keep_frames_ &&
+      SDL_GetRendererOutputSize(renderer_, &presented_width_, &presented_height_) == 0) {
+    presented_.resize(static_cast<std::size_t>(presented_width_) * presented_height_);
+    // Reading back sees the whole output, not only the logical area.
+    SDL_RenderSetLogicalSize(renderer_, 0, 0);
+    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, presented_.data(),
+                         presented_width_ * 4);
+    SDL_RenderSetLogicalSize(renderer_, config_.screen_width, config_.screen_height);
+  }
   SDL_RenderPresent(renderer_);
 }
 

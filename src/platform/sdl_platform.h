@@ -6,6 +6,9 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/platform.h"
 #include "platform/single_instance.h"
 
@@ -36,6 +39,13 @@ class SdlPlatform : public Platform {
   void ShowMessageBox(const std::string& title, const std::string& text) override;
   bool IsHeadless() const override { return false; }
 
+  // Keeps a copy of every frame as the window shows it (scaled, 0xAARRGGBB),
+  // read back from the renderer; tests check what reached the window.
+  void KeepPresentedFrames(bool on) { keep_frames_ = on; }
+  const std::vector<std::uint32_t>& PresentedFrame() const { return presented_; }
+  int PresentedWidth() const { return presented_width_; }
+  int PresentedHeight() const { return presented_height_; }
+
   // The whole-number zoom used for a screen when none is asked for.
   static int DefaultScale(int screen_width) { return screen_width < 480 ? 2 : 1; }
   SDL_Window* Window() const { return window_; }
@@ -45,6 +55,10 @@ class SdlPlatform : public Platform {
   void CheckRaiseRequest();
 
   SingleInstance* instance_;
+  bool keep_frames_ = false;
+  std::vector<std::uint32_t> presented_;
+  int presented_width_ = 0;
+  int presented_height_ = 0;
   bool video_ = false;
   bool stylus_down_ = false;
   int last_x_ = 0;
