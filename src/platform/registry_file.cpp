@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -97,10 +98,15 @@ std::string_view Trim(std::string_view s) {
 
 bool RegistryFile::Load() {
   keys_.clear();
+  std::error_code error;
+  const auto status = std::filesystem::status(path_, error);
+  if (status.type() == std::filesystem::file_type::not_found) return true;  // an empty registry
+  if (error || status.type() != std::filesystem::file_type::regular) return false;
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return access(path_.c_str(), F_OK) != 0;  // missing is fine, unreadable is not
+  if (!in) return false;
   std::stringstream text;
   text << in.rdbuf();
+  if (in.bad()) return false;
   Parse(text.str());
   return true;
 }

@@ -1,5 +1,6 @@
 #include "shell/automation/key_names.h"
 
+#include <cctype>
 #include <string>
 
 #include "platform/key_codes.h"
@@ -86,10 +87,12 @@ std::optional<KeyChord> ParseKeyName(std::string_view name) {
     }
     name.remove_prefix(plus + 1);
   }
-  std::optional<KeyChord> key = NamedKey(name);
+  const bool chord = modifiers.control || modifiers.shift || modifiers.caps_lock;
+  const bool letter = name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0]));
+  // In a chord a letter names the letter key, whatever its case ("ctrl+C"
+  // copies); alone, "A" to "D" are the application buttons.
+  std::optional<KeyChord> key = chord && letter ? std::nullopt : NamedKey(name);
   if (!key && name.size() == 1) {
-    // In a chord a letter names the key, whatever its case.
-    const bool chord = modifiers.control || modifiers.shift || modifiers.caps_lock;
     const char c = name[0];
     key = CharacterKey(chord && c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
   }

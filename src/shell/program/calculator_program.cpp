@@ -113,6 +113,8 @@ bool CalculatorProgram::SwitchTo(int index) {
   }
   current_ = index;
   ui::Focus(nullptr);
+  // The on-screen keyboard belongs to the screen it was opened on.
+  chrome_.SetKeyboardShown(false);
   router_.SetScreen(screens_[index].get());
   chrome_.SetScreen(screens_[index].get());
   chrome_.SetCurrentScreen(index);
