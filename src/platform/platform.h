@@ -37,6 +37,13 @@ class Platform {
   virtual void Minimize() = 0;
   // Brings the window to the front (a second copy asked for it).
   virtual void Raise() = 0;
+  // The window's place on the desktop; false when there is no window.
+  virtual bool WindowRect(int* x, int* y, int* width, int* height) const {
+    (void)x, (void)y, (void)width, (void)height;
+    return false;
+  }
+  // Moves the window (before or after it appears).
+  virtual void PlaceWindow(int /*x*/, int /*y*/) {}
 
   // The next event when one is waiting.
   virtual bool PollEvent(Event* event) = 0;

@@ -31,8 +31,8 @@ bool SdlPlatform::OpenScreen(std::string* reason) {
   const int h = config_.screen_height;
   Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
   if (config_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow(config_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             w * config_.scale, h * config_.scale, flags);
+  window_ = SDL_CreateWindow(config_.title.c_str(), place_x_, place_y_, w * config_.scale,
+                             h * config_.scale, flags);
   if (window_) {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -91,6 +91,19 @@ void SdlPlatform::Raise() {
   if (!window_) return;
   SDL_RestoreWindow(window_);
   SDL_RaiseWindow(window_);
+}
+
+bool SdlPlatform::WindowRect(int* x, int* y, int* width, int* height) const {
+  if (!window_) return false;
+  SDL_GetWindowPosition(window_, x, y);
+  SDL_GetWindowSize(window_, width, height);
+  return true;
+}
+
+void SdlPlatform::PlaceWindow(int x, int y) {
+  place_x_ = x;
+  place_y_ = y;
+  if (window_) SDL_SetWindowPosition(window_, x, y);
 }
 
 void SdlPlatform::CheckRaiseRequest() {

@@ -27,6 +27,8 @@ class SdlPlatform : public Platform {
   void Present(const std::uint16_t* pixels, int width, int height, int row_pixels) override;
   void Minimize() override;
   void Raise() override;
+  bool WindowRect(int* x, int* y, int* width, int* height) const override;
+  void PlaceWindow(int x, int y) override;
 
   bool PollEvent(Event* event) override;
   bool WaitEvent(Event* event, int timeout_ms) override;
@@ -63,6 +65,8 @@ class SdlPlatform : public Platform {
   bool stylus_down_ = false;
   int last_x_ = 0;
   int last_y_ = 0;
+  int place_x_ = SDL_WINDOWPOS_CENTERED;
+  int place_y_ = SDL_WINDOWPOS_CENTERED;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -60,6 +60,7 @@ draw::DrawResult CalculatorProgram::Initialise() {
 
   ui::ProgramSettings& settings = ui::Settings();
   LoadSettings(registry_, settings);
+  if (Config().windowed) LoadWindowRectangle();
   if (options_.style_index) settings.style_index = *options_.style_index;
   ApplyEngineSettings(settings);
 
@@ -74,6 +75,30 @@ draw::DrawResult CalculatorProgram::Initialise() {
   CurrentScreen()->Enter();
   initialised_ = true;
   return draw::kOk;
+}
+
+void CalculatorProgram::SaveWindowRectangle() {
+  int x = 0, y = 0, width = 0, height = 0;
+  if (Platform().IsHeadless() || !Platform().WindowRect(&x, &y, &width, &height)) return;
+  auto file = registry_.Open();
+  if (!file) return;
+  file->SetDword(kProgramKey, "X", static_cast<std::uint32_t>(x));
+  file->SetDword(kProgramKey, "Y", static_cast<std::uint32_t>(y));
+  file->SetDword(kProgramKey, "Width", static_cast<std::uint32_t>(width));
+  file->SetDword(kProgramKey, "Height", static_cast<std::uint32_t>(height));
+  registry_.Store(*file);
+}
+
+void CalculatorProgram::LoadWindowRectangle() {
+  auto file = registry_.Open();
+  if (!file || Platform().IsHeadless()) return;
+  auto value = [&](const char* name) {
+    return static_cast<std::int32_t>(file->GetDword(kProgramKey, name).value_or(0xFFFFFFFFu));
+  };
+  const int x = value("X"), y = value("Y"), width = value("Width"), height = value("Height");
+  // A stored place is taken only when it is on the desktop and of a sane size.
+  if (x < 0 || y < 0 || width < 0 || width > 4000 || height < 0 || height > 4000) return;
+  Platform().PlaceWindow(x, y);
 }
 
 void CalculatorProgram::LoadSkin() {
@@ -218,6 +243,10 @@ void CalculatorProgram::StylusMove(int x, int y) {
 
 void CalculatorProgram::Wheel(int x, int y, int amount) {
   CurrentScreen()->Wheel({x, y}, amount);
+}
+
+void CalculatorProgram::BeforeExit() {
+  if (initialised_ && Config().windowed) SaveWindowRectangle();
 }
 
 void CalculatorProgram::Destroy() {

@@ -66,9 +66,13 @@ class CalculatorProgram : public Application, public AutomationHost {
   void StylusUp(int x, int y) override;
   void StylusMove(int x, int y) override;
   void Wheel(int x, int y, int amount) override;
+  void BeforeExit() override;
   void Destroy() override;
 
  private:
+  // The window's place, kept in the registry between runs.
+  void SaveWindowRectangle();
+  void LoadWindowRectangle();
   void LoadSkin();
   void CreateScreens();
   void ComputeLayout(const draw::Surface& back_buffer);

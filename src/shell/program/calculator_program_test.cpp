@@ -118,3 +118,40 @@ TEST_F(CalculatorProgramTest, MissingSkinsLeaveWidgetsWithoutPictures) {
 
 }  // namespace
 }  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+// A "windowed" headless platform that remembers where it was asked to put
+// the window.
+class PlacedPlatform : public platform::HeadlessPlatform {
+ public:
+  bool IsHeadless() const override { return false; }
+  void PlaceWindow(int x, int y) override { placed.push_back({x, y}); }
+  bool WindowRect(int* x, int* y, int* w, int* h) const override {
+    *x = 30, *y = 40, *w = 480, *h = 640;
+    return true;
+  }
+  std::vector<std::pair<int, int>> placed;
+};
+
+TEST_F(CalculatorProgramTest, TheWindowRectangleIsKeptOnlyWhenSane) {
+  for (const char* stored : {"X=dword:-5\nY=dword:10\nWidth=dword:480\nHeight=dword:640\n",
+                             "X=dword:5\nY=dword:10\nWidth=dword:4001\nHeight=dword:640\n",
+                             "X=dword:5\nY=dword:10\nWidth=dword:480\nHeight=dword:640\n"}) {
+    std::ofstream(registry_) << "[Software\\Corvane\\Zentrix 2.0]\n" << stored;
+    PlacedPlatform placed;
+    config_.platform = &placed;
+    CalculatorProgram program(config_, options_);
+    ScriptRunner runner(Lines("frames 1\n"), &program);
+    placed.SetSource(&runner);
+    ASSERT_EQ(program.Run(), 0);
+    const bool sane = std::string(stored).find("X=dword:5\nY=dword:10\nWidth=dword:480") == 0;
+    EXPECT_EQ(placed.placed.size(), sane ? 1u : 0u) << stored;
+    // Written back from the window at the end.
+    EXPECT_NE(ReadFile(registry_).find("X=dword:30"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace zentrix::shell

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "draw/color.h"
+#include "draw/draw_context.h"
+#include "draw/headless_display.h"
+#include "draw/image_io.h"
 #include "platform/home_folder.h"
 #include "platform/key_codes.h"
 #include "platform/sdl_platform.h"
@@ -140,6 +143,23 @@ TEST(SdlWindowTest, ShowsTheFrameAndTakesClicksAndKeysThroughSdl) {
     }
   }
   EXPECT_EQ(mismatches, 0);
+
+  // What the window showed, kept for people to look at.
+  {
+    draw::ScopedDrawContextReset reset;
+    draw::HeadlessDisplay display;
+    ASSERT_EQ(display.Open(480, 640), draw::kOk);
+    draw::Surface shown;
+    shown.Create(draw::surface_flags::kClear, 480, 640);
+    for (int y = 0; y < 640; ++y) {
+      for (int x = 0; x < 480; ++x) {
+        const std::uint32_t argb = sdl.PresentedFrame()[static_cast<std::size_t>(y) * 480 + x];
+        shown.Row(y)[x] = draw::ColorToPixel565(
+            draw::MakeColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF));
+      }
+    }
+    draw::SaveImage(shown, (home / "window.png").string(), draw::image_format::kPng);
+  }
   EXPECT_GT(distinct, 20) << "the frame shows the settings screen, not an empty picture";
 }
 
