@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "platform/sdl_keys.h"
 
@@ -26,6 +27,17 @@ bool SdlPlatform::OpenScreen(std::string* reason) {
       return false;
     }
     video_ = true;
+    // Without a window system SDL falls back to drivers that draw nowhere; a
+    // program nobody can see would run forever, so that counts as no screen
+    // unless the person chose such a driver on purpose.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const std::string name = driver ? driver : "";
+    if ((name == "offscreen" || name == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+      if (reason) *reason = "no window system (DISPLAY and WAYLAND_DISPLAY are not set)";
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+      video_ = false;
+      return false;
+    }
   }
   const int w = config_.screen_width;
   const int h = config_.screen_height;
