@@ -148,6 +148,7 @@ bool CalculatorProgram::SwitchTo(int index) {
 }
 
 void CalculatorProgram::ToggleStyle() {
+  if (full_screen_graph_ && full_screen_graph_().shown) return;
   ui::ProgramSettings& settings = ui::Settings();
   settings.style_index =
       settings.style_index == ui::kStyleClassic ? ui::kStyleBright : ui::kStyleClassic;
@@ -169,7 +170,13 @@ draw::DrawResult CalculatorProgram::Frame(draw::Surface& back_buffer, std::uint3
   }
   draw::current::Select(&back_buffer);
   const ui::ProgramSettings& settings = ui::Settings();
-  back_buffer.FillRect(nullptr, skin_.Palette().background);
+  draw::Color background = skin_.Palette().background;
+  if (full_screen_graph_) {
+    if (const FullScreenGraph graph = full_screen_graph_(); graph.shown && graph.background) {
+      background = *graph.background;
+    }
+  }
+  back_buffer.FillRect(nullptr, background);
   ui::Screen* screen = CurrentScreen();
   screen->LayoutAndDraw(back_buffer, content_);
   chrome_.Draw(back_buffer);

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "shell/app/application.h"
@@ -32,6 +33,16 @@ class CalculatorProgram : public Application, public AutomationHost {
   // A screen made the first time it is shown (graphers and notes); screens
   // without a factory leave their icon doing nothing.
   void SetScreenFactory(int index, ScreenFactory factory);
+
+  // What a grapher reports while it shows a graph over the whole screen: the
+  // style toggle waits, and the 3D grapher's background replaces the skin's.
+  struct FullScreenGraph {
+    bool shown = false;
+    std::optional<draw::Color> background;
+  };
+  void SetFullScreenGraphQuery(std::function<FullScreenGraph()> query) {
+    full_screen_graph_ = std::move(query);
+  }
 
   int CurrentIndex() const { return current_; }
   ui::Screen* CurrentScreen() const { return screens_[current_].get(); }
@@ -88,6 +99,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   ProgramChrome chrome_;
   std::array<std::unique_ptr<ui::Screen>, kScreenCount> screens_;
   std::array<ScreenFactory, kScreenCount> factories_;
+  std::function<FullScreenGraph()> full_screen_graph_;
   int current_ = kCalculatorScreen;
   draw::Rect content_;
   draw::Surface* back_buffer_ = nullptr;

@@ -155,3 +155,26 @@ TEST_F(CalculatorProgramTest, TheWindowRectangleIsKeptOnlyWhenSane) {
 
 }  // namespace
 }  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+TEST_F(CalculatorProgramTest, TheStyleWaitsWhileAGraphFillsTheScreen) {
+  CalculatorProgram program(config_, options_);
+  bool graph_shown = true;
+  program.SetFullScreenGraphQuery([&] {
+    return CalculatorProgram::FullScreenGraph{graph_shown, 0x123456};
+  });
+  ScriptRunner runner(Lines("click screen bar:style\nframes 1\n"), &program);
+  draw::Color middle = 0;
+  ScriptThenCheck source(&runner,
+                         [&] { program.Display().BackBuffer().GetPixel(120, 150, &middle); });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  ASSERT_FALSE(runner.Failed()) << runner.Error();
+  EXPECT_EQ(ui::Settings().style_index, ui::kStyleBright);
+  EXPECT_EQ(draw::Surface::ToPixel(middle), draw::Surface::ToPixel(0x123456));
+}
+
+}  // namespace
+}  // namespace zentrix::shell
