@@ -145,7 +145,7 @@ void OnScreenKeyboard::Draw(draw::Surface& surface) {
                                : SkinImageId::kKeyboardCircuits;
     skin->DrawFrame(surface, id, 0, r.left, r.top);
   }
-  TextRenderer* font = Ui().white_font ? Ui().white_font : CurrentFont();
+  TextRenderer* font = CurrentFont();
   if (!font) return;
   for (int row = 0; row < kKeyboardRows; ++row) {
     for (int column = 0; column < kKeyboardColumns; ++column) {
@@ -155,7 +155,7 @@ void OnScreenKeyboard::Draw(draw::Surface& surface) {
       draw::Rect r = KeyRect(row, column);
       r.right -= 1;  // the face leaves its last column and row free
       r.bottom -= 1;
-      DrawCentredText(surface, *font, std::u16string_view(&c, 1), r, 0xFFFFFF);
+      DrawCentredText(surface, *font, std::u16string_view(&c, 1), r);
     }
   }
 }

@@ -24,6 +24,7 @@ class Slider : public Widget {
   // Positions 0..count-1 (count < 2 gives one position).
   void SetRange(int count);
   int Count() const { return count_; }
+  using Widget::SetPosition;
   void SetPosition(int position);
   int Position() const { return position_; }
   void SetPageSize(int page) { page_ = page < 1 ? 1 : page; }
@@ -42,6 +43,8 @@ class Slider : public Widget {
   bool StylusDown(Point p) override;
   bool StylusMove(Point p) override;
   bool StylusUp(Point p) override;
+  // One position per step, towards the start for positive steps.
+  bool Wheel(Point p, int steps) override;
   void Draw(draw::Surface& surface) override;
   void Describe(WidgetList& out) const override;
 
