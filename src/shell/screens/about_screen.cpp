@@ -8,12 +8,18 @@ namespace zentrix::shell {
 void AboutScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   ui::TextRenderer* font = ui::Ui().normal_font;
   if (!font || !font->Font()) return;
+  if (measured_font_ != font->Font()) {
+    // Measured once per font: a frame allocates nothing.
+    measured_font_ = font->Font();
+    for (int i = 0; i < kLineCount; ++i)
+      widths_[i] = font->TextWidth(ui::StripMarkup(kLines[i].text));
+  }
   font->SetTarget(&surface);
   const int line_height = font->LineHeight();
   int y = content.top + ui::ScaledPx(24);
   for (int i = 0; i < kLineCount; ++i) {
     const std::u16string_view text = kLines[i].text;
-    const int width = font->TextWidth(ui::StripMarkup(text));
+    const int width = widths_[i];
     const int x = content.left + (content.Width() - width) / 2;
     rects_[i] = draw::Rect::FromSize(x, y, width, line_height);
     font->DrawMarkup(text, x, y);

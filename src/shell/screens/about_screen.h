@@ -2,6 +2,7 @@
 // The about screen: the product name, its version and a few lines of credits,
 // centred in the content area.
 
+#include "draw/bitmap_font.h"
 #include "ui/core/screen.h"
 
 namespace zentrix::shell {
@@ -33,6 +34,8 @@ class AboutScreen : public ui::Screen {
   };
   static constexpr int kLineCount = sizeof kLines / sizeof kLines[0];
   draw::Rect rects_[kLineCount];
+  int widths_[kLineCount] = {};
+  const draw::BitmapFont* measured_font_ = nullptr;
 };
 
 }  // namespace zentrix::shell

@@ -324,7 +324,11 @@ void SettingsScreen::DrawTexts(draw::Surface& surface) {
   const int text_y = precision_label_.Y();
   const int value_x = precision_.X() + precision_.Width() + px(6);
   font->DrawPlain(precision_text_, value_x, text_y, example_colour);
-  font->DrawPlain(pi_text_, value_x + font->TextWidth(u"Float") + px(6), text_y, example_colour);
+  // π follows the number; on narrow screens its last digits give way to "...".
+  const int pi_x = value_x + font->TextWidth(precision_text_) + px(8);
+  font->SetColor(example_colour);
+  font->DrawPlainTruncated(pi_text_, pi_x, text_y, content_.right - pi_x - px(2));
+  font->ResetColor();
   font->SetTarget(nullptr);
 }
 
