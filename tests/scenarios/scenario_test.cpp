@@ -137,3 +137,40 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ScenarioTest, ::testing::ValuesIn(Scripts()),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
+
+namespace {
+
+// Runs the program with the given options; the status and standard error.
+std::pair<int, std::string> RunProgram(const std::string& options) {
+  const std::string errors = std::string(ZENTRIX_BINARY_DIR) + "/program_options_stderr.txt";
+  const int raw =
+      std::system((Quote(ZENTRIX_PATH) + " " + options + " 2> " + Quote(errors)).c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(errors)};
+}
+
+TEST(ProgramStartTest, AHomeFolderThatCannotBeMadeEndsWithAMessage) {
+  const auto [status, errors] =
+      RunProgram("--headless --home /proc/zentrix-home --frames 1 --shot x.png");
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(errors.find("Cannot create the folder /proc/zentrix-home"), std::string::npos)
+      << errors;
+}
+
+TEST(ProgramStartTest, BadOptionsEndWithStatusTwoAndTheUsage) {
+  for (const char* options : {"--screen 100x100", "--scale 0", "--style dark", "--script s.txt",
+                              "--headless --script a --shot b", "--frobnicate"}) {
+    const auto [status, errors] = RunProgram(options);
+    EXPECT_EQ(status, 2) << options;
+    EXPECT_NE(errors.find("Usage: zentrix"), std::string::npos) << options;
+  }
+}
+
+TEST(ProgramStartTest, AMissingScriptIsReported) {
+  const auto [status, errors] = RunProgram(
+      "--headless --home " + Quote(std::string(ZENTRIX_BINARY_DIR) + "/scenarios/missing") +
+      " --script /nonexistent.script");
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(errors.find("cannot read the script /nonexistent.script"), std::string::npos) << errors;
+}
+
+}  // namespace
