@@ -63,6 +63,9 @@ bool SdlPlatform::OpenScreen(std::string* reason) {
     return false;
   }
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  // A new window is the one in front, as a program's window is on the device,
+  // whether or not the desktop hands it the keyboard focus.
+  activate_pending_ = true;
   return true;
 }
 
@@ -124,6 +127,12 @@ void SdlPlatform::CheckRaiseRequest() {
 
 bool SdlPlatform::PollEvent(Event* event) {
   CheckRaiseRequest();
+  if (activate_pending_) {
+    activate_pending_ = false;
+    *event = Event{};
+    event->type = EventType::kActivate;
+    return true;
+  }
   if (!video_) return false;
   SDL_Event in;
   while (SDL_PollEvent(&in)) {
@@ -162,6 +171,12 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
       if (in.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
         out->type = EventType::kDeactivate;
         return true;
+      }
+      if (in.window.event == SDL_WINDOWEVENT_EXPOSED && texture_) {
+        // Uncovered while the program may not be drawing: show the last frame again.
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        SDL_RenderPresent(renderer_);
       }
       return false;
     case SDL_MOUSEBUTTONDOWN:

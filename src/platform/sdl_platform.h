@@ -63,6 +63,7 @@ class SdlPlatform : public Platform {
   int presented_height_ = 0;
   bool video_ = false;
   bool stylus_down_ = false;
+  bool activate_pending_ = false;
   int last_x_ = 0;
   int last_y_ = 0;
   int place_x_ = SDL_WINDOWPOS_CENTERED;
