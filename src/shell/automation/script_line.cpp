@@ -68,10 +68,11 @@ std::string ParseLine(std::string_view verb, std::string_view args, ScriptLine* 
     case ScriptVerb::kClick: {
       if (args.empty()) return "click needs a text";
       // "KIND:TEXT" when the part before the first colon is a kind name
-      // (letters and spaces only); otherwise the whole is the text.
+      // (lower-case letters, spaces and hyphens: "drop-down box"); otherwise
+      // the whole is the text.
       const std::size_t colon = args.find(':');
       if (colon != std::string_view::npos && colon > 0 &&
-          args.substr(0, colon).find_first_not_of("abcdefghijklmnopqrstuvwxyz ") ==
+          args.substr(0, colon).find_first_not_of("abcdefghijklmnopqrstuvwxyz -") ==
               std::string_view::npos) {
         line->kind = std::string(args.substr(0, colon));
         args.remove_prefix(colon + 1);

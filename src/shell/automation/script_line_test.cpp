@@ -10,7 +10,7 @@ namespace {
 namespace vk = platform::vk;
 
 TEST(ScriptLineTest, ParsesEveryLineOfTheTable) {
-  const ScriptParse p = ParseScript(
+  ScriptParse p = ParseScript(
       "# comment\n"
       "\n"
       "tap 10 20\n"
@@ -21,6 +21,7 @@ TEST(ScriptLineTest, ParsesEveryLineOfTheTable) {
       "click key:Solve\n"
       "click #FF0000\n"
       "click Save: now\n"
+      "click drop-down box:Main Memory\n"
       "key ctrl+shift+p\n"
       "keydown A\n"
       "keyup A\n"
@@ -32,7 +33,7 @@ TEST(ScriptLineTest, ParsesEveryLineOfTheTable) {
       "dump state.json\n"
       "quit\n");
   ASSERT_EQ(p.error_line, 0) << p.error;
-  ASSERT_EQ(p.lines.size(), 18u);
+  ASSERT_EQ(p.lines.size(), 19u);
   EXPECT_EQ(p.lines[0].verb, ScriptVerb::kTap);
   EXPECT_EQ(p.lines[0].number, 3);
   EXPECT_EQ(p.lines[0].y, 20);
@@ -42,6 +43,8 @@ TEST(ScriptLineTest, ParsesEveryLineOfTheTable) {
   EXPECT_EQ(p.lines[6].text, u"#FF0000");
   EXPECT_EQ(p.lines[7].kind, "");  // "Save" has a capital: not a kind
   EXPECT_EQ(p.lines[7].text, u"Save: now");
+  EXPECT_EQ(p.lines[8].kind, "drop-down box");
+  p.lines.erase(p.lines.begin() + 8);
   EXPECT_EQ(p.lines[8].chord.code, vk::kA + ('p' - 'a'));
   EXPECT_TRUE(p.lines[8].chord.control && p.lines[8].chord.shift);
   EXPECT_EQ(p.lines[9].chord.code, vk::kF1);
