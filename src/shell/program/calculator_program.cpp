@@ -5,6 +5,7 @@
 #include "engine/core/charset.h"
 #include "platform/home_folder.h"
 #include "platform/platform.h"
+#include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
 #include "shell/screens/calculator_frame_screen.h"
 #include "shell/screens/settings_screen.h"
@@ -124,6 +125,7 @@ void CalculatorProgram::CreateScreens() {
   screens_[kCalculatorScreen] = std::make_unique<CalculatorFrameScreen>();
   screens_[kSettingsScreen] = std::make_unique<SettingsScreen>(
       registry_, Display().BackBuffer().Width(), Display().BackBuffer().Height());
+  if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
   for (int i : {kScreenshotsScreen, kButtonsScreen, kCalculatorScreen, kSettingsScreen}) {
     if (factories_[i]) screens_[i] = factories_[i](*this);
   }
@@ -156,6 +158,11 @@ void CalculatorProgram::ToggleStyle() {
   ComputeLayout(Display().BackBuffer());
   if (screens_[kSettingsScreen] && current_ != kSettingsScreen) screens_[kSettingsScreen]->Enter();
   CurrentScreen()->Enter();
+}
+
+void CalculatorProgram::ShowMessage(std::u16string text, bool yes_no,
+                                    std::function<void(bool)> on_result) {
+  chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
 }
 
 void CalculatorProgram::ExitCommand() {
@@ -261,6 +268,7 @@ void CalculatorProgram::Destroy() {
   // stored settings with defaults.
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
+  RememberNotesFile(*this);
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) {
