@@ -14,7 +14,7 @@ namespace {
 // checked against what is left before anything is allocated for it.
 constexpr std::size_t kMinLine = 2;
 constexpr std::size_t kMinPageBytes = (1 + kReservedLines) * kMinLine;
-constexpr std::size_t kMinStrokeBytes = (2 + kReservedLines) * kMinLine;
+constexpr std::size_t kMinStrokeBytes = 2 * kMinLine;
 constexpr std::size_t kMinPointBytes = 2 * kMinLine;
 
 void Line(std::string& out, long long value) {
