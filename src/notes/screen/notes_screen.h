@@ -48,6 +48,8 @@ class NotesScreen : public ui::Screen {
   const NotesBook& Book() const { return book_; }
   // The area the stylus draws in (after the first layout).
   const draw::Rect& DrawingArea() const { return area_; }
+  // The points the last frame drew into the page's picture (tests).
+  std::size_t PointsDrawnLastFrame() const { return canvas_.PointsDrawnLastFrame(); }
 
   std::string_view Name() const override { return "notes"; }
   void Enter() override;
