@@ -85,12 +85,12 @@ TEST_P(NotesPixelsTest, APageOfStrokes) {
                   .empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Skins, NotesPixelsTest,
-    ::testing::Values(
-        SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic, ui::kStyleClassic, "small_classic"},
-        SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright, ui::kStyleBright, "large_bright"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Skins, NotesPixelsTest,
+                         ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic,
+                                                    ui::kStyleClassic, "small_classic"},
+                                           SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright,
+                                                    ui::kStyleBright, "large_bright"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zentrix::notes
