@@ -191,7 +191,10 @@ function(zentrix_window_test target filter)
   if(TARGET ${target})
     add_test(NAME ${target}_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
              $<TARGET_FILE:${target}> --gtest_filter=${filter})
+    # The window system's own libraries (D-Bus, the GL driver SDL loads) keep
+    # allocations to the end of the process; under the sanitizer build the
+    # leak check would report them, not the program.
     set_tests_properties(${target}_window PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                         TIMEOUT 120)
+                         TIMEOUT 120 ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
   endif()
 endfunction()
