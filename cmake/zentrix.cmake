@@ -173,6 +173,9 @@ function(zentrix_scenario_tests dir)
     ZENTRIX_PATH="$<TARGET_FILE:zentrix>" ZENTRIX_SCENARIO_DIR="${CMAKE_SOURCE_DIR}/${dir}"
     ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
   add_dependencies(zentrix_scenario_tests zentrix)
+  # A new or changed script relinks the binary, so that its test is discovered.
+  file(GLOB scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.script)
+  set_property(TARGET zentrix_scenario_tests APPEND PROPERTY LINK_DEPENDS ${scripts})
   if(TARGET zentrix_skins)
     add_dependencies(zentrix_scenario_tests zentrix_skins)
   endif()
