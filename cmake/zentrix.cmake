@@ -173,6 +173,9 @@ function(zentrix_scenario_tests dir)
     ZENTRIX_PATH="$<TARGET_FILE:zentrix>" ZENTRIX_SCENARIO_DIR="${CMAKE_SOURCE_DIR}/${dir}"
     ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
   add_dependencies(zentrix_scenario_tests zentrix)
+  # A new or changed script relinks the binary, so that its test is discovered.
+  file(GLOB scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.script)
+  set_property(TARGET zentrix_scenario_tests APPEND PROPERTY LINK_DEPENDS ${scripts})
   if(TARGET zentrix_skins)
     add_dependencies(zentrix_scenario_tests zentrix_skins)
   endif()
@@ -191,7 +194,10 @@ function(zentrix_window_test target filter)
   if(TARGET ${target})
     add_test(NAME ${target}_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
              $<TARGET_FILE:${target}> --gtest_filter=${filter})
+    # The window system's own libraries (D-Bus, the GL driver SDL loads) keep
+    # allocations to the end of the process; under the sanitizer build the
+    # leak check would report them, not the program.
     set_tests_properties(${target}_window PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                         TIMEOUT 120)
+                         TIMEOUT 120 ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
   endif()
 endfunction()

@@ -1,11 +1,14 @@
 // The program in a real SDL window (run under Xvfb by CI): the window's title
-// and size, a mouse click and a key sent through SDL's event queue, and the
-// frame that reaches the window compared with the back buffer.
+// and size; mouse clicks and a key sent through SDL's event queue that switch
+// the screen, toggle the style and end the program from File/Exit, which saves
+// the settings; and the frame that reaches the window compared with the back
+// buffer.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "draw/color.h"
@@ -17,6 +20,7 @@
 #include "platform/sdl_platform.h"
 #include "shell/program/calculator_program.h"
 #include "ui/core/ui_state.h"
+#include "ui/core/widget_info.h"
 #include "ui/settings/program_settings.h"
 
 namespace zentrix::shell {
@@ -30,51 +34,71 @@ class WindowProbe : public CalculatorProgram {
   std::vector<draw::Pixel> last_frame;
   int frames = 0;
   int scale = 2;
-  std::optional<draw::Rect> settings_icon;
+  std::vector<std::string> missed;  // widgets the probe could not find to click
   std::string title;
   int window_width = 0;
   int window_height = 0;
 
  protected:
+  // Clicks the widget through SDL's queue, at its centre in window pixels
+  // (SDL maps them back to device pixels).
+  void Click(const char* kind, std::u16string_view text) {
+    ui::WidgetList widgets;
+    DescribeWidgets(widgets);
+    const ui::WidgetInfo* found = ui::FindForClick(widgets, text, kind);
+    if (!found) {
+      missed.push_back(kind);
+      return;
+    }
+    SDL_Window* window = static_cast<platform::SdlPlatform&>(Platform()).Window();
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+      SDL_Event e{};
+      e.type = type;
+      e.button.button = SDL_BUTTON_LEFT;
+      e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+      e.button.x = (found->rect.left + found->rect.Width() / 2) * scale;
+      e.button.y = (found->rect.top + found->rect.Height() / 2) * scale;
+      e.button.windowID = SDL_GetWindowID(window);
+      SDL_PushEvent(&e);
+    }
+  }
+
   draw::DrawResult Frame(draw::Surface& back_buffer, std::uint32_t flags) override {
     const draw::DrawResult r = CalculatorProgram::Frame(back_buffer, flags);
-    ++frames;
-    if (frames == 2) {
-      SDL_Window* window = static_cast<platform::SdlPlatform&>(Platform()).Window();
-      title = SDL_GetWindowTitle(window);
-      SDL_GetWindowSize(window, &window_width, &window_height);
-      settings_icon = ScreenIcon(kSettingsScreen);
-      if (settings_icon) {
-        // Window pixels: SDL maps them back to device pixels.
-        const int x = (settings_icon->left + settings_icon->Width() / 2) * scale;
-        const int y = (settings_icon->top + settings_icon->Height() / 2) * scale;
-        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-          SDL_Event e{};
-          e.type = type;
-          e.button.button = SDL_BUTTON_LEFT;
-          e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-          e.button.x = x;
-          e.button.y = y;
-          e.button.windowID = SDL_GetWindowID(window);
-          SDL_PushEvent(&e);
-        }
+    last_frame.assign(back_buffer.Row(0),
+                      back_buffer.Row(0) + back_buffer.RowPixels() * back_buffer.Height());
+    switch (++frames) {
+      case 2: {
+        SDL_Window* window = static_cast<platform::SdlPlatform&>(Platform()).Window();
+        title = SDL_GetWindowTitle(window);
+        SDL_GetWindowSize(window, &window_width, &window_height);
+        Click("screen bar", u"settings");
+        SDL_Event key{};
+        key.type = SDL_KEYDOWN;
+        key.key.state = SDL_PRESSED;
+        key.key.keysym.sym = SDLK_q;
+        key.key.keysym.mod = KMOD_LSHIFT;
+        SDL_PushEvent(&key);
+        key.type = SDL_KEYUP;
+        key.key.state = SDL_RELEASED;
+        SDL_PushEvent(&key);
+        break;
       }
-      SDL_Event key{};
-      key.type = SDL_KEYDOWN;
-      key.key.state = SDL_PRESSED;
-      key.key.keysym.sym = SDLK_q;
-      key.key.keysym.mod = KMOD_LSHIFT;
-      SDL_PushEvent(&key);
-      key.type = SDL_KEYUP;
-      key.key.state = SDL_RELEASED;
-      SDL_PushEvent(&key);
-    }
-    if (frames == 6) {
-      last_frame.assign(back_buffer.Row(0),
-                        back_buffer.Row(0) + back_buffer.RowPixels() * back_buffer.Height());
-      SDL_Event quit{};
-      quit.type = SDL_QUIT;
-      SDL_PushEvent(&quit);
+      case 4:
+        Click("screen bar", u"style");
+        break;
+      case 6:
+        Click("menu", u"File");
+        break;
+      case 8:
+        Click("menu item", u"Exit");
+        break;
+      case 40: {  // the program should have ended long before
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        break;
+      }
     }
     return r;
   }
@@ -104,12 +128,18 @@ TEST(SdlWindowTest, ShowsTheFrameAndTakesClicksAndKeysThroughSdl) {
   options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
   WindowProbe program(config, options);
   ASSERT_EQ(program.Run(), 0) << program.ErrorText();
-  ASSERT_TRUE(program.settings_icon);
+  EXPECT_TRUE(program.missed.empty()) << program.missed.front();
+  EXPECT_LT(program.frames, 20) << "File/Exit ended the program";
   EXPECT_EQ(program.title, "Zentrix 2.0");
   EXPECT_EQ(program.window_width, 480);  // 240 × 320 at the default zoom of 2
   EXPECT_EQ(program.window_height, 640);
 
   EXPECT_EQ(program.CurrentIndex(), kSettingsScreen) << "the click reached the screen bar";
+  // The style toggle and File/Exit worked in the window, and the exit saved.
+  std::ifstream registry(home / "registry.txt");
+  const std::string saved((std::istreambuf_iterator<char>(registry)), {});
+  EXPECT_NE(saved.find("StyleIndex=dword:0"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Start=dword:1"), std::string::npos) << saved;
   ASSERT_EQ(program.keys.size(), 1u);
   EXPECT_EQ(program.keys[0].key, platform::vk::kA + ('q' - 'a'));
   EXPECT_TRUE(program.keys[0].modifiers.shift);
