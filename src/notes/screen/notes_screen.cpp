@@ -65,6 +65,7 @@ NotesScreen::NotesScreen(NotesServices services)
   save_dialog_.SetOnAccept(
       [this](const std::u16string& name) { SaveTo(folder_.FileFor(name), name); });
   UpdatePageText();
+  if (!services_.content.Empty()) LayOut(services_.content, services_.screen_width);
 }
 
 void NotesScreen::Enter() {

@@ -34,6 +34,10 @@ struct NotesServices {
   // notice with OK; the answer (true for Yes or OK) goes to on_result.
   std::function<void(std::u16string text, bool yes_no, std::function<void(bool)> on_result)>
       show_message;
+  // Where the screen will be drawn, so that a tap before its first frame
+  // lands where the page will be (each frame lays it out again).
+  draw::Rect content;
+  int screen_width = 240;
 };
 
 class NotesScreen : public ui::Screen {

@@ -9,6 +9,8 @@ namespace zentrix::shell {
 std::unique_ptr<ui::Screen> MakeNotesScreen(CalculatorProgram& program) {
   notes::NotesServices services;
   services.data_folder = program.Config().home_folder;
+  services.content = program.ContentRect();
+  services.screen_width = program.Display().BackBuffer().Width();
   services.show_message = [&program](std::u16string text, bool yes_no,
                                      std::function<void(bool)> on_result) {
     program.ShowMessage(std::move(text), yes_no, std::move(on_result));
