@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "draw/draw_context.h"
+#include "notes/file/notes_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/automation/script_runner.h"
@@ -174,6 +175,32 @@ TEST_F(CalculatorProgramTest, TheStyleWaitsWhileAGraphFillsTheScreen) {
   ASSERT_FALSE(runner.Failed()) << runner.Error();
   EXPECT_EQ(ui::Settings().style_index, ui::kStyleBright);
   EXPECT_EQ(draw::Surface::ToPixel(middle), draw::Surface::ToPixel(0x123456));
+}
+
+}  // namespace
+}  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+TEST_F(CalculatorProgramTest, TheNotesScreenReopensTheFileNamedInTheRegistry) {
+  notes::NotesBook book;
+  book.BeginStroke({20, 100});
+  book.Next();
+  ASSERT_TRUE(notes::SaveNotesFile(home_ / "Notes" / "kept.qv4", book));
+  std::ofstream(registry_) << "[Software\\Corvane\\Zentrix 2.0]\nFile4=sz:kept\n";
+
+  CalculatorProgram program(config_, options_);
+  ScriptRunner runner(Lines("screen 4\nframes 1\n"), &program);
+  std::string dump;
+  ScriptThenCheck source(&runner, [&] { dump = program.Dump(); });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_NE(dump.find("\"notes\": {\"file\": \"kept\", \"page\": 1, \"pages\": 2, "
+                      "\"strokes\": [1, 0]"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(ReadFile(registry_).find("File4=sz:kept"), std::string::npos);
 }
 
 }  // namespace
