@@ -159,3 +159,45 @@ function(zentrix_fuzz_targets dir)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   endforeach()
 endfunction()
+
+# Scenario tests: every tests/scenarios/*.script runs the headless calculator
+# on a fresh home folder; the expectations are written in the script's own
+# comment lines (see tests/scenarios/scenario_test.cpp).
+function(zentrix_scenario_tests dir)
+  if(NOT TARGET zentrix OR NOT EXISTS ${CMAKE_SOURCE_DIR}/${dir}/scenario_test.cpp)
+    return()
+  endif()
+  add_executable(zentrix_scenario_tests ${CMAKE_SOURCE_DIR}/${dir}/scenario_test.cpp)
+  target_link_libraries(zentrix_scenario_tests PRIVATE GTest::gmock GTest::gtest_main)
+  target_compile_definitions(zentrix_scenario_tests PRIVATE
+    ZENTRIX_PATH="$<TARGET_FILE:zentrix>" ZENTRIX_SCENARIO_DIR="${CMAKE_SOURCE_DIR}/${dir}"
+    ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  add_dependencies(zentrix_scenario_tests zentrix)
+  # A new or changed script relinks the binary, so that its test is discovered.
+  file(GLOB scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.script)
+  set_property(TARGET zentrix_scenario_tests APPEND PROPERTY LINK_DEPENDS ${scripts})
+  if(TARGET zentrix_skins)
+    add_dependencies(zentrix_scenario_tests zentrix_skins)
+  endif()
+  gtest_discover_tests(zentrix_scenario_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# The window test of a test binary, run under a virtual X server so that CI
+# (which has no display) exercises the SDL backend for real.
+function(zentrix_window_test target filter)
+  find_program(XVFB_RUN xvfb-run)
+  if(NOT XVFB_RUN)
+    message(WARNING "xvfb-run not found: the SDL window test will not run (scripts/install-deps installs it)")
+    return()
+  endif()
+  if(TARGET ${target})
+    add_test(NAME ${target}_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+             $<TARGET_FILE:${target}> --gtest_filter=${filter})
+    # The window system's own libraries (D-Bus, the GL driver SDL loads) keep
+    # allocations to the end of the process; under the sanitizer build the
+    # leak check would report them, not the program.
+    set_tests_properties(${target}_window PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+                         TIMEOUT 120 ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+  endif()
+endfunction()

@@ -1,0 +1,36 @@
+#pragma once
+// What a backend delivers to the program's loop: stylus, keys, wheel,
+// activation and quit, already in the device's terms (screen pixels, virtual-key
+// codes).
+
+namespace zentrix::platform {
+
+enum class EventType {
+  kStylusDown,
+  kStylusMove,
+  kStylusUp,
+  kKeyDown,
+  kKeyUp,
+  kWheel,       // y: lines scrolled, positive away from the user
+  kActivate,    // the program got the foreground
+  kDeactivate,  // the program lost the foreground
+  kQuit,        // the system asks the program to close
+};
+
+// The lock and modifier keys held when a key event happened.
+struct KeyModifiers {
+  bool shift = false;
+  bool control = false;
+  bool caps_lock = false;
+};
+
+struct Event {
+  EventType type = EventType::kQuit;
+  int x = 0;  // stylus and wheel: screen pixels (wheel: y is the amount)
+  int y = 0;
+  int key = 0;          // virtual-key code
+  bool repeat = false;  // a key-down the system repeats while the key is held
+  KeyModifiers modifiers;
+};
+
+}  // namespace zentrix::platform

@@ -1,0 +1,180 @@
+#include "shell/program/calculator_program.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "draw/draw_context.h"
+#include "platform/headless_platform.h"
+#include "platform/home_folder.h"
+#include "shell/automation/script_runner.h"
+#include "ui/core/ui_state.h"
+#include "ui/settings/program_settings.h"
+
+namespace zentrix::shell {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs a script, then calls `after` while the program still runs.
+class ScriptThenCheck : public platform::EventSource {
+ public:
+  ScriptThenCheck(ScriptRunner* runner, std::function<void()> after)
+      : runner_(runner), after_(std::move(after)) {}
+  bool Feed(platform::HeadlessPlatform& platform) override {
+    if (runner_->Feed(platform)) return true;
+    if (after_) std::exchange(after_, nullptr)();
+    return false;
+  }
+
+ private:
+  ScriptRunner* runner_;
+  std::function<void()> after_;
+};
+
+class CalculatorProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(home_);
+    std::string error;
+    ASSERT_TRUE(platform::PrepareHomeFolder(home_.string(), &error)) << error;
+    config_.platform = &platform_;
+    config_.home_folder = home_.string();
+    config_.windowed = true;
+    options_.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
+  }
+  std::vector<ScriptLine> Lines(const char* text) {
+    ScriptParse parse = ParseScript(text);
+    EXPECT_EQ(parse.error_line, 0) << parse.error;
+    return parse.lines;
+  }
+
+  draw::ScopedDrawContextReset draw_;
+  ui::ScopedUiStateReset ui_;
+  ui::ScopedSettingsReset settings_;
+  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test";
+  fs::path registry_ = home_ / "registry.txt";
+  platform::HeadlessPlatform platform_;
+  ApplicationConfig config_;
+  ProgramOptions options_;
+};
+
+TEST_F(CalculatorProgramTest, FullscreenIsInTheRegistryBeforeTheProgramEnds) {
+  CalculatorProgram program(config_, options_);
+  ScriptRunner runner(Lines("screen 1\nclick check box:Fullscreen\nframes 1\n"), &program);
+  std::string while_running;
+  ScriptThenCheck source(&runner, [&] { while_running = ReadFile(registry_); });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  ASSERT_FALSE(runner.Failed()) << runner.Error();
+  EXPECT_NE(while_running.find("Fullscreen=dword:1"), std::string::npos) << while_running;
+  // Nothing else of the settings is written while the program runs.
+  EXPECT_EQ(while_running.find("Precision="), std::string::npos) << while_running;
+}
+
+TEST_F(CalculatorProgramTest, ExitSavesAndTheNextFrameEnds) {
+  CalculatorProgram program(config_, options_);
+  ScriptRunner runner(Lines("screen 7\nmenu File/Exit\nframes 50\n"), &program);
+  platform_.SetSource(&runner);
+  ASSERT_EQ(program.Run(), 0);
+  ASSERT_FALSE(runner.Failed()) << runner.Error();
+  EXPECT_LT(platform_.FramesPresented(), 10u);  // ended without drawing the 50 frames
+  EXPECT_NE(ReadFile(registry_).find("Start=dword:7"), std::string::npos);
+}
+
+TEST_F(CalculatorProgramTest, ScreensWithoutAFactoryLeaveTheirIconsDoingNothing) {
+  CalculatorProgram program(config_, options_);
+  int made = 0;
+  program.SetScreenFactory(kNotesScreen, [&](CalculatorProgram&) {
+    ++made;
+    return std::unique_ptr<ui::Screen>();
+  });
+  ScriptRunner runner(Lines("screen 2\nframes 1\nscreen 4\nframes 1\nscreen 4\nframes 1\n"),
+                      &program);
+  platform_.SetSource(&runner);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_EQ(program.CurrentIndex(), kCalculatorScreen);
+  EXPECT_EQ(made, 2);  // asked again, since it made nothing
+}
+
+TEST_F(CalculatorProgramTest, MissingSkinsLeaveWidgetsWithoutPictures) {
+  options_.skins = (home_ / "no-skins").string();
+  draw::Context().program_folder = home_.string();  // no skins beside "the executable" either
+  CalculatorProgram program(config_, options_);
+  ScriptRunner runner(Lines("frames 2\nscreen 1\nclick Degrees\nframes 1\n"), &program);
+  platform_.SetSource(&runner);
+  ASSERT_EQ(program.Run(), 0);
+  ASSERT_FALSE(runner.Failed()) << runner.Error();
+  EXPECT_EQ(ui::Settings().angle_mode, 1);
+  EXPECT_EQ(program.Skin().Image(ui::SkinImageId::kRadioButton), nullptr);
+}
+
+}  // namespace
+}  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+// A "windowed" headless platform that remembers where it was asked to put
+// the window.
+class PlacedPlatform : public platform::HeadlessPlatform {
+ public:
+  bool IsHeadless() const override { return false; }
+  void PlaceWindow(int x, int y) override { placed.push_back({x, y}); }
+  bool WindowRect(int* x, int* y, int* w, int* h) const override {
+    *x = 30, *y = 40, *w = 480, *h = 640;
+    return true;
+  }
+  std::vector<std::pair<int, int>> placed;
+};
+
+TEST_F(CalculatorProgramTest, TheWindowRectangleIsKeptOnlyWhenSane) {
+  for (const char* stored : {"X=dword:-5\nY=dword:10\nWidth=dword:480\nHeight=dword:640\n",
+                             "X=dword:5\nY=dword:10\nWidth=dword:4001\nHeight=dword:640\n",
+                             "X=dword:5\nY=dword:10\nWidth=dword:480\nHeight=dword:640\n"}) {
+    std::ofstream(registry_) << "[Software\\Corvane\\Zentrix 2.0]\n" << stored;
+    PlacedPlatform placed;
+    config_.platform = &placed;
+    CalculatorProgram program(config_, options_);
+    ScriptRunner runner(Lines("frames 1\n"), &program);
+    placed.SetSource(&runner);
+    ASSERT_EQ(program.Run(), 0);
+    const bool sane = std::string(stored).find("X=dword:5\nY=dword:10\nWidth=dword:480") == 0;
+    EXPECT_EQ(placed.placed.size(), sane ? 1u : 0u) << stored;
+    // Written back from the window at the end.
+    EXPECT_NE(ReadFile(registry_).find("X=dword:30"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+TEST_F(CalculatorProgramTest, TheStyleWaitsWhileAGraphFillsTheScreen) {
+  CalculatorProgram program(config_, options_);
+  bool graph_shown = true;
+  program.SetFullScreenGraphQuery([&] {
+    return CalculatorProgram::FullScreenGraph{graph_shown, 0x123456};
+  });
+  ScriptRunner runner(Lines("click screen bar:style\nframes 1\n"), &program);
+  draw::Color middle = 0;
+  ScriptThenCheck source(&runner,
+                         [&] { program.Display().BackBuffer().GetPixel(120, 150, &middle); });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  ASSERT_FALSE(runner.Failed()) << runner.Error();
+  EXPECT_EQ(ui::Settings().style_index, ui::kStyleBright);
+  EXPECT_EQ(draw::Surface::ToPixel(middle), draw::Surface::ToPixel(0x123456));
+}
+
+}  // namespace
+}  // namespace zentrix::shell

@@ -1,0 +1,89 @@
+// The settings and about screens as the program draws them, in a Small and a
+// Large skin of each style, compared with reference pictures.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "draw/draw_context.h"
+#include "platform/headless_platform.h"
+#include "platform/home_folder.h"
+#include "shell/automation/script_runner.h"
+#include "shell/program/calculator_program.h"
+#include "ui/core/ui_state.h"
+#include "ui/settings/program_settings.h"
+#include "ui/testing/reference_image.h"
+
+namespace zentrix::shell {
+namespace {
+
+class ThenCompare : public platform::EventSource {
+ public:
+  ThenCompare(ScriptRunner* runner, std::function<void()> compare)
+      : runner_(runner), compare_(std::move(compare)) {}
+  bool Feed(platform::HeadlessPlatform& platform) override {
+    if (runner_->Feed(platform)) return true;
+    if (compare_) std::exchange(compare_, nullptr)();
+    return false;
+  }
+
+ private:
+  ScriptRunner* runner_;
+  std::function<void()> compare_;
+};
+
+struct Case {
+  const char* name;
+  int width;
+  int height;
+  int style;
+  int screen;
+};
+
+class ScreenReferenceTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ScreenReferenceTest, MatchesItsPicture) {
+  const Case c = GetParam();
+  draw::ScopedDrawContextReset draw;
+  ui::ScopedUiStateReset ui;
+  ui::ScopedSettingsReset settings;
+  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test";
+  std::filesystem::remove_all(home);
+  std::string error;
+  ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;
+
+  platform::HeadlessPlatform platform;
+  ApplicationConfig config;
+  config.platform = &platform;
+  config.home_folder = home.string();
+  config.screen_width = c.width;
+  config.screen_height = c.height;
+  config.windowed = true;
+  ProgramOptions options;
+  options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
+  options.style_index = c.style;
+  CalculatorProgram program(config, options);
+  ScriptParse script = ParseScript("screen " + std::to_string(c.screen) + "\nframes 1\n");
+  ScriptRunner runner(std::move(script.lines), &program);
+  std::string problem = "not compared";
+  ThenCompare source(&runner, [&] {
+    problem = ui::testing::CompareWithReference(
+        program.Display().BackBuffer(), std::string(ZENTRIX_SOURCE_DIR) + "/src/shell/testdata",
+        c.name, ZENTRIX_BINARY_DIR);
+  });
+  platform.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_TRUE(problem.empty()) << problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenReferenceTest,
+    ::testing::Values(Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
+                      Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
+                      Case{"about_small_classic", 240, 320, 0, kAboutScreen},
+                      Case{"about_large_bright", 480, 640, 1, kAboutScreen}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zentrix::shell
