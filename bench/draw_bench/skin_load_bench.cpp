@@ -13,7 +13,7 @@
 #include "draw/headless_display.h"
 #include "draw/vfs_archive.h"
 #include "tools/skin/skin_pack.h"
-#include "ui/skin_files.h"
+#include "ui/skin/skin_files.h"
 
 namespace zentrix::ui {
 namespace {

@@ -11,8 +11,8 @@
 #include "draw/vfs_archive.h"
 #include "engine/core/charset.h"
 #include "tools/skin/skin_pack.h"
-#include "ui/skin_files.h"
-#include "ui/text_renderer.h"
+#include "ui/skin/skin_files.h"
+#include "ui/text/text_renderer.h"
 
 namespace zentrix::skin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/charset.h"
-#include "ui/skin_geometry.h"
+#include "ui/skin/skin_geometry.h"
 
 namespace zentrix::skin {
 

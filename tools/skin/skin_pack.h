@@ -8,7 +8,7 @@
 
 #include "draw/draw_result.h"
 #include "tools/skin/font_face.h"
-#include "ui/skin_geometry.h"
+#include "ui/skin/skin_geometry.h"
 
 namespace zentrix::skin {
 

@@ -11,9 +11,9 @@
 #include "draw/headless_display.h"
 #include "draw/vfs_archive.h"
 #include "tools/skin/font_image.h"
-#include "ui/skin_files.h"
-#include "ui/skin_geometry.h"
-#include "ui/text_renderer.h"
+#include "ui/skin/skin_files.h"
+#include "ui/skin/skin_geometry.h"
+#include "ui/text/text_renderer.h"
 
 namespace zentrix::skin {
 namespace {

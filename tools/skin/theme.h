@@ -6,7 +6,7 @@
 #include "draw/color.h"
 #include "tools/skin/canvas.h"
 #include "tools/skin/font_face.h"
-#include "ui/skin_geometry.h"
+#include "ui/skin/skin_geometry.h"
 
 namespace zentrix::skin {
 

@@ -9,7 +9,7 @@
 #include "draw/draw_result.h"
 #include "draw/surface.h"
 #include "draw/vfs_archive.h"
-#include "ui/skin_geometry.h"
+#include "ui/skin/skin_geometry.h"
 
 namespace zentrix::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/skin_files.h"
+#include "ui/skin/skin_files.h"
 
 #include "draw/image_io.h"
 

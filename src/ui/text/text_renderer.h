@@ -106,6 +106,11 @@ class TextRenderer {
   int LayOut(std::u16string_view text, const draw::Rect& rect, bool color_parentheses);
   // Draws the glyphs of the layout buffer as the last LayOut left them.
   draw::DrawResult DrawLayout();
+  // Draws glyph records of a layout (for example one a text box keeps between
+  // frames) moved by (dx, dy) into `dest`; records with character 0 draw
+  // nothing, and glyphs wholly outside the clip rectangle are skipped.
+  draw::DrawResult DrawGlyphs(draw::Surface& dest, const GlyphRecord* first,
+                              const GlyphRecord* last, int dx = 0, int dy = 0) const;
   // The layout buffer, terminated by a record with character 0.
   const std::vector<GlyphRecord>& Glyphs() const { return glyphs_; }
 

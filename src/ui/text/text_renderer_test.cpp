@@ -1,4 +1,4 @@
-#include "ui/text_renderer.h"
+#include "ui/text/text_renderer.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/text_renderer.h"
+#include "ui/text/text_renderer.h"
 
 #include <algorithm>
 #include <array>
@@ -187,6 +187,26 @@ draw::DrawResult TextRenderer::DrawGlyph(draw::Surface& dest, const GlyphRecord&
   const std::u16string_view one(&glyph.character, 1);
   // A lone glyph is drawn at its pen position plus its left offset.
   return DrawText(dest, one, glyph.x + font_->GlyphOf(glyph.character).left, glyph.y, glyph.color);
+}
+
+draw::DrawResult TextRenderer::DrawGlyphs(draw::Surface& dest, const GlyphRecord* first,
+                                          const GlyphRecord* last, int dx, int dy) const {
+  if (!font_) return draw::kNoPixels;
+  const draw::Rect clip = dest.ClipRect();
+  const int line_height = LineHeight();
+  for (const GlyphRecord* g = first; g != last; ++g) {
+    if (g->character == 0) continue;
+    const int x = g->x + dx;
+    const int y = g->y + dy;
+    if (y >= clip.bottom || y + line_height <= clip.top) continue;
+    if (x >= clip.right || x + g->advance <= clip.left) continue;
+    GlyphRecord moved = *g;
+    moved.x = x;
+    moved.y = y;
+    const draw::DrawResult r = DrawGlyph(dest, moved);
+    if (draw::Failed(r)) return r;
+  }
+  return draw::kOk;
 }
 
 draw::DrawResult TextRenderer::DrawLayout() {

@@ -1,0 +1,60 @@
+#include "ui/core/stylus_router.h"
+
+#include "ui/core/ui_state.h"
+
+namespace zentrix::ui {
+
+bool StylusRouter::StylusDown(Point p) {
+  Ui().stylus_down = true;
+  Ui().last_stylus = p;
+  down_target_ = kNoTarget;
+  for (int i = 0; i < kRouteSlotCount; ++i) {
+    Widget* w = slots_[i];
+    if (w && w->Visible() && w->StylusDown(p)) {
+      down_target_ = i;
+      return true;
+    }
+  }
+  if (screen_ && screen_->StylusDown(p)) {
+    down_target_ = kScreenTarget;
+    return true;
+  }
+  return false;
+}
+
+bool StylusRouter::StylusMove(Point p) {
+  Ui().last_stylus = p;
+  if (down_target_ >= 0 && down_target_ < kRouteSlotCount) {
+    Widget* w = slots_[down_target_];
+    return w && w->StylusMove(p);
+  }
+  return screen_ && screen_->StylusMove(p);
+}
+
+bool StylusRouter::StylusUp(Point p) {
+  Ui().stylus_down = false;
+  Ui().last_stylus = p;
+  down_target_ = kNoTarget;
+  for (Widget* w : slots_) {
+    if (w && w->Visible() && w->StylusUp(p)) return true;
+  }
+  return screen_ && screen_->StylusUp(p);
+}
+
+void StylusRouter::DescribeAll(WidgetList& out) const {
+  for (const Widget* w : slots_) {
+    if (w && w->Visible()) w->Describe(out);
+  }
+  if (screen_) screen_->DescribeWidgets(out);
+}
+
+std::optional<WidgetInfo> StylusRouter::FindForClick(std::u16string_view text,
+                                                     std::string_view kind) const {
+  WidgetList list;
+  DescribeAll(list);
+  const WidgetInfo* found = ui::FindForClick(list, text, kind);
+  if (!found) return std::nullopt;
+  return *found;
+}
+
+}  // namespace zentrix::ui
