@@ -27,8 +27,9 @@ class PlotViewTest : public ::testing::Test {
   Graph2D& Add(Graph2DKind kind, std::u16string_view text = {}) {
     EXPECT_TRUE(graphs_.Create(kind).ok);
     Graph2D& graph = graphs_[graphs_.size() - 1];
-    if (!text.empty())
+    if (!text.empty()) {
       EXPECT_TRUE(graph.SetExpression(text)) << std::string(text.begin(), text.end());
+    }
     return graph;
   }
   void Show(double xmin, double xmax, double ymin, double ymax) {
