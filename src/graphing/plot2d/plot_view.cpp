@@ -151,13 +151,17 @@ void PlotView2D::Draw(draw::Surface& surface, ui::TextRenderer* text) {
                      display.double_resolution);
     }
   }
-  features_.Find(graphs_, display, v.origin_row);
+  FindFeatures();
   DrawFeatureCircles(surface, features_, display);
   if (selection_.visible) {
     DrawSelectionOutline(surface, selection_);
     if (text) DrawSelectionLabel(surface, v, selection_, *text, display.double_resolution);
   }
   surface.SetClipRectRaw(saved_clip);
+}
+
+void PlotView2D::FindFeatures() {
+  features_.Find(graphs_, display, viewport().origin_row);
 }
 
 bool PlotView2D::SelectFeatureAt(int x, int y) {

@@ -33,6 +33,9 @@ class PlotView2D {
   // One repaint into the surface; `text` draws numbers and labels (null: none).
   void Draw(draw::Surface& surface, ui::TextRenderer* text);
 
+  // Finds the features on the current points (every repaint does).
+  void FindFeatures();
+
   // The stylus in the plot area, in screen pixels. A pen-down within reach of a circled
   // feature selects and refines it; otherwise the stylus mode acts.
   void PenDown(int x, int y);
