@@ -2,8 +2,9 @@
 // linear, so a scan over w solves a 3 × 3 least-squares system per candidate and keeps the w
 // with the smallest residual sum. The candidates run from half a period over the data's span
 // (π/span) up to the Nyquist limit of the median spacing of the sorted x values, spaced a
-// quarter of a peak's width apart (at most 2048 of them). The best candidate's A = √(a²+b²),
-// C = atan2(b, a) and D = d are refined by damped least squares on all four parameters.
+// quarter of a peak's width apart (at most 2048 of them, over at most 2048 of the points). The
+// best candidate's A = √(a²+b²), C = atan2(b, a) and D = d are refined by damped least squares
+// on all four parameters.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -18,6 +19,8 @@ namespace {
 
 using Params = std::array<double, 4>;  // A, B, C, D
 constexpr int kMaxCandidates = 2048;
+// The frequency scan reads at most this many points (evenly spread); the refinement all.
+constexpr std::size_t kMaxScanPoints = 2048;
 
 struct SinusoidModel {
   double operator()(double x, const Params& p, Params& gradient) const {
@@ -34,19 +37,14 @@ struct Candidate {
   Params p{};
 };
 
-// The linear fit at a fixed angular frequency.
-Candidate FitAtFrequency(std::span<const double> xs, std::span<const double> ys, double w) {
-  std::array<double, 9> normal{};
-  std::array<double, 3> rhs{};
-  double yy = 0;
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    const double basis[3] = {std::sin(w * xs[i]), std::cos(w * xs[i]), 1.0};
-    for (int a = 0; a < 3; ++a) {
-      rhs[a] += basis[a] * ys[i];
-      for (int b = 0; b < 3; ++b) normal[a * 3 + b] += basis[a] * basis[b];
-    }
-    yy += ys[i] * ys[i];
-  }
+// The linear fit at a fixed angular frequency, from the sums of its normal equations.
+struct FrequencySums {
+  double ss = 0, sc = 0, cc = 0, s1 = 0, c1 = 0, sy = 0, cy = 0;
+};
+
+Candidate FitAtFrequency(const FrequencySums& f, double n, double y1, double yy, double w) {
+  std::array<double, 9> normal = {f.ss, f.sc, f.s1, f.sc, f.cc, f.c1, f.s1, f.c1, n};
+  std::array<double, 3> rhs = {f.sy, f.cy, y1};
   std::array<double, 3> beta = rhs;
   Candidate candidate;
   if (!SolveLinearSystem(normal, beta)) return candidate;
@@ -55,6 +53,43 @@ Candidate FitAtFrequency(std::span<const double> xs, std::span<const double> ys,
       std::max(0.0, yy - (beta[0] * rhs[0] + beta[1] * rhs[1] + beta[2] * rhs[2]));
   candidate.p = {std::hypot(beta[0], beta[1]), w, std::atan2(beta[1], beta[0]), beta[2]};
   return candidate;
+}
+
+// Scans `count` frequencies from w_low in steps of dw over (at most kMaxScanPoints of) the
+// points. sin and cos of each point step from one frequency to the next by the angle-sum
+// rule, so a candidate costs a few multiplications per point instead of two calls.
+Candidate ScanFrequencies(std::span<const double> xs, std::span<const double> ys, double w_low,
+                          double dw, int count) {
+  const std::size_t stride = std::max<std::size_t>(1, xs.size() / kMaxScanPoints);
+  std::vector<FrequencySums> sums(count);
+  double n = 0, y1 = 0, yy = 0;
+  for (std::size_t i = 0; i < xs.size(); i += stride) {
+    const double x = xs[i], y = ys[i];
+    n += 1;
+    y1 += y;
+    yy += y * y;
+    double s = std::sin(w_low * x), c = std::cos(w_low * x);
+    const double ds = std::sin(dw * x), dc = std::cos(dw * x);
+    for (int k = 0; k < count; ++k) {
+      FrequencySums& f = sums[k];
+      f.ss += s * s;
+      f.sc += s * c;
+      f.cc += c * c;
+      f.s1 += s;
+      f.c1 += c;
+      f.sy += s * y;
+      f.cy += c * y;
+      const double next_s = s * dc + c * ds;
+      c = c * dc - s * ds;
+      s = next_s;
+    }
+  }
+  Candidate best;
+  for (int k = 0; k < count; ++k) {
+    Candidate candidate = FitAtFrequency(sums[k], n, y1, yy, w_low + k * dw);
+    if (candidate.residual_sum < best.residual_sum) best = candidate;
+  }
+  return best;
 }
 
 double MedianSpacing(std::span<const double> xs) {
@@ -101,12 +136,7 @@ std::optional<std::array<double, 4>> FitSinusoidal(std::span<const double> xs,
   const double peak_width = 2 * std::numbers::pi / span;
   const int count = static_cast<int>(
       std::clamp(std::ceil((w_high - w_low) / (peak_width / 4)) + 1, 2.0, double{kMaxCandidates}));
-  Candidate best;
-  for (int k = 0; k < count; ++k) {
-    const double w = w_low + (w_high - w_low) * k / (count - 1);
-    Candidate candidate = FitAtFrequency(xs, ys, w);
-    if (candidate.residual_sum < best.residual_sum) best = candidate;
-  }
+  const Candidate best = ScanFrequencies(xs, ys, w_low, (w_high - w_low) / (count - 1), count);
   if (!std::isfinite(best.residual_sum)) return std::nullopt;
 
   Params p = best.p;
