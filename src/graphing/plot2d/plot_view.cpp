@@ -141,21 +141,23 @@ void PlotView2D::Draw(draw::Surface& surface, ui::TextRenderer* text) {
   } else if (time.playing) {
     time.Advance();
   }
-  DrawSideTicksAndNumbers(surface, frame, text);
+  DrawSideTicksAndNumbers(surface, frame, text, text_scratch_);
 
   if (mode == StylusMode::kTracing && trace_.visible && trace_.graph >= 0 &&
       trace_.graph < static_cast<int>(graphs_.size())) {
     DrawCrosshair(surface, trace_, display.tracer_colour);
     if (text) {
       DrawTraceLabel(surface, v, trace_, graphs_[trace_.graph].kind(), *text,
-                     display.double_resolution);
+                     display.double_resolution, text_scratch_);
     }
   }
   FindFeatures();
   DrawFeatureCircles(surface, features_, display);
   if (selection_.visible) {
     DrawSelectionOutline(surface, selection_);
-    if (text) DrawSelectionLabel(surface, v, selection_, *text, display.double_resolution);
+    if (text) {
+      DrawSelectionLabel(surface, v, selection_, *text, display.double_resolution, text_scratch_);
+    }
   }
   surface.SetClipRectRaw(saved_clip);
 }

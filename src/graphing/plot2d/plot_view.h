@@ -82,6 +82,7 @@ class PlotView2D {
   FeatureSelection selection_;
   PenStart pen_;
   std::array<std::vector<std::uint8_t>, kMaxGraphs> breaks_;
+  std::u16string text_scratch_;  // numbers and labels, reused every frame
 };
 
 }  // namespace zentrix::graphing

@@ -22,21 +22,32 @@ std::u16string NonFinite(double value) {
 
 }  // namespace
 
-std::u16string FormatTrimmed(double value, int decimals) {
-  if (!std::isfinite(value)) return NonFinite(value);
+void AppendTrimmed(double value, int decimals, std::u16string& out) {
+  if (!std::isfinite(value)) {
+    out += NonFinite(value);
+    return;
+  }
   decimals = std::clamp(decimals, 0, 17);
   // The largest double has 309 integral digits.
   char buffer[400];
   auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (ec != std::errc()) return u"NaN";
-  const char* point = std::find(buffer, end, '.');
-  if (point != end) {
+  if (ec != std::errc()) {
+    out += u"NaN";
+    return;
+  }
+  if (std::find(buffer, end, '.') != end) {
     while (end[-1] == '0') --end;
     if (end[-1] == '.') --end;
   }
-  std::u16string text = Widen(buffer, end);
-  if (text == u"-0") text.erase(0, 1);
+  const char* begin = buffer;
+  if (end - begin == 2 && begin[0] == '-' && begin[1] == '0') ++begin;  // never "-0"
+  for (const char* c = begin; c != end; ++c) out += static_cast<char16_t>(*c);
+}
+
+std::u16string FormatTrimmed(double value, int decimals) {
+  std::u16string text;
+  AppendTrimmed(value, decimals, text);
   return text;
 }
 

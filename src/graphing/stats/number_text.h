@@ -10,6 +10,9 @@ namespace zentrix::graphing {
 // to zero prints "0" (never "-0"); non-finite values print "NaN", "∞" or "-∞" in the program's
 // characters.
 std::u16string FormatTrimmed(double value, int decimals);
+// The same text appended to `out`; reuses out's capacity, so drawing code can keep one string
+// and allocate nothing per frame.
+void AppendTrimmed(double value, int decimals, std::u16string& out);
 
 // The same value at full precision (17 significant digits) in the calculator's entry syntax:
 // plain decimals, or a mantissa and the times-ten-to-the-power mark. Compiled back, it gives

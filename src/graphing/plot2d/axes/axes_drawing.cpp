@@ -82,7 +82,8 @@ void DrawAxes(draw::Surface& surface, const PlotFrame& f) {
   surface.DrawLine(v.origin_column, v.top, v.origin_column, v.top + v.height - 1, c);
 }
 
-void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::TextRenderer* text) {
+void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::TextRenderer* text,
+                             std::u16string& scratch) {
   const PlotViewport& v = f.viewport;
   const PlotDisplay& d = f.display;
   const int bottom = v.top + v.height - 1;
@@ -94,8 +95,9 @@ void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::Tex
       surface.DrawLine(column, bottom, column, bottom - (kXTickLength - 1), d.side_tick_colour);
     }
     if (numbers && NumberedGridValue(g, f.x_grid, d.number_interval)) {
-      const std::u16string number = FormatTrimmed(g, 9);
-      text->DrawPlain(number, column - text->SingleLineWidth(number) / 2,
+      scratch.clear();
+      AppendTrimmed(g, 9, scratch);
+      text->DrawPlain(scratch, column - text->SingleLineWidth(scratch) / 2,
                       bottom - kXTickLength - line, static_cast<std::int32_t>(d.number_colour));
     }
   });
@@ -104,7 +106,9 @@ void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::Tex
       surface.DrawLine(v.left, row, v.left + kYTickLength - 1, row, d.side_tick_colour);
     }
     if (numbers && NumberedGridValue(g, f.y_grid, d.number_interval)) {
-      text->DrawPlain(FormatTrimmed(g, 9), v.left + kYNumberInset, row - line / 2,
+      scratch.clear();
+      AppendTrimmed(g, 9, scratch);
+      text->DrawPlain(scratch, v.left + kYNumberInset, row - line / 2,
                       static_cast<std::int32_t>(d.number_colour));
     }
   });

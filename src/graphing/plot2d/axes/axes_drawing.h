@@ -1,6 +1,8 @@
 #pragma once
 // The frame of the 2D plot: background, grid, axes, side-ticks and axis numbers.
 
+#include <string>
+
 #include "draw/surface.h"
 #include "graphing/model/grid_step.h"
 #include "graphing/model/plot_viewport.h"
@@ -24,8 +26,8 @@ void DrawGrid(draw::Surface& surface, const PlotFrame& frame);
 // The lines at the origin row and origin column.
 void DrawAxes(draw::Surface& surface, const PlotFrame& frame);
 // Side-ticks on the bottom and left edges and, with a text renderer that has a font, numbers
-// at every Number Interval-th grid value other than 0.
-void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& frame,
-                             ui::TextRenderer* text);
+// at every Number Interval-th grid value other than 0 (`scratch` holds each number's text).
+void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& frame, ui::TextRenderer* text,
+                             std::u16string& scratch);
 
 }  // namespace zentrix::graphing

@@ -29,39 +29,41 @@ Bar FillBar(draw::Surface& surface, const PlotViewport& v, ui::TextRenderer& tex
           line};
 }
 
-void DrawPair(ui::TextRenderer& text, const Bar& bar, int row, std::u16string_view x,
-              std::u16string_view y) {
-  std::u16string label = u"x=";
-  label += x;
-  text.DrawPlain(label, bar.left, row, kLabelTextColour);
-  label = u"y=";
-  label += y;
-  text.DrawPlain(label, bar.second_column, row, kLabelTextColour);
+// "name=value" at (x, row).
+void DrawValue(ui::TextRenderer& text, std::u16string& scratch, std::u16string_view name,
+               double value, int decimals, int x, int row) {
+  scratch.assign(name);
+  scratch += u'=';
+  AppendTrimmed(value, decimals, scratch);
+  text.DrawPlain(scratch, x, row, kLabelTextColour);
 }
 
 }  // namespace
 
 void DrawTraceLabel(draw::Surface& surface, const PlotViewport& viewport, const TraceState& trace,
-                    Graph2DKind kind, ui::TextRenderer& text, bool double_resolution) {
+                    Graph2DKind kind, ui::TextRenderer& text, bool double_resolution,
+                    std::u16string& scratch) {
   if (!text.Font()) return;
   const Bar bar = FillBar(surface, viewport, text, trace.has_parameter ? 2 : 1, double_resolution);
   int row = bar.top;
   if (trace.has_parameter) {
-    std::u16string label = kind == Graph2DKind::kPolar ? std::u16string{kTheta, u'='} : u"u=";
-    label += FormatTrimmed(trace.parameter, 9);
-    text.DrawPlain(label, bar.left, row, kLabelTextColour);
+    const char16_t theta[] = {kTheta, 0};
+    DrawValue(text, scratch, kind == Graph2DKind::kPolar ? theta : u"u", trace.parameter, 9,
+              bar.left, row);
     row += bar.line;
   }
-  DrawPair(text, bar, row, FormatTrimmed(trace.x, 9), FormatTrimmed(trace.y, 9));
+  DrawValue(text, scratch, u"x", trace.x, 9, bar.left, row);
+  DrawValue(text, scratch, u"y", trace.y, 9, bar.second_column, row);
 }
 
 void DrawSelectionLabel(draw::Surface& surface, const PlotViewport& viewport,
                         const FeatureSelection& selection, ui::TextRenderer& text,
-                        bool double_resolution) {
+                        bool double_resolution, std::u16string& scratch) {
   if (!text.Font()) return;
   const Bar bar = FillBar(surface, viewport, text, 1, double_resolution);
-  auto shown = [](double v) { return FormatTrimmed(std::fabs(v) < 1e-9 ? 0.0 : v, 4); };
-  DrawPair(text, bar, bar.top, shown(selection.x), shown(selection.y));
+  auto shown = [](double v) { return std::fabs(v) < 1e-9 ? 0.0 : v; };
+  DrawValue(text, scratch, u"x", shown(selection.x), 4, bar.left, bar.top);
+  DrawValue(text, scratch, u"y", shown(selection.y), 4, bar.second_column, bar.top);
 }
 
 }  // namespace zentrix::graphing
