@@ -284,6 +284,32 @@ TEST_F(PlotViewTest, TracingFollowsThePenAndThePadSwitchesGraphs) {
   EXPECT_TRUE(view_.trace().has_parameter);
 }
 
+TEST_F(PlotViewTest, GraphsOfTimePlayAndADrawOnceRequestStopsThem) {
+  Graph2D& moving = Add(Graph2DKind::kFunction, u"x+T");
+  Add(Graph2DKind::kFunction, u"x");
+  view_.time.step = 0.5;
+  Show(-10, 10, -10, 10);
+  EXPECT_TRUE(view_.time.playing);
+  EXPECT_EQ(moving.point_count(), 0u);  // sampled by the repaints
+  draw::ScopedDrawContextReset reset;
+  draw::HeadlessDisplay display;
+  ASSERT_EQ(display.Open(240, 300), draw::kOk);
+  view_.Draw(display.BackBuffer(), nullptr);
+  EXPECT_EQ(view_.time.t, 0.5);
+  const int row_at_half = moving.points()[120].row;
+  view_.Draw(display.BackBuffer(), nullptr);
+  EXPECT_EQ(view_.time.t, 1.0);
+  EXPECT_EQ(moving.points()[120].row, row_at_half - 7);  // T = 0.5 drawn: 0.5 units of 15 px
+
+  view_.draw_once = true;
+  view_.Draw(display.BackBuffer(), nullptr);
+  EXPECT_FALSE(view_.time.playing);
+  EXPECT_EQ(view_.time.t, 1.0);
+  view_.CenterView();  // keeps T, plays again
+  EXPECT_EQ(view_.time.t, 1.0);
+  EXPECT_TRUE(view_.time.playing);
+}
+
 TEST_F(PlotViewTest, BadGraphsAndExtremeWindowsDrawWithoutFailing) {
   Graph2D& nothing = Add(Graph2DKind::kFunction, u"sqrt(-1-x^2)");
   Add(Graph2DKind::kFunction, u"sin(x)");

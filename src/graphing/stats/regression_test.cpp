@@ -280,5 +280,20 @@ TEST(RegressionTest, PaneListsNameFormulaCoefficientsAndCorrelation) {
             (std::vector<std::u16string>{u"Exponential", u"A*B^x"}));
 }
 
+TEST(RegressionTest, EveryModelFinishesOnAHundredThousandPoints) {
+  Values xs(100000), ys(100000);
+  const Values noise = Wobble(xs.size(), 0.5);
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    xs[i] = 1 + i * 1e-4;
+    ys[i] = 4 + 2 * std::sin(3 * xs[i]) + noise[i];
+  }
+  for (int index = 0; index < kRegressionModelCount; ++index) {
+    const RegressionResult fit = Fit(RegressionModelFromIndex(index), xs, ys);
+    EXPECT_TRUE(fit.ok()) << index;
+  }
+  const RegressionResult wave = Fit(RegressionModel::kSinusoidal, xs, ys);
+  EXPECT_NEAR(wave.coefficients[1], 3, 0.01);
+}
+
 }  // namespace
 }  // namespace zentrix::graphing

@@ -1,8 +1,9 @@
 // Starting values: for a fixed angular frequency w the model a·sin(w·x) + b·cos(w·x) + d is
 // linear, so a scan over w solves a 3 × 3 least-squares system per candidate and keeps the w
 // with the smallest residual sum. The candidates run from half a period over the data's span
-// (π/span) up to the Nyquist limit of the median spacing of the sorted x values, spaced a
-// quarter of a peak's width apart (at most 2048 of them, over at most 2048 of the points). The
+// (π/span) up to the Nyquist limit of the median spacing of the points scanned, spaced a
+// quarter of a peak's width apart (at most 2048 of them, so at most 512 periods over the span,
+// over at most 2048 evenly spread points). The
 // best candidate's A = √(a²+b²), C = atan2(b, a) and D = d are refined by damped least squares
 // on all four parameters.
 #include <algorithm>
@@ -37,6 +38,11 @@ struct Candidate {
   Params p{};
 };
 
+// Every how many points the scan reads one.
+std::size_t ScanStride(std::size_t n) {
+  return std::max<std::size_t>(1, n / kMaxScanPoints);
+}
+
 // The linear fit at a fixed angular frequency, from the sums of its normal equations.
 struct FrequencySums {
   double ss = 0, sc = 0, cc = 0, s1 = 0, c1 = 0, sy = 0, cy = 0;
@@ -60,7 +66,7 @@ Candidate FitAtFrequency(const FrequencySums& f, double n, double y1, double yy,
 // rule, so a candidate costs a few multiplications per point instead of two calls.
 Candidate ScanFrequencies(std::span<const double> xs, std::span<const double> ys, double w_low,
                           double dw, int count) {
-  const std::size_t stride = std::max<std::size_t>(1, xs.size() / kMaxScanPoints);
+  const std::size_t stride = ScanStride(xs.size());
   std::vector<FrequencySums> sums(count);
   double n = 0, y1 = 0, yy = 0;
   for (std::size_t i = 0; i < xs.size(); i += stride) {
@@ -131,9 +137,12 @@ std::optional<std::array<double, 4>> FitSinusoidal(std::span<const double> xs,
   if (!(span > 0) || !(spacing > 0) || !std::isfinite(span)) return std::nullopt;
 
   const double w_low = std::numbers::pi / span;
-  const double w_high = std::max(w_low, std::numbers::pi / spacing);
-  // A peak of the residual curve is about 2π/span wide.
+  // A peak of the residual curve is about 2π/span wide; the scan must not step over one, and
+  // must stay below the Nyquist limit of the points it reads.
   const double peak_width = 2 * std::numbers::pi / span;
+  const double scan_spacing = spacing * static_cast<double>(ScanStride(xs.size()));
+  const double w_high = std::clamp(std::numbers::pi / scan_spacing, w_low,
+                                   w_low + (kMaxCandidates - 1) * peak_width / 4);
   const int count = static_cast<int>(
       std::clamp(std::ceil((w_high - w_low) / (peak_width / 4)) + 1, 2.0, double{kMaxCandidates}));
   const Candidate best = ScanFrequencies(xs, ys, w_low, (w_high - w_low) / (count - 1), count);
