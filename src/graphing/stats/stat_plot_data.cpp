@@ -115,7 +115,12 @@ bool StatDataBounds(const StatPlot& plot, DataBounds& bounds) {
   AxisRange x, y;
   switch (plot.kind()) {
     case Graph2DKind::kScatter:
-      return plot.GetDataBounds(bounds);
+      // The finite values only: a NaN must not decide the window.
+      if (plot.data().size() != plot.frequencies().size() || !PaddedRange(plot.data(), x) ||
+          !PaddedRange(plot.frequencies(), y)) {
+        return false;
+      }
+      break;
     case Graph2DKind::kHistogram: {
       const auto* s = StatisticsOf<HistogramStatistics>(plot);
       if (!s || !HistogramRange(s->bars.values, s->bars.counts, x, y)) return false;

@@ -54,8 +54,8 @@ class ScatterStatistics : public StatResult {
 // empty equation.
 void RefreshStatPlot(StatPlot& plot, int decimals);
 
-// A window that fits the plot's data (Histogram, Box, Normal Probability; Scatter answers
-// for itself). False when there is nothing to fit. Box plots fit x only; their y range is
+// A window that fits the plot's data, from its finite values. False when there is nothing to
+// fit. Box plots fit x only; their y range is
 // 0 to 10, since the boxes are placed in pixel bands of the plot area.
 bool StatDataBounds(const StatPlot& plot, DataBounds& bounds);
 

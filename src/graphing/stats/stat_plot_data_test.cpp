@@ -38,6 +38,17 @@ TEST(StatPlotDataTest, ScatterCurveCompiledFromTheFitFollowsTheModelForEveryKind
     }
   }
 
+  DataBounds bounds;
+  plot.SetData({1, NAN, 3});
+  plot.SetFrequencies({2, 5, INFINITY});
+  ASSERT_TRUE(StatDataBounds(plot, bounds));
+  EXPECT_DOUBLE_EQ(bounds.xmin, 0.8);
+  EXPECT_DOUBLE_EQ(bounds.xmax, 3.2);
+  EXPECT_DOUBLE_EQ(bounds.ymin, 1.7);
+  EXPECT_DOUBLE_EQ(bounds.ymax, 5.3);
+  plot.SetData(xs);
+  plot.SetFrequencies(ys);
+
   // A failing fit leaves no curve and no equation, and reports its code.
   plot.SetFrequencies({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
   plot.regression_model = static_cast<int>(RegressionModel::kExponential);

@@ -41,14 +41,21 @@ void DrawScatterPlot(draw::Surface& surface, const ScatterPlot& plot, const Curv
     DrawCurve(surface, RunsOf(curve), GraphStyle::kLine, true, curve.colour, frame);
   }
   const PlotPoint* points = plot.points();
-  const std::size_t count = plot.point_count();
+  const std::size_t count = std::min(plot.point_count(), plot.data().size());
+  // A pair holding NaN or an infinity has no place on the plot (its pixel would be made up).
+  auto plotted = [&](std::size_t i) {
+    return std::isfinite(plot.data()[i]) && std::isfinite(plot.frequencies()[i]);
+  };
   if (plot.connect) {
     for (std::size_t i = 0; i + 1 < count; ++i) {
+      if (!plotted(i) || !plotted(i + 1)) continue;
       surface.DrawLine(points[i].column, points[i].row, points[i + 1].column, points[i + 1].row,
                        plot.second_colour);
     }
   }
-  for (std::size_t i = 0; i < count; ++i) DrawMark(surface, points[i], plot.colour);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (plotted(i)) DrawMark(surface, points[i], plot.colour);
+  }
 }
 
 void DrawHistogram(draw::Surface& surface, const HistogramPlot& plot,
