@@ -163,7 +163,9 @@ void PlotView2D::Draw(draw::Surface& surface, ui::TextRenderer* text) {
 }
 
 void PlotView2D::FindFeatures() {
-  features_.Find(graphs_, display, viewport().origin_row);
+  const std::span<const std::vector<std::uint8_t>> breaks =
+      display.hide_jumps ? std::span(breaks_) : std::span<const std::vector<std::uint8_t>>();
+  features_.Find(graphs_, display, viewport().origin_row, breaks);
 }
 
 bool PlotView2D::SelectFeatureAt(int x, int y) {

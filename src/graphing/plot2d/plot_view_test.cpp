@@ -173,6 +173,15 @@ TEST_F(PlotViewTest, HideJumpsBreaksOnlyAtDiscontinuities) {
     }
   }
   EXPECT_LT(lit, 30);
+
+  // A pole crosses the axis but is no zero once it is known as a jump.
+  view_.display.zeros = true;
+  view_.FindFeatures();
+  EXPECT_EQ(view_.features().Count(FeatureKind::kZero), 3);  // −π, 0, π
+  view_.display.hide_jumps = false;
+  view_.Recompute();
+  view_.FindFeatures();
+  EXPECT_EQ(view_.features().Count(FeatureKind::kZero), 7);
 }
 
 TEST_F(PlotViewTest, IdenticalGraphsIntersectAtEveryOtherColumn) {

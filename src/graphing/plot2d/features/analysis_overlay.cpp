@@ -62,7 +62,8 @@ void FeatureLists::Take(FeatureKind kind, int graph, int other) {
   scratch_.clear();
 }
 
-void FeatureLists::Find(const GraphSet2D& graphs, const PlotDisplay& display, int origin_row) {
+void FeatureLists::Find(const GraphSet2D& graphs, const PlotDisplay& display, int origin_row,
+                        std::span<const std::vector<std::uint8_t>> breaks) {
   Clear();
   const int count = static_cast<int>(graphs.size());
   for (int g = 0; g < count; ++g) {
@@ -78,8 +79,14 @@ void FeatureLists::Find(const GraphSet2D& graphs, const PlotDisplay& display, in
       Take(FeatureKind::kMaximum, g, -1);
     }
     if (display.zeros) {
-      runs.ForEachRun(
-          [&](int a, int b) { FindZeros(runs.points.subspan(a, b - a), origin_row, scratch_); });
+      const std::span<const std::uint8_t> jumps = static_cast<std::size_t>(g) < breaks.size()
+                                                      ? std::span(breaks[g])
+                                                      : std::span<const std::uint8_t>();
+      runs.ForEachRun([&](int a, int b) {
+        const std::span<const std::uint8_t> run_jumps =
+            static_cast<std::size_t>(a) < jumps.size() ? jumps.subspan(a) : jumps.subspan(0, 0);
+        FindZeros(runs.points.subspan(a, b - a), origin_row, scratch_, run_jumps);
+      });
       Take(FeatureKind::kZero, g, -1);
     }
   }

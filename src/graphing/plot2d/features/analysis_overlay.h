@@ -2,6 +2,8 @@
 // The analysis overlays: features found on every repaint for the enabled Function graphs,
 // their circles, and the selected feature.
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "draw/surface.h"
@@ -39,7 +41,9 @@ class FeatureLists {
  public:
   // Rebuilds the lists: per enabled Function graph in list order its minima, maxima and
   // zeros (each when switched on), then intersections of every pair i < j. Keeps capacity.
-  void Find(const GraphSet2D& graphs, const PlotDisplay& display, int origin_row);
+  // `breaks` (per graph, may be empty) are the Hide Jumps breaks: no zero across a jump.
+  void Find(const GraphSet2D& graphs, const PlotDisplay& display, int origin_row,
+            std::span<const std::vector<std::uint8_t>> breaks = {});
   void Clear();
 
   const std::vector<FoundFeature>& items() const { return items_; }

@@ -55,7 +55,8 @@ void FindMaxima(std::span<const PlotPoint> run, std::vector<PlotPoint>& out) {
   FindTurns(run, -1, out);
 }
 
-void FindZeros(std::span<const PlotPoint> run, int origin_row, std::vector<PlotPoint>& out) {
+void FindZeros(std::span<const PlotPoint> run, int origin_row, std::vector<PlotPoint>& out,
+               std::span<const std::uint8_t> breaks) {
   const std::size_t count = run.size();
   for (std::size_t i = 0; i < count;) {
     if (run[i].row == origin_row) {
@@ -65,7 +66,8 @@ void FindZeros(std::span<const PlotPoint> run, int origin_row, std::vector<PlotP
       i = last + 1;
       continue;
     }
-    if (i > 0 && Side(run[i - 1].row, origin_row) * Side(run[i].row, origin_row) < 0) {
+    const bool jump = i > 0 && i - 1 < breaks.size() && breaks[i - 1] != 0;
+    if (i > 0 && !jump && Side(run[i - 1].row, origin_row) * Side(run[i].row, origin_row) < 0) {
       out.push_back({run[i].column, origin_row});
     }
     ++i;

@@ -2,6 +2,7 @@
 // Minima, maxima, zeros and intersections located on a Function graph's pixel points, cheap
 // enough for every frame of an animation. Rows grow downward, so a smaller row is a larger y.
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -14,8 +15,10 @@ namespace zentrix::graphing {
 void FindMinima(std::span<const PlotPoint> run, std::vector<PlotPoint>& out);
 void FindMaxima(std::span<const PlotPoint> run, std::vector<PlotPoint>& out);
 // A run of points on the origin row marks its middle column; a step that crosses the origin
-// row from one side to the other marks the later point (on the origin row).
-void FindZeros(std::span<const PlotPoint> run, int origin_row, std::vector<PlotPoint>& out);
+// row from one side to the other marks the later point (on the origin row), unless
+// `breaks[i]` marks the step from point i as a jump (Hide Jumps: a pole is not a zero).
+void FindZeros(std::span<const PlotPoint> run, int origin_row, std::vector<PlotPoint>& out,
+               std::span<const std::uint8_t> breaks = {});
 // Points of two graphs are compared column by column: equal rows mark the point and skip the
 // next column; otherwise a point of one graph lying strictly between the other's rows at the
 // previous and this column marks it; failing both, graphs that swapped sides between the two
