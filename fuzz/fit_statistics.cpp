@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int model = data[0] % kRegressionModelCount;
   const std::size_t count = std::min((size - 1) / sizeof(double), 2 * kMaxValues);
   std::vector<double> values(count);
-  std::memcpy(values.data(), data + 1, count * sizeof(double));
+  if (count > 0) std::memcpy(values.data(), data + 1, count * sizeof(double));
   const std::size_t half = count / 2;
   const std::vector<double> xs(values.begin(), values.begin() + half);
   const std::vector<double> ys(values.begin() + half, values.begin() + 2 * half);

@@ -5,11 +5,19 @@
 namespace zentrix::graphing {
 namespace {
 
+// The midpoint of a ≤ b, never outside them: halving each (to avoid overflow) rounds tiny
+// values up past b, and a + b overflows for huge ones of the same sign.
+double Midpoint(double a, double b) {
+  if (a == b) return a;
+  if (a <= 0 && b >= 0) return (a + b) / 2;
+  return a + (b - a) / 2;
+}
+
 // The median of the `count` values starting at sorted position `first`.
 double MedianOfRange(const WeightedValues& data, double first, double count) {
   const double middle = first + std::floor(count / 2);
   if (std::fmod(count, 2) == 1) return data.ValueAt(middle);
-  return data.ValueAt(middle - 1) / 2 + data.ValueAt(middle) / 2;
+  return Midpoint(data.ValueAt(middle - 1), data.ValueAt(middle));
 }
 
 }  // namespace

@@ -166,6 +166,13 @@ RegressionResult FitRegression(RegressionModel model, std::span<const double> xs
   if (!result.ok()) return result;
 
   Outcome outcome = FitModel(model, xs, ys);
+  // A coefficient mapped back out of range (B = e^slope for a slope of 1e39) fits nothing.
+  const std::span<const double> lettered(
+      outcome.coefficients.data(),
+      std::min<std::size_t>(outcome.coefficients.size(), RegressionLetterCount(model)));
+  if (outcome.error == FitError::kNone && !AllFinite(lettered)) {
+    outcome.error = FitError::kUnderdetermined;
+  }
   result.error = outcome.error;
   if (!result.ok()) return result;
   result.coefficients = std::move(outcome.coefficients);

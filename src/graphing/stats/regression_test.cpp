@@ -187,6 +187,9 @@ TEST(RegressionTest, FailuresReportTheirCodeAndLeaveNoCurve) {
   EXPECT_EQ(Fit(RegressionModel::kLogistic, {1, 2, 3}, {0, 0, 0}).error,
             FitError::kUnderdetermined);
   EXPECT_EQ(Fit(RegressionModel::kNone, {1, 2}, {1, 2}).error, FitError::kUnderdetermined);
+  // B = e^slope overflows for a slope near 1e39.
+  EXPECT_EQ(Fit(RegressionModel::kExponential, {6.4e-145, 7.1e-38}, {7.1e-38, 9.7}).error,
+            FitError::kUnderdetermined);
 }
 
 TEST(RegressionTest, LogisticFitRecoversKnownParameters) {

@@ -143,8 +143,10 @@ std::optional<std::array<double, 4>> FitSinusoidal(std::span<const double> xs,
   const double scan_spacing = spacing * static_cast<double>(ScanStride(xs.size()));
   const double w_high = std::clamp(std::numbers::pi / scan_spacing, w_low,
                                    w_low + (kMaxCandidates - 1) * peak_width / 4);
-  const int count = static_cast<int>(
-      std::clamp(std::ceil((w_high - w_low) / (peak_width / 4)) + 1, 2.0, double{kMaxCandidates}));
+  // x values packed into a few ulps (or denormals) leave no frequency to scan.
+  const double steps = std::ceil((w_high - w_low) / (peak_width / 4)) + 1;
+  if (!std::isfinite(steps)) return std::nullopt;
+  const int count = static_cast<int>(std::clamp(steps, 2.0, double{kMaxCandidates}));
   const Candidate best = ScanFrequencies(xs, ys, w_low, (w_high - w_low) / (count - 1), count);
   if (!std::isfinite(best.residual_sum)) return std::nullopt;
 

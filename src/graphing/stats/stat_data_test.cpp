@@ -67,6 +67,12 @@ TEST(BoxStatisticsTest, QuartilesAreMediansOfTheHalves) {
   EXPECT_EQ(weighted.q3, 2.5);
   EXPECT_EQ(weighted.high_whisker, 3);
 
+  // Halves of tiny values round; the quartiles still stay in order.
+  const double tiny = 2.1219957905e-314;
+  const BoxStatistics denormal = Box({tiny, 1e-307}, false, {7, 6});
+  EXPECT_LE(denormal.q1, denormal.median);
+  EXPECT_EQ(Box({-1e308, 1e308, 1e308, 1e308}).median, 1e308);
+
   const BoxStatistics single = Box({4});
   EXPECT_EQ(single.q1, 4);
   EXPECT_EQ(single.q3, 4);
