@@ -1,0 +1,145 @@
+#include "ui/dialogs/save_dialog.h"
+
+#include "ui/core/focus.h"
+#include "ui/widgets/widget_draw.h"
+
+namespace zentrix::ui {
+
+SaveDialog::SaveDialog() {
+  visible_ = false;
+  layer_ = WidgetLayer::kDialog;
+  for (Widget* w : std::initializer_list<Widget*>{&name_, &save_, &cancel_}) {
+    w->SetLayer(WidgetLayer::kDialog);
+  }
+  save_.SetAction([this] { PressSave(); });
+  cancel_.SetAction([this] { PressCancel(); });
+}
+
+const std::u16string& SaveDialog::RefusalMessage() {
+  static const std::u16string kText = u"A file name cannot have [white]\\ / : * ? \" < > |[/]";
+  return kText;
+}
+
+const std::u16string& SaveDialog::ReplaceQuestion() {
+  static const std::u16string kText = u"This file already exists.\nDo you want to replace it?";
+  return kText;
+}
+
+bool SaveDialog::NameAllowed(std::u16string_view name) {
+  return !name.empty() && name.find_first_of(u"/:*?<>|\\\"") == std::u16string_view::npos;
+}
+
+void SaveDialog::Show(const draw::Rect& area) {
+  SetBounds(area.left, area.top, area.Width(), area.Height());
+  previous_focus_ = Focused();
+  name_.SetReadOnly(false);
+  name_.SetText({});
+  message_.clear();
+  asking_ = false;
+  save_.SetText(u"Save");
+  cancel_.SetText(u"Cancel");
+  visible_ = true;
+  Ui().modal_open = true;
+  LayOut();
+  Focus(&name_);
+}
+
+void SaveDialog::Close() {
+  if (visible_) Ui().modal_open = false;
+  visible_ = false;
+  if (Focused() == &name_) Focus(previous_focus_);
+  previous_focus_ = nullptr;
+}
+
+void SaveDialog::Accept() {
+  const std::u16string name = name_.Text();
+  Close();
+  if (on_accept_) on_accept_(name);
+}
+
+void SaveDialog::PressSave() {
+  if (asking_) {  // "Yes"
+    Accept();
+    return;
+  }
+  if (!NameAllowed(name_.Text())) {
+    message_ = name_.Text().empty() ? std::u16string() : RefusalMessage();
+    return;
+  }
+  if (exists_ && exists_(name_.Text())) {
+    message_ = ReplaceQuestion();
+    asking_ = true;
+    save_.SetText(u"Yes");
+    cancel_.SetText(u"No");
+    return;
+  }
+  Accept();
+}
+
+void SaveDialog::PressCancel() {
+  if (asking_) {  // "No"
+    asking_ = false;
+    message_.clear();
+    save_.SetText(u"Save");
+    cancel_.SetText(u"Cancel");
+    return;
+  }
+  Close();
+  if (on_cancel_) on_cancel_();
+}
+
+void SaveDialog::LayOut() {
+  const int margin = Px(8);
+  name_.SetBounds(x_ + margin, y_ + margin, width_ - 2 * margin, 0);
+  name_.Layout();
+  const int button_width = Px(kButtonWidth);
+  const int button_height = Px(kButtonHeight);
+  const int by = name_.Y() + std::max(name_.Height(), Px(12)) + margin;
+  save_.SetBounds(x_ + margin, by, button_width, button_height);
+  cancel_.SetBounds(x_ + margin + button_width + margin, by, button_width, button_height);
+}
+
+bool SaveDialog::StylusDown(Point p) {
+  if (!visible_) return false;
+  if (save_.StylusDown(p) || cancel_.StylusDown(p) || name_.StylusDown(p)) return true;
+  return InputAllowed(p);  // modal: other taps end here
+}
+
+bool SaveDialog::StylusMove(Point) {
+  return visible_;
+}
+
+bool SaveDialog::StylusUp(Point p) {
+  if (!visible_) return false;
+  if (save_.StylusUp(p) || cancel_.StylusUp(p) || name_.StylusUp(p)) return true;
+  return true;
+}
+
+void SaveDialog::Draw(draw::Surface& surface) {
+  if (!visible_) return;
+  LayOut();
+  const Skin* skin = CurrentSkin();
+  const draw::Rect box = Bounds();
+  surface.FillRect(&box, skin ? skin->Palette().background : 0);
+  name_.Draw(surface);
+  save_.Draw(surface);
+  cancel_.Draw(surface);
+  if (TextRenderer* font = CurrentFont(); font && !message_.empty()) {
+    font->SetTarget(&surface);
+    const int margin = Px(8);
+    font->DrawMarkupIn(message_,
+                       draw::Rect{x_ + margin, save_.Y() + save_.Height() + margin,
+                                  x_ + width_ - margin, y_ + height_},
+                       false);
+    font->SetTarget(nullptr);
+  }
+}
+
+void SaveDialog::Describe(WidgetList& out) const {
+  if (!visible_) return;
+  name_.Describe(out);
+  save_.Describe(out);
+  cancel_.Describe(out);
+}
+
+}  // namespace zentrix::ui
