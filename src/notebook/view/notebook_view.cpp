@@ -63,7 +63,10 @@ void NotebookView::Layout() {
     NotebookEntry& entry = notebook_.Entry(i);
     ui::TextBox& box = entry.Input();
     box.SetBackground(static_cast<std::int32_t>(style_.entry_box_color));
-    box.SetColorParentheses(style_.color_parentheses);
+    // Changing the option relays the box out: set only on a change.
+    if (box.ColorParentheses() != style_.color_parentheses) {
+      box.SetColorParentheses(style_.color_parentheses);
+    }
     box.SetSize(box_width, box.Height());
     box.Layout();
     tops_[i] = y;
