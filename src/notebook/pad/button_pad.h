@@ -29,7 +29,10 @@ class ButtonPad : public ui::Widget {
   void SetSkin(const ui::Skin* skin);
   void SetArrangement(PadArrangement arrangement);
   // Labels are drawn with this font (default: the skin's white font).
-  void SetLabelFont(ui::TextRenderer* font) { label_font_ = font; }
+  void SetLabelFont(ui::TextRenderer* font) {
+    label_font_ = font;
+    UpdateSize();
+  }
   // Loads the white small font of the skin size from the skins folder (the
   // Classic archive's "SmallFont": keys are dark in both styles) and draws
   // the labels with it, so that long command names fit on two lines.
