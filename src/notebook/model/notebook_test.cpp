@@ -63,6 +63,17 @@ TEST_F(NotebookTest, SolvingTheSameEntryAlternatesExactAndDecimal) {
   EXPECT_EQ(AnswerText(0), u"0.75");
 }
 
+TEST_F(NotebookTest, MixedModePrintsImproperFractionsAsMixedNumbers) {
+  settings_.number_mode = engine::NumberMode::kMixed;
+  ASSERT_TRUE(Enter(u"3/12+1"));  // 5/4, exact (the sum rewrote it, so no Smart Solve)
+  const AnswerLayout& mixed = notebook_.EntryAnswer(0);
+  ASSERT_EQ(mixed.kind, BoxKind::kRow);
+  EXPECT_EQ(mixed.children[0], AnswerLayout::Text(u"1"));
+  EXPECT_EQ(mixed.children[1].kind, BoxKind::kFraction);
+  ASSERT_TRUE(Enter(u"-3/12-1"));  // negative: a minus and the plain fraction
+  EXPECT_EQ(notebook_.EntryAnswer(1).children.at(0).kind, BoxKind::kFraction);
+}
+
 TEST_F(NotebookTest, SolvingTheLastEntryAppendsOneAndAnEarlierOneMovesOn) {
   ASSERT_TRUE(Enter(u"1+1"));
   EXPECT_EQ(notebook_.EntryCount(), 2u);

@@ -6,46 +6,46 @@ namespace zentrix::notebook {
 namespace {
 
 using Action = PadKey::Action;
-using Spec = std::u16string_view;
-using Row = std::vector<Spec>;
+using KeyDef = std::u16string_view;
+using Row = std::vector<KeyDef>;
 using Page = std::vector<Row>;
 
-// Keys are written as specs: "x" inserts itself, "sin(" shows "sin" and
-// inserts "sin(", an empty spec is an unused key; the names below stand for
+// Keys are written as definitions: "x" inserts itself, "sin(" shows "sin" and
+// inserts "sin(", an empty one is an unused key; the names below stand for
 // keys whose text differs from their label, and for the action keys.
-constexpr Spec kBackspaceKey =
+constexpr KeyDef kBackspaceKey =
     u"\x01"
     u"backspace";
-constexpr Spec kClearKey =
+constexpr KeyDef kClearKey =
     u"\x01"
     u"clear";
-constexpr Spec kDmsKey =
+constexpr KeyDef kDmsKey =
     u"\x01"
     u"dms";
-constexpr Spec kExpKey =
+constexpr KeyDef kExpKey =
     u"\x01"
     u"exp";  // e^x inserts e^(
-constexpr Spec kPiPowerKey =
+constexpr KeyDef kPiPowerKey =
     u"\x01"
     u"pipower";  // π^x inserts π^(
-constexpr Spec kSquareKey =
+constexpr KeyDef kSquareKey =
     u"\x01"
     u"square";  // x² inserts ²
-constexpr Spec kInverseKey =
+constexpr KeyDef kInverseKey =
     u"\x01"
     u"inverse";  // x⁻¹ inserts ⁻¹
-constexpr Spec kInverseNormKey =
+constexpr KeyDef kInverseNormKey =
     u"\x01"
     u"invnorm";
 
-constexpr Spec kPi = u"\u00ED";
-constexpr Spec kE = u"\u00DC";
-constexpr Spec kI = u"\u00DD";
-constexpr Spec kInfinity = u"\u00DB";
-constexpr Spec kTenPower = u"\u0080";
-constexpr Spec kDegree = u"\u0083";
-constexpr Spec kRoot = u"\u0087(";
-constexpr Spec kIntegral = u"\u0084(";
+constexpr KeyDef kPi = u"\u00ED";
+constexpr KeyDef kE = u"\u00DC";
+constexpr KeyDef kI = u"\u00DD";
+constexpr KeyDef kInfinity = u"\u00DB";
+constexpr KeyDef kTenPower = u"\u0080";
+constexpr KeyDef kDegree = u"\u0083";
+constexpr KeyDef kRoot = u"\u0087(";
+constexpr KeyDef kIntegral = u"\u0084(";
 
 // The Bright pad's pages, without the page-key column.
 const std::array<Page, kPadPages>& BrightPages() {
@@ -96,7 +96,7 @@ const std::array<Page, kPadPages>& BrightPages() {
 Page ClassicPage(int page) {
   Page rows = BrightPages()[page];
   if (page == 0) {
-    const std::array<Spec, 6> extra{kExpKey, kPi, kE, u"ln(", u"=", kTenPower};
+    const std::array<KeyDef, 6> extra{kExpKey, kPi, kE, u"ln(", u"=", kTenPower};
     for (std::size_t r = 0; r < rows.size(); ++r) rows[r].insert(rows[r].begin(), extra[r]);
   } else if (page == 1) {
     rows[5].pop_back();  // abs moves to the front of the first row
@@ -130,31 +130,31 @@ PadKey Insert(std::u16string label, std::u16string text) {
   return key;
 }
 
-PadKey MakeKey(Spec spec) {
+PadKey MakeKey(KeyDef def) {
   PadKey key;
-  if (spec.empty()) return key;
-  if (spec == kBackspaceKey) {
+  if (def.empty()) return key;
+  if (def == kBackspaceKey) {
     key.action = Action::kBackspace;
-  } else if (spec == kClearKey) {
+  } else if (def == kClearKey) {
     key.action = Action::kClearEntry;
     key.label = u"Clear";
-  } else if (spec == kDmsKey) {
+  } else if (def == kDmsKey) {
     key.action = Action::kDms;
     key.label = u"DMS";
-  } else if (spec == kExpKey) {
+  } else if (def == kExpKey) {
     key = Insert(u"\u00DC^x", u"\u00DC^(");
-  } else if (spec == kPiPowerKey) {
+  } else if (def == kPiPowerKey) {
     key = Insert(u"\u00ED^x", u"\u00ED^(");
-  } else if (spec == kSquareKey) {
+  } else if (def == kSquareKey) {
     key = Insert(u"x\u0085", u"\u0085");
-  } else if (spec == kInverseKey) {
+  } else if (def == kInverseKey) {
     key = Insert(u"x\u0086", u"\u0086");
-  } else if (spec == kInverseNormKey) {
+  } else if (def == kInverseNormKey) {
     key = Insert(u"InverseNorm", u"InverseNormal(");
-  } else if (spec.size() > 1 && spec.back() == u'(') {
-    key = Insert(std::u16string(spec.substr(0, spec.size() - 1)), std::u16string(spec));
+  } else if (def.size() > 1 && def.back() == u'(') {
+    key = Insert(std::u16string(def.substr(0, def.size() - 1)), std::u16string(def));
   } else {
-    key = Insert(std::u16string(spec), std::u16string(spec));
+    key = Insert(std::u16string(def), std::u16string(def));
   }
   return key;
 }
@@ -180,11 +180,11 @@ std::vector<std::pair<int, int>> PageKeys(PadArrangement arrangement) {
   return keys;
 }
 
-bool IsActionSpec(Spec spec) {
-  return spec == kClearKey || spec == kDmsKey;
+bool IsActionKey(KeyDef def) {
+  return def == kClearKey || def == kDmsKey;
 }
 
-// Row by row, each row's specs fill its free keys from the second column on.
+// Row by row, each row's definitions fill its free keys from the second column on.
 void PlaceRows(std::vector<PadKey>& keys, int columns, const Page& rows) {
   for (std::size_t r = 0; r < rows.size(); ++r) {
     std::size_t next = 0;
@@ -202,15 +202,15 @@ void FlowKeys(std::vector<PadKey>& keys, int columns, const Page& rows) {
   const std::size_t action_index = static_cast<std::size_t>(columns) - 1;
   std::size_t slot = 0;
   for (const Row& row : rows) {
-    for (Spec spec : row) {
-      if (spec.empty()) continue;
-      if (IsActionSpec(spec)) {
-        keys[action_index] = MakeKey(spec);
+    for (KeyDef def : row) {
+      if (def.empty()) continue;
+      if (IsActionKey(def)) {
+        keys[action_index] = MakeKey(def);
         continue;
       }
       while (slot < keys.size() && (keys[slot].Used() || slot == action_index)) ++slot;
       if (slot == keys.size()) return;
-      keys[slot++] = MakeKey(spec);
+      keys[slot++] = MakeKey(def);
     }
   }
 }
