@@ -63,8 +63,8 @@ void BM_SettingsLikeScreen(benchmark::State& state) {
   const char16_t* checks[6] = {u"Show zeros", u"Smart solve", u"Large font",
                                u"Small font", u"Windowed",    u"Sound"};
   for (int i = 0; i < 6; ++i) {
-    widgets.push_back(std::make_unique<CheckBox>(8 + (i % 2) * 220, 250 + (i / 2) * 40, checks[i],
-                                                 i % 2 == 0));
+    widgets.push_back(
+        std::make_unique<CheckBox>(8 + (i % 2) * 220, 250 + (i / 2) * 40, checks[i], i % 2 == 0));
   }
   widgets.push_back(std::make_unique<ColorSelector>(8, 400, u"Answer colour"));
   draw::Surface& surface = screen.Surface();

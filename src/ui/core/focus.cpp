@@ -47,6 +47,18 @@ void CaretToEnd() {
   if (TextBox* box = Focused()) box->CaretToEnd();
 }
 
+void WriteFocus(JsonWriter& json) {
+  const TextBox* box = Focused();
+  if (!box) {
+    json.Null();
+    return;
+  }
+  json.BeginObject();
+  json.Key("text").Text(box->Text());
+  json.Key("caret").Integer(box->Caret());
+  json.EndObject();
+}
+
 bool Copy() {
   TextBox* box = Focused();
   Clipboard* clipboard = Ui().clipboard;

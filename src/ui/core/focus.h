@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/core/json_writer.h"
 #include "ui/core/key_event.h"
 
 namespace zentrix::ui {
@@ -25,6 +26,9 @@ void ClearText();
 void CaretLeft();
 void CaretRight();
 void CaretToEnd();
+
+// The dump's "focus" value: {"text", "caret"} of the focused box, or null.
+void WriteFocus(JsonWriter& json);
 
 // The whole text of the focused box onto the clipboard; false when there is
 // no box or the clipboard cannot be opened.

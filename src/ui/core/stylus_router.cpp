@@ -41,6 +41,13 @@ bool StylusRouter::StylusUp(Point p) {
   return screen_ && screen_->StylusUp(p);
 }
 
+bool StylusRouter::Wheel(Point p, int steps) {
+  for (Widget* w : slots_) {
+    if (w && w->Visible() && w->Wheel(p, steps)) return true;
+  }
+  return screen_ && screen_->Wheel(p, steps);
+}
+
 void StylusRouter::DescribeAll(WidgetList& out) const {
   for (const Widget* w : slots_) {
     if (w && w->Visible()) w->Describe(out);

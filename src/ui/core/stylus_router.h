@@ -43,6 +43,8 @@ class StylusRouter {
   bool StylusDown(Point p);
   bool StylusMove(Point p);
   bool StylusUp(Point p);
+  // The mouse wheel: offered in routing order to whatever scrolls under p.
+  bool Wheel(Point p, int steps);
 
   // Every visible widget, in routing order.
   void DescribeAll(WidgetList& out) const;

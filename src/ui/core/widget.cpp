@@ -33,6 +33,10 @@ bool Widget::StylusMove(Point) {
   return true;
 }
 
+bool Widget::Wheel(Point, int) {
+  return false;
+}
+
 void Widget::OnPress(const draw::Rect&) {}
 void Widget::OnClick(const draw::Rect&) {}
 void Widget::Draw(draw::Surface&) {}

@@ -41,6 +41,8 @@ class Widget {
   virtual bool StylusDown(Point p);
   virtual bool StylusUp(Point p);
   virtual bool StylusMove(Point p);
+  // The mouse wheel over p (positive: towards the start); true when taken.
+  virtual bool Wheel(Point p, int steps);
   virtual void OnPress(const draw::Rect& rect);
   virtual void OnClick(const draw::Rect& rect);
 

@@ -14,7 +14,9 @@ using testing::UiTest;
 
 class DialogTest : public UiTest {
  protected:
-  static Point Centre(const draw::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+  static Point Centre(const draw::Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
   static void Tap(Widget& w, Point p) {
     w.StylusDown(p);
     w.StylusUp(p);

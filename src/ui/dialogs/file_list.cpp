@@ -93,6 +93,12 @@ bool FileList::StylusUp(Point p) {
   return true;
 }
 
+bool FileList::Wheel(Point, int steps) {
+  if (!visible_) return false;
+  scroll_.SetPosition(scroll_.Position() - steps);
+  return true;
+}
+
 void FileList::Draw(draw::Surface& surface) {
   if (!visible_) return;
   const Skin* skin = CurrentSkin();

@@ -45,6 +45,7 @@ class FileList : public Widget {
   bool StylusDown(Point p) override;
   bool StylusMove(Point p) override;
   bool StylusUp(Point p) override;
+  bool Wheel(Point p, int steps) override;
   void Draw(draw::Surface& surface) override;
   void Describe(WidgetList& out) const override;
 

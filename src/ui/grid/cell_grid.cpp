@@ -295,6 +295,12 @@ bool CellGrid::StylusUp(Point p) {
   return false;
 }
 
+bool CellGrid::Wheel(Point p, int steps) {
+  if (!visible_ || ColumnCount() == 0 || !Bounds().Contains(p.x, p.y)) return false;
+  vertical_.SetPosition(vertical_.Position() - steps);
+  return true;
+}
+
 void CellGrid::Draw(draw::Surface& surface) {
   if (!visible_ || Ui().modal_open || ColumnCount() == 0) return;
   const Skin* skin = CurrentSkin();
@@ -335,11 +341,15 @@ void CellGrid::Draw(draw::Surface& surface) {
     Column& column = columns_[static_cast<std::size_t>(c)];
     const int left = x_ + static_cast<int>((fixed * i) >> kFractionBits);
     if (font) {
-      std::u16string header = column.title;
-      if (numbered_) {
-        const std::string digits = std::to_string(c + 1);
-        header.assign(digits.begin(), digits.end());
-      }
+      // The column number without building a string each frame.
+      char16_t digits[12];
+      int n = 0;
+      for (int v = c + 1; v > 0 && n < 12; v /= 10)
+        digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+      std::reverse(digits, digits + n);
+      const std::u16string_view header =
+          numbered_ ? std::u16string_view(digits, static_cast<std::size_t>(n))
+                    : std::u16string_view(column.title);
       font->SetTarget(&surface);
       const int header_y = y_ + (font->LineHeight() >> 3) * 2;
       font->DrawMarkup(header, left + (column_width_ - font->SingleLineWidth(header)) / 2,

@@ -81,6 +81,8 @@ class CellGrid : public Widget {
   bool StylusDown(Point p) override;
   bool StylusMove(Point p) override;
   bool StylusUp(Point p) override;
+  // Scrolls the rows under the pointer, one row per step.
+  bool Wheel(Point p, int steps) override;
   void Draw(draw::Surface& surface) override;
   void Describe(WidgetList& out) const override;
 

@@ -41,7 +41,7 @@ TEST_F(CellGridTest, GrowingColumnAddsACellWhenTypedInto) {
 TEST_F(CellGridTest, ColumnWidthInFixedPoint) {
   for (int i = 0; i < 3; ++i) grid_.AddColumn();
   EXPECT_EQ(grid_.ColumnWidth(), 33);  // 100 / 3 truncated
-  grid_.AddColumn();                  // four columns, three visible
+  grid_.AddColumn();                   // four columns, three visible
   EXPECT_TRUE(grid_.HorizontalBarShown());
   EXPECT_EQ(grid_.RowHeight(), 7);
   EXPECT_EQ(grid_.RowsShown(), 84 / 7 - 1);
@@ -151,6 +151,47 @@ TEST_F(CellGridTest, DamagedStreamsLoadAsAnEmptyGrid) {
   huge.WriteInteger(1LL << 40);
   EXPECT_FALSE(grid_.Load(huge));
   EXPECT_EQ(grid_.CellCount(0), 0);
+}
+
+TEST_F(CellGridTest, FixedColumnsCopyTheCurrentColumnsLength) {
+  grid_.SetGrowing(false);
+  grid_.AddColumn();
+  for (int i = 0; i < 3; ++i) grid_.AppendCell(0);
+  EXPECT_EQ(grid_.CellCount(0), 3);  // no trailing empty cell
+  grid_.FocusCell(0, 2);
+  grid_.InsertCell();  // only in growing mode
+  EXPECT_EQ(grid_.CellCount(0), 3);
+  grid_.InsertColumn();
+  EXPECT_EQ(grid_.CellCount(0), 3);
+  EXPECT_EQ(Focused(), grid_.Cell(0, 2));
+  Frame();
+  EXPECT_EQ(grid_.CellCount(1), 3);  // drawing adds nothing
+}
+
+TEST_F(CellGridTest, TappingACellFocusesItAndLosingTheFocusClearsTheCurrentColumn) {
+  grid_.AddColumn();
+  grid_.AddColumn();
+  Frame();
+  const TextBox* cell = grid_.Cell(1, 0);
+  ASSERT_TRUE(grid_.StylusDown({cell->X() + 3, cell->Y() + 3}));
+  grid_.StylusUp({cell->X() + 3, cell->Y() + 3});
+  EXPECT_EQ(Focused(), cell);
+  EXPECT_EQ(grid_.CurrentColumn(), 1);
+  EXPECT_TRUE(grid_.FocusChanged());
+  TextBox elsewhere(0, 200, 50);
+  Focus(&elsewhere);
+  Frame();
+  EXPECT_EQ(grid_.CurrentColumn(), -1);
+}
+
+TEST_F(CellGridTest, TypingPastTheLastShownRowScrollsToTheNewCell) {
+  grid_.AddColumn();
+  const int rows = grid_.RowsShown();
+  for (int r = 0; r < rows; ++r) Type(0, r, u"1");
+  EXPECT_EQ(grid_.VerticalBar().Position(), 1);
+  EXPECT_EQ(grid_.CellCount(0), rows);
+  grid_.Wheel({10, 10}, 5);  // back to the top, clamped
+  EXPECT_EQ(grid_.VerticalBar().Position(), 0);
 }
 
 TEST_F(CellGridTest, NoColumnsDrawsAndTakesNothing) {

@@ -15,6 +15,7 @@
 #include "draw/test_font_image.h"
 #include "ui/core/ui_state.h"
 #include "ui/skin/skin.h"
+#include "ui/testing/reference_image.h"
 
 namespace zentrix::ui::testing {
 
@@ -45,9 +46,14 @@ class UiTest : public ::testing::Test {
   Skin skin_;
 };
 
-// Compares the surface with testdata/NAME.png beside the test source, or
-// rewrites it when ZENTRIX_UPDATE_REFERENCES=1. A mismatch writes
-// NAME_actual.png and NAME_diff.png into the build folder.
-::testing::AssertionResult MatchesReference(const draw::Surface& surface, const std::string& name);
+// Compares the surface with src/ui/testdata/NAME.png (see reference_image.h);
+// mismatches are written into the build folder.
+inline ::testing::AssertionResult MatchesReference(const draw::Surface& surface,
+                                                   const std::string& name) {
+  const std::string problem = CompareWithReference(
+      surface, std::string(ZENTRIX_SOURCE_DIR) + "/src/ui/testdata", name, ZENTRIX_BINARY_DIR);
+  if (problem.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << problem;
+}
 
 }  // namespace zentrix::ui::testing

@@ -56,7 +56,7 @@ bool DropDownBox::StylusDown(Point p) {
   }
   if (!Widget::StylusDown(p) || items_.empty()) return false;
   const int list_height = static_cast<int>(items_.size()) * ItemHeight();
-  const int screen = Ui().high_resolution ? 640 : 320;
+  const int screen = screen_height_ > 0 ? screen_height_ : (Ui().high_resolution ? 640 : 320);
   list_above_ = y_ + height_ + list_height > screen && y_ - list_height >= 0;
   open_ = true;
   Ui().modal_open = true;
@@ -73,6 +73,7 @@ bool DropDownBox::StylusUp(Point) {
 
 void DropDownBox::Draw(draw::Surface& surface) {
   if (!visible_) return;
+  screen_height_ = surface.Height();
   const Skin* skin = CurrentSkin();
   if (skin && skin->Image(SkinImageId::kDropDownBox)) {
     skin->DrawFrameCut(surface, SkinImageId::kDropDownBox, 0, x_, y_, width_);

@@ -44,6 +44,7 @@ class DropDownBox : public Widget {
   bool open_ = false;
   bool list_above_ = false;
   bool swallow_up_ = false;
+  int screen_height_ = 0;  // of the surface last drawn on
   std::function<void(int)> on_change_;
 };
 

@@ -49,12 +49,11 @@ TEST_F(KeyboardTest, LayersHoldTheTableCharacters) {
     int row, column;
     bool shift;
     char16_t c;
-  } cases[] = {{0, 0, false, u'1'}, {0, 9, true, u')'},   {1, 10, false, u'-'},
-               {1, 10, true, u'_'}, {2, 9, true, u':'},   {3, 10, false, u'{'},
-               {3, 10, true, u'}'}, {4, 1, false, 222},   {4, 10, false, 231},
-               {4, 1, true, 239},   {5, 1, false, 232},   {5, 3, false, 234},
-               {5, 7, false, 235},  {5, 10, false, 238},  {5, 1, true, 249},
-               {5, 10, true, 255},  {5, 5, false, 0},     {0, 10, false, 0}};
+  } cases[] = {{0, 0, false, u'1'}, {0, 9, true, u')'},   {1, 10, false, u'-'}, {1, 10, true, u'_'},
+               {2, 9, true, u':'},  {3, 10, false, u'{'}, {3, 10, true, u'}'},  {4, 1, false, 222},
+               {4, 10, false, 231}, {4, 1, true, 239},    {5, 1, false, 232},   {5, 3, false, 234},
+               {5, 7, false, 235},  {5, 10, false, 238},  {5, 1, true, 249},    {5, 10, true, 255},
+               {5, 5, false, 0},    {0, 10, false, 0}};
   for (const Case& c : cases) {
     keyboard_.SetShift(c.shift);
     EXPECT_EQ(keyboard_.KeyCharacter(c.row, c.column), c.c) << c.row << "," << c.column;
@@ -86,10 +85,10 @@ TEST_F(KeyboardTest, ReleaseOnAnotherKeyDoesNothing) {
 TEST(ColorPaletteTest, RowsFollowTheRamp) {
   const auto normal = BuildPalette(PaletteKind::kNormal);
   ASSERT_EQ(normal.size(), 15u * kPaletteColumns);
-  EXPECT_EQ(normal[0], 0x0000FFu);    // pure red
-  EXPECT_EQ(normal[3], 0x4C4CFFu);    // trunc(0.3 × 255) = 76
-  EXPECT_EQ(normal[10], 0xFFFFFFu);   // white
-  EXPECT_EQ(normal[11], 0x0000FFu);   // red towards black
+  EXPECT_EQ(normal[0], 0x0000FFu);   // pure red
+  EXPECT_EQ(normal[3], 0x4C4CFFu);   // trunc(0.3 × 255) = 76
+  EXPECT_EQ(normal[10], 0xFFFFFFu);  // white
+  EXPECT_EQ(normal[11], 0x0000FFu);  // red towards black
   EXPECT_EQ(normal[21], 0x000000u);
   EXPECT_EQ(normal[12 * 11], 0x007FFFu);       // orange: G = 0/2 + 127
   EXPECT_EQ(normal[13 * 11 + 2], 0x0066CCu);   // R = 204, G = 102

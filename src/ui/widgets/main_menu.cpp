@@ -13,6 +13,7 @@ constexpr std::u16string_view kElementNames[MainMenu::kElementCount] = {
 MainMenu::MainMenu() {
   const bool large = Ui().high_resolution;
   Place(large ? 480 : 240, large ? 640 : 320);
+  RefreshMenu();
 }
 
 void MainMenu::Place(int screen_width, int screen_height) {
@@ -21,6 +22,30 @@ void MainMenu::Place(int screen_width, int screen_height) {
 
 ScreenMenu MainMenu::CurrentMenu() const {
   return screen_ ? screen_->Menu() : StandardMenu(MenuKind::kOther);
+}
+
+void MainMenu::SetScreen(const Screen* screen) {
+  screen_ = screen;
+  open_ = -1;
+  RefreshMenu();
+}
+
+void MainMenu::RefreshMenu() {
+  menu_ = CurrentMenu();
+}
+
+bool MainMenu::Choose(std::u16string_view path) {
+  RefreshMenu();
+  const std::size_t slash = path.find(u'/');
+  if (slash == std::u16string_view::npos) {
+    if (menu_.action.empty() || StripMarkup(menu_.action) != path) return false;
+    Run(MenuCommand::kAction);
+    return true;
+  }
+  const MenuCommand command = Find(path.substr(0, slash), path.substr(slash + 1));
+  if (command == MenuCommand::kNone) return false;
+  Run(command);
+  return true;
 }
 
 draw::Rect MainMenu::ElementRect(int element) const {
@@ -70,7 +95,7 @@ void MainMenu::Run(MenuCommand command) {
 }
 
 MenuCommand MainMenu::Find(std::u16string_view menu, std::u16string_view item) const {
-  const ScreenMenu m = CurrentMenu();
+  const ScreenMenu& m = menu_;
   const std::vector<MenuItem>* items = menu == u"File"   ? &m.file
                                        : menu == u"Edit" ? &m.edit
                                                          : nullptr;
@@ -122,14 +147,14 @@ bool MainMenu::StylusUp(Point p) {
   switch (element) {
     case kFile:
     case kEdit:
-      menu_ = CurrentMenu();
+      RefreshMenu();
       open_ = element;
       break;
     case kKeyboard:
       Run(MenuCommand::kToggleKeyboard);
       break;
     case kAction:
-      if (!CurrentMenu().action.empty()) Run(MenuCommand::kAction);
+      if (!menu_.action.empty()) Run(MenuCommand::kAction);
       break;
     case kTutorials:
       Run(MenuCommand::kTutorials);
@@ -152,7 +177,7 @@ void MainMenu::Draw(draw::Surface& surface) {
     surface.Blit(r.left, r.top, *skin->Image(SkinImageId::kMainMenuCircuits), &source,
                  draw::blit_flags::kColorKey);
   }
-  const ScreenMenu menu = CurrentMenu();
+  const ScreenMenu& menu = menu_;
   if (font) {
     DrawCentredText(surface, *font, u"File", ElementRect(kFile));
     DrawCentredText(surface, *font, u"Edit", ElementRect(kEdit));
@@ -189,7 +214,7 @@ void MainMenu::Draw(draw::Surface& surface) {
 
 void MainMenu::Describe(WidgetList& out) const {
   if (!visible_) return;
-  const ScreenMenu menu = CurrentMenu();
+  const ScreenMenu& menu = menu_;
   for (int i = 0; i < kElementCount; ++i) {
     std::u16string text(kElementNames[i]);
     if (i == kAction) text = menu.action;

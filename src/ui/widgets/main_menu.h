@@ -26,8 +26,11 @@ class MainMenu : public Widget {
 
   // Lays the bar out along the bottom of the screen.
   void Place(int screen_width, int screen_height);
-  // The screen whose items and action the menu shows (not owned).
-  void SetScreen(const Screen* screen) { screen_ = screen; }
+  // The screen whose items and action the menu shows (not owned). Its menu is
+  // read now and again whenever a list opens; RefreshMenu reads it at once
+  // (after the screen changed its items or action).
+  void SetScreen(const Screen* screen);
+  void RefreshMenu();
   void SetOnCommand(std::function<void(MenuCommand)> f) { on_command_ = std::move(f); }
 
   // -1 when no list is open, else kFile or kEdit.
@@ -39,6 +42,10 @@ class MainMenu : public Widget {
   // Chooses a menu item by its text ("File", "Save As...") as a person would:
   // the command, or kNone when there is no such item.
   MenuCommand Find(std::u16string_view menu, std::u16string_view item) const;
+  // Runs a menu path as the automation script's `menu` line: "File/Save As..."
+  // or the action's caption ("Solve", "Plot", "Clear"). False when the path
+  // names no item.
+  bool Choose(std::u16string_view path);
 
   bool StylusDown(Point p) override;
   bool StylusUp(Point p) override;
@@ -59,7 +66,7 @@ class MainMenu : public Widget {
   int pressed_element_ = -1;
   int hover_item_ = -1;
   bool list_tap_ = false;
-  ScreenMenu menu_;  // the items of the open list, taken when it opened
+  ScreenMenu menu_;  // the screen's menu, read at SetScreen and when a list opens
   std::function<void(MenuCommand)> on_command_;
 };
 

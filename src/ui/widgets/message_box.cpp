@@ -3,6 +3,15 @@
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::ui {
+namespace {
+
+// The fill is dark in both styles: the Bright style writes on it with its
+// white font.
+TextRenderer* TextFont() {
+  return Ui().white_font ? Ui().white_font : CurrentFont();
+}
+
+}  // namespace
 
 MessageBox::MessageBox() {
   visible_ = false;
@@ -50,14 +59,13 @@ std::optional<bool> MessageBox::TakeResult() {
 }
 
 void MessageBox::LayOut(int screen_width, int screen_height) {
-  const TextRenderer* font = CurrentFont();
+  TextRenderer* font = TextFont();
   const int margin = Px(8);
   width_ = screen_width - 2 * Px(16);
   const int line = font ? font->LineHeight() : Px(12);
   int lines = 1;
   if (font) {
-    TextRenderer* measuring = CurrentFont();
-    lines = measuring->LayOut(text_, draw::Rect{0, 0, width_ - 2 * margin, 1 << 20}, false);
+    lines = font->LayOut(text_, draw::Rect{0, 0, width_ - 2 * margin, 1 << 20}, false);
   }
   const int button_height = Px(kButtonHeight);
   height_ = margin + lines * line + margin + button_height + margin;
@@ -100,7 +108,7 @@ void MessageBox::Draw(draw::Surface& surface) {
   const draw::Rect box = Bounds();
   surface.FillRect(&box, fill);
   DrawFrameRect(surface, box, frame);
-  if (TextRenderer* font = CurrentFont()) {
+  if (TextRenderer* font = TextFont()) {
     const int margin = Px(8);
     font->SetTarget(&surface);
     font->DrawMarkupIn(

@@ -113,6 +113,12 @@ bool Slider::StylusUp(Point p) {
   return Widget::StylusUp(p);
 }
 
+bool Slider::Wheel(Point p, int steps) {
+  if (!InputAllowed(p) || !Contains(p)) return false;
+  Change(position_ - steps);
+  return true;
+}
+
 void Slider::Draw(draw::Surface& surface) {
   if (!visible_) return;
   const Skin* skin = CurrentSkin();

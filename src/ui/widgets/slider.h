@@ -43,6 +43,8 @@ class Slider : public Widget {
   bool StylusDown(Point p) override;
   bool StylusMove(Point p) override;
   bool StylusUp(Point p) override;
+  // One position per step, towards the start for positive steps.
+  bool Wheel(Point p, int steps) override;
   void Draw(draw::Surface& surface) override;
   void Describe(WidgetList& out) const override;
 

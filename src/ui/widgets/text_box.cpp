@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "ui/core/ui_state.h"
+#include "ui/skin/skin.h"
 
 namespace zentrix::ui {
 namespace {
@@ -250,9 +251,12 @@ void TextBox::Draw(draw::Surface& surface) {
     }
     if (Focused()) {
       const draw::Rect caret = CaretBox();
-      const draw::Color caret_color =
-          background_ != kNoBackground && IsLight(static_cast<draw::Color>(background_)) ? 0x000000
-                                                                                         : 0xFFFFFF;
+      // Black on light boxes, else the skin's text colour (white on the
+      // Classic background, black on the Bright one).
+      draw::Color caret_color = Ui().skin ? Ui().skin->Palette().text : 0xFFFFFF;
+      if (background_ != kNoBackground) {
+        caret_color = IsLight(static_cast<draw::Color>(background_)) ? 0x000000 : 0xFFFFFF;
+      }
       surface.DrawLine(caret.left, caret.top, caret.left, caret.bottom - 1, caret_color);
     }
     surface.SetClipRect(&saved_clip);

@@ -92,8 +92,7 @@ TEST_P(WidgetPixelsTest, Controls) {
 
   for (Widget* w : std::initializer_list<Widget*>{&bar, &title, &underlined, &up, &pressed,
                                                   &disabled, &icon, &on, &off, &radios, &drop,
-                                                  &slider, &colour, &tabs, &box,
-                                                  &menu}) {
+                                                  &slider, &colour, &tabs, &box, &menu}) {
     w->Draw(screen());
   }
   EXPECT_TRUE(testing::MatchesReference(screen(), Name("controls")));
@@ -139,12 +138,11 @@ TEST_P(WidgetPixelsTest, PaletteAndMessage) {
   EXPECT_TRUE(testing::MatchesReference(screen(), Name("palette_message")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, WidgetPixelsTest,
-                         ::testing::Values(SkinCase{SkinSize::kSmall, SkinStyle::kClassic,
-                                                    "small_classic"},
-                                           SkinCase{SkinSize::kLarge, SkinStyle::kBright,
-                                                    "large_bright"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Skins, WidgetPixelsTest,
+    ::testing::Values(SkinCase{SkinSize::kSmall, SkinStyle::kClassic, "small_classic"},
+                      SkinCase{SkinSize::kLarge, SkinStyle::kBright, "large_bright"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zentrix::ui
