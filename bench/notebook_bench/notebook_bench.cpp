@@ -14,6 +14,7 @@
 #include "engine/commands/entry_pipeline.h"
 #include "engine/core/engine_state.h"
 #include "notebook/answer/answer.h"
+#include "notebook/calculator/calculator_panel.h"
 #include "notebook/model/notebook.h"
 #include "notebook/view/notebook_view.h"
 #include "ui/core/focus.h"
@@ -142,6 +143,31 @@ void BM_NotebookFrame(benchmark::State& state) {
   state.SetLabel(std::to_string(notebook.EntryCount()) + " entries");
 }
 BENCHMARK(BM_NotebookFrame)->Arg(50)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// The calculator screen's content at 480×640: 50 solved entries above the
+// button pad.
+void BM_CalculatorFrame(benchmark::State& state) {
+  LargeScreen screen;
+  engine::ScopedEngineState engine;
+  ui::Skin skin;
+  skin.Load(std::string(ZENTRIX_BINARY_DIR) + "/skins", ui::SkinSize::kLarge,
+            ui::SkinStyle::kBright);
+  CalculatorPanel panel;
+  panel.SetSkin(&skin, std::string(ZENTRIX_BINARY_DIR) + "/skins");
+  panel.GetNotebook().FocusEntry(0);
+  const char16_t* entries[] = {u"3/12+1/2", u"Expand((x+1)^6)", u"{{1,2},{3,4}}", u"\u0087(8)",
+                               u"Solve(x^2-5x+6=0,x)"};
+  for (int i = 0; i < 50; ++i) {
+    ui::Focused()->SetText(entries[i % 5]);
+    panel.Solve();
+  }
+  const draw::Rect content = draw::Rect::FromSize(0, 40, 480, 560);
+  panel.LayoutAndDraw(screen.Surface(), content);
+  for (auto _ : state) {
+    panel.LayoutAndDraw(screen.Surface(), content);
+  }
+}
+BENCHMARK(BM_CalculatorFrame)->Unit(benchmark::kMicrosecond);
 
 // Bad input: an entry of 100,000 characters with its message answer, and an
 // answer 500 boxes deep, both on the page.
