@@ -142,7 +142,10 @@ namespace {
 
 // Runs the program with the given options; the status and standard error.
 std::pair<int, std::string> RunProgram(const std::string& options) {
-  const std::string errors = std::string(ZENTRIX_BINARY_DIR) + "/program_options_stderr.txt";
+  // ctest runs these tests in parallel: each writes its own file.
+  const std::string errors = std::string(ZENTRIX_BINARY_DIR) + "/program_options_stderr_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".txt";
   const int raw =
       std::system((Quote(ZENTRIX_PATH) + " " + options + " 2> " + Quote(errors)).c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(errors)};

@@ -1,0 +1,77 @@
+#include "notebook/calculator/calculator_panel.h"
+
+#include "engine/core/result_printer.h"
+#include "notebook/view/notebook_style.h"
+#include "ui/core/ui_state.h"
+
+namespace zentrix::notebook {
+
+CalculatorPanel::CalculatorPanel() {
+  pad_.SetVariables(&notebook_.Variables());
+  pad_.SetOnSolveDms([this] { Solve(engine::SolveMode::kDegreesMinutesSeconds); });
+}
+
+void CalculatorPanel::SetSkin(ui::Skin* skin, const std::string& skins_folder) {
+  skin_ = skin;
+  pad_.SetSkin(skin);
+  if (skin) pad_.LoadLabelFont(skins_folder, skin->Size());
+}
+
+bool CalculatorPanel::Solve(engine::SolveMode mode) {
+  return notebook_.Solve(mode, options_.entry);
+}
+
+void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
+  if (!skin_) return;
+  const bool bright = skin_->Style() == ui::SkinStyle::kBright;
+  const bool landscape = content.Width() > content.Height();
+  pad_.SetArrangement(landscape ? PadArrangement::kLandscape
+                      : bright  ? PadArrangement::kBright
+                                : PadArrangement::kClassic);
+  const int pad_height = pad_.Height();
+  pad_.SetPosition(content.left + (content.Width() - pad_.Width()) / 2,
+                   content.bottom - pad_height);
+
+  const bool second =
+      UseSecondFont(skin_->HighResolution(), options_.use_small_font, options_.use_large_font);
+  view_.SetFont(second ? &skin_->SecondText() : &skin_->NormalText());
+  view_.SetLargeArrow(skin_->HighResolution() || second);
+  view_.SetStyle(bright
+                     ? NotebookStyle::Bright(options_.cell_color, options_.color_parentheses)
+                     : NotebookStyle::Classic(options_.answer_color, options_.color_parentheses));
+  view_.SetRect(draw::Rect{content.left, content.top, content.right,
+                           std::max(content.top, content.bottom - pad_height)});
+  view_.LayoutAndDraw(surface);
+  pad_.Draw(surface);
+}
+
+void CalculatorPanel::WriteState(ui::JsonWriter& json, const AnswerTextForm& text_form) const {
+  auto answer_text = [&](const engine::AnswerLayout& layout) {
+    if (layout.IsText() || !text_form) return ui::EncodeText(layout.text);
+    return text_form(layout);
+  };
+  json.Key("entries").BeginArray();
+  for (std::size_t i = 0; i < notebook_.EntryCount(); ++i) {
+    const NotebookEntry& entry = notebook_.Entry(i);
+    json.BeginObject();
+    json.Key("text").Text(entry.Text());
+    json.Key("answer").String(answer_text(entry.GetAnswer().Layout()));
+    json.Key("decimal").Bool(entry.Input().DecimalToggle());
+    json.EndObject();
+  }
+  json.EndArray();
+  const engine::ResultPrinter printer(
+      {options_.entry.decimal, options_.entry.number_mode == engine::NumberMode::kMixed});
+  const engine::VariableStore& variables = notebook_.Variables();
+  json.Key("variables").BeginObject();
+  for (std::size_t i = 0; i < variables.Count(); ++i) {
+    const std::optional<std::u16string> name = variables.Name(i);
+    const engine::ExprNode* value = name ? variables.Find(*name) : nullptr;
+    if (!value) continue;
+    json.Key(ui::EncodeText(*name)).String(answer_text(printer.Print(*value)));
+  }
+  json.EndObject();
+  json.Key("pad_page").Integer(pad_.Model().Page());
+}
+
+}  // namespace zentrix::notebook
