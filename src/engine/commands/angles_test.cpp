@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/commands/numeric_approximation.h"
-#include "engine/commands/test_support.h"
+#include "engine/commands/simplify/numeric_approximation.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {

@@ -1,11 +1,11 @@
 #include "engine/commands/command_algorithms.h"
 
-#include "engine/commands/calculus_commands.h"
-#include "engine/commands/matrix_algorithms.h"
-#include "engine/commands/polynomial_algorithms.h"
-#include "engine/commands/statistics_commands.h"
-#include "engine/commands/solve.h"
-#include "engine/commands/substitution.h"
+#include "engine/commands/calculus/calculus_commands.h"
+#include "engine/commands/matrix/matrix_algorithms.h"
+#include "engine/commands/polynomial/polynomial_algorithms.h"
+#include "engine/commands/statistics/statistics_commands.h"
+#include "engine/commands/solve/solve.h"
+#include "engine/commands/simplify/substitution.h"
 #include "engine/core/command_names.h"
 
 namespace zentrix::engine {

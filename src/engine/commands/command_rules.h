@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/commands/command_outcome.h"
+#include "engine/commands/base/command_outcome.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/commands/command_table.h"
-#include "engine/commands/test_support.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {

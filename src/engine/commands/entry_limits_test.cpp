@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "engine/commands/commands_state.h"
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/entry_pipeline.h"
 #include "engine/commands/evaluator.h"
 #include "engine/core/charset.h"

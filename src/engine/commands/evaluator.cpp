@@ -5,15 +5,15 @@
 #include <utility>
 #include <vector>
 
-#include "engine/commands/canonicalize.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/command_algorithms.h"
 #include "engine/commands/command_rules.h"
-#include "engine/commands/commands_state.h"
-#include "engine/commands/complex_functions.h"
-#include "engine/commands/matrix_products.h"
-#include "engine/commands/numeric_functions.h"
-#include "engine/commands/special_functions.h"
-#include "engine/commands/tree_arithmetic.h"
+#include "engine/commands/base/commands_state.h"
+#include "engine/commands/numeric/complex_functions.h"
+#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/numeric/special_functions.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"

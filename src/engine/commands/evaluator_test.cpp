@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/commands/test_support.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
