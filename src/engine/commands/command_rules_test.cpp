@@ -1,4 +1,4 @@
-#include "engine/commands/command_rules.h"
+#include "engine/commands/command_registry.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "engine/commands/simplify/canonicalize.h"
-#include "engine/commands/command_algorithms.h"
-#include "engine/commands/command_rules.h"
+#include "engine/commands/command_registry.h"
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/matrix/matrix_products.h"
@@ -385,9 +384,9 @@ bool ProgramRun::Function(std::size_t i) {
 bool ProgramRun::Elementary(int f, std::vector<Value> args) {
   if (f == id::kAtan && args.size() == 2) {
     if (!args[0].node.IsNumber() || !args[1].node.IsNumber()) return Fail(EngineError::kBadSyntax);
-    double angle = std::atan2(args[0].node.coefficient().RealValue(),
-                              args[1].node.coefficient().RealValue());
-    if (AngleInDegrees()) angle *= 57.29577951308232;
+    // atan(a, b): the arctangent of a over b.
+    double angle = ArctangentOf(args[0].node.coefficient().RealValue(),
+                                args[1].node.coefficient().RealValue());
     return Push(ExprNode::MakeNumber(Number(angle)), 1);
   }
   if (args.size() != 1) return Fail(EngineError::kBadSyntax);

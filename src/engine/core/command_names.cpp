@@ -8,7 +8,7 @@ namespace zentrix::engine {
 namespace {
 
 constexpr CommandRow kRows[] = {
-#define ZENTRIX_COMMAND(id, identifier, name, count, help) {id, name, count, help},
+#define ZENTRIX_COMMAND(id, identifier, name, count, help, ...) {id, name, count, help},
 #include "engine/core/command_registry.inc"
 };
 

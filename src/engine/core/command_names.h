@@ -15,7 +15,7 @@ namespace zentrix::engine {
 inline constexpr int kCommandIdLimit = 121;
 
 namespace command_id {
-#define ZENTRIX_COMMAND(id, identifier, name, count, help) inline constexpr int k##identifier = id;
+#define ZENTRIX_COMMAND(id, identifier, ...) inline constexpr int k##identifier = id;
 #include "engine/core/command_registry.inc"
 }  // namespace command_id
 

@@ -20,6 +20,11 @@ bool GivesAngle(int id) { return (id >= command_id::kAsin && id <= command_id::k
 
 bool AngleInDegrees() { return Engine().angle_unit == 1; }
 
+double ArctangentOf(double y, double x) {
+  const double angle = std::atan2(y, x);
+  return AngleInDegrees() ? angle * 57.29577951308232 : angle;
+}
+
 Complex ToComplex(const Number& n) { return Complex(n.RealValue(), n.ImagValue()); }
 
 Number FromComplex(Complex z) {

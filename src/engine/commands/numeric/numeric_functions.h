@@ -12,6 +12,10 @@ namespace zentrix::engine {
 // True when the angle unit setting is degrees.
 bool AngleInDegrees();
 
+// The angle of the point (x, y) (std::atan2(y, x)), in degrees when the angle
+// unit is degrees.
+double ArctangentOf(double y, double x);
+
 // The function `id` (an elementary id) at the finite value `argument`; nothing
 // for other ids or non-finite arguments. Infinite results become the infinity
 // kinds of Number, undefined ones indeterminate.

@@ -1,12 +1,10 @@
 #include "engine/commands/polynomial/polynomial_algorithms.h"
 
 #include "engine/commands/polynomial/polynomial_commands.h"
-#include "engine/core/command_names.h"
 
 namespace zentrix::engine {
 namespace {
 
-namespace id = command_id;
 using Args = std::vector<ExprNode>;
 
 std::optional<CommandOutcome> Outcome(PolyCommandResult r) {
@@ -19,63 +17,40 @@ std::u16string_view VariableOf(const Args& a, std::size_t i) {
   return a.size() > i && a[i].IsVariable() ? a[i].VariableName() : std::u16string_view();
 }
 
-std::optional<CommandOutcome> RunExpand(Args& a) { return Outcome(ExpandCommand(a[0])); }
-std::optional<CommandOutcome> RunFactor(Args& a) { return Outcome(FactorCommand(a[0])); }
-std::optional<CommandOutcome> RunNormalize(Args& a) { return Outcome(NormalizeCommand(a[0])); }
-std::optional<CommandOutcome> RunNumerator(Args& a) { return Outcome(NumeratorCommand(a[0])); }
-std::optional<CommandOutcome> RunDenominator(Args& a) {
-  return Outcome(DenominatorCommand(a[0]));
-}
-std::optional<CommandOutcome> RunTogether(Args& a) { return Outcome(TogetherCommand(a[0])); }
-std::optional<CommandOutcome> RunContent(Args& a) { return Outcome(ContentCommand(a[0])); }
-std::optional<CommandOutcome> RunGcd(Args& a) { return Outcome(GcdCommand(a)); }
-std::optional<CommandOutcome> RunLcm(Args& a) { return Outcome(LcmCommand(a[0], a[1])); }
-std::optional<CommandOutcome> RunQuotient(Args& a) {
-  return Outcome(QuotientCommand(a[0], a[1], VariableOf(a, 2)));
-}
-std::optional<CommandOutcome> RunRemainder(Args& a) {
-  return Outcome(RemainderCommand(a[0], a[1], VariableOf(a, 2)));
-}
-std::optional<CommandOutcome> RunPolyDivide(Args& a) {
-  return Outcome(PolyDivideCommand(a[0], a[1], VariableOf(a, 2)));
-}
-std::optional<CommandOutcome> RunOperand(Args& a) {
-  return Outcome(OperandCommand(a[0], a[1].coefficient()));
-}
-std::optional<CommandOutcome> RunCoefficient(Args& a) {
-  return Outcome(CoefficientCommand(a[0], VariableOf(a, 1), a[2].coefficient()));
-}
-std::optional<CommandOutcome> RunDegree(Args& a) {
-  return Outcome(DegreeCommand(a[0], VariableOf(a, 1)));
-}
-std::optional<CommandOutcome> RunLagrange(Args& a) { return Outcome(LagrangeCommand(a[0], a[1])); }
-std::optional<CommandOutcome> RunSquareFree(Args& a) {
-  return Outcome(FactorSquareFreeCommand(a[0], VariableOf(a, 1)));
-}
-
 }  // namespace
 
-CommandAlgorithm FindPolynomialAlgorithm(int command) {
-  switch (command) {
-    case id::kExpand: return &RunExpand;
-    case id::kFactor: return &RunFactor;
-    case id::kNormalize: return &RunNormalize;
-    case id::kNumerator: return &RunNumerator;
-    case id::kDenominator: return &RunDenominator;
-    case id::kTogether: return &RunTogether;
-    case id::kContent: return &RunContent;
-    case id::kGcd: return &RunGcd;
-    case id::kLcm: return &RunLcm;
-    case id::kQuotient: return &RunQuotient;
-    case id::kRemainder: return &RunRemainder;
-    case id::kPolyDivide: return &RunPolyDivide;
-    case id::kOperand: return &RunOperand;
-    case id::kCoefficient: return &RunCoefficient;
-    case id::kDegree: return &RunDegree;
-    case id::kLagrange: return &RunLagrange;
-    case id::kFactorSquareFree: return &RunSquareFree;
-    default: return nullptr;
-  }
+std::optional<CommandOutcome> ExpandAlgorithm(Args& a) { return Outcome(ExpandCommand(a[0])); }
+std::optional<CommandOutcome> FactorAlgorithm(Args& a) { return Outcome(FactorCommand(a[0])); }
+std::optional<CommandOutcome> NormalizeAlgorithm(Args& a) { return Outcome(NormalizeCommand(a[0])); }
+std::optional<CommandOutcome> NumeratorAlgorithm(Args& a) { return Outcome(NumeratorCommand(a[0])); }
+std::optional<CommandOutcome> DenominatorAlgorithm(Args& a) {
+  return Outcome(DenominatorCommand(a[0]));
+}
+std::optional<CommandOutcome> TogetherAlgorithm(Args& a) { return Outcome(TogetherCommand(a[0])); }
+std::optional<CommandOutcome> ContentAlgorithm(Args& a) { return Outcome(ContentCommand(a[0])); }
+std::optional<CommandOutcome> GcdAlgorithm(Args& a) { return Outcome(GcdCommand(a)); }
+std::optional<CommandOutcome> LcmAlgorithm(Args& a) { return Outcome(LcmCommand(a[0], a[1])); }
+std::optional<CommandOutcome> QuotientAlgorithm(Args& a) {
+  return Outcome(QuotientCommand(a[0], a[1], VariableOf(a, 2)));
+}
+std::optional<CommandOutcome> RemainderAlgorithm(Args& a) {
+  return Outcome(RemainderCommand(a[0], a[1], VariableOf(a, 2)));
+}
+std::optional<CommandOutcome> PolyDivideAlgorithm(Args& a) {
+  return Outcome(PolyDivideCommand(a[0], a[1], VariableOf(a, 2)));
+}
+std::optional<CommandOutcome> OperandAlgorithm(Args& a) {
+  return Outcome(OperandCommand(a[0], a[1].coefficient()));
+}
+std::optional<CommandOutcome> CoefficientAlgorithm(Args& a) {
+  return Outcome(CoefficientCommand(a[0], VariableOf(a, 1), a[2].coefficient()));
+}
+std::optional<CommandOutcome> DegreeAlgorithm(Args& a) {
+  return Outcome(DegreeCommand(a[0], VariableOf(a, 1)));
+}
+std::optional<CommandOutcome> LagrangeAlgorithm(Args& a) { return Outcome(LagrangeCommand(a[0], a[1])); }
+std::optional<CommandOutcome> SquareFreeAlgorithm(Args& a) {
+  return Outcome(FactorSquareFreeCommand(a[0], VariableOf(a, 1)));
 }
 
 }  // namespace zentrix::engine
