@@ -8,11 +8,12 @@ The entries are every string literal of the unit and end-to-end test sources
 corpora (fuzz/corpus/{evaluate_entry,parse_entry,solve_and_print}, without the
 two settings bytes of evaluate_entry's seeds) and the lines of
 tests/compare/table_entries.txt (the command table: every name called with each
-argument shape, and the documented examples). Each entry runs on its own, so no
-answer depends on an earlier one, under several option sets (text, input and
-pretty formats, decimal and mixed number modes, degrees). The script prints the
-number of entries and runs compared and every difference, and exits 1 when
-there is one.
+argument shape, and the documented examples). The entries run in batches of
+BATCH per program run (one variable store, as a session types them), under
+several option sets (text, input and pretty formats, decimal and mixed number
+modes, degrees); a batch that differs is rerun entry by entry to name the
+entries. The script prints the number of entries and answers compared and
+every difference, and exits 1 when there is one.
 """
 
 import concurrent.futures
@@ -32,6 +33,8 @@ OPTION_SETS = [
 # The engine cuts an entry off after three seconds of work; entries this slow
 # answer by the clock, not by the code, so both sides are given ample time.
 TIMEOUT_SECONDS = 60
+# Entries per program run; a batch whose answers differ is rerun entry by entry.
+BATCH = 100
 
 STRING_LITERAL = re.compile(r'(?:u8|u|U|L)?"((?:[^"\\\n]|\\.)*)"')
 
@@ -82,13 +85,24 @@ def unique(entries):
     return kept
 
 
-def answer(cli, options, entry):
+def answer(cli, options, entries):
     try:
-        run = subprocess.run([cli, *options, "--", entry], capture_output=True,
-                             timeout=TIMEOUT_SECONDS)
+        run = subprocess.run([cli, *options, "--", *entries], capture_output=True,
+                             timeout=TIMEOUT_SECONDS * len(entries))
         return run.returncode, run.stdout, run.stderr
     except subprocess.TimeoutExpired:
         return "timeout", b"", b""
+
+
+def compare(before, after, options, entries):
+    """The differing entries of one batch: the batch runs in one process each
+    side (one variable store, as the tests type entries in turn); a batch that
+    differs is run again entry by entry to name the entries."""
+    if answer(before, options, entries) == answer(after, options, entries):
+        return []
+    return [(entry, old, new) for entry in entries
+            for old, new in [(answer(before, options, [entry]), answer(after, options, [entry]))]
+            if old != new]
 
 
 def main():
@@ -100,15 +114,16 @@ def main():
     if "--list" in sys.argv:
         print("\n".join(entries))
         return 0
-    jobs = [(options, entry) for entry in entries for options in OPTION_SETS]
+    batches = [entries[i:i + BATCH] for i in range(0, len(entries), BATCH)]
+    jobs = [(options, batch) for batch in batches for options in OPTION_SETS]
     differences = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-        results = pool.map(lambda job: (job, answer(before, *job), answer(after, *job)), jobs)
-        for (options, entry), old, new in results:
-            if old != new:
+        for (options, _), found in zip(jobs, pool.map(lambda j: compare(before, after, *j), jobs)):
+            for entry, old, new in found:
                 differences += 1
                 print(f"DIFFERENT {options} {entry!r}\n  before: {old}\n  after:  {new}")
-    print(f"{len(entries)} entries, {len(jobs)} runs compared, {differences} different")
+    runs = len(entries) * len(OPTION_SETS)
+    print(f"{len(entries)} entries, {runs} answers compared, {differences} different")
     return 1 if differences else 0
 
 

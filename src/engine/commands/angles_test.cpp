@@ -10,8 +10,8 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class AnglesTest : public ::testing::Test {
  protected:

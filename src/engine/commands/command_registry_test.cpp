@@ -60,8 +60,7 @@ TEST(CommandRegistryTest, HelpTextsAgreeWithDefaultCounts) {
     if (row.help_text.empty() || row.default_argument_count == 0) continue;
     // StudentTPdf takes (x, df), but its help text is the table's fixed one.
     if (row.id == command_id::kStudentTPdf) continue;
-    EXPECT_EQ(FirstFormParameters(row.help_text), row.default_argument_count)
-        << "id " << row.id;
+    EXPECT_EQ(FirstFormParameters(row.help_text), row.default_argument_count) << "id " << row.id;
   }
   const CommandRow* student = FindCommandRow(command_id::kStudentTPdf);
   EXPECT_EQ(student->help_text, u"StudentTPdf(p)");
@@ -87,13 +86,13 @@ TEST(CommandRegistryTest, EveryAlgorithmIsReachedThroughARule) {
 // point (a, b), that is the arctangent of b over a.
 TEST(CommandRegistryTest, TwoArgumentArctangentsTakeTheirOwnArgumentOrders) {
   ScopedEngineState state;
-  EXPECT_EQ(testing::Eval("atan(1,0)"), "1.5707963267948966");
-  EXPECT_EQ(testing::Eval("atan2(1,0)"), "0");
-  EXPECT_EQ(testing::Eval("atan2(0,1)"), "1.5707963267948966");
+  EXPECT_EQ(testkit::Eval("atan(1,0)"), "1.5707963267948966");
+  EXPECT_EQ(testkit::Eval("atan2(1,0)"), "0");
+  EXPECT_EQ(testkit::Eval("atan2(0,1)"), "1.5707963267948966");
   Engine().angle_unit = 1;
-  EXPECT_EQ(testing::Eval("atan2(1,1)"), "45");
-  EXPECT_EQ(testing::Eval("atan(-1,0)"), "-90");
-  EXPECT_EQ(testing::Eval("atan2(-1,0)"), "180");
+  EXPECT_EQ(testkit::Eval("atan2(1,1)"), "45");
+  EXPECT_EQ(testkit::Eval("atan(-1,0)"), "-90");
+  EXPECT_EQ(testkit::Eval("atan2(-1,0)"), "180");
 }
 
 }  // namespace

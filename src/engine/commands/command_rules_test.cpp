@@ -9,7 +9,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 class CommandRulesTest : public ::testing::Test {
  protected:

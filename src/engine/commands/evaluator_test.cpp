@@ -10,8 +10,8 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
-using testing::MapScope;
+using testkit::Eval;
+using testkit::MapScope;
 
 class EvaluatorTest : public ::testing::Test {
  protected:

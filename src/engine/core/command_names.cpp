@@ -53,9 +53,9 @@ std::u16string_view CommandName(int id) {
 }
 
 int FindCommandId(std::u16string_view name) {
-  auto it = std::lower_bound(
-      kRowsByText.begin(), kRowsByText.end(), name,
-      [](const CommandRow& row, std::u16string_view n) { return row.name < n; });
+  auto it =
+      std::lower_bound(kRowsByText.begin(), kRowsByText.end(), name,
+                       [](const CommandRow& row, std::u16string_view n) { return row.name < n; });
   if (it == kRowsByText.end() || it->name != name) return -1;
   return it->id;
 }

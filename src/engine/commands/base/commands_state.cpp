@@ -1,5 +1,7 @@
 #include "engine/commands/base/commands_state.h"
 
+#include "engine/commands/base/limits.h"
+
 namespace zentrix::engine {
 
 CommandsState& Commands() {
@@ -20,7 +22,7 @@ bool HasCommandFault() {
 namespace {
 // Steps between two looks at the clock: cheap enough to be invisible, and
 // frequent enough to notice the deadline within milliseconds.
-constexpr std::uint64_t kStepsPerClockCheck = 16384;
+constexpr std::uint64_t kStepsPerClockCheck = limits::kStepsPerClockCheck;
 }  // namespace
 
 bool CheckWorkDeadline() {

@@ -6,25 +6,26 @@
 #include <chrono>
 #include <cstdint>
 
+#include "engine/commands/base/limits.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
 
 // Recursive walks deeper than this stop and record the fault.
-inline constexpr int kMaxRecursionDepth = 2200;
+inline constexpr int kMaxRecursionDepth = limits::kRecursionDepth;
 
 // The work one entry may do: counted steps (every level of a recursive walk and
 // the inner loops of the commands) and, as a backstop for steps of uneven cost,
 // wall-clock time. Ordinary entries stay orders of magnitude below both.
-inline constexpr std::uint64_t kEntryWorkSteps = 20'000'000;
-inline constexpr std::chrono::milliseconds kEntryTimeLimit{3000};
+inline constexpr std::uint64_t kEntryWorkSteps = limits::kEntryWorkSteps;
+inline constexpr std::chrono::milliseconds kEntryTimeLimit = limits::kEntryTimeLimit;
 
 struct CommandsState {
   int depth = 0;
-  bool too_deep = false;         // a walk hit kMaxRecursionDepth
-  bool list_mismatch = false;    // element-wise arithmetic on lists of different lengths
-  bool too_large = false;        // an operation would build an unreasonably large tree
-  bool too_slow = false;         // the entry's work budget ran out
+  bool too_deep = false;       // a walk hit kMaxRecursionDepth
+  bool list_mismatch = false;  // element-wise arithmetic on lists of different lengths
+  bool too_large = false;      // an operation would build an unreasonably large tree
+  bool too_slow = false;       // the entry's work budget ran out
 
   // The budget of the entry being evaluated; inactive outside one.
   int budget_scopes = 0;
@@ -33,6 +34,11 @@ struct CommandsState {
   std::uint64_t next_clock_check = 0;
   std::chrono::milliseconds time_limit = kEntryTimeLimit;
   std::chrono::steady_clock::time_point deadline{};
+
+  // The allowance of coefficient operations of the polynomial command being
+  // run (poly_limits.h), and the nesting of the command calls that share it.
+  std::int64_t poly_work_remaining = limits::kPolyWorkAllowance;
+  int poly_allowance_scopes = 0;
 };
 
 CommandsState& Commands();

@@ -5,24 +5,12 @@
 #include "engine/commands/base/commands_state.h"
 
 namespace zentrix::engine::poly {
-namespace {
-
-struct WorkState {
-  std::int64_t remaining = kWorkAllowance;
-  int depth = 0;
-};
-
-WorkState& State() {
-  static WorkState state;
-  return state;
-}
-
-}  // namespace
 
 void ChargeWork(std::int64_t operations) {
-  WorkState& state = State();
-  state.remaining -= operations;
-  if (state.remaining < 0 || !CountWork(static_cast<std::uint64_t>(std::max<std::int64_t>(operations, 0)))) {
+  CommandsState& state = Commands();
+  state.poly_work_remaining -= operations;
+  if (state.poly_work_remaining < 0 ||
+      !CountWork(static_cast<std::uint64_t>(std::max<std::int64_t>(operations, 0)))) {
     throw PolyTooLarge();
   }
 }
@@ -36,10 +24,10 @@ void CheckExponent(std::int64_t exponent) {
 }
 
 ScopedWorkAllowance::ScopedWorkAllowance() {
-  WorkState& state = State();
-  if (state.depth++ == 0) state.remaining = kWorkAllowance;
+  CommandsState& state = Commands();
+  if (state.poly_allowance_scopes++ == 0) state.poly_work_remaining = kWorkAllowance;
 }
 
-ScopedWorkAllowance::~ScopedWorkAllowance() { --State().depth; }
+ScopedWorkAllowance::~ScopedWorkAllowance() { --Commands().poly_allowance_scopes; }
 
 }  // namespace zentrix::engine::poly

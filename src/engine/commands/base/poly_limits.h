@@ -8,14 +8,16 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "engine/commands/base/limits.h"
+
 namespace zentrix::engine::poly {
 
 // Largest number of terms of one polynomial.
-inline constexpr std::int64_t kMaxTerms = 100000;
+inline constexpr std::int64_t kMaxTerms = limits::kPolyTerms;
 // Coefficient operations allowed in one command call.
-inline constexpr std::int64_t kWorkAllowance = 20000000;
+inline constexpr std::int64_t kWorkAllowance = limits::kPolyWorkAllowance;
 // Largest magnitude of an exponent.
-inline constexpr std::int64_t kMaxExponent = std::int64_t{1} << 28;
+inline constexpr std::int64_t kMaxExponent = limits::kPolyExponent;
 
 class PolyTooLarge : public std::runtime_error {
  public:

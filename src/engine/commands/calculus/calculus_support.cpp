@@ -5,8 +5,8 @@
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/calculus/derivative.h"
-#include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/simplify/substitution.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"

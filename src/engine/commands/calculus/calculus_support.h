@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/commands/base/limits.h"
 #include "engine/core/expr_node.h"
 #include "engine/core/number.h"
 
@@ -15,7 +16,7 @@ namespace zentrix::engine::calculus {
 
 // Results larger than this many nodes and terms are refused: the repeated
 // derivatives of D(f, x, n) and Series, and the partial sums of Sum and Product.
-inline constexpr std::size_t kMaxResultSize = 20000;
+inline constexpr std::size_t kMaxResultSize = limits::kCalculusResultSize;
 
 // Messages of the bounds.
 inline constexpr std::u16string_view kResultTooLarge = u"The expression is too large.";

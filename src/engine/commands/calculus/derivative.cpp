@@ -5,10 +5,11 @@
 #include <unordered_map>
 #include <utility>
 
-#include "engine/commands/calculus/calculus_support.h"
-#include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/simplify/trig_reduce.h"
 #include "engine/core/command_names.h"
@@ -23,7 +24,7 @@ using calculus::Num;
 
 // The quotient rule expands and reduces its numerator; beyond this size the
 // work would be out of proportion, and the derivative is given up as too large.
-constexpr std::size_t kMaxQuotientSize = 8000;
+constexpr std::size_t kMaxQuotientSize = limits::kDerivativeQuotientSize;
 
 ExprNode Fn(int f, const ExprNode& u) { return ApplyFunction(f, u); }
 ExprNode Neg(ExprNode a) { return NegateTree(std::move(a)); }
@@ -200,8 +201,7 @@ class Differentiator {
 
   std::optional<ExprNode> Function(const ExprNode& f) {
     const ExprNode c = Num(f.coefficient());
-    if (f.IsFunction(id::kIntegrate) && f.OperandCount() == 2 &&
-        f.Operand(1).IsVariableNamed(x_)) {
+    if (f.IsFunction(id::kIntegrate) && f.OperandCount() == 2 && f.Operand(1).IsVariableNamed(x_)) {
       return Mul(c, f.Operand(0));
     }
     if (!f.IsUnaryFunction()) return std::nullopt;
@@ -238,8 +238,8 @@ class Differentiator {
     }
     std::optional<ExprNode> dv = Of(v);  // u^v·(v'·ln(u) + v·u'/u)
     if (!dv) return std::nullopt;
-    ExprNode inner = AddTrees(Mul(std::move(*dv), calculus::Ln(u)),
-                              DivideTrees(Mul(v, std::move(*du)), u));
+    ExprNode inner =
+        AddTrees(Mul(std::move(*dv), calculus::Ln(u)), DivideTrees(Mul(v, std::move(*du)), u));
     return Mul(f, std::move(inner));
   }
 
@@ -276,8 +276,7 @@ std::optional<ExprNode> TableDerivative(int f, const ExprNode& u) {
       return Reciprocal(Mul(SquareRootTree(AddNumber(u, Number(1.0))),
                             SquareRootTree(AddNumber(u, Number(-1.0)))));
     case id::kAtanh: return Reciprocal(OneMinusSquare(u));
-    case id::kAcsch:
-      return Neg(Reciprocal(Mul(Fn(id::kAbs, u), SquareRootTree(SquarePlusOne(u)))));
+    case id::kAcsch: return Neg(Reciprocal(Mul(Fn(id::kAbs, u), SquareRootTree(SquarePlusOne(u)))));
     case id::kAsech: return Neg(Reciprocal(Mul(u, SquareRootTree(OneMinusSquare(u)))));
     case id::kAcoth: return Reciprocal(OneMinusSquare(u));
     case id::kExp: return Fn(id::kExp, u);
@@ -299,12 +298,12 @@ namespace {
 
 // Steps of D(f, x, n) that are computed before giving up on a result that
 // neither vanishes nor repeats.
-constexpr double kMaxDerivativeSteps = 2000;
+constexpr double kMaxDerivativeSteps = limits::kDerivativeSteps;
 // Total size of the earlier derivatives kept to recognise a cycle.
-constexpr std::size_t kMaxHistorySize = 400000;
+constexpr std::size_t kMaxHistorySize = limits::kDerivativeHistorySize;
 // Unevaluated steps beyond this many are written as one D(g, x, k) call
 // instead of k nested calls.
-constexpr double kMaxNestedCalls = 64;
+constexpr double kMaxNestedCalls = limits::kDerivativeNestedCalls;
 
 ExprNode Unevaluated(ExprNode g, std::u16string_view x, double remaining) {
   if (remaining > kMaxNestedCalls) {

@@ -15,8 +15,8 @@ namespace {
 using calculus_testing::Close;
 using calculus_testing::RealAt;
 using calculus_testing::Tree;
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class DerivativeTest : public ::testing::Test {
  protected:
@@ -64,9 +64,7 @@ TEST_F(DerivativeTest, QuotientRuleDividesOutCommonPower) {
   EXPECT_EQ(Eval("D(sin(x)/x,x)"), Dump(Tree("(x*cos(x)-sin(x))/x^2")));
 }
 
-TEST_F(DerivativeTest, ListsElementWise) {
-  EXPECT_SAME("D({x,x^2,3},x)", "{1,2x,0}");
-}
+TEST_F(DerivativeTest, ListsElementWise) { EXPECT_SAME("D({x,x^2,3},x)", "{1,2x,0}"); }
 
 TEST_F(DerivativeTest, RepeatedDerivatives) {
   EXPECT_SAME("D(sin(x),x,4)", "sin(x)");
@@ -130,8 +128,8 @@ class RandomExpression {
     return leaves[Pick(7)];
   }
   std::string Unary() {
-    static const char* names[] = {"sin", "cos", "atan", "sinh", "cosh", "tanh",
-                                  "asinh", "ℯ^", "tan", "sech"};
+    static const char* names[] = {"sin",  "cos",   "atan", "sinh", "cosh",
+                                  "tanh", "asinh", "ℯ^",   "tan",  "sech"};
     return names[Pick(10)];
   }
   std::mt19937 rng_;
@@ -169,13 +167,13 @@ TEST_F(DerivativeTest, TableAgreesWithCentralDifferences) {
     const char* f;
     double t;
   };
-  const Case cases[] = {{"sin(x)", 0.7},   {"cos(x)", 0.7},   {"tan(x)", 0.7},   {"csc(x)", 0.7},
-                        {"sec(x)", 0.7},   {"cot(x)", 0.7},   {"asin(x)", 0.4},  {"acos(x)", 0.4},
-                        {"atan(x)", 0.4},  {"acsc(x)", 1.7},  {"asec(x)", 1.7},  {"acot(x)", 0.4},
-                        {"sinh(x)", 0.7},  {"cosh(x)", 0.7},  {"tanh(x)", 0.7},  {"csch(x)", 0.7},
-                        {"sech(x)", 0.7},  {"coth(x)", 0.7},  {"asinh(x)", 0.7}, {"acosh(x)", 1.7},
-                        {"atanh(x)", 0.4}, {"acsch(x)", 0.7}, {"asech(x)", 0.4}, {"acoth(x)", 1.7},
-                        {"ℯ^x", 0.7},      {"ln(x)", 0.7},    {"log10(x)", 0.7}, {"acsch(x)", -0.7}};
+  const Case cases[] = {
+      {"sin(x)", 0.7},   {"cos(x)", 0.7},   {"tan(x)", 0.7},   {"csc(x)", 0.7},   {"sec(x)", 0.7},
+      {"cot(x)", 0.7},   {"asin(x)", 0.4},  {"acos(x)", 0.4},  {"atan(x)", 0.4},  {"acsc(x)", 1.7},
+      {"asec(x)", 1.7},  {"acot(x)", 0.4},  {"sinh(x)", 0.7},  {"cosh(x)", 0.7},  {"tanh(x)", 0.7},
+      {"csch(x)", 0.7},  {"sech(x)", 0.7},  {"coth(x)", 0.7},  {"asinh(x)", 0.7}, {"acosh(x)", 1.7},
+      {"atanh(x)", 0.4}, {"acsch(x)", 0.7}, {"asech(x)", 0.4}, {"acoth(x)", 1.7}, {"ℯ^x", 0.7},
+      {"ln(x)", 0.7},    {"log10(x)", 0.7}, {"acsch(x)", -0.7}};
   for (const Case& c : cases) {
     ExprNode f = Tree(c.f);
     std::optional<ExprNode> df = Differentiate(f, u"x");

@@ -3,8 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/calculus/integrate_table.h"
 #include "engine/commands/calculus/integrate_trig_powers.h"
@@ -26,9 +27,9 @@ using Factors = std::vector<ExprNode>;
 
 // Rule applications allowed for one integrand; the recursive patterns
 // (integration by parts, TrigReduce, substitution) stop there.
-constexpr int kMaxRuleApplications = 4000;
+constexpr int kMaxRuleApplications = limits::kIntegrateRuleApplications;
 // Integration by parts is repeated at most this many times.
-constexpr int kMaxPartsDegree = 64;
+constexpr int kMaxPartsDegree = limits::kIntegratePartsDegree;
 
 ExprNode Mul(ExprNode a, ExprNode b) { return MultiplyTrees(std::move(a), std::move(b)); }
 ExprNode Div(ExprNode a, ExprNode b) { return DivideTrees(std::move(a), std::move(b)); }
@@ -124,8 +125,7 @@ class Integrator {
       }
     }
     if (factors.empty()) return Mul(std::move(constant), X());
-    std::optional<ExprNode> r =
-        factors.size() == 1 ? Of(factors[0]) : ProductPatterns(factors);
+    std::optional<ExprNode> r = factors.size() == 1 ? Of(factors[0]) : ProductPatterns(factors);
     if (!r && factors.size() > 1) r = AfterTrigReduce(ProductOf(factors));
     if (!r) return std::nullopt;
     return Mul(std::move(constant), std::move(*r));
@@ -164,7 +164,8 @@ class Integrator {
     std::optional<calculus::LinearParts> lv = AsLinear(wave.Operand(0), x_);
     if (!lu || !lv) return std::nullopt;
     const ExprNode& v = wave.Operand(0);
-    ExprNode denominator = AddTrees(PowerNumber(lu->a, Number(2.0)), PowerNumber(lv->a, Number(2.0)));
+    ExprNode denominator =
+        AddTrees(PowerNumber(lu->a, Number(2.0)), PowerNumber(lv->a, Number(2.0)));
     ExprNode s = Fn(id::kSin, v);
     ExprNode c = Fn(id::kCos, v);
     ExprNode numerator = sine ? SubtractTrees(Mul(lu->a, std::move(s)), Mul(lv->a, std::move(c)))
@@ -226,7 +227,8 @@ class Integrator {
     if (!lin || !(lin->b.IsNumber() && lin->b.coefficient().IsZero())) return std::nullopt;
     const Number e1 = Add(e, Number(1.0));
     ExprNode head = MultiplyNumber(Mul(calculus::VarPower(x_, e1), g), Divide(Number(1.0), e1));
-    ExprNode tail = MultiplyNumber(calculus::VarPower(x_, e1), Divide(Number(-1.0), Multiply(e1, e1)));
+    ExprNode tail =
+        MultiplyNumber(calculus::VarPower(x_, e1), Divide(Number(-1.0), Multiply(e1, e1)));
     if (g.IsFunction(id::kLog10)) tail = Div(std::move(tail), Ln(Num(10.0)));
     return AddTrees(std::move(head), std::move(tail));
   }
@@ -282,8 +284,8 @@ class Integrator {
 
   // b^v with b free of x.
   bool IsExponential(const ExprNode& g) const {
-    return g.IsPower() && g.OperandCount() == 2 && g.TermCount() == 0 &&
-           g.coefficient().IsOne() && FreeOf(g.Operand(0), x_);
+    return g.IsPower() && g.OperandCount() == 2 && g.TermCount() == 0 && g.coefficient().IsOne() &&
+           FreeOf(g.Operand(0), x_);
   }
 
   std::optional<ExprNode> Power(const ExprNode& f) {
@@ -390,8 +392,9 @@ std::optional<Number> GammaPattern(const ExprNode& f, std::u16string_view x) {
   }
   std::optional<Number> factorial = Factorial(n);
   if (!factorial) return std::nullopt;
-  return Multiply(Multiply(f.coefficient(), f.TermCount() == 1 ? f.Term(0).coefficient : Number(1.0)),
-                  *factorial);
+  return Multiply(
+      Multiply(f.coefficient(), f.TermCount() == 1 ? f.Term(0).coefficient : Number(1.0)),
+      *factorial);
 }
 
 // Points at which the denominator is sampled between two real limits.

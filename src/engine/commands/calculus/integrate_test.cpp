@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/commands/testing/calculus_test_support.h"
 #include "engine/commands/calculus/derivative.h"
+#include "engine/commands/testing/calculus_test_support.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
 
@@ -17,7 +17,7 @@ namespace {
 using calculus_testing::Close;
 using calculus_testing::RealAt;
 using calculus_testing::Tree;
-using testing::Dump;
+using testkit::Dump;
 
 class IntegrateTest : public ::testing::Test {
  protected:
@@ -41,12 +41,11 @@ TEST_F(IntegrateTest, ClosedForms) {
 }
 
 TEST_F(IntegrateTest, WithoutRuleStaysUnevaluated) {
-  for (const char* f : {"Integrate(abs(x),x)", "Integrate(x/(x+1),x)", "Integrate(ℯ^(x^2),x)",
-                        "Integrate(sin(x^2),x)", "Integrate(x,x,1,∞)",
-                        "Integrate(ℯ^(x^2),x,0,1)",
-                        // Poles between the limits: F(b) − F(a) would be wrong.
-                        "Integrate(1/x^2,x,-1,1)", "Integrate(1/(x-1/3),x,0,1)",
-                        "Integrate(tan(x),x,0,2)"}) {
+  for (const char* f :
+       {"Integrate(abs(x),x)", "Integrate(x/(x+1),x)", "Integrate(ℯ^(x^2),x)",
+        "Integrate(sin(x^2),x)", "Integrate(x,x,1,∞)", "Integrate(ℯ^(x^2),x,0,1)",
+        // Poles between the limits: F(b) − F(a) would be wrong.
+        "Integrate(1/x^2,x,-1,1)", "Integrate(1/(x-1/3),x,0,1)", "Integrate(tan(x),x,0,2)"}) {
     ExprNode r = Tree(f);
     EXPECT_TRUE(r.IsFunction(command_id::kIntegrate)) << f << " gave " << Dump(r);
   }
@@ -111,59 +110,99 @@ TEST_F(IntegrateTest, SumsAndPowersOfX) {
 
 TEST_F(IntegrateTest, TableOverLinearArguments) {
   const RuleCase cases[] = {
-      {"sin(3x+1)", kUnit},    {"cos(2x)", kUnit},      {"tan(x/2)", kUnit},   {"csc(2x)", kUnit},
-      {"sec(x+1/2)", kUnit},   {"cot(3x)", kUnit},      {"sinh(2x)", kUnit},   {"cosh(x-1)", kUnit},
-      {"tanh(3x)", kUnit},     {"csch(2x)", kUnit},     {"sech(x)", kUnit},    {"coth(x)", kUnit},
-      {"asin(x/2)", kUnit},    {"acos(x)", kUnit},      {"atan(2x)", kUnit},   {"acot(x+1)", kUnit},
-      {"asec(2x)", kAboveOne}, {"acsc(x)", kAboveOne},  {"asinh(3x)", kUnit},  {"acosh(x)", kAboveOne},
-      {"atanh(x)", kUnit},     {"acoth(x)", kAboveOne}, {"asech(x)", kUnit},   {"acsch(2x)", kUnit},
-      {"acsch(x)", {-0.4, -1.3}}, {"asec(x)", {-1.5, -2.5}}, {"ln(2x+1)", kUnit}, {"log10(x)", kUnit},
-      {"ℯ^(3x-1)", kUnit},     {"2^x", kUnit},          {"3^(2x+1)", kUnit}};
+      {"sin(3x+1)", kUnit},       {"cos(2x)", kUnit},        {"tan(x/2)", kUnit},
+      {"csc(2x)", kUnit},         {"sec(x+1/2)", kUnit},     {"cot(3x)", kUnit},
+      {"sinh(2x)", kUnit},        {"cosh(x-1)", kUnit},      {"tanh(3x)", kUnit},
+      {"csch(2x)", kUnit},        {"sech(x)", kUnit},        {"coth(x)", kUnit},
+      {"asin(x/2)", kUnit},       {"acos(x)", kUnit},        {"atan(2x)", kUnit},
+      {"acot(x+1)", kUnit},       {"asec(2x)", kAboveOne},   {"acsc(x)", kAboveOne},
+      {"asinh(3x)", kUnit},       {"acosh(x)", kAboveOne},   {"atanh(x)", kUnit},
+      {"acoth(x)", kAboveOne},    {"asech(x)", kUnit},       {"acsch(2x)", kUnit},
+      {"acsch(x)", {-0.4, -1.3}}, {"asec(x)", {-1.5, -2.5}}, {"ln(2x+1)", kUnit},
+      {"log10(x)", kUnit},        {"ℯ^(3x-1)", kUnit},       {"2^x", kUnit},
+      {"3^(2x+1)", kUnit}};
   for (const RuleCase& c : cases) CheckAntiderivative(c);
 }
 
 TEST_F(IntegrateTest, ProductPatterns) {
-  const RuleCase cases[] = {
-      // (ii) a power of u times a multiple of u'.
-      {"x*(x^2+1)^5", kUnit}, {"x/(x^2+1)", kUnit}, {"ln(x)/x", kUnit}, {"x*(x^2+1)^(-1/2)", kUnit},
-      {"(2x+2)*(x^2+2x+3)^4", kUnit}, {"cos(x)*sin(x)^(5/2)", kUnit},
-      // (iii) u'·f(u).
-      {"x*ℯ^(x^2)", kUnit}, {"x*sin(x^2)", kUnit}, {"cos(x)*ℯ^(sin(x))", kUnit},
-      {"x^2*cos(x^3)", kUnit}, {"x*2^(x^2)", kUnit}, {"ℯ^x*sec(ℯ^x)", kUnit},
-      // (iv) integration by parts.
-      {"x*sin(x)", kUnit}, {"x^2*ℯ^(2x)", kUnit}, {"x^3*cos(2x+1)", kUnit}, {"x*cosh(x)", kUnit},
-      {"x^4*sinh(x/2)", kUnit}, {"x^2*ln(x)", kUnit}, {"sqrt(x)*ln(3x)", kUnit},
-      {"x*log10(x)", kUnit},
-      // (v) exponential times sine or cosine, two waves.
-      {"ℯ^x*sin(x)", kUnit}, {"ℯ^(2x)*cos(3x+1)", kUnit}, {"sin(x)*cos(2x)", kUnit},
-      {"cos(x)*cos(3x)", kUnit}, {"sin(2x)*sin(5x)", kUnit}, {"sin(x)*cos(x)", kUnit},
-      // (vi) powers of trigonometric functions.
-      {"sin(x)^3*cos(x)^2", kUnit}, {"sin(x)^2*cos(x)^3", kUnit}, {"sin(x)^2*cos(x)^2", kUnit},
-      {"sin(x)^4", kUnit}, {"cos(2x)^3", kUnit}, {"sin(3x)^5", kUnit}, {"tan(x)^3", kUnit},
-      {"tan(x)^4", kUnit}, {"sec(x)^3", kUnit}, {"sec(x)^4", kUnit}, {"tan(x)^2*sec(x)^4", kUnit},
-      {"tan(x)^3*sec(x)^3", kUnit}, {"tan(x)^2*sec(x)", kUnit}, {"cot(x)^3", kUnit},
-      {"csc(x)^3", kUnit}, {"cot(x)^2*csc(x)^4", kUnit}, {"cot(x)^3*csc(x)", kUnit},
-      {"cot(x)^2*csc(x)^3", kUnit}, {"sin(x)^2/cos(x)^3", kUnit}};
+  const RuleCase cases[] = {// (ii) a power of u times a multiple of u'.
+                            {"x*(x^2+1)^5", kUnit},
+                            {"x/(x^2+1)", kUnit},
+                            {"ln(x)/x", kUnit},
+                            {"x*(x^2+1)^(-1/2)", kUnit},
+                            {"(2x+2)*(x^2+2x+3)^4", kUnit},
+                            {"cos(x)*sin(x)^(5/2)", kUnit},
+                            // (iii) u'·f(u).
+                            {"x*ℯ^(x^2)", kUnit},
+                            {"x*sin(x^2)", kUnit},
+                            {"cos(x)*ℯ^(sin(x))", kUnit},
+                            {"x^2*cos(x^3)", kUnit},
+                            {"x*2^(x^2)", kUnit},
+                            {"ℯ^x*sec(ℯ^x)", kUnit},
+                            // (iv) integration by parts.
+                            {"x*sin(x)", kUnit},
+                            {"x^2*ℯ^(2x)", kUnit},
+                            {"x^3*cos(2x+1)", kUnit},
+                            {"x*cosh(x)", kUnit},
+                            {"x^4*sinh(x/2)", kUnit},
+                            {"x^2*ln(x)", kUnit},
+                            {"sqrt(x)*ln(3x)", kUnit},
+                            {"x*log10(x)", kUnit},
+                            // (v) exponential times sine or cosine, two waves.
+                            {"ℯ^x*sin(x)", kUnit},
+                            {"ℯ^(2x)*cos(3x+1)", kUnit},
+                            {"sin(x)*cos(2x)", kUnit},
+                            {"cos(x)*cos(3x)", kUnit},
+                            {"sin(2x)*sin(5x)", kUnit},
+                            {"sin(x)*cos(x)", kUnit},
+                            // (vi) powers of trigonometric functions.
+                            {"sin(x)^3*cos(x)^2", kUnit},
+                            {"sin(x)^2*cos(x)^3", kUnit},
+                            {"sin(x)^2*cos(x)^2", kUnit},
+                            {"sin(x)^4", kUnit},
+                            {"cos(2x)^3", kUnit},
+                            {"sin(3x)^5", kUnit},
+                            {"tan(x)^3", kUnit},
+                            {"tan(x)^4", kUnit},
+                            {"sec(x)^3", kUnit},
+                            {"sec(x)^4", kUnit},
+                            {"tan(x)^2*sec(x)^4", kUnit},
+                            {"tan(x)^3*sec(x)^3", kUnit},
+                            {"tan(x)^2*sec(x)", kUnit},
+                            {"cot(x)^3", kUnit},
+                            {"csc(x)^3", kUnit},
+                            {"cot(x)^2*csc(x)^4", kUnit},
+                            {"cot(x)^3*csc(x)", kUnit},
+                            {"cot(x)^2*csc(x)^3", kUnit},
+                            {"sin(x)^2/cos(x)^3", kUnit}};
   for (const RuleCase& c : cases) CheckAntiderivative(c);
 }
 
 TEST_F(IntegrateTest, PowersOfSums) {
-  const RuleCase cases[] = {
-      {"(2x+1)^5", kUnit},       {"(3x-1)^(-1)", kUnit},    {"(x+2)^(-1/2)", kUnit},
-      {"(2x+1)^π", kUnit},       {"1/(x^2+4)", kUnit},      {"1/(4-x^2)", kUnit},
-      {"1/(x^2-4)", kUnit},      {"1/(-x^2-4)", kUnit},     {"1/(3x^2+2)", kUnit},
-      {"(x^2+4)^(-1/2)", kUnit}, {"(x^2-4)^(-1/2)", kAboveTwo}, {"(4-x^2)^(-1/2)", kUnit},
-      {"(2x^2-3)^(-1/2)", kAboveTwo}, {"ℯ^(x)^3", kUnit},
-      // Tried again after expansion.
-      {"(x+1)^2*x", kUnit},      {"(x^2+1)^2", kUnit},      {"(sin(x)+x)*x", kUnit}};
+  const RuleCase cases[] = {{"(2x+1)^5", kUnit},
+                            {"(3x-1)^(-1)", kUnit},
+                            {"(x+2)^(-1/2)", kUnit},
+                            {"(2x+1)^π", kUnit},
+                            {"1/(x^2+4)", kUnit},
+                            {"1/(4-x^2)", kUnit},
+                            {"1/(x^2-4)", kUnit},
+                            {"1/(-x^2-4)", kUnit},
+                            {"1/(3x^2+2)", kUnit},
+                            {"(x^2+4)^(-1/2)", kUnit},
+                            {"(x^2-4)^(-1/2)", kAboveTwo},
+                            {"(4-x^2)^(-1/2)", kUnit},
+                            {"(2x^2-3)^(-1/2)", kAboveTwo},
+                            {"ℯ^(x)^3", kUnit},
+                            // Tried again after expansion.
+                            {"(x+1)^2*x", kUnit},
+                            {"(x^2+1)^2", kUnit},
+                            {"(sin(x)+x)*x", kUnit}};
   for (const RuleCase& c : cases) CheckAntiderivative(c);
   // The root of a negative quadratic is imaginary everywhere: no rule.
   EXPECT_TRUE(Tree("Integrate((-x^2-1)^(-1/2),x)").IsFunction(command_id::kIntegrate));
 }
 
-TEST_F(IntegrateTest, ListsElementWise) {
-  EXPECT_SAME("Integrate({x,1},x)", "{x^2/2,x}");
-}
+TEST_F(IntegrateTest, ListsElementWise) { EXPECT_SAME("Integrate({x,1},x)", "{x^2/2,x}"); }
 
 }  // namespace
 }  // namespace zentrix::engine

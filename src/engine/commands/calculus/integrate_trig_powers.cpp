@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/integrate_table.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -15,7 +16,7 @@ namespace id = command_id;
 using calculus::Num;
 
 // Exponents above this are left to fail: the sums would be too long.
-constexpr int kMaxExponent = 64;
+constexpr int kMaxExponent = limits::kIntegrateTrigExponent;
 
 // Index of the six functions in the exponent table.
 enum Slot { kSinSlot, kCosSlot, kTanSlot, kSecSlot, kCotSlot, kCscSlot, kSlots };

@@ -4,8 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -23,13 +24,13 @@ using Code = LimitResult::Code;
 
 // L'Hôpital's rule is applied at most this many times in a row, and the whole
 // computation takes at most this many steps.
-constexpr int kMaxLHopital = 8;
-constexpr int kMaxSteps = 5000;
+constexpr int kMaxLHopital = limits::kLimitLHopital;
+constexpr int kMaxSteps = limits::kLimitSteps;
 // Derivatives tried to find on which side of 0 an expression lies near a.
-constexpr int kMaxSideDerivatives = 6;
+constexpr int kMaxSideDerivatives = limits::kLimitSideDerivatives;
 // Quotients whose derivatives grow beyond this size are not pursued: each
 // further application of L'Hôpital's rule would only make them larger.
-constexpr std::size_t kMaxQuotientSize = 600;
+constexpr std::size_t kMaxQuotientSize = limits::kLimitQuotientSize;
 
 bool TooLarge(const ExprNode& f) {
   return calculus::TreeSize(f, kMaxQuotientSize) > kMaxQuotientSize;
@@ -70,7 +71,7 @@ LimitResult Finish(LimitResult r) {
 // The worse of two failure codes: the missing two-sided limit wins.
 Code Worse(Code a, Code b) {
   return (a == Code::kNoTwoSidedLimit || b == Code::kNoTwoSidedLimit) ? Code::kNoTwoSidedLimit
-                                                                       : Code::kFailed;
+                                                                      : Code::kFailed;
 }
 
 bool IsJumpFunction(int f) {
@@ -283,12 +284,18 @@ class Limiter {
     bool ok = true;
     for (const SymbolTerm& t : f.terms()) {
       LimitResult r = Of(MakeTermNode(t.name, t.coefficient, t.exponent));
-      if (!r.found()) { ok = false; break; }
+      if (!r.found()) {
+        ok = false;
+        break;
+      }
       total = MultiplyTrees(std::move(total), std::move(r.value));
     }
     for (std::size_t i = 0; ok && i < f.OperandCount(); ++i) {
       LimitResult r = Of(f.Operand(i));
-      if (!r.found()) { ok = false; break; }
+      if (!r.found()) {
+        ok = false;
+        break;
+      }
       total = MultiplyTrees(std::move(total), std::move(r.value));
     }
     if (ok && !calculus::HasUndefinedPart(total)) return Found(std::move(total));
@@ -359,7 +366,8 @@ class Limiter {
   LimitResult FunctionOfLimit(int f, const ExprNode& value) {
     if (value.IsList()) return Failed();
     if (calculus::IsInfiniteValue(value)) {
-      std::optional<ExprNode> v = FunctionAtInfinity(f, value.coefficient().IsPlusInfinity() ? 1 : -1);
+      std::optional<ExprNode> v =
+          FunctionAtInfinity(f, value.coefficient().IsPlusInfinity() ? 1 : -1);
       if (!v) return Failed();
       return Found(std::move(*v));
     }
@@ -386,7 +394,8 @@ class Limiter {
     LimitResult ld = Of(d);
     if (!ld.found()) return ld;
     const bool zeros = IsZeroValue(ln.value) && IsZeroValue(ld.value);
-    const bool infinities = calculus::IsInfiniteValue(ln.value) && calculus::IsInfiniteValue(ld.value);
+    const bool infinities =
+        calculus::IsInfiniteValue(ln.value) && calculus::IsInfiniteValue(ld.value);
     if (zeros || infinities) {
       if (lhopital_ >= kMaxLHopital) return Failed();
       std::optional<ExprNode> dn = Differentiate(n, x_);

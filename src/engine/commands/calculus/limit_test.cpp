@@ -9,8 +9,8 @@ namespace zentrix::engine {
 namespace {
 
 using calculus_testing::Tree;
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class LimitTest : public ::testing::Test {
  protected:

@@ -17,11 +17,12 @@ std::optional<CommandOutcome> NumericIntegralAlgorithm(std::vector<ExprNode>& ar
   const double a = arguments[2].coefficient().RealValue();
   const double b = arguments[3].coefficient().RealValue();
   if (!std::isfinite(a) || !std::isfinite(b)) return CommandOutcome::Refused();
-  std::optional<double> value = TryGaussLegendreIntegrate(a, b, [&](double t) -> std::optional<double> {
-    std::optional<Number> v = calculus::NumericValueAt(f, x, t);
-    if (!v || !v->IsReal()) return std::nullopt;
-    return v->RealValue();
-  });
+  std::optional<double> value =
+      TryGaussLegendreIntegrate(a, b, [&](double t) -> std::optional<double> {
+        std::optional<Number> v = calculus::NumericValueAt(f, x, t);
+        if (!v || !v->IsReal()) return std::nullopt;
+        return v->RealValue();
+      });
   if (!value || !std::isfinite(*value)) return CommandOutcome::Refused();
   return CommandOutcome::Value(calculus::Num(*value));
 }

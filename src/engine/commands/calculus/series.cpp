@@ -3,8 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/calculus/integrate.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
@@ -22,17 +23,15 @@ using calculus::Num;
 // Orders beyond these are refused: 171! is beyond binary64, so every later
 // Taylor coefficient would come out as 0; and a Fourier polynomial of higher
 // order would be too large to be of use.
-constexpr double kMaxSeriesOrder = 170;
-constexpr double kMaxFourierOrder = 100;
+constexpr double kMaxSeriesOrder = limits::kSeriesOrder;
+constexpr double kMaxFourierOrder = limits::kFourierOrder;
 
 CommandOutcome TooLarge() { return CommandOutcome::Fail(calculus::kResultTooLarge); }
 
 // A value that is not finite makes the series fail.
 bool Undefined(const ExprNode& v) { return HasOverflow(v) || calculus::HasUndefinedPart(v); }
 
-ExprNode Pi(const Number& c) {
-  return MakeTermNode(std::u16string(1, chars::kPi), c, Number(1.0));
-}
+ExprNode Pi(const Number& c) { return MakeTermNode(std::u16string(1, chars::kPi), c, Number(1.0)); }
 
 }  // namespace
 
@@ -56,7 +55,8 @@ std::optional<CommandOutcome> SeriesAlgorithm(std::vector<ExprNode>& arguments) 
     if (too_large) return TooLarge();
     if (!d || HasCommandFault()) return CommandOutcome::Refused();
     f = std::move(*d);
-    if (calculus::TreeSize(f, calculus::kMaxResultSize) > calculus::kMaxResultSize) return TooLarge();
+    if (calculus::TreeSize(f, calculus::kMaxResultSize) > calculus::kMaxResultSize)
+      return TooLarge();
     std::optional<Number> factorial = Factorial(Number(static_cast<double>(i)));
     if (!factorial) return CommandOutcome::Refused();
     ExprNode c = MultiplyNumber(calculus::AtPoint(f, x, x0), Divide(Number(1.0), *factorial));
@@ -81,7 +81,8 @@ std::optional<CommandOutcome> FourierSeriesAlgorithm(std::vector<ExprNode>& argu
     if (std::optional<ExprNode> v = DefiniteIntegral(g, x, lower, upper)) return std::move(*v);
     return MakeCall(id::kIntegrate, {g, calculus::Var(x), lower, upper});
   };
-  const ExprNode inverse_pi = MakeTermNode(std::u16string(1, chars::kPi), Number(1.0), Number(-1.0));
+  const ExprNode inverse_pi =
+      MakeTermNode(std::u16string(1, chars::kPi), Number(1.0), Number(-1.0));
   ExprNode result = MultiplyTrees(MultiplyNumber(inverse_pi, Number::Ratio(1, 2)), integral(f));
   for (int k = 1; k <= static_cast<int>(n); ++k) {
     const ExprNode kx = MakeTermNode(x, Number(static_cast<double>(k)), Number(1.0));

@@ -13,8 +13,8 @@ namespace {
 
 using calculus_testing::RealAt;
 using calculus_testing::Tree;
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class SeriesTest : public ::testing::Test {
  protected:
@@ -51,9 +51,9 @@ TEST_F(SeriesTest, HugeOrdersAreRefused) {
 // divides it by about 2^(n+1), and a wrong coefficient of order n or lower
 // would leave a factor of 2^n or less.
 TEST_F(SeriesTest, AgreesWithTheFunctionToItsOrder) {
-  const char* functions[] = {"ℯ^x",        "sin(x)",     "cos(x)",      "ln(1+x)",
-                             "1/(1-x)",    "atan(x)",    "sqrt(1+x)",   "ℯ^(sin(x))",
-                             "tanh(x)",    "cosh(2x)",   "(1+x)^(-3)",  "asin(x)"};
+  const char* functions[] = {"ℯ^x",     "sin(x)",   "cos(x)",     "ln(1+x)",
+                             "1/(1-x)", "atan(x)",  "sqrt(1+x)",  "ℯ^(sin(x))",
+                             "tanh(x)", "cosh(2x)", "(1+x)^(-3)", "asin(x)"};
   for (const char* f : functions) {
     ExprNode g = Tree(f);
     for (int n = 1; n <= 7; ++n) {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 

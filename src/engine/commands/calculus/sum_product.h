@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "engine/commands/base/command_outcome.h"
+#include "engine/commands/base/limits.h"
 
 namespace zentrix::engine {
 
 // Ranges with more values than this are refused with a message.
-inline constexpr double kMaxRangeLength = 100000;
+inline constexpr double kMaxRangeLength = limits::kSumRangeLength;
 
 // Sum and Product in their normal form (f, x, min, max); `product` picks which.
-std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments,
-                                                    bool product);
+std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments, bool product);
 std::optional<CommandOutcome> SumAlgorithm(std::vector<ExprNode>& arguments);
 std::optional<CommandOutcome> ProductAlgorithm(std::vector<ExprNode>& arguments);
 

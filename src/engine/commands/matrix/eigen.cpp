@@ -9,11 +9,11 @@
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/matrix/matrix_elimination.h"
 #include "engine/commands/matrix/matrix_support.h"
-#include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/numeric_approximation.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve.h"
 #include "engine/commands/solve/solve_steps.h"
-#include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine::matrix {
 namespace {
@@ -61,8 +61,7 @@ double LargestEntry(const ExprNode& m) {
 std::vector<ExprNode> NullSpace(const ReducedGrid& r, std::size_t columns) {
   std::vector<ExprNode> basis;
   for (std::size_t free = 0; free < columns; ++free) {
-    if (std::find(r.pivot_columns.begin(), r.pivot_columns.end(), free) !=
-        r.pivot_columns.end()) {
+    if (std::find(r.pivot_columns.begin(), r.pivot_columns.end(), free) != r.pivot_columns.end()) {
       continue;
     }
     ExprNode v = ExprNode::MakeList(columns);
@@ -76,7 +75,7 @@ std::vector<ExprNode> NullSpace(const ReducedGrid& r, std::size_t columns) {
 }
 
 struct EigenPairs {
-  std::vector<ExprNode> values;   // one per vector
+  std::vector<ExprNode> values;  // one per vector
   std::vector<ExprNode> vectors;
   std::u16string_view message;
   bool ok = false;

@@ -3,7 +3,7 @@
 // polynomial det(M − λI) and the quadratic and cubic formulas, and the
 // eigenvectors as bases of the null spaces of M − λI.
 
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::matrix {

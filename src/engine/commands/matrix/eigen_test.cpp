@@ -9,18 +9,18 @@
 #include <random>
 
 #include "engine/commands/matrix/matrix_determinant.h"
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/commands/simplify/numeric_approximation.h"
-#include "engine/commands/testing/test_support.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine::matrix {
 namespace {
 
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class EigenTest : public ::testing::Test {
  protected:

@@ -5,7 +5,7 @@
 #include "engine/commands/matrix/eigen.h"
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/matrix/matrix_elimination.h"
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/commands/matrix/vector_calculus.h"
 #include "engine/commands/matrix/vector_products.h"
@@ -54,7 +54,9 @@ Result InverseAlgorithm(Args& a) {
   return Outcome(std::move(r.value), r.message);
 }
 
-Result MatrixPowerAlgorithm(Args& a) { return Outcome(matrix::MatrixPower(a[0], a[1].coefficient())); }
+Result MatrixPowerAlgorithm(Args& a) {
+  return Outcome(matrix::MatrixPower(a[0], a[1].coefficient()));
+}
 
 Result DotAlgorithm(Args& a) {
   if (a[0].IsMatrix()) return Outcome(matrix::ExpandedMatrixProduct(a[0], a[1]));
@@ -70,7 +72,9 @@ Result VectorNormAlgorithm(Args& a) {
 
 Result VectorAngleAlgorithm(Args& a) { return Outcome(matrix::VectorAngle(a[0], a[1])); }
 
-Result TripleProductAlgorithm(Args& a) { return Outcome(matrix::ScalarTripleProduct(a[0], a[1], a[2])); }
+Result TripleProductAlgorithm(Args& a) {
+  return Outcome(matrix::ScalarTripleProduct(a[0], a[1], a[2]));
+}
 
 Result QrAlgorithm(Args& a) { return Outcome(matrix::QrDecomposition(a[0])); }
 

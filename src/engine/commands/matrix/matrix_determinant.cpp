@@ -26,8 +26,8 @@ Number NumericDeterminant(NumberGrid a) {
     for (std::size_t i = k + 1; i < n; ++i) {
       for (std::size_t j = k + 1; j < n; ++j) {
         // Every such quotient is a minor of the matrix, so it divides exactly.
-        a[i][j] = Divide(Subtract(Multiply(a[i][j], a[k][k]), Multiply(a[i][k], a[k][j])),
-                         previous);
+        a[i][j] =
+            Divide(Subtract(Multiply(a[i][j], a[k][k]), Multiply(a[i][k], a[k][j])), previous);
       }
     }
     previous = a[k][k];

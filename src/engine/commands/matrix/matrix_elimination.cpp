@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -11,11 +12,11 @@ namespace zentrix::engine::matrix {
 namespace {
 
 // Symbolic eliminations with more entry operations than this are refused.
-constexpr double kMaxSymbolicWork = 2.0e5;
+constexpr double kMaxSymbolicWork = limits::kSymbolicEliminationWork;
 // The summed sizes of the trees a symbolic elimination may combine: symbolic
 // pivots turn the entries into growing rational functions, and this bound
 // stops such an elimination within a second or so.
-constexpr double kMaxSymbolicSizeWork = 1.0e5;
+constexpr double kMaxSymbolicSizeWork = limits::kSymbolicEliminationSizeWork;
 
 double EliminationWork(std::size_t rows, std::size_t columns) {
   const double r = static_cast<double>(std::min(rows, columns));
@@ -154,8 +155,8 @@ Reduction SymbolicInverse(const Grid& g, const ExprNode& det) {
     for (std::size_t j = 0; j < n; ++j) {
       Determinant minor = SymbolicDeterminant(MinorGrid(g, i, j));
       if (!minor.value) return {std::nullopt, minor.message};
-      ExprNode cofactor = (i + j) % 2 == 0 ? std::move(*minor.value)
-                                           : NegateTree(std::move(*minor.value));
+      ExprNode cofactor =
+          (i + j) % 2 == 0 ? std::move(*minor.value) : NegateTree(std::move(*minor.value));
       inverse[j][i] = DivideTrees(std::move(cofactor), det);
     }
   }

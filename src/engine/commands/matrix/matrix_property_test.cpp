@@ -8,18 +8,18 @@
 
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/matrix/matrix_elimination.h"
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/commands/matrix/matrix_support.h"
-#include "engine/commands/polynomial/polynomial_commands.h"
-#include "engine/commands/testing/test_support.h"
-#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/matrix/vector_products.h"
+#include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine::matrix {
 namespace {
 
-using testing::Dump;
+using testkit::Dump;
 
 class MatrixPropertyTest : public ::testing::Test {
  protected:
@@ -74,7 +74,8 @@ TEST_F(MatrixPropertyTest, SymbolicDeterminantIsMultiplicative) {
     const std::size_t n = 2 + trial % 3;
     const ExprNode a = RandomPolynomialMatrix(n), b = RandomPolynomialMatrix(n);
     EXPECT_EQ(Dump(Det(Product(a, b))), Dump(Expand(MultiplyTrees(Det(a), Det(b)))))
-        << Dump(a) << "\n" << Dump(b);
+        << Dump(a) << "\n"
+        << Dump(b);
   }
 }
 

@@ -109,9 +109,7 @@ ExprNode ExactRoot(ExprNode v, const Number& p) {
   return PowerNumber(std::move(v), Divide(Number(1.0), p));
 }
 
-std::size_t EntrySize(const ExprNode& e, std::size_t limit) {
-  return calculus::TreeSize(e, limit);
-}
+std::size_t EntrySize(const ExprNode& e, std::size_t limit) { return calculus::TreeSize(e, limit); }
 
 bool TooLarge(const ExprNode& e) { return EntrySize(e) > kMaxEntrySize; }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/commands/base/limits.h"
 #include "engine/core/expr_node.h"
 #include "engine/core/number.h"
 
@@ -25,15 +26,15 @@ inline constexpr std::u16string_view kResultTooLarge = u"The expression is too l
 // Elementary operations (number operations or tree operations) one command may
 // spend. A numeric n×n elimination takes about n³ of them, so numeric
 // determinants, inverses and row reductions work up to about 150×150.
-inline constexpr double kMaxWork = 4.0e6;
+inline constexpr double kMaxWork = limits::kMatrixWork;
 // Symbolic determinants expand along the first row with every minor computed
 // once (about n·2ⁿ products): beyond this size the matrix is refused.
-inline constexpr std::size_t kMaxSymbolicDetSize = 10;
+inline constexpr std::size_t kMaxSymbolicDetSize = limits::kSymbolicDeterminantSize;
 // Symbolic inverses take n² cofactors of size n−1.
-inline constexpr std::size_t kMaxSymbolicInverseSize = 7;
+inline constexpr std::size_t kMaxSymbolicInverseSize = limits::kSymbolicInverseSize;
 // Any entry (or scalar result) larger than this many nodes and terms ends the
 // command with kResultTooLarge.
-inline constexpr std::size_t kMaxEntrySize = 20000;
+inline constexpr std::size_t kMaxEntrySize = limits::kMatrixEntrySize;
 
 Grid ToGrid(const ExprNode& matrix);
 ExprNode FromGrid(Grid grid);

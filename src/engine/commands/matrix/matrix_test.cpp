@@ -11,7 +11,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 class MatrixTest : public ::testing::Test {
  protected:
@@ -66,7 +66,8 @@ TEST_F(MatrixTest, LargeDeterminantsAnswerOrStopWithAMessage) {
   for (int i = 0; i < 8; ++i) {
     distinct += i == 0 ? "{" : ",{";
     for (int j = 0; j < 8; ++j) {
-      distinct += std::string(j == 0 ? "" : ",") + "a" + std::to_string(i) + "b" + std::to_string(j);
+      distinct +=
+          std::string(j == 0 ? "" : ",") + "a" + std::to_string(i) + "b" + std::to_string(j);
     }
     distinct += "}";
   }
@@ -135,8 +136,7 @@ TEST_F(MatrixTest, MatrixPower) {
   EXPECT_EQ(Eval("MatrixPower({{1,1},{0,1}})"), "Error: MatrixPower(matrix, n)");
   // Squaring keeps huge exponents cheap; the Fibonacci matrix gives F(n).
   EXPECT_EQ(Eval("MatrixPower({{1,1},{1,0}},10)"), Eval("{{89,55},{55,34}}"));
-  EXPECT_EQ(Eval("MatrixPower({{1,1},{0,1}},1000000000000)"),
-            Eval("{{1,1000000000000},{0,1}}"));
+  EXPECT_EQ(Eval("MatrixPower({{1,1},{0,1}},1000000000000)"), Eval("{{1,1000000000000},{0,1}}"));
   EXPECT_EQ(Eval("MatrixPower({{x,1},{0,x}},3)"), Eval("{{x^3,3x^2},{0,x^3}}"));
   // Symbolic powers grow beyond the size bound instead of running for ages.
   EXPECT_EQ(Eval("MatrixPower({{a,b},{c,d}},1000000)"), "Error: The expression is too large.");

@@ -4,10 +4,10 @@
 
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/matrix/matrix_support.h"
+#include "engine/commands/matrix/vector_products.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/substitution.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
-#include "engine/commands/matrix/vector_products.h"
 #include "engine/core/command_names.h"
 
 namespace zentrix::engine::matrix {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::matrix {

@@ -8,7 +8,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 class VectorCalculusTest : public ::testing::Test {
  protected:

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -10,7 +11,7 @@
 namespace zentrix::engine::matrix {
 namespace {
 
-constexpr double kMaxQrWork = 2.0e5;
+constexpr double kMaxQrWork = limits::kQrWork;
 
 ExprNode Expanded(ExprNode e) { return e.IsNumber() ? e : Expand(e); }
 

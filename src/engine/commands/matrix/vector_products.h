@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/core/expr_node.h"
 #include "engine/core/number.h"
 

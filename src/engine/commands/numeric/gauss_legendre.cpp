@@ -64,8 +64,7 @@ std::optional<double> TryGaussLegendreIntegrate(
 }
 
 double GaussLegendreIntegrate(double a, double b, const std::function<double(double)>& f) {
-  return *TryGaussLegendreIntegrate(
-      a, b, [&f](double x) -> std::optional<double> { return f(x); });
+  return *TryGaussLegendreIntegrate(a, b, [&f](double x) -> std::optional<double> { return f(x); });
 }
 
 }  // namespace zentrix::engine

@@ -50,12 +50,12 @@ TEST(GaussLegendreTest, ExactForPolynomialsUpToDegree255) {
   struct Interval {
     double a, b, c;
   };
-  for (const Interval& iv : {Interval{0, 1, 0}, Interval{-1, 1, 0.25}, Interval{2, 5, 3},
-                             Interval{-3, -1, -1.5}}) {
+  for (const Interval& iv :
+       {Interval{0, 1, 0}, Interval{-1, 1, 0.25}, Interval{2, 5, 3}, Interval{-3, -1, -1.5}}) {
     for (int d = 0; d <= 255; ++d) {
-      const long double exact =
-          (std::pow(static_cast<long double>(iv.b - iv.c), d + 1) -
-           std::pow(static_cast<long double>(iv.a - iv.c), d + 1)) / (d + 1);
+      const long double exact = (std::pow(static_cast<long double>(iv.b - iv.c), d + 1) -
+                                 std::pow(static_cast<long double>(iv.a - iv.c), d + 1)) /
+                                (d + 1);
       // Integral of |integrand| bounds the rounding of the sum and of the nodes.
       long double scale = 0;
       const double got = GaussLegendreIntegrate(iv.a, iv.b, [&](double x) {
@@ -65,7 +65,8 @@ TEST(GaussLegendreTest, ExactForPolynomialsUpToDegree255) {
       });
       scale *= (iv.b - iv.a) / 128;
       const long double tolerance = (d + 4) * 2.3e-16L * std::max(scale, std::fabs(exact));
-      EXPECT_LE(std::fabs(got - exact), tolerance) << "degree " << d << " on [" << iv.a << ", " << iv.b << "]";
+      EXPECT_LE(std::fabs(got - exact), tolerance)
+          << "degree " << d << " on [" << iv.a << ", " << iv.b << "]";
     }
   }
   EXPECT_NEAR(GaussLegendreIntegrate(0, 3, [](double x) { return x * x; }), 9.0, 4e-15);

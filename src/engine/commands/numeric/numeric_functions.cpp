@@ -11,10 +11,14 @@ namespace {
 constexpr double kDegreesToRadians = 0.017453292519943295;
 constexpr double kRadiansToDegrees = 57.29577951308232;
 
-bool TakesAngle(int id) { return (id >= command_id::kSin && id <= command_id::kTan) ||
-                                 (id >= command_id::kCsc && id <= command_id::kCot); }
-bool GivesAngle(int id) { return (id >= command_id::kAsin && id <= command_id::kAtan) ||
-                                 (id >= command_id::kAcsc && id <= command_id::kAcot); }
+bool TakesAngle(int id) {
+  return (id >= command_id::kSin && id <= command_id::kTan) ||
+         (id >= command_id::kCsc && id <= command_id::kCot);
+}
+bool GivesAngle(int id) {
+  return (id >= command_id::kAsin && id <= command_id::kAtan) ||
+         (id >= command_id::kAcsc && id <= command_id::kAcot);
+}
 
 }  // namespace
 
@@ -22,7 +26,7 @@ bool AngleInDegrees() { return Engine().angle_unit == 1; }
 
 double ArctangentOf(double y, double x) {
   const double angle = std::atan2(y, x);
-  return AngleInDegrees() ? angle * 57.29577951308232 : angle;
+  return AngleInDegrees() ? angle * kRadiansToDegrees : angle;
 }
 
 Complex ToComplex(const Number& n) { return Complex(n.RealValue(), n.ImagValue()); }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/commands/base/limits.h"
+
 namespace zentrix::engine {
 namespace {
 
@@ -20,19 +22,19 @@ constexpr long double kOneOverSqrt2PiL = 0.398942280401432677939946059934381868L
 
 // Loops whose length grows with an argument stop here at the latest; the arguments that
 // would need more are handled by asymptotic forms before a loop is entered.
-constexpr int kMaxIterations = 10'000'000;
+constexpr int kMaxIterations = limits::kSpecialFunctionIterations;
 
 // zeta(k) - 1 for k = 2..40: the coefficients of the Taylor series of ln Gamma(2 + t).
 constexpr std::array<long double, 39> kZetaMinusOne = {
-    0.644934066848226436478L, 0.202056903159594285403L, 0.0823232337111381915122L,
-    0.0369277551433699263307L, 0.0173430619844491397138L, 0.00834927738192282683981L,
-    0.00407735619794433937877L, 0.00200839282608221441772L, 0.00099457512781808533712L,
+    0.644934066848226436478L,    0.202056903159594285403L,    0.0823232337111381915122L,
+    0.0369277551433699263307L,   0.0173430619844491397138L,   0.00834927738192282683981L,
+    0.00407735619794433937877L,  0.00200839282608221441772L,  0.00099457512781808533712L,
     0.000494188604119464558747L, 0.000246086553308048298651L, 0.000122713347578489146749L,
     6.12481350587048292535e-05L, 3.05882363070204935501e-05L, 1.52822594086518717324e-05L,
     7.63719763789976227379e-06L, 3.81729326499983985653e-06L, 1.90821271655393892585e-06L,
     9.53962033872796113158e-07L, 4.76932986787806463109e-07L, 2.38450502727732990006e-07L,
     1.19219925965311073063e-07L, 5.96081890512594796123e-08L, 2.98035035146522801869e-08L,
-    1.4901554828365041235e-08L, 7.45071178983542949225e-09L, 3.725334024788457055e-09L,
+    1.4901554828365041235e-08L,  7.45071178983542949225e-09L, 3.725334024788457055e-09L,
     1.86265972351304900646e-09L, 9.31327432419668182887e-10L, 4.65662906503378407304e-10L,
     2.32831183367650549211e-10L, 1.16415501727005197757e-10L, 5.82077208790270088913e-11L,
     2.91038504449709968691e-11L, 1.45519218910419842362e-11L, 7.27595983505748101451e-12L,
@@ -61,9 +63,8 @@ constexpr double kStirlingBand = 8.0;
 // The remainder of Stirling's series for ln Gamma(x), x >= 8: B_2k / (2k (2k - 1) x^(2k-1)).
 double StirlingSeries(double x) {
   static constexpr std::array<long double, 10> kCoefficients = {
-      1.0L / 12,       -1.0L / 360,          1.0L / 1260,       -1.0L / 1680,
-      1.0L / 1188,     -691.0L / 360360,     1.0L / 156,        -3617.0L / 122400,
-      43867.0L / 244188, -174611.0L / 125400};
+      1.0L / 12,        -1.0L / 360, 1.0L / 1260,       -1.0L / 1680,      1.0L / 1188,
+      -691.0L / 360360, 1.0L / 156,  -3617.0L / 122400, 43867.0L / 244188, -174611.0L / 125400};
   const long double inv = 1.0L / x;
   const long double inv2 = inv * inv;
   long double sum = 0;
@@ -92,7 +93,9 @@ double SinPi(double x) {
 }
 
 // Gamma on [1.5, 2.5) as exp(ln Gamma), which is accurate because ln Gamma is small there.
-long double GammaNearTwo(double x) { return std::exp(static_cast<long double>(LogGammaNearTwo(x - 2))); }
+long double GammaNearTwo(double x) {
+  return std::exp(static_cast<long double>(LogGammaNearTwo(x - 2)));
+}
 
 // exp(-x^2) with x^2 formed in extended precision, since its rounding error is multiplied by
 // x^2 in the result.

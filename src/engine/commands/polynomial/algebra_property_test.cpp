@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/random_expression_test_support.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
@@ -19,12 +19,12 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Dump;
-using testing::EntryUtf8;
-using testing::ExpressionGenerator;
-using testing::GenNode;
-using testing::GeneratorOptions;
-using testing::Point;
+using testkit::Dump;
+using testkit::EntryUtf8;
+using testkit::ExpressionGenerator;
+using testkit::GeneratorOptions;
+using testkit::GenNode;
+using testkit::Point;
 
 using Transform = std::function<ExprNode(const ExprNode&)>;
 
@@ -48,20 +48,20 @@ class AlgebraPropertyTest : public ::testing::Test {
   int CheckCase(std::uint64_t seed, int index, const GenNode& g, const std::u16string& variables,
                 const char* what, const Transform& transform, std::mt19937_64& random) {
     // Overflowed results are reported as an overflow, not shown: no value to compare.
-    std::optional<ExprNode> value = testing::EvaluateFinite(testing::EntryText(g));
+    std::optional<ExprNode> value = testkit::EvaluateFinite(testkit::EntryText(g));
     if (!value) return 0;
     ExprNode transformed = transform(*value);
     int compared = 0;
     for (int p = 0; p < kPointsPerCase; ++p) {
-      Point point = testing::RandomPoint(random, variables);
-      testing::ReferenceValue expected = testing::Reference(g, point);
+      Point point = testkit::RandomPoint(random, variables);
+      testkit::ReferenceValue expected = testkit::Reference(g, point);
       if (!expected.defined) continue;
-      std::optional<testing::EngineValue> got = testing::EngineValueAt(transformed, point);
+      std::optional<testkit::EngineValue> got = testkit::EngineValueAt(transformed, point);
       const double tolerance = kTolerance * std::max(expected.magnitude, 1e-3);
       EXPECT_TRUE(got && std::fabs(got->real - expected.value) <= tolerance &&
                   std::fabs(got->imaginary) <= tolerance)
           << what << ", seed " << seed << " case " << index << ": " << EntryUtf8(g) << "\n at "
-          << testing::PointText(point) << ": expected " << expected.value << " (magnitude "
+          << testkit::PointText(point) << ": expected " << expected.value << " (magnitude "
           << expected.magnitude << "), got "
           << (got ? Format(got->real) + " + " + Format(got->imaginary) + "i"
                   : std::string("no number"))
@@ -75,8 +75,8 @@ class AlgebraPropertyTest : public ::testing::Test {
   // Runs `cases` generated expressions through one transform.
   void Run(std::uint64_t fixed_seed, const GeneratorOptions& options, const char* what,
            const Transform& transform, int cases, int minimum_points) {
-    const std::uint64_t seed = testing::PropertySeed(fixed_seed);
-    cases = testing::ScaledCases(cases);
+    const std::uint64_t seed = testkit::PropertySeed(fixed_seed);
+    cases = testkit::ScaledCases(cases);
     ExpressionGenerator generator(seed, options);
     int compared = 0;
     for (int i = 0; i < cases; ++i) {
@@ -102,7 +102,8 @@ TEST_F(AlgebraPropertyTest, EvaluatedEntriesKeepTheirValue) {
 TEST_F(AlgebraPropertyTest, ExpandKeepsTheValue) {
   GeneratorOptions options;
   options.variables = u"xy";
-  Run(0x5eed0102, options, "Expand", [](const ExprNode& f) { return Expand(f); }, 3000, 3000);
+  Run(
+      0x5eed0102, options, "Expand", [](const ExprNode& f) { return Expand(f); }, 3000, 3000);
 }
 
 // Factor and Together are meant for rational functions: polynomials in x and
@@ -120,15 +121,18 @@ GeneratorOptions RationalOptions() {
 
 TEST_F(AlgebraPropertyTest, FactorKeepsTheValue) {
   GeneratorOptions options = RationalOptions();
-  Run(0x5eed0103, options, "Factor", [](const ExprNode& f) { return Factor(f); }, 1500, 1500);
+  Run(
+      0x5eed0103, options, "Factor", [](const ExprNode& f) { return Factor(f); }, 1500, 1500);
   options.division = false;
   options.negative_exponents = false;
-  Run(0x5eed0104, options, "Factor of a polynomial", [](const ExprNode& f) { return Factor(Expand(f)); },
-      1500, 1500);
+  Run(
+      0x5eed0104, options, "Factor of a polynomial",
+      [](const ExprNode& f) { return Factor(Expand(f)); }, 1500, 1500);
 }
 
 TEST_F(AlgebraPropertyTest, TogetherKeepsTheValue) {
-  Run(0x5eed0105, RationalOptions(), "Together", [](const ExprNode& f) { return Together(f); },
+  Run(
+      0x5eed0105, RationalOptions(), "Together", [](const ExprNode& f) { return Together(f); },
       1500, 1500);
 }
 

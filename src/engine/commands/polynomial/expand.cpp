@@ -16,13 +16,6 @@ std::vector<std::u16string> JointVariables(const ExprNode& a, const ExprNode& b)
   return names;
 }
 
-bool SingleVariable(const ExprNode& f, std::u16string* name) {
-  const auto names = Variables(f);
-  if (names.size() > 1) return false;
-  *name = names.empty() ? std::u16string(u"x") : names[0];
-  return true;
-}
-
 ExprNode ExpandTree(const ExprNode& f) {
   RaiseRewriteFlag();
   if (f.IsList()) {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/poly_test_support.h"
-#include "engine/commands/polynomial/polynomial_commands.h"
 
 namespace zentrix::engine::poly {
 namespace {
 
-using namespace testing;
+using namespace testkit;
 
 ExprNode XPlus(double c) { return Tree(Var(0) + Const(c)); }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/commands/base/command_rule.h"
 #include "engine/commands/polynomial/poly_factor.h"
 #include "engine/commands/polynomial/poly_gcd.h"
 #include "engine/commands/polynomial/poly_support.h"
@@ -126,16 +127,17 @@ PolyCommandResult FactorCommand(const ExprNode& f) {
 PolyCommandResult FactorSquareFreeCommand(const ExprNode& f, std::u16string_view variable) {
   return poly::Guarded([&]() -> PolyCommandResult {
     std::u16string x(variable);
-    if (x.empty() && !poly::SingleVariable(f, &x)) {
-      return PolyCommandResult::Fail(EngineError::kTooManyVariables);
+    if (x.empty()) {
+      std::optional<std::u16string> only = SingleVariable(f);
+      if (!only) return PolyCommandResult::Fail(EngineError::kTooManyVariables);
+      x = std::move(*only);
     }
     RaiseRewriteFlag();
     if (f.IsNumber()) return PolyCommandResult::Value(f);
     poly::AtomTable atoms(std::vector<std::u16string>{x});
     auto p = poly::ToPolynomial(f, atoms);
     if (!p || atoms.size() != 1 || p->Degree(0) < 1) return PolyCommandResult::Value(f);
-    return PolyCommandResult::Value(
-        poly::FactorizationTree(poly::SquareFreeFactor(*p), atoms));
+    return PolyCommandResult::Value(poly::FactorizationTree(poly::SquareFreeFactor(*p), atoms));
   });
 }
 
@@ -146,7 +148,8 @@ PolyCommandResult ContentCommand(const ExprNode& f) {
       return PolyCommandResult::Value(
           ExprNode::MakeNumber(c.IsInteger() ? Number(std::fabs(c.RealValue())) : Number(1.0)));
     }
-    if (f.IsSingleTerm() && f.IsSum()) return PolyCommandResult::Value(ExprNode::MakeNumber(f.Term(0).coefficient));
+    if (f.IsSingleTerm() && f.IsSum())
+      return PolyCommandResult::Value(ExprNode::MakeNumber(f.Term(0).coefficient));
     return PolyCommandResult::Value(ExprNode::MakeNumber(poly::TreeContent(f)));
   });
 }

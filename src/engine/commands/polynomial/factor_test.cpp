@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/commands/polynomial/poly_factor.h"
-#include "engine/commands/testing/poly_test_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/testing/poly_test_support.h"
 
 namespace zentrix::engine::poly {
 namespace {
 
-using namespace testing;
+using namespace testkit;
 
 Poly X() { return Var(0); }
 Poly Linear(double a, double b) { return X().Scaled(Number(a)) + Const(b); }
@@ -116,7 +116,8 @@ TEST(FactorTest, RandomProductsFactorToEqualValues) {
 }
 
 TEST(SquareFreeTest, MusserSplitsByMultiplicity) {
-  const PolyCommandResult r = FactorSquareFreeCommand(Tree(X().Power(3) - X().Power(2) - X() + Const(1)), u"x");
+  const PolyCommandResult r =
+      FactorSquareFreeCommand(Tree(X().Power(3) - X().Power(2) - X() + Const(1)), u"x");
   ASSERT_TRUE(r.ok());
   Number c;
   auto f = FactorsOf(r.value, &c);

@@ -1,4 +1,4 @@
-// GCD, LCM and Normalize on trees.
+// GCD and LCM on trees.
 
 #include <cmath>
 
@@ -11,13 +11,6 @@
 namespace zentrix::engine {
 namespace poly {
 namespace {
-
-// The polynomial with the expression's variables first, in its own order.
-ExprNode NormalizeList(const ExprNode& f) {
-  ExprNode out(f.kind(), f.coefficient());
-  for (const ExprNode& e : f.operands()) out.AddOperand(NormalizeTree(e));
-  return out;
-}
 
 ExprNode GcdOfTwo(const ExprNode& a, const ExprNode& b) {
   if (a.IsNumber() && a.coefficient().IsZero()) return NormalizeTree(b);
@@ -45,39 +38,7 @@ ExprNode GcdOfTwo(const ExprNode& a, const ExprNode& b) {
 
 }  // namespace
 
-ExprNode NormalizeTree(const ExprNode& f) {
-  RaiseRewriteFlag();
-  if (f.IsList()) return NormalizeList(f);
-  const auto names = Variables(f);
-  if (names.empty()) return f;
-  AtomTable atoms(names);
-  auto p = ToPoly(f, atoms);
-  if (!p || p->IsZero()) return f;
-  // The leading coefficient in the first variable, then in the next, ...
-  Poly lead = *p;
-  for (std::size_t v = 0; v < names.size(); ++v) {
-    lead = lead.LeadingCoefficient(static_cast<int>(v));
-  }
-  if (lead.size() == 1) {
-    std::vector<Exponent> e(lead.Exps(0), lead.Exps(0) + lead.nvars());
-    for (Exponent& k : e) k = -k;
-    Poly inverse(lead.nvars());
-    inverse.Append(e.data(), Divide(Number(1.0), lead.Coeff(0)));
-    return FromPoly(*p * inverse, atoms);
-  }
-  // A leading coefficient of several terms (in π, e or functions).
-  return ExpandTree(TreeMultiply(f, TreePower(FromPoly(lead, atoms), Number(-1.0))));
-}
-
 }  // namespace poly
-
-ExprNode Normalize(const ExprNode& f) {
-  return poly::GuardedOr(f, [&] { return poly::NormalizeTree(f); });
-}
-
-PolyCommandResult NormalizeCommand(const ExprNode& f) {
-  return poly::Guarded([&] { return PolyCommandResult::Value(poly::NormalizeTree(f)); });
-}
 
 ExprNode PolyGcd(const ExprNode& a, const ExprNode& b) {
   return poly::GuardedOr(ExprNode::MakeNumber(Number(1.0)), [&] {

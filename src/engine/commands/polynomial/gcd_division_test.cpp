@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/commands/polynomial/poly_gcd.h"
-#include "engine/commands/testing/poly_test_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/testing/poly_test_support.h"
 
 namespace zentrix::engine::poly {
 namespace {
 
-using namespace testing;
+using namespace testkit;
 
 ExprNode N(double v) { return ExprNode::MakeNumber(Number(v)); }
 Poly X() { return Var(0); }
@@ -83,7 +83,8 @@ TEST(DivisionTest, FastPathCases) {
   r = PolyDivideCommand(Tree(X()), Tree(X().Power(2) + Const(1)));
   EXPECT_EQ(r.value.Operand(0), N(0));
   EXPECT_EQ(r.value.Operand(1), Tree(X()));
-  EXPECT_EQ(QuotientCommand(Tree(X().Scaled(Number(4.0))), N(2)).value, Tree(X().Scaled(Number(2.0))));
+  EXPECT_EQ(QuotientCommand(Tree(X().Scaled(Number(4.0))), N(2)).value,
+            Tree(X().Scaled(Number(2.0))));
   EXPECT_EQ(RemainderCommand(N(7), Tree(X() + Const(1))).value, N(7));
   // Fractions appear when the divisor is not monic.
   EXPECT_EQ(RemainderCommand(Tree(X().Power(2)), Tree(X().Scaled(Number(2.0)) + Const(1))).value,

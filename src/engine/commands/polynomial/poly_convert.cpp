@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/base/commands_state.h"
-#include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/polynomial/poly_tree_ops.h"
+#include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 
@@ -28,14 +28,10 @@ class Converter {
   std::optional<Poly> Convert(const ExprNode& node) {
     if (node.IsList()) return std::nullopt;
     switch (node.kind()) {
-      case NodeKind::kSum:
-        return ConvertSum(node);
-      case NodeKind::kProduct:
-        return ConvertProduct(node);
-      case NodeKind::kPower:
-        return ConvertPower(node);
-      default:
-        break;
+      case NodeKind::kSum: return ConvertSum(node);
+      case NodeKind::kProduct: return ConvertProduct(node);
+      case NodeKind::kPower: return ConvertPower(node);
+      default: break;
     }
     // A function application: its coefficient times the application as an atom.
     ExprNode kernel = node;
@@ -45,9 +41,7 @@ class Converter {
   }
 
  private:
-  Poly Atom(int atom, Exponent e) {
-    return Poly::Monomial(atoms_.size(), Number(1.0), atom, e);
-  }
+  Poly Atom(int atom, Exponent e) { return Poly::Monomial(atoms_.size(), Number(1.0), atom, e); }
 
   Poly Term(const SymbolTerm& t) {
     if (auto e = IntegerExponent(t.exponent)) {

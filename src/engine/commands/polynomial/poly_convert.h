@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/commands/polynomial/polynomial.h"
+#include "engine/commands/polynomial/poly.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::poly {

@@ -103,8 +103,8 @@ std::optional<PolyDivision> Divide(const ExprNode& a, const ExprNode& b, std::u1
   pa->Widen(atoms.size());
   pb->Widen(atoms.size());
   // π and e are further indeterminates; they make the division general.
-  const bool dense = univariate && atoms.size() == 1 && pa->Degree(0) < kDenseSize &&
-                     pb->Degree(0) < kDenseSize;
+  const bool dense =
+      univariate && atoms.size() == 1 && pa->Degree(0) < kDenseSize && pb->Degree(0) < kDenseSize;
   if (pb->IsZero()) return PolyDivision{TreeDivide(a, b), ExprNode::Zero()};
   PolyQR qr;
   if (dense && !pb->IsConstant() && pa->Degree(0) >= pb->Degree(0)) {

@@ -4,17 +4,18 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/commands/base/limits.h"
+#include "engine/commands/base/poly_limits.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/polynomial/poly_gcd.h"
-#include "engine/commands/base/poly_limits.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine::poly {
 namespace {
 
 constexpr int kMinDegree = 2;
-constexpr int kMaxDegree = 20;
-constexpr std::int64_t kMaxCombinationEntries = 50000;
+constexpr int kMaxDegree = limits::kFactorDegree;
+constexpr std::int64_t kMaxCombinationEntries = limits::kFactorCombinationEntries;
 constexpr std::int64_t kReduction = 16;
 // Sample values must fit the 32-bit combination table.
 constexpr double kMaxSampleValue = 2147483647.0;
@@ -152,8 +153,8 @@ class Kronecker {
       const Number v = EvaluateAt(p, Number(static_cast<double>(i)));
       if (!v.IsInteger() || std::fabs(v.RealValue()) > kMaxSampleValue) return false;
       lists.push_back(KroneckerDivisors(static_cast<std::int64_t>(v.RealValue())));
-      combinations = std::min<std::int64_t>(combinations * lists.back().size(),
-                                            kMaxCombinationEntries + 1);
+      combinations =
+          std::min<std::int64_t>(combinations * lists.back().size(), kMaxCombinationEntries + 1);
     }
     const std::int64_t points = m + 1;
     if (points * combinations > kMaxCombinationEntries) combinations /= kReduction;
@@ -330,7 +331,8 @@ ExprNode FactorizationTree(const Factorization& f, const AtomTable& atoms) {
         t.coefficient = Number(1.0);
       }
       if (power.IsProduct()) {
-        product.set_coefficient(MulNumbers(product.coefficient(), IntPower(power.coefficient(), k)));
+        product.set_coefficient(
+            MulNumbers(product.coefficient(), IntPower(power.coefficient(), k)));
       }
       for (SymbolTerm& t : power.mutable_terms()) product.AddTerm(std::move(t));
       continue;

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/commands/polynomial/poly.h"
 #include "engine/commands/polynomial/poly_convert.h"
-#include "engine/commands/polynomial/polynomial.h"
 
 namespace zentrix::engine::poly {
 

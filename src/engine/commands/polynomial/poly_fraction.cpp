@@ -58,7 +58,8 @@ Fraction SplitProduct(const ExprNode& f, int depth) {
   std::vector<ExprNode> denominator{std::move(number.denominator)};
   for (const SymbolTerm& t : f.terms()) {
     if (t.exponent.LessThan(0)) {
-      denominator.push_back(ExprNode::MakeTerm(SymbolTerm{t.name, Number(1.0), Negate(t.exponent)}));
+      denominator.push_back(
+          ExprNode::MakeTerm(SymbolTerm{t.name, Number(1.0), Negate(t.exponent)}));
     } else {
       numerator.push_back(ExprNode::MakeTerm(t));
     }
@@ -90,8 +91,8 @@ Fraction Split(const ExprNode& f, int depth) {
     const SymbolTerm& t = f.Term(0);
     Fraction c = SplitNumber(t.coefficient);
     return {c.numerator,
-            poly::TreeMultiply(c.denominator, ExprNode::MakeTerm(SymbolTerm{
-                                                  t.name, Number(1.0), Negate(t.exponent)}))};
+            poly::TreeMultiply(c.denominator, ExprNode::MakeTerm(SymbolTerm{t.name, Number(1.0),
+                                                                            Negate(t.exponent)}))};
   }
   return {f, One()};
 }
@@ -125,9 +126,8 @@ ExprNode TogetherTree(const ExprNode& f) {
   Fraction acc{SumOfTrees(std::move(whole)), One()};
   for (const Fraction& next : fractions) {
     if (!CountWork(acc.numerator.TermCount() + acc.numerator.OperandCount() + 1)) break;
-    ExprNode numerator =
-        poly::TreeAdd(poly::TreeMultiply(acc.numerator, next.denominator),
-                      poly::TreeMultiply(next.numerator, acc.denominator));
+    ExprNode numerator = poly::TreeAdd(poly::TreeMultiply(acc.numerator, next.denominator),
+                                       poly::TreeMultiply(next.numerator, acc.denominator));
     ExprNode denominator = poly::TreeMultiply(acc.denominator, next.denominator);
     acc = SplitFraction(FactorIfSingleVariable(poly::TreeDivide(numerator, denominator)));
   }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/poly_coefficients.h"
 
 namespace zentrix::engine::poly {
 namespace {
@@ -114,8 +114,7 @@ Poly PolyGcd(const Poly& a, const Poly& b, int first_var) {
     } else {
       // ψ = (−ℓ)^d′ · ψ^(1−d′), an exact division for d′ ≥ 1.
       Poly numerator = lead.Negated().Power(previous_d);
-      psi = previous_d >= 1 ? ExactQuotient(numerator, psi.Power(previous_d - 1))
-                            : numerator * psi;
+      psi = previous_d >= 1 ? ExactQuotient(numerator, psi.Power(previous_d - 1)) : numerator * psi;
       beta = lead.Negated() * psi.Power(d);
     }
     A = std::move(B);
@@ -124,8 +123,8 @@ Poly PolyGcd(const Poly& a, const Poly& b, int first_var) {
   }
   // The last non-zero remainder's primitive part; numeric scale factors do not
   // matter since callers normalise.
-  const Poly primitive = A.IsFreeOf(x) ? Poly::Constant(a.nvars(), Number(1.0))
-                                       : PrimitivePart(A, ContentIn(A, x));
+  const Poly primitive =
+      A.IsFreeOf(x) ? Poly::Constant(a.nvars(), Number(1.0)) : PrimitivePart(A, ContentIn(A, x));
   return content * primitive;
 }
 

@@ -2,7 +2,7 @@
 // Greatest common divisors of polynomials: the recursive subresultant
 // algorithm over a variable list, contents and primitive parts.
 
-#include "engine/commands/polynomial/polynomial.h"
+#include "engine/commands/polynomial/poly.h"
 
 namespace zentrix::engine::poly {
 

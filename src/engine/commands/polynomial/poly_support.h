@@ -37,9 +37,6 @@ ExprNode GuardedOr(const ExprNode& fallback, Body body) {
 // The variables of a and then the new ones of b.
 std::vector<std::u16string> JointVariables(const ExprNode& a, const ExprNode& b);
 
-// The single-variable rule: none gives "x", one gives that name, more fail.
-bool SingleVariable(const ExprNode& f, std::u16string* name);
-
 // Expansion without a guard of its own (callers hold one).
 ExprNode ExpandTree(const ExprNode& f);
 ExprNode FactorTree(const ExprNode& f);

@@ -21,8 +21,12 @@ std::u16string_view VariableOf(const Args& a, std::size_t i) {
 
 std::optional<CommandOutcome> ExpandAlgorithm(Args& a) { return Outcome(ExpandCommand(a[0])); }
 std::optional<CommandOutcome> FactorAlgorithm(Args& a) { return Outcome(FactorCommand(a[0])); }
-std::optional<CommandOutcome> NormalizeAlgorithm(Args& a) { return Outcome(NormalizeCommand(a[0])); }
-std::optional<CommandOutcome> NumeratorAlgorithm(Args& a) { return Outcome(NumeratorCommand(a[0])); }
+std::optional<CommandOutcome> NormalizeAlgorithm(Args& a) {
+  return Outcome(NormalizeCommand(a[0]));
+}
+std::optional<CommandOutcome> NumeratorAlgorithm(Args& a) {
+  return Outcome(NumeratorCommand(a[0]));
+}
 std::optional<CommandOutcome> DenominatorAlgorithm(Args& a) {
   return Outcome(DenominatorCommand(a[0]));
 }
@@ -48,7 +52,9 @@ std::optional<CommandOutcome> CoefficientAlgorithm(Args& a) {
 std::optional<CommandOutcome> DegreeAlgorithm(Args& a) {
   return Outcome(DegreeCommand(a[0], VariableOf(a, 1)));
 }
-std::optional<CommandOutcome> LagrangeAlgorithm(Args& a) { return Outcome(LagrangeCommand(a[0], a[1])); }
+std::optional<CommandOutcome> LagrangeAlgorithm(Args& a) {
+  return Outcome(LagrangeCommand(a[0], a[1]));
+}
 std::optional<CommandOutcome> SquareFreeAlgorithm(Args& a) {
   return Outcome(FactorSquareFreeCommand(a[0], VariableOf(a, 1)));
 }

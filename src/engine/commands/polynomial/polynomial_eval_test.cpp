@@ -8,7 +8,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 TEST(PolynomialEntryTest, ExpandMatchesTypedCanonicalForm) {
   EXPECT_EQ(Eval("Expand((x+1)^3)"), Eval("x^3+3x^2+3x+1"));

@@ -12,7 +12,7 @@ namespace zentrix::engine {
 bool CollectLikeOperands(ExprNode& node);
 // (b) zero and one rules, flattening, folding numbers, distributing integer
 // powers of products, negated sums, powers of numbers and of single terms.
-bool NormaliseNode(ExprNode& node);
+bool ApplyBasicRules(ExprNode& node);
 // (c) like symbol terms of a sum or product merged.
 bool MergeSymbolTerms(ExprNode& node);
 // (d) reciprocal and quotient identities of the circular and hyperbolic

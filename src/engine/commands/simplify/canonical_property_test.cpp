@@ -18,12 +18,12 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Dump;
-using testing::EntryUtf8;
-using testing::EvaluateFinite;
-using testing::ExpressionGenerator;
-using testing::GenNode;
-using testing::GeneratorOptions;
+using testkit::Dump;
+using testkit::EntryUtf8;
+using testkit::EvaluateFinite;
+using testkit::ExpressionGenerator;
+using testkit::GeneratorOptions;
+using testkit::GenNode;
 
 class CanonicalPropertyTest : public ::testing::Test {
  protected:
@@ -32,16 +32,16 @@ class CanonicalPropertyTest : public ::testing::Test {
 };
 
 TEST_F(CanonicalPropertyTest, CanonicalizingAResultAgainChangesNothing) {
-  const std::uint64_t kSeed = testing::PropertySeed(0x5eed0001);
+  const std::uint64_t kSeed = testkit::PropertySeed(0x5eed0001);
   GeneratorOptions options;
   options.rounding_functions = true;
   options.symbolic_exponents = true;
   ExpressionGenerator generator(kSeed, options);
   int checked = 0;
-  const int cases = testing::ScaledCases(4000);
+  const int cases = testkit::ScaledCases(4000);
   for (int i = 0; i < cases; ++i) {
     GenNode g = generator.Next();
-    std::optional<ExprNode> value = EvaluateFinite(testing::EntryText(g));
+    std::optional<ExprNode> value = EvaluateFinite(testkit::EntryText(g));
     if (!value) continue;
     ++checked;
     ExprNode again = *value;
@@ -70,7 +70,9 @@ struct Rearrangement {
   GenNode (*right)(const GenNode&, const GenNode&, const GenNode&);
 };
 
-GenNode Op(GenNode::Kind k, const GenNode& a, const GenNode& b) { return testing::Combine(k, a, b); }
+GenNode Op(GenNode::Kind k, const GenNode& a, const GenNode& b) {
+  return testkit::Combine(k, a, b);
+}
 
 constexpr GenNode::Kind kAdd = GenNode::Kind::kAdd;
 constexpr GenNode::Kind kMul = GenNode::Kind::kMultiply;
@@ -81,35 +83,51 @@ const Rearrangement kRearrangements[] = {
     {"a*b = b*a", [](const GenNode& a, const GenNode& b, const GenNode&) { return Op(kMul, a, b); },
      [](const GenNode& a, const GenNode& b, const GenNode&) { return Op(kMul, b, a); }},
     {"(a+b)+c = a+(b+c)",
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kAdd, Op(kAdd, a, b), c); },
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kAdd, a, Op(kAdd, b, c)); }},
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kAdd, Op(kAdd, a, b), c);
+     },
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kAdd, a, Op(kAdd, b, c));
+     }},
     {"(a*b)*c = a*(b*c)",
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kMul, Op(kMul, a, b), c); },
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kMul, a, Op(kMul, b, c)); }},
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kMul, Op(kMul, a, b), c);
+     },
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kMul, a, Op(kMul, b, c));
+     }},
     {"(a+b)+c = (c+a)+b",
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kAdd, Op(kAdd, a, b), c); },
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kAdd, Op(kAdd, c, a), b); }},
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kAdd, Op(kAdd, a, b), c);
+     },
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kAdd, Op(kAdd, c, a), b);
+     }},
     {"(a*b)*c = (c*a)*b",
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kMul, Op(kMul, a, b), c); },
-     [](const GenNode& a, const GenNode& b, const GenNode& c) { return Op(kMul, Op(kMul, c, a), b); }},
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kMul, Op(kMul, a, b), c);
+     },
+     [](const GenNode& a, const GenNode& b, const GenNode& c) {
+       return Op(kMul, Op(kMul, c, a), b);
+     }},
 };
 
 TEST_F(CanonicalPropertyTest, ResultDoesNotDependOnOperandOrder) {
-  const std::uint64_t kSeed = testing::PropertySeed(0x5eed0002);
+  const std::uint64_t kSeed = testkit::PropertySeed(0x5eed0002);
   ExpressionGenerator generator(kSeed, ExactOptions());
   int checked = 0;
-  const int cases = testing::ScaledCases(1500);
+  const int cases = testkit::ScaledCases(1500);
   for (int i = 0; i < cases; ++i) {
     GenNode a = generator.Next(), b = generator.Next(), c = generator.Next();
     for (const Rearrangement& r : kRearrangements) {
       GenNode left = r.left(a, b, c), right = r.right(a, b, c);
-      std::optional<ExprNode> l = EvaluateFinite(testing::EntryText(left));
-      std::optional<ExprNode> rv = EvaluateFinite(testing::EntryText(right));
+      std::optional<ExprNode> l = EvaluateFinite(testkit::EntryText(left));
+      std::optional<ExprNode> rv = EvaluateFinite(testkit::EntryText(right));
       if (!l || !rv) continue;
       ++checked;
-      ASSERT_TRUE(testing::NearlyEqualTrees(*l, *rv)) << r.name << ", seed " << kSeed << " case " << i << "\n "
-                         << EntryUtf8(left) << "\n -> " << Dump(*l) << "\n " << EntryUtf8(right)
-                         << "\n -> " << Dump(*rv);
+      ASSERT_TRUE(testkit::NearlyEqualTrees(*l, *rv))
+          << r.name << ", seed " << kSeed << " case " << i << "\n " << EntryUtf8(left) << "\n -> "
+          << Dump(*l) << "\n " << EntryUtf8(right) << "\n -> " << Dump(*rv);
     }
   }
   EXPECT_GT(checked, cases * 5);
@@ -143,14 +161,14 @@ void ExpectStrictWeakOrder(const std::vector<T>& pool, Less less, Describe descr
                               << describe(c);
     }
     if (equivalent(a, b) && equivalent(b, c)) {
-      ASSERT_TRUE(equivalent(a, c)) << "incomparability: " << describe(a) << " ~ " << describe(b)
-                                    << " ~ " << describe(c);
+      ASSERT_TRUE(equivalent(a, c))
+          << "incomparability: " << describe(a) << " ~ " << describe(b) << " ~ " << describe(c);
     }
   }
 }
 
 TEST_F(CanonicalPropertyTest, OperandAndTermOrdersAreStrictWeakOrders) {
-  const std::uint64_t kSeed = testing::PropertySeed(0x5eed0003);
+  const std::uint64_t kSeed = testkit::PropertySeed(0x5eed0003);
   GeneratorOptions options;
   options.rounding_functions = true;
   options.symbolic_exponents = true;
@@ -158,7 +176,7 @@ TEST_F(CanonicalPropertyTest, OperandAndTermOrdersAreStrictWeakOrders) {
   std::vector<ExprNode> operands;
   std::vector<SymbolTerm> terms;
   for (int i = 0; i < 400; ++i) {
-    if (std::optional<ExprNode> v = EvaluateFinite(testing::EntryText(generator.Next()))) {
+    if (std::optional<ExprNode> v = EvaluateFinite(testkit::EntryText(generator.Next()))) {
       Gather(*v, operands, terms);
     }
   }
@@ -182,7 +200,7 @@ TEST_F(CanonicalPropertyTest, OperandAndTermOrdersAreStrictWeakOrders) {
   ExpectStrictWeakOrder(
       terms, [](const SymbolTerm& a, const SymbolTerm& b) { return TermBefore(a, b); },
       [](const SymbolTerm& t) {
-        return chars::ToUtf8(t.name) + "^" + testing::NumberText(t.exponent);
+        return chars::ToUtf8(t.name) + "^" + testkit::NumberText(t.exponent);
       },
       generator.random(), 20000);
 }

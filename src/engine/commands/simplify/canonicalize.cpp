@@ -1,8 +1,9 @@
 #include "engine/commands/simplify/canonicalize.h"
 
+#include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
-#include "engine/commands/base/commands_state.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
@@ -11,7 +12,7 @@ namespace {
 // Every rewrite makes the node strictly simpler, so the fixed point comes
 // within a few cycles plus one for each part (some passes rewrite one pair of
 // parts per cycle); the bound only guards against a rule pair that undoes itself.
-constexpr std::size_t kMaxCycles = 64;
+constexpr std::size_t kMaxCycles = limits::kSimplifierCycles;
 
 // The steps that settle a node before (or instead of) the pass loop. Answers
 // true when the node is final.
@@ -51,7 +52,7 @@ void CanonicalizeBuilt(ExprNode& node) {
     if (!CountWork(node.TermCount() + node.OperandCount())) return;
     if (SettleBeforePasses(node)) return;
     bool changed = CollectLikeOperands(node);
-    changed = NormaliseNode(node) || changed;
+    changed = ApplyBasicRules(node) || changed;
     changed = MergeSymbolTerms(node) || changed;
     changed = ApplyTrigIdentities(node) || changed;
     ApplySpecialValues(node);

@@ -32,10 +32,10 @@ std::optional<Surd> SineAtStep(int step) {
   Surd s;
   switch (step) {
     case 0: s = {0, 1, 1}; break;
-    case 2: s = {1, 2, 1}; break;   // π/6
-    case 3: s = {1, 2, 2}; break;   // π/4
-    case 4: s = {1, 2, 3}; break;   // π/3
-    case 6: s = {1, 1, 1}; break;   // π/2
+    case 2: s = {1, 2, 1}; break;  // π/6
+    case 3: s = {1, 2, 2}; break;  // π/4
+    case 4: s = {1, 2, 3}; break;  // π/3
+    case 6: s = {1, 1, 1}; break;  // π/2
     default: return std::nullopt;
   }
   s.numerator *= sign;

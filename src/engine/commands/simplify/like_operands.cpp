@@ -20,9 +20,7 @@ bool IsScaledOperand(const ExprNode& op) {
 // A product with several factors: its base is the product without coefficient.
 bool IsMultiFactorProduct(const ExprNode& op) { return op.IsProduct() && !IsScaledOperand(op); }
 
-const ExprNode& SumBaseNode(const ExprNode& op) {
-  return IsScaledOperand(op) ? op.Operand(0) : op;
-}
+const ExprNode& SumBaseNode(const ExprNode& op) { return IsScaledOperand(op) ? op.Operand(0) : op; }
 
 // Groups the operand indices by the key of `hash` and `same`, in order of first
 // appearance, keeping only groups of two or more.
@@ -106,8 +104,8 @@ bool CombineNumberBases(ExprNode& node) {
     Number base(1.0);
     for (std::size_t i : group) base = Multiply(base, node.Operand(i).Operand(0).coefficient());
     for (std::size_t k = 1; k < group.size(); ++k) removed[group[k]] = true;
-    replaced.emplace_back(group[0], PowerNumber(ExprNode::MakeNumber(base),
-                                                node.Operand(group[0]).coefficient()));
+    replaced.emplace_back(
+        group[0], PowerNumber(ExprNode::MakeNumber(base), node.Operand(group[0]).coefficient()));
   }
   ReplaceOperands(node, std::move(replaced), removed);
   return true;
@@ -183,9 +181,7 @@ ExprNode WithSumFactor(const ExprNode& like, const Number& factor) {
   return MultiplyNumber(std::move(base), factor);
 }
 
-const ExprNode& ProductBase(const ExprNode& op) {
-  return op.IsOperandPower() ? op.Operand(0) : op;
-}
+const ExprNode& ProductBase(const ExprNode& op) { return op.IsOperandPower() ? op.Operand(0) : op; }
 
 Number ProductExponent(const ExprNode& op) {
   return op.IsOperandPower() ? op.coefficient() : Number(1.0);

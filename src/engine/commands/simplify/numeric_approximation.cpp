@@ -1,8 +1,8 @@
 #include "engine/commands/simplify/numeric_approximation.h"
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/random_expression_test_support.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
@@ -18,19 +18,19 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Dump;
-using testing::EntryUtf8;
-using testing::ExpressionGenerator;
-using testing::GenNode;
-using testing::GeneratorOptions;
+using testkit::Dump;
+using testkit::EntryUtf8;
+using testkit::ExpressionGenerator;
+using testkit::GeneratorOptions;
+using testkit::GenNode;
 
 class PrinterRoundTripPropertyTest : public ::testing::Test {
  protected:
   PrinterRoundTripPropertyTest() { InstallCanonicalizer(); }
 
   void Run(std::uint64_t fixed_seed, const LinearTextOptions& text_options, int cases) {
-    const std::uint64_t seed = testing::PropertySeed(fixed_seed);
-    cases = testing::ScaledCases(cases);
+    const std::uint64_t seed = testkit::PropertySeed(fixed_seed);
+    cases = testkit::ScaledCases(cases);
     GeneratorOptions options;
     options.symbolic_exponents = true;
     options.rounding_functions = true;
@@ -38,15 +38,15 @@ class PrinterRoundTripPropertyTest : public ::testing::Test {
     int checked = 0;
     for (int i = 0; i < cases; ++i) {
       GenNode g = generator.Next();
-      std::optional<ExprNode> value = testing::EvaluateFinite(testing::EntryText(g));
+      std::optional<ExprNode> value = testkit::EvaluateFinite(testkit::EntryText(g));
       // Intervals (sin(∞), say) have no entry syntax; they print as a list.
-      if (!value || testing::ContainsInterval(*value)) continue;
+      if (!value || testkit::ContainsInterval(*value)) continue;
       std::u16string text = LinearText(*value, text_options);
-      std::optional<ExprNode> again = testing::EvaluateText(text);
+      std::optional<ExprNode> again = testkit::EvaluateText(text);
       ++checked;
       ASSERT_TRUE(again && *again == *value)
-          << "seed " << seed << " case " << i << ": " << EntryUtf8(g) << "\n result: "
-          << Dump(*value) << "\n text:   " << chars::ToUtf8(text)
+          << "seed " << seed << " case " << i << ": " << EntryUtf8(g)
+          << "\n result: " << Dump(*value) << "\n text:   " << chars::ToUtf8(text)
           << "\n reads:  " << (again ? Dump(*again) : std::string("(fails)"));
     }
     EXPECT_GT(checked, cases * 4 / 5);
@@ -70,8 +70,8 @@ TEST_F(PrinterRoundTripPropertyTest, InputFormWithPowerMarksReadsBack) {
 // printed text of an answer often does not, so a second Solve may show the
 // expanded or decimal form by design.
 void CheckShownAnswers(std::uint64_t fixed_seed, NumberMode mode, int cases) {
-  const std::uint64_t seed = testing::PropertySeed(fixed_seed);
-  cases = testing::ScaledCases(cases);
+  const std::uint64_t seed = testkit::PropertySeed(fixed_seed);
+  cases = testkit::ScaledCases(cases);
   ExpressionGenerator generator(seed, GeneratorOptions{});
   EntrySettings settings;
   settings.smart_solve = false;
@@ -80,9 +80,9 @@ void CheckShownAnswers(std::uint64_t fixed_seed, NumberMode mode, int cases) {
   for (int i = 0; i < cases; ++i) {
     GenNode g = generator.Next();
     VariableStore store;
-    EntryAnswer first = SolveEntry(testing::EntryText(g), store, settings);
+    EntryAnswer first = SolveEntry(testkit::EntryText(g), store, settings);
     if (first.kind != EntryAnswer::Kind::kResult || !first.shown ||
-        testing::ContainsInterval(*first.shown)) {
+        testkit::ContainsInterval(*first.shown)) {
       continue;
     }
     std::u16string text = LinearText(*first.shown, {.exact_numbers = true, .power_marks = false});
@@ -112,10 +112,10 @@ TEST_F(PrinterRoundTripPropertyTest, FormerlyUnreadableResultsReadBack) {
        {"ℯ*ℯ", "((ℯ*y)*(z-x))^(-4)/z", "(ℯ*ℯ)^(1/3)", "2*(ℯ*ℯ*ℯ*x)^(0.75)", "(-7)^(-1/2)*(ℯ+1)",
         "(y-5/4-y-tanh(π))*(-sec(y/z))", "(y*2.96)^((-8/3)^(-1/2))", "sqrt(tanh(x))/(-9)^(1/2)",
         "1/2+3/(2*sqrt(-1))", "((-ℯ)^3)^((-1/2/3.94)^(2/3))"}) {
-    std::optional<ExprNode> value = testing::EvaluateText(chars::U16(entry));
+    std::optional<ExprNode> value = testkit::EvaluateText(chars::U16(entry));
     ASSERT_TRUE(value) << entry;
     std::u16string text = LinearText(*value, {.exact_numbers = true, .power_marks = false});
-    std::optional<ExprNode> again = testing::EvaluateText(text);
+    std::optional<ExprNode> again = testkit::EvaluateText(text);
     EXPECT_TRUE(again && *again == *value)
         << entry << "\n result: " << Dump(*value) << "\n text:   " << chars::ToUtf8(text)
         << "\n reads:  " << (again ? Dump(*again) : std::string("(fails)"));

@@ -54,7 +54,7 @@ TEST(ComplexFunctions, PrincipalBranchesAndPoles) {
   EXPECT_NE(outside.imag(), 0.0);
   std::complex<double> log = *EvaluateElementary(25, -1.0);
   EXPECT_NEAR(log.imag(), M_PI, 1e-15);
-  EXPECT_TRUE(std::isinf(EvaluateElementary(6, 0.0)->real()));  // csc(0)
+  EXPECT_TRUE(std::isinf(EvaluateElementary(6, 0.0)->real()));   // csc(0)
   EXPECT_TRUE(std::isinf(EvaluateElementary(17, 1.0)->real()));  // atanh(1)
   EXPECT_EQ(*EvaluateElementary(28, std::complex<double>(3, 4)), std::complex<double>(0.6, 0.8));
   EXPECT_FALSE(EvaluateElementary(41, 1.0));
@@ -96,12 +96,23 @@ class ExpressionMaker {
   }
   int Pick(std::size_t n) { return static_cast<int>(random_() % n); }
   Written Leaf() {
-    static const Written leaves[] = {
-        {"x", "(0.37)"}, {"y", "(-1.21)"}, {"2", "2"},           {"3/4", "3/4"},
-        {"-1", "-1"},    {"π", "π"},       {"x^2", "(0.37)^2"}, {"2x", "2(0.37)"},
-        {"-y", "-(-1.21)"}, {"√(2)", "√(2)"}, {"12", "12"},          {"x^-1", "(0.37)^-1"},
-        {"abs(y)", "abs(-1.21)"}, {"ln(x+3)", "ln((0.37)+3)"},      {"sin(π/6)", "sin(π/6)"},
-        {"cos(-x)", "cos(-(0.37))"}, {"x y", "(0.37)(-1.21)"}};
+    static const Written leaves[] = {{"x", "(0.37)"},
+                                     {"y", "(-1.21)"},
+                                     {"2", "2"},
+                                     {"3/4", "3/4"},
+                                     {"-1", "-1"},
+                                     {"π", "π"},
+                                     {"x^2", "(0.37)^2"},
+                                     {"2x", "2(0.37)"},
+                                     {"-y", "-(-1.21)"},
+                                     {"√(2)", "√(2)"},
+                                     {"12", "12"},
+                                     {"x^-1", "(0.37)^-1"},
+                                     {"abs(y)", "abs(-1.21)"},
+                                     {"ln(x+3)", "ln((0.37)+3)"},
+                                     {"sin(π/6)", "sin(π/6)"},
+                                     {"cos(-x)", "cos(-(0.37))"},
+                                     {"x y", "(0.37)(-1.21)"}};
     return leaves[Pick(std::size(leaves))];
   }
   std::mt19937 random_;
@@ -131,11 +142,11 @@ TEST(SimplifierValues, SymbolicAndDecimalRoutesAgree) {
     if (!symbolic.ok) continue;
     std::complex<double> a = NumericValue(symbolic.value), b = NumericValue(decimal.value);
     // Huge intermediate values (cos of 1e24) make the two routes ill-conditioned.
-    const bool huge = testing::Dump(decimal.value).find("e+") != std::string::npos;
+    const bool huge = testkit::Dump(decimal.value).find("e+") != std::string::npos;
     if (huge || std::isnan(a.real()) || std::isnan(b.real()) || std::abs(b) > 1e8) continue;
     EXPECT_NEAR(std::abs(a - b), 0.0, 1e-7 * (1.0 + std::abs(b)))
-        << entry << "\n  symbolic " << testing::Dump(symbolic.value) << "\n  decimal "
-        << testing::Dump(decimal.value);
+        << entry << "\n  symbolic " << testkit::Dump(symbolic.value) << "\n  decimal "
+        << testkit::Dump(decimal.value);
     ++compared;
   }
   EXPECT_GT(compared, 2000);
@@ -149,8 +160,8 @@ TEST(SimplifierValues, ApproximatedRootsOfProductsHaveDecimalExponents) {
   EvaluationResult r = Evaluator().Evaluate(chars::U16("sqrt(x*(2.08+π))/(x+y)"));
   ASSERT_TRUE(r.ok);
   ExprNode once = Approximate(r.value);
-  EXPECT_EQ(Approximate(once), once) << testing::Dump(once);
-  EXPECT_EQ(testing::Dump(once).find("x^1/2"), std::string::npos) << testing::Dump(once);
+  EXPECT_EQ(Approximate(once), once) << testkit::Dump(once);
+  EXPECT_EQ(testkit::Dump(once).find("x^1/2"), std::string::npos) << testkit::Dump(once);
 }
 
 // Integer powers of integers are exact in the number arithmetic; the
@@ -159,7 +170,7 @@ TEST(SimplifierValues, ApproximatedPowersOfIntegersAreDecimals) {
   ScopedEngineState state;
   EvaluationResult r = Evaluator().Evaluate(chars::U16("(ln(ℯ)-6)^(-3)"));
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(testing::Dump(Approximate(r.value)), "-0.0080000000000000002");
+  EXPECT_EQ(testkit::Dump(Approximate(r.value)), "-0.0080000000000000002");
 }
 
 }  // namespace

@@ -37,13 +37,14 @@ ExprNode AngleValue(std::vector<ExprNode> parts) {
     value = AddTrees(std::move(value), MultiplyNumber(std::move(parts[1]), Number::Ratio(1, 60)));
   }
   if (parts.size() >= 3) {
-    value = AddTrees(std::move(value),
-                     MultiplyNumber(std::move(parts[2]), Number::Ratio(1, 3600)));
+    value = AddTrees(std::move(value), MultiplyNumber(std::move(parts[2]), Number::Ratio(1, 3600)));
   }
   if (AngleInDegrees()) return value;
-  return MultiplyTrees(std::move(value),
-                       MakeTermNode(std::u16string(1, chars::kPi), Number::Ratio(1, 180),
-                                    Number(1.0)));
+  return MultiplyTrees(std::move(value), PiOver180());
+}
+
+ExprNode PiOver180() {
+  return MakeTermNode(std::u16string(1, chars::kPi), Number::Ratio(1, 180), Number(1.0));
 }
 
 }  // namespace zentrix::engine

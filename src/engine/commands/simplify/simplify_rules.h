@@ -17,4 +17,7 @@ CommandOutcome AngleRule(const CommandCall& call, CommandArgs a);
 // the factor π/180.
 ExprNode AngleValue(std::vector<ExprNode> parts);
 
+// π/180 as a symbol term: the factor from degrees to radians in exact answers.
+ExprNode PiOver180();
+
 }  // namespace zentrix::engine

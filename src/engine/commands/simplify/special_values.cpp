@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/commands/simplify/canonical_passes.h"
 #include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/simplify/canonical_passes.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
@@ -82,8 +82,8 @@ bool ApplySpecialValues(ExprNode& node) {
     }
     if (x.IsReal() && x.LessThan(0)) {
       // ln(n) = ln(-n) + iπ for a negative n.
-      ExprNode i_pi = MakeTermNode(std::u16string(1, chars::kPi), Number::Complex(0.0, 1.0),
-                                   Number(1.0));
+      ExprNode i_pi =
+          MakeTermNode(std::u16string(1, chars::kPi), Number::Complex(0.0, 1.0), Number(1.0));
       node = AddTrees(ApplyFunction(id::kLn, ExprNode::MakeNumber(Negate(x))), std::move(i_pi));
       return true;
     }

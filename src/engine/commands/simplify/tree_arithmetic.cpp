@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
 #include "engine/commands/simplify/canonicalize.h"
-#include "engine/commands/base/commands_state.h"
 #include "engine/commands/simplify/interval_arithmetic.h"
 #include "engine/core/engine_state.h"
 
@@ -164,8 +164,7 @@ void InsertOperandIntoProduct(ExprNode& product, ExprNode op) {
 }
 
 bool CanTakeProductFastPath(const ExprNode& product) {
-  if (!product.IsProduct() || !product.coefficient().IsFinite() ||
-      product.coefficient().IsZero()) {
+  if (!product.IsProduct() || !product.coefficient().IsFinite() || product.coefficient().IsZero()) {
     return false;
   }
   for (const ExprNode& op : product.operands()) {
@@ -296,8 +295,8 @@ ExprNode AddTrees(ExprNode a, ExprNode b) {
                        [](ExprNode x, ExprNode y) { return AddTrees(std::move(x), std::move(y)); });
   }
   // The larger sum takes the other operand in; addition is commutative.
-  if (b.IsSum() && (!a.IsSum() || b.TermCount() + b.OperandCount() >
-                                      a.TermCount() + a.OperandCount())) {
+  if (b.IsSum() &&
+      (!a.IsSum() || b.TermCount() + b.OperandCount() > a.TermCount() + a.OperandCount())) {
     std::swap(a, b);
   }
   if (TryFastAdd(a, b)) return a;
@@ -318,9 +317,9 @@ ExprNode CombineParts(std::vector<ExprNode> parts, bool sum) {
     return sum ? AddTrees(std::move(a), std::move(b)) : MultiplyTrees(std::move(a), std::move(b));
   };
   ExprNode result = ExprNode::MakeNumber(Number(sum ? 0.0 : 1.0));
-  const bool gather = parts.size() >= kGatherFrom &&
-                      std::none_of(parts.begin(), parts.end(),
-                                   [](const ExprNode& p) { return p.IsList(); });
+  const bool gather =
+      parts.size() >= kGatherFrom &&
+      std::none_of(parts.begin(), parts.end(), [](const ExprNode& p) { return p.IsList(); });
   if (!gather) {
     for (ExprNode& part : parts) result = combine(std::move(result), std::move(part));
     return result;
@@ -353,8 +352,8 @@ ExprNode MultiplyTrees(ExprNode a, ExprNode b) {
       return MultiplyTrees(std::move(x), std::move(y));
     });
   }
-  if (b.IsProduct() && (!a.IsProduct() || b.TermCount() + b.OperandCount() >
-                                              a.TermCount() + a.OperandCount())) {
+  if (b.IsProduct() &&
+      (!a.IsProduct() || b.TermCount() + b.OperandCount() > a.TermCount() + a.OperandCount())) {
     std::swap(a, b);
   }
   if (TryFastMultiply(a, b)) return a;
@@ -367,7 +366,8 @@ ExprNode MultiplyTrees(ExprNode a, ExprNode b) {
 
 ExprNode ReciprocalTree(ExprNode a) {
   if (a.IsList()) {
-    if (std::optional<ExprNode> interval = IntervalPower(a, Number(-1.0))) return std::move(*interval);
+    if (std::optional<ExprNode> interval = IntervalPower(a, Number(-1.0)))
+      return std::move(*interval);
     for (ExprNode& element : a.mutable_operands()) element = ReciprocalTree(std::move(element));
     return a;
   }
@@ -403,7 +403,8 @@ ExprNode NegateTree(ExprNode a) {
 
 ExprNode PowerNumber(ExprNode base, const Number& exponent) {
   if (base.IsList()) {
-    if (std::optional<ExprNode> interval = IntervalPower(base, exponent)) return std::move(*interval);
+    if (std::optional<ExprNode> interval = IntervalPower(base, exponent))
+      return std::move(*interval);
     for (ExprNode& element : base.mutable_operands()) {
       element = PowerNumber(std::move(element), exponent);
     }

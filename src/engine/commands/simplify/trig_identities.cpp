@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "engine/commands/numeric/complex_functions.h"
+#include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
-#include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/simplify/exact_trig_values.h"
-#include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
@@ -47,8 +47,8 @@ struct QuotientIdentity {
   int f, g, h;
 };
 constexpr QuotientIdentity kQuotientIdentities[] = {
-    {id::kSin, id::kSec, id::kTan},   {id::kCos, id::kCsc, id::kCot},
-    {id::kTan, id::kCos, id::kSin},   {id::kSinh, id::kSech, id::kTanh},
+    {id::kSin, id::kSec, id::kTan},    {id::kCos, id::kCsc, id::kCot},
+    {id::kTan, id::kCos, id::kSin},    {id::kSinh, id::kSech, id::kTanh},
     {id::kCosh, id::kCsch, id::kCoth}, {id::kTanh, id::kCosh, id::kSinh},
 };
 
@@ -104,12 +104,14 @@ bool ProductIdentities(ExprNode& node) {
   // keeps the factors' order, so the first pair found is the same.
   std::vector<std::pair<std::size_t, std::size_t>> by_hash;  // (argument hash, index)
   by_hash.reserve(factors.size());
-  for (std::size_t i = 0; i < factors.size(); ++i) by_hash.emplace_back(factors[i].argument_hash, i);
+  for (std::size_t i = 0; i < factors.size(); ++i)
+    by_hash.emplace_back(factors[i].argument_hash, i);
   std::sort(by_hash.begin(), by_hash.end());
   // The factors with the argument hash of factor i, in their order.
   auto partners = [&](std::size_t i) {
     const std::size_t hash = factors[i].argument_hash;
-    auto first = std::lower_bound(by_hash.begin(), by_hash.end(), std::make_pair(hash, std::size_t{0}));
+    auto first =
+        std::lower_bound(by_hash.begin(), by_hash.end(), std::make_pair(hash, std::size_t{0}));
     auto last = std::upper_bound(first, by_hash.end(), std::make_pair(hash, factors.size()));
     return std::span(first, last);
   };
@@ -176,8 +178,7 @@ std::optional<ExprNode> AtPlusInfinity(int f) {
       interval.AddOperand(ExprNode::MakeNumber(Number(1.0)));
       return interval;
     }
-    case id::kTan:
-      return ExprNode::MakeInterval(Number::MinusInfinity(), Number::PlusInfinity());
+    case id::kTan: return ExprNode::MakeInterval(Number::MinusInfinity(), Number::PlusInfinity());
     case id::kAtan: return PiTimes(Number::Ratio(1.0, 2.0));
     case id::kLog10:
     case id::kLn:

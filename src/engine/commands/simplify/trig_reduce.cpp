@@ -2,8 +2,9 @@
 
 #include <utility>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
@@ -15,8 +16,8 @@ namespace id = command_id;
 
 // A product of more sine and cosine factors than this is left alone: the sum
 // it expands to would be too long to be useful.
-constexpr int kMaxFactors = 64;
-constexpr std::size_t kMaxTerms = 256;
+constexpr int kMaxFactors = limits::kTrigReduceFactors;
+constexpr std::size_t kMaxTerms = limits::kTrigReduceTerms;
 
 enum class Wave { kConstant, kSin, kCos };
 
@@ -104,11 +105,11 @@ ExprNode ToTree(const WaveSum& sum) {
   std::vector<ExprNode> terms;
   for (const WaveTerm& t : sum) {
     if (t.coefficient.IsZero()) continue;
-    terms.push_back(t.wave == Wave::kConstant
-                        ? ExprNode::MakeNumber(t.coefficient)
-                        : MultiplyNumber(ApplyFunction(t.wave == Wave::kSin ? id::kSin : id::kCos,
-                                                       t.argument),
-                                         t.coefficient));
+    terms.push_back(
+        t.wave == Wave::kConstant
+            ? ExprNode::MakeNumber(t.coefficient)
+            : MultiplyNumber(ApplyFunction(t.wave == Wave::kSin ? id::kSin : id::kCos, t.argument),
+                             t.coefficient));
   }
   return SumOfTrees(std::move(terms));
 }
@@ -126,7 +127,8 @@ std::optional<ExprNode> ReduceNode(const ExprNode& node) {
     total = w->count;
   } else if (node.IsProduct()) {
     rest = ExprNode::MakeNumber(node.coefficient());
-    for (const SymbolTerm& t : node.terms()) rest = MultiplyTrees(std::move(rest), ExprNode::MakeTerm(t));
+    for (const SymbolTerm& t : node.terms())
+      rest = MultiplyTrees(std::move(rest), ExprNode::MakeTerm(t));
     for (const ExprNode& op : node.operands()) {
       if (std::optional<WaveFactor> w = AsWaveFactor(op)) {
         waves.push_back(*w);

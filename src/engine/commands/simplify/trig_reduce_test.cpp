@@ -15,7 +15,7 @@ namespace {
 using calculus_testing::Close;
 using calculus_testing::RealAt;
 using calculus_testing::Tree;
-using testing::Dump;
+using testkit::Dump;
 
 class TrigReduceTest : public ::testing::Test {
  protected:

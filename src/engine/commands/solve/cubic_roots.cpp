@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve.h"
 #include "engine/commands/solve/solve_steps.h"
-#include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine {
 namespace solve {

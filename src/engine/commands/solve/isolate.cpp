@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "engine/commands/simplify/canonicalize.h"
-#include "engine/commands/solve/solve_steps.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/commands/solve/solve_steps.h"
 #include "engine/core/command_names.h"
 
 namespace zentrix::engine::solve {
@@ -55,8 +55,8 @@ Isolated SingleTerm(const Equation& eq, std::u16string_view x) {
   const SymbolTerm& t = eq.lhs.Term(0);
   if (t.name != x) return Failed();
   // A product keeps the numeric factor in its own coefficient.
-  const Number c = eq.lhs.IsProduct() ? Multiply(eq.lhs.coefficient(), t.coefficient)
-                                      : t.coefficient;
+  const Number c =
+      eq.lhs.IsProduct() ? Multiply(eq.lhs.coefficient(), t.coefficient) : t.coefficient;
   if (t.exponent.IsOne()) return Root(DivideTrees(eq.rhs, ExprNode::MakeNumber(c)));
   if (t.exponent.EqualsValue(-1) && t.exponent.IsInteger()) {
     return Root(DivideTrees(ExprNode::MakeNumber(c), eq.rhs));

@@ -7,9 +7,9 @@
 
 #include "engine/commands/polynomial/poly_convert.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve.h"
 #include "engine/commands/solve/solve_steps.h"
-#include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine {
 namespace solve {
@@ -43,9 +43,7 @@ bool Contains(const ExprNode& tree, std::u16string_view x) {
   return std::find(names.begin(), names.end(), x) != names.end();
 }
 
-bool IsZeroNumber(const ExprNode& tree) {
-  return tree.IsNumber() && tree.coefficient().IsZero();
-}
+bool IsZeroNumber(const ExprNode& tree) { return tree.IsNumber() && tree.coefficient().IsZero(); }
 
 ExprNode Variable(std::u16string_view x) { return ExprNode::MakeSymbol(x); }
 
@@ -76,8 +74,8 @@ std::optional<ExprNode> SolveLinear(const ExprNode& p, std::u16string_view x) {
   return DivideTrees(std::move(right), ExprNode::MakeNumber(*k));
 }
 
-std::optional<std::vector<ExprNode>> ExtractCoefficients(const ExprNode& p,
-                                                         std::u16string_view x, int n) {
+std::optional<std::vector<ExprNode>> ExtractCoefficients(const ExprNode& p, std::u16string_view x,
+                                                         int n) {
   if (!Degree(p, x).EqualsValue(n)) return std::nullopt;
   std::vector<ExprNode> coefficients;
   // Rebuilt in Horner's order: ((a·x + b)·x + c)...

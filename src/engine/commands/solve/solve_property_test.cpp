@@ -60,8 +60,8 @@ int DistinctCount(const std::vector<Complex>& roots, double tolerance) {
 }
 
 int ExpectedCubicDistinct(long long a, long long b, long long c, long long d) {
-  const long long disc =
-      18 * a * b * c * d - 4 * b * b * b * d + b * b * c * c - 4 * a * c * c * c - 27 * a * a * d * d;
+  const long long disc = 18 * a * b * c * d - 4 * b * b * b * d + b * b * c * c -
+                         4 * a * c * c * c - 27 * a * a * d * d;
   if (disc != 0) return 3;
   return b * b == 3 * a * c ? 1 : 2;
 }
@@ -94,8 +94,8 @@ TEST_F(SolvePropertyTest, QuadraticRootsSatisfyTheEquation) {
 
 void CheckCubic(long long a, long long b, long long c, long long d) {
   SCOPED_TRACE(::testing::Message() << a << "x^3 + " << b << "x^2 + " << c << "x + " << d);
-  std::optional<ExprNode> answer = CubicRoots(NumberNode(a), NumberNode(b), NumberNode(c),
-                                              NumberNode(d));
+  std::optional<ExprNode> answer =
+      CubicRoots(NumberNode(a), NumberNode(b), NumberNode(c), NumberNode(d));
   ASSERT_TRUE(answer);
   std::vector<Complex> roots = NumericRoots(*answer);
   for (Complex z : roots) ExpectRoot({a, b, c, d}, z);

@@ -5,14 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/commands/base/limits.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::solve {
 
 // Bounds on the work of one Solve: how often an equation may be rewritten and
 // started again, and how many isolation steps one pass may take.
-inline constexpr int kMaxRestarts = 16;
-inline constexpr int kMaxIsolationSteps = 200;
+inline constexpr int kMaxRestarts = limits::kSolveRestarts;
+inline constexpr int kMaxIsolationSteps = limits::kSolveIsolationSteps;
 
 struct Equation {
   ExprNode lhs;
@@ -35,8 +36,8 @@ std::optional<ExprNode> SolveLinear(const ExprNode& p, std::u16string_view x);
 
 // The coefficients of x^n, ..., x^0 of p when p is exactly of degree n in x
 // and is rebuilt by them; each coefficient is free of x.
-std::optional<std::vector<ExprNode>> ExtractCoefficients(const ExprNode& p,
-                                                         std::u16string_view x, int n);
+std::optional<std::vector<ExprNode>> ExtractCoefficients(const ExprNode& p, std::u16string_view x,
+                                                         int n);
 
 // The two roots of the quadratic formula, the minus root first, canonical,
 // each expanded when it contains no variable.

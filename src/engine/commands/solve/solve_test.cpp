@@ -14,7 +14,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 constexpr const char* kUnsolved = "Error: Unable to solve the expression.";
 
@@ -52,8 +52,7 @@ TEST_F(SolveTest, NonFiniteAnswersAreRefused) {
 }
 
 TEST_F(SolveTest, QuadraticWithSymbolicCoefficients) {
-  EXPECT_EQ(Eval("Solve(x^2+y*x+1=0, x)"),
-            Eval("{(-y-sqrt(y^2-4))/2,(-y+sqrt(y^2-4))/2}"));
+  EXPECT_EQ(Eval("Solve(x^2+y*x+1=0, x)"), Eval("{(-y-sqrt(y^2-4))/2,(-y+sqrt(y^2-4))/2}"));
   // A coefficient that holds x itself is no coefficient.
   EXPECT_EQ(Eval("Solve(x^2=x^2*sin(x)+1, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(x^2=sin(x), x)"), kUnsolved);

@@ -1,4 +1,5 @@
 #include "engine/commands/statistics/distributions.h"
+#include "engine/commands/base/limits.h"
 #include "engine/commands/numeric/compensated_sum.h"
 
 #include <algorithm>
@@ -22,8 +23,8 @@ bool IsInteger(double x) { return std::isfinite(x) && x == std::floor(x); }
 constexpr double kNegligible = 1e-17;
 // Cumulative sums over discrete distributions add at most this many terms; wider
 // distributions use the equivalent incomplete gamma or beta function instead.
-constexpr double kMaxSummedSpread = 1e8;
-constexpr long long kMaxTerms = 1'000'000;
+constexpr double kMaxSummedSpread = limits::kDistributionSummedSpread;
+constexpr long long kMaxTerms = limits::kDistributionTerms;
 
 // Sums term(i) for integer i in [0, last] over a unimodal sequence with its peak at mode:
 // from the peak (or from last, when last is below it) downwards, then upwards, each walk
@@ -92,10 +93,10 @@ double NormalCdf(double lower, double upper, double mu, double sigma) {
 }
 
 double InverseNormalAcklam(double p) {
-  static constexpr double a[] = {-39.69683028665376, 220.9460984245205, -275.9285104469687,
+  static constexpr double a[] = {-39.69683028665376, 220.9460984245205,  -275.9285104469687,
                                  138.3577518672690,  -30.66479806614716, 2.506628277459239};
   static constexpr double b[] = {-54.47609879822406, 161.5858368580409, -155.6989798598866,
-                                 66.80131188771972,  -13.28068155288572};
+                                 66.80131188771972, -13.28068155288572};
   static constexpr double c[] = {-0.007784894002430293, -0.3223964580411365, -2.400758277161838,
                                  -2.549732539343734,    4.374664141464968,   2.938163982698783};
   static constexpr double d[] = {0.007784695709041462, 0.3224671290700398, 2.445134137142996,
@@ -196,8 +197,7 @@ double FCdf(double lower, double upper, double numerator_df, double denominator_
 // ---- Binomial ----
 
 double BinomialPdf(double n, double p, double x) {
-  if (std::isnan(n) || std::isnan(p) || std::isnan(x) || n < 0 || p < 0 || p > 1 ||
-      std::isinf(n))
+  if (std::isnan(n) || std::isnan(p) || std::isnan(x) || n < 0 || p < 0 || p > 1 || std::isinf(n))
     return kNaN;
   if (x < 0 || x > n) return 0;
   const double q = 1 - p;
@@ -209,8 +209,7 @@ double BinomialPdf(double n, double p, double x) {
 }
 
 double BinomialCdf(double n, double p, double x) {
-  if (std::isnan(n) || std::isnan(p) || std::isnan(x) || n < 0 || p < 0 || p > 1 ||
-      std::isinf(n))
+  if (std::isnan(n) || std::isnan(p) || std::isnan(x) || n < 0 || p < 0 || p > 1 || std::isinf(n))
     return kNaN;
   const double last = std::min(std::floor(x), std::floor(n));
   if (last < 0) return 0;

@@ -73,8 +73,9 @@ struct DistributionResult {
 };
 
 // Checks the argument count (more than four: kTooManyParametersCode; any other mismatch:
-// kWrongArgumentsCode, which the caller shows as the command's syntax line) and evaluates. The caller has already checked
-// that every argument is a real number, and reports a non-real one with the syntax line.
+// kWrongArgumentsCode, which the caller shows as the command's syntax line) and evaluates. The
+// caller has already checked that every argument is a real number, and reports a non-real one with
+// the syntax line.
 DistributionResult EvaluateDistribution(Distribution d, std::span<const double> args);
 
 }  // namespace zentrix::engine

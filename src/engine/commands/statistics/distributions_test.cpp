@@ -42,8 +42,8 @@ TEST(NormalTest, KnownValues) {
 TEST(InverseNormalTest, InvertsTheDistributionFunction) {
   EXPECT_NEAR(InverseNormal(0.975), 1.959963984540054, 1e-15);
   EXPECT_EQ(InverseNormal(0.5), 0.0);
-  std::vector<double> ps = {1e-310, 1e-300, 1e-100, 1e-20, 1e-5, 0.02, 0.02425, 0.0243, 0.3,
-                            0.6, 0.97575, 0.976, 0.999, 1 - 1e-9, 1 - 1e-15};
+  std::vector<double> ps = {1e-310, 1e-300, 1e-100,  1e-20, 1e-5,  0.02,     0.02425,  0.0243,
+                            0.3,    0.6,    0.97575, 0.976, 0.999, 1 - 1e-9, 1 - 1e-15};
   for (double p : ps) {
     const double x = InverseNormal(p);
     const TailPair t = NormalTails(x);
@@ -63,12 +63,14 @@ TEST(InverseNormalTest, InvertsTheDistributionFunction) {
 
 TEST(StudentTTest, DensityAndIntervals) {
   // t with 1 degree of freedom is Cauchy.
-  for (double x : {0.0, 0.5, 3.0, 1e3}) ExpectRelative(StudentTPdf(x, 1), 1 / (M_PI * (1 + x * x)), 1e-15);
+  for (double x : {0.0, 0.5, 3.0, 1e3})
+    ExpectRelative(StudentTPdf(x, 1), 1 / (M_PI * (1 + x * x)), 1e-15);
   for (double df : {0.7, 3.0, 30.0, 1e3, 1e5}) {
     for (double x : {-4.0, 0.3, 2.5}) {
       const long double n = df;
-      const long double ref = std::exp(std::lgamma((n + 1) / 2) - std::lgamma(n / 2) -
-                                       0.5L * std::log(n * M_PI) - (n + 1) / 2 * std::log1p(x * x / n));
+      const long double ref =
+          std::exp(std::lgamma((n + 1) / 2) - std::lgamma(n / 2) - 0.5L * std::log(n * M_PI) -
+                   (n + 1) / 2 * std::log1p(x * x / n));
       ExpectRelative(StudentTPdf(x, df), ref, 1e-12);
     }
   }
@@ -102,7 +104,8 @@ TEST(ChiSquareTest, DensityAndIntervals) {
 }
 
 TEST(FTest, DensityAndIntervals) {
-  for (auto [d1, d2] : std::vector<std::pair<double, double>>{{1, 1}, {2, 3}, {5, 10}, {30, 7}, {1e3, 2e3}}) {
+  for (auto [d1, d2] :
+       std::vector<std::pair<double, double>>{{1, 1}, {2, 3}, {5, 10}, {30, 7}, {1e3, 2e3}}) {
     for (double x : {0.2, 1.0, 3.0}) {
       const long double a = d1 / 2, b = d2 / 2, xl = x;
       const long double ref =
@@ -141,7 +144,8 @@ TEST(BinomialTest, ProbabilitiesAndSums) {
 
 TEST(PoissonTest, ProbabilitiesAndSums) {
   ExpectRelative(PoissonCdf(2, 2), 5 * std::exp(-2.0L), 1e-15);
-  for (auto [mu, k] : std::vector<std::pair<double, double>>{{0.5, 0}, {10, 3}, {100, 90}, {1e4, 9800}}) {
+  for (auto [mu, k] :
+       std::vector<std::pair<double, double>>{{0.5, 0}, {10, 3}, {100, 90}, {1e4, 9800}}) {
     ExpectRelative(PoissonPdf(mu, k), RefPoisson(mu, k), 1e-12);
   }
   EXPECT_EQ(PoissonPdf(2, -1), 0.0);

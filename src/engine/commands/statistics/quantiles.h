@@ -29,10 +29,10 @@ Quartiles ComputeQuartiles(std::span<const double> values);
 // The one-list figures of VarStats, in the order they are shown.
 struct ListStats {
   std::size_t n = 0;
-  double mean = 0;         // MeanX
-  double sum = 0;          // sum of x
-  double sum_squares = 0;  // sum of x^2
-  double sample_sd = 0;    // Sx: sqrt(sum of squared deviations / (n - 1)); NaN for n = 1
+  double mean = 0;           // MeanX
+  double sum = 0;            // sum of x
+  double sum_squares = 0;    // sum of x^2
+  double sample_sd = 0;      // Sx: sqrt(sum of squared deviations / (n - 1)); NaN for n = 1
   double population_sd = 0;  // sigma x: sqrt(sum of squared deviations / n)
   double min = 0;
   double q1 = 0;

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "engine/commands/statistics/distributions.h"
 #include "engine/commands/simplify/numeric_approximation.h"
+#include "engine/commands/statistics/distributions.h"
 #include "engine/commands/statistics/quantiles.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "engine/commands/command_table.h"
-#include "engine/commands/statistics/distributions.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/commands/statistics/distributions.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
@@ -16,7 +16,7 @@
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 class StatisticsCommandsTest : public ::testing::Test {
  protected:

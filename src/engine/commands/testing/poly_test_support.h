@@ -7,11 +7,11 @@
 #include <random>
 #include <string>
 
+#include "engine/commands/polynomial/poly.h"
 #include "engine/commands/polynomial/poly_convert.h"
-#include "engine/commands/polynomial/polynomial.h"
 #include "engine/core/expr_node.h"
 
-namespace zentrix::engine::poly::testing {
+namespace zentrix::engine::poly::testkit {
 
 // Polynomials over the variables x, y, z (indices 0, 1, 2).
 inline AtomTable Xyz() { return AtomTable({u"x", u"y", u"z"}); }
@@ -53,10 +53,8 @@ inline double Evaluate(const ExprNode& n, const std::map<std::u16string, double>
       for (const auto& op : n.operands()) v *= Evaluate(op, at);
       return v;
     }
-    case NodeKind::kPower:
-      return std::pow(Evaluate(n.Operand(0), at), n.coefficient().RealValue());
-    default:
-      return NAN;
+    case NodeKind::kPower: return std::pow(Evaluate(n.Operand(0), at), n.coefficient().RealValue());
+    default: return NAN;
   }
 }
 
@@ -79,4 +77,4 @@ inline bool Near(double a, double b) {
   return std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)});
 }
 
-}  // namespace zentrix::engine::poly::testing
+}  // namespace zentrix::engine::poly::testkit

@@ -20,7 +20,7 @@
 #include "engine/core/charset.h"
 #include "engine/core/expr_node.h"
 
-namespace zentrix::engine::testing {
+namespace zentrix::engine::testkit {
 
 // Longer runs for hunting: ZENTRIX_PROPERTY_SCALE multiplies every case count
 // and ZENTRIX_PROPERTY_SEED is added to every seed (both default to the fixed
@@ -67,13 +67,13 @@ struct GeneratorOptions {
   int max_depth = 4;
   std::u16string variables = u"xyz";
   bool decimals = true;
-  bool constants = true;             // π and ℯ
+  bool constants = true;  // π and ℯ
   bool functions = true;
   bool rounding_functions = false;   // floor, ceiling, sign (jumps: no numeric use)
   bool fractional_exponents = true;  // 1/2, 1/3, 2/3, -1/2, 3/2
   bool symbolic_exponents = false;   // base ^ (expression)
   bool fractions = true;
-  int max_exponent = 4;              // integer exponents in [-max_exponent, max_exponent]
+  int max_exponent = 4;  // integer exponents in [-max_exponent, max_exponent]
   bool negative_exponents = true;
   bool division = true;
 };
@@ -136,9 +136,9 @@ class ExpressionGenerator {
     GenNode n;
     int pick = Uniform(0, 11);
     using K = GenNode::Kind;
-    static const char* const kFunctions[] = {"sin",  "cos",  "tan",   "ln",   "exp", "sqrt",
-                                             "abs",  "atan", "sinh",  "cosh", "tanh", "sec",
-                                             "csc",  "cot",  "log10"};
+    static const char* const kFunctions[] = {"sin",  "cos", "tan",  "ln",   "exp",
+                                             "sqrt", "abs", "atan", "sinh", "cosh",
+                                             "tanh", "sec", "csc",  "cot",  "log10"};
     static const char* const kRounding[] = {"floor", "ceiling", "sign"};
     if (pick <= 2) {
       n.kind = K::kAdd;
@@ -420,10 +420,10 @@ inline ReferenceValue Evaluate(const GenNode& n, const Point& point) {
       if (!v) return undefined();
       r.value = *v;
       double relative = a.value == 0 ? 0 : a.magnitude / std::fabs(a.value);
-      r.magnitude = std::fabs(r.value) * (1 + e_magnitude * relative +
-                                          (n.kind == K::kSymbolicPower
-                                               ? std::fabs(std::log(a.value)) * e_magnitude
-                                               : 0));
+      r.magnitude =
+          std::fabs(r.value) *
+          (1 + e_magnitude * relative +
+           (n.kind == K::kSymbolicPower ? std::fabs(std::log(a.value)) * e_magnitude : 0));
       if (integral) {
         // Integer powers distribute over products and merge with inner
         // integer powers, and Expand then multiplies out the sums at the
@@ -554,8 +554,8 @@ inline bool NearlyEqualNumbers(const Number& a, const Number& b, double relative
                  (std::trunc(b.RealNumerator()) == b.RealNumerator() &&
                   std::trunc(b.ImagNumerator()) == b.ImagNumerator());
   if (exact_a && exact_b) return false;
-  double scale = std::max(std::hypot(a.RealValue(), a.ImagValue()),
-                          std::hypot(b.RealValue(), b.ImagValue()));
+  double scale =
+      std::max(std::hypot(a.RealValue(), a.ImagValue()), std::hypot(b.RealValue(), b.ImagValue()));
   return std::hypot(a.RealValue() - b.RealValue(), a.ImagValue() - b.ImagValue()) <=
          relative * scale;
 }
@@ -625,4 +625,4 @@ inline std::string PointText(const Point& point) {
   return s;
 }
 
-}  // namespace zentrix::engine::testing
+}  // namespace zentrix::engine::testkit

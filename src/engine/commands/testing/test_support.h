@@ -2,8 +2,8 @@
 // Helpers shared by the tests of the command layer: a structural dump of trees
 // (so that failures show the exact shape) and evaluation shortcuts.
 
-#include <map>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +15,7 @@
 #include "engine/core/engine_state.h"
 #include "engine/core/expr_node.h"
 
-namespace zentrix::engine::testing {
+namespace zentrix::engine::testkit {
 
 inline std::string NumberText(const Number& n) {
   if (n.IsPlusInfinity()) return "inf";
@@ -96,4 +96,4 @@ inline std::string Eval(std::string_view utf8, VariableScope* scope = nullptr) {
   return Dump(result.value);
 }
 
-}  // namespace zentrix::engine::testing
+}  // namespace zentrix::engine::testkit

@@ -1,11 +1,11 @@
-#include "engine/commands/polynomial/polynomial.h"
+#include "engine/commands/polynomial/poly.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
 
-#include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/poly_coefficients.h"
 
 namespace zentrix::engine::poly {
 namespace {

@@ -179,8 +179,8 @@ std::optional<ExprNode> PowerOfNumber(const Number& base, const Number& e) {
   if (base.IsInteger() && base.GreaterThan(0)) {
     std::optional<std::int64_t> root = ExactIntegerRoot(base.RealValue(), e.RealDenominator());
     if (!root) return std::nullopt;
-    return ExprNode::MakeNumber(Power(Number(static_cast<double>(*root)),
-                                      Number(e.RealNumerator())));
+    return ExprNode::MakeNumber(
+        Power(Number(static_cast<double>(*root)), Number(e.RealNumerator())));
   }
   Number value = Power(base, e);
   if (value.IsInteger()) return ExprNode::MakeNumber(value);
@@ -257,7 +257,7 @@ bool NormalisePower(ExprNode& node) {
 
 }  // namespace
 
-bool NormaliseNode(ExprNode& node) {
+bool ApplyBasicRules(ExprNode& node) {
   if (node.IsSum()) return NormaliseSum(node);
   if (node.IsProduct()) return NormaliseProduct(node);
   if (node.IsPower()) return NormalisePower(node);

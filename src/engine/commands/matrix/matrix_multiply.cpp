@@ -1,12 +1,13 @@
-#include "engine/commands/matrix/matrix_product.h"
+#include "engine/commands/matrix/matrix_multiply.h"
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine {
 
 namespace {
-constexpr double kMaxMultiplications = 4.0e6;
+constexpr double kMaxMultiplications = limits::kMatrixMultiplications;
 }  // namespace
 
 std::optional<ExprNode> MatrixProduct(const ExprNode& a, const ExprNode& b) {
@@ -25,8 +26,8 @@ std::optional<ExprNode> MatrixProduct(const ExprNode& a, const ExprNode& b) {
     for (std::size_t j = 0; j < columns; ++j) {
       ExprNode sum = ExprNode::Zero();
       for (std::size_t k = 0; k < inner; ++k) {
-        sum = AddTrees(std::move(sum), MultiplyTrees(a.Operand(i).Operand(k),
-                                                     b.Operand(k).Operand(j)));
+        sum = AddTrees(std::move(sum),
+                       MultiplyTrees(a.Operand(i).Operand(k), b.Operand(k).Operand(j)));
       }
       row.AddOperand(std::move(sum));
     }

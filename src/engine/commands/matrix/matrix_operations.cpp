@@ -1,11 +1,11 @@
-#include "engine/commands/matrix/matrix_products.h"
+#include "engine/commands/matrix/matrix_operations.h"
 
 #include <cmath>
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/matrix/matrix_elimination.h"
-#include "engine/commands/matrix/matrix_product.h"
+#include "engine/commands/matrix/matrix_multiply.h"
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
