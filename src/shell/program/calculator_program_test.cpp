@@ -60,7 +60,8 @@ class CalculatorProgramTest : public ::testing::Test {
   draw::ScopedDrawContextReset draw_;
   ui::ScopedUiStateReset ui_;
   ui::ScopedSettingsReset settings_;
-  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test";
+  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test" /
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::path registry_ = home_ / "registry.txt";
   platform::HeadlessPlatform platform_;
   ApplicationConfig config_;

@@ -48,7 +48,8 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
   draw::ScopedDrawContextReset draw;
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test";
+  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test" /
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);
   std::string error;
   ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;
