@@ -11,6 +11,17 @@ void SetUpFieldBox(ui::TextBox& box, std::u16string prefix) {
   box.SetPadded(true);
 }
 
+void StyleFieldBox(ui::TextBox& box, bool greyed) {
+  constexpr draw::Color kGreyedText = 0x7D7D7D;
+  const ui::Skin* skin = ui::CurrentSkin();
+  const ui::SkinPalette palette = skin ? skin->Palette() : ui::SkinPalette{};
+  const bool white_text = palette.text == 0xFFFFFF;
+  const draw::Color background =
+      white_text ? palette.grid_fill : (greyed ? palette.grid_fill : palette.highlight);
+  box.SetBackground(static_cast<std::int32_t>(background));
+  box.SetTextColor(greyed ? kGreyedText : 0xFFFFFF);
+}
+
 int PanelGap() {
   return ui::Px(3);
 }
@@ -37,7 +48,12 @@ int PlaceButtonRows(ui::Widget* const* buttons, int count, int left, int top, in
                     int min_width) {
   const int gap = PanelGap();
   const int per_row = std::clamp((width + gap) / (min_width + gap), 1, std::max(count, 1));
-  const int button_width = (width - gap * (per_row - 1)) / per_row;
+  int button_width = (width - gap * (per_row - 1)) / per_row;
+  // The skin's button picture is cut to a button's width, never stretched.
+  const ui::Skin* skin = ui::CurrentSkin();
+  if (skin && skin->Image(ui::SkinImageId::kButton)) {
+    button_width = std::min(button_width, skin->FrameWidth(ui::SkinImageId::kButton));
+  }
   int y = top;
   for (int i = 0; i < count; ++i) {
     const int column = i % per_row;

@@ -13,6 +13,12 @@ namespace zentrix::graphing::screens {
 // A one-line field: the prefix label ("Xmin=") drawn before the text, padded.
 void SetUpFieldBox(ui::TextBox& box, std::u16string prefix);
 
+// Gives the box the field background of the skin in use: dark under the
+// Classic style's white text, light grey under the Bright style's black text.
+// A greyed field (one whose value is not used) has grey text; where the font
+// draws only black, its background fades instead.
+void StyleFieldBox(ui::TextBox& box, bool greyed = false);
+
 // The gap between stacked widgets and the panel's margin, in screen pixels.
 int PanelGap();
 int PanelMargin();

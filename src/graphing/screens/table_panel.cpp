@@ -113,6 +113,8 @@ void TablePanel::Arrange(const draw::Rect& area) {
   tabs_.SetBounds(area.left, area.top, area.Width(), ui::Px(ui::kTabHeight));
   const int top = area.top + tabs_.Height() + margin;
 
+  StyleFieldBox(start_);
+  StyleFieldBox(step_);
   ColumnFlow setup(left, top, width);
   setup.PlaceBox(start_);
   setup.PlaceBox(step_);

@@ -18,7 +18,8 @@ class TablePanelTest : public testing::PanelTest {
     panel_.Layout(draw::Rect{0, 40, 240, 300});
   }
   const std::u16string& Cell(int row, int column) {
-    return panel_.Table().rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
+    return panel_.Table()
+        .rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
         .text;
   }
   // Types the setup and goes back to the table, as a person does.

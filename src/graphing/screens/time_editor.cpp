@@ -8,7 +8,6 @@
 namespace zentrix::graphing::screens {
 namespace {
 
-constexpr draw::Color kGreyed = 0x7D7D7D;
 constexpr draw::Color kFrame = 0x7D7D7D;
 
 // Fields in the order the editor shows them.
@@ -24,18 +23,19 @@ TimeEditor::TimeEditor(TimeSettings& settings) : settings_(settings) {
   SetUpFieldBox(fields_[TimeSettings::kControlsStep], u"Time Controls Step=");
   unbounded_.SetOnChange([this](bool) { UpdateStates(); });
   loop_.SetOnChange([this](bool) { UpdateStates(); });
-  RebuildPlayMode(ui::Px(16));
+  RebuildPlayMode(0, ui::Px(16));
   Refresh();
 }
 
-void TimeEditor::RebuildPlayMode(int row_step) {
-  if (play_mode_ && row_step == play_mode_step_) return;
+void TimeEditor::RebuildPlayMode(int dx, int dy) {
+  if (play_mode_ && dx == play_mode_dx_ && dy == play_mode_dy_) return;
   const int selected = play_mode_ ? play_mode_->Selected() : 0;
   play_mode_ = std::make_unique<ui::RadioGroup>();
   play_mode_->Add(0, 0, u"Start To End");
-  play_mode_->Add(0, row_step, u"Back And Forth");
+  play_mode_->Add(dx, dy, u"Back And Forth");
   play_mode_->Select(selected);
-  play_mode_step_ = row_step;
+  play_mode_dx_ = dx;
+  play_mode_dy_ = dy;
   std::vector<ui::Widget*> widgets{&tabs_};
   for (TimeSettings::Field f : kShown) widgets.push_back(&fields_[f]);
   for (ui::Widget* w : std::initializer_list<ui::Widget*>{&unbounded_, &loop_, play_mode_.get(),
@@ -57,7 +57,9 @@ void TimeEditor::Refresh() {
 }
 
 void TimeEditor::UpdateStates() {
-  fields_[TimeSettings::kTmax].SetTextColor(unbounded_.Checked() ? kGreyed : 0xFFFFFF);
+  for (TimeSettings::Field f : kShown) {
+    StyleFieldBox(fields_[f], f == TimeSettings::kTmax && unbounded_.Checked());
+  }
   if (play_mode_) play_mode_->SetEnabled(loop_.Checked());
 }
 
@@ -74,13 +76,14 @@ bool TimeEditor::Apply() {
     return false;
   }
   settings_.loop = loop_.Checked();
-  if (play_mode_->Selected() >= 0) settings_.play_mode = static_cast<PlayMode>(play_mode_->Selected());
+  if (play_mode_->Selected() >= 0)
+    settings_.play_mode = static_cast<PlayMode>(play_mode_->Selected());
   ClearMessage();
   if (on_applied_) on_applied_(settings_);
   return true;
 }
 
-int TimeEditor::Place(const draw::Rect& area, bool two_columns) {
+int TimeEditor::Place(const draw::Rect& area, bool two_columns, bool choices_in_row) {
   const int margin = PanelMargin();
   const int gap = PanelGap();
   tabs_.SetBounds(area.left, area.top, area.Width(), ui::Px(ui::kTabHeight));
@@ -103,7 +106,12 @@ int TimeEditor::Place(const draw::Rect& area, bool two_columns) {
   checks.PlaceAt(play_mode_title_, 2 * gap);
   checks.Skip(ui::Px(1));
   checks.PlaceAt(loop_, 2 * gap);
-  RebuildPlayMode(loop_.Height() + gap);
+  if (choices_in_row) {
+    RebuildPlayMode(0, 0);
+    RebuildPlayMode(play_mode_->ItemRect(0).Width() + 3 * gap, 0);
+  } else {
+    RebuildPlayMode(0, loop_.Height() + gap);
+  }
   checks.PlaceAt(*play_mode_, 2 * gap);
   group_frame_ = draw::Rect::FromSize(checks.Left(), group_top + ui::Px(6), checks.Width(),
                                       checks.Y() - group_top - ui::Px(6));
@@ -111,9 +119,12 @@ int TimeEditor::Place(const draw::Rect& area, bool two_columns) {
 }
 
 void TimeEditor::Arrange(const draw::Rect& area) {
-  // One column when it fits, else fields beside the check boxes.
-  const bool wide = area.Width() > area.Height() && area.Width() >= ui::Px(300);
-  if (wide || Place(area, false) > area.bottom) Place(area, true);
+  UpdateStates();  // the field colours follow the skin
+  // One column with the choices stacked, or side by side when that does not
+  // fit; two columns only when neither does.
+  if (Place(area, false, false) <= area.bottom) return;
+  if (Place(area, false, true) <= area.bottom) return;
+  Place(area, true, false);
 }
 
 void TimeEditor::DrawBackground(draw::Surface& surface) {

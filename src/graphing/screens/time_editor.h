@@ -48,9 +48,11 @@ class TimeEditor : public EditorPanel {
   // Greys Tmax while Unbounded is checked; offers the choices while Loop is.
   void UpdateStates();
   // Stacks the widgets in one column, or the fields left and the check boxes
-  // right; returns the bottom.
-  int Place(const draw::Rect& area, bool two_columns);
-  void RebuildPlayMode(int row_step);
+  // right, with the choices stacked or in one row; returns the bottom.
+  int Place(const draw::Rect& area, bool two_columns, bool choices_in_row);
+  // Makes the choices again when their placement changes: the second at
+  // (dx, dy) from the first.
+  void RebuildPlayMode(int dx, int dy);
 
   TimeSettings& settings_;
   ui::TabControl tabs_{0, 0, 0, {u"Options"}};
@@ -59,7 +61,8 @@ class TimeEditor : public EditorPanel {
   ui::Label play_mode_title_{0, 0, u"Play Mode"};
   ui::CheckBox loop_{0, 0, u"Loop"};
   std::unique_ptr<ui::RadioGroup> play_mode_;
-  int play_mode_step_ = -1;
+  int play_mode_dx_ = -1;
+  int play_mode_dy_ = -1;
   draw::Rect group_frame_;
   std::function<void(const TimeSettings&)> on_applied_;
 };

@@ -29,8 +29,8 @@ TEST_F(TimeEditorTest, ShowsTheSettingsWithTheirLabels) {
   EXPECT_EQ(Box(TimeSettings::kTstep).Text(), u"0.5");
   ui::WidgetList widgets;
   editor_.DescribeWidgets(widgets);
-  for (const char16_t* text : {u"Options", u"Unbounded", u"Loop", u"Start To End",
-                               u"Back And Forth", u"Play Mode"}) {
+  for (const char16_t* text :
+       {u"Options", u"Unbounded", u"Loop", u"Start To End", u"Back And Forth", u"Play Mode"}) {
     EXPECT_NE(ui::FindForClick(widgets, text), nullptr) << chars::ToUtf8(text);
   }
 }

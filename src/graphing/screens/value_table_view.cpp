@@ -41,7 +41,10 @@ void ValueTableView::Draw(draw::Surface& surface) {
   for (int c = 0; c < columns; ++c) {
     const draw::Rect header = CellRect(c, -1);
     surface.FillRect(&header, palette.highlight);
-    if (font) ui::DrawCentredText(surface, *font, table_->columns[c], header);
+    if (font) {
+      ui::DrawCentredText(surface, *font, table_->columns[c], header);
+      font->SetTarget(&surface);  // the helper lets go of the target
+    }
     for (int r = 0; r < rows; ++r) {
       const std::vector<TableCell>& row = table_->rows[r];
       if (c >= static_cast<int>(row.size()) || !font) continue;

@@ -90,6 +90,7 @@ void WindowEditor::Arrange(const draw::Rect& area) {
   int y = area.top + margin;
   for (int i = 0; i < FieldCount(); ++i) {
     ui::TextBox& box = FieldBox(i);
+    StyleFieldBox(box);
     const int column = pairs ? i % 2 : 0;
     box.SetPosition(area.left + margin + column * (column_width + gap), y);
     box.SetSize(column_width, box.Height());

@@ -2,7 +2,8 @@
 
 namespace zentrix::graphing::screens {
 
-WindowEditor2D::WindowEditor2D(Window2D& window) : WindowEditor(Window2D::kFieldCount), window_(window) {
+WindowEditor2D::WindowEditor2D(Window2D& window)
+    : WindowEditor(Window2D::kFieldCount), window_(window) {
   Refresh();
 }
 

@@ -2,7 +2,8 @@
 
 namespace zentrix::graphing::screens {
 
-WindowEditor3D::WindowEditor3D(Window3D& window) : WindowEditor(Window3D::kFieldCount), window_(window) {
+WindowEditor3D::WindowEditor3D(Window3D& window)
+    : WindowEditor(Window3D::kFieldCount), window_(window) {
   Refresh();
 }
 

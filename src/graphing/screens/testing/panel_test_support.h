@@ -10,8 +10,8 @@
 #include "graphing/model/eval_context.h"
 #include "graphing/screens/editor_panel.h"
 #include "ui/core/focus.h"
-#include "ui/widgets/text_box.h"
 #include "ui/testing/ui_test_support.h"
+#include "ui/widgets/text_box.h"
 
 namespace zentrix::graphing::screens::testing {
 
