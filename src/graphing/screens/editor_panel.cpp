@@ -1,18 +1,34 @@
 #include "graphing/screens/editor_panel.h"
 
+#include "ui/widgets/text_box.h"
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::graphing::screens {
 
 void EditorPanel::Layout(const draw::Rect& area) {
   const int scale = ui::Px(1);
-  if (laid_out_scale_ == scale && area.left == area_.left && area.top == area_.top &&
-      area.right == area_.right && area.bottom == area_.bottom) {
+  const int heights = FieldHeights();
+  if (laid_out_scale_ == scale && laid_out_heights_ == heights && area.left == area_.left &&
+      area.top == area_.top && area.right == area_.right && area.bottom == area_.bottom) {
     return;
   }
   area_ = area;
   laid_out_scale_ = scale;
   Arrange(area);
+  laid_out_heights_ = FieldHeights();
+}
+
+// A field grows when its text wraps onto more lines; the widgets below it
+// then move down.
+int EditorPanel::FieldHeights() {
+  int sum = 0;
+  for (ui::Widget* w : widgets_) {
+    if (auto* box = dynamic_cast<ui::TextBox*>(w)) {
+      box->Layout();
+      sum += box->Height();
+    }
+  }
+  return sum;
 }
 
 void EditorPanel::Draw(draw::Surface& surface) {

@@ -28,9 +28,9 @@ class EditorPanel {
   EditorPanel(const EditorPanel&) = delete;
   EditorPanel& operator=(const EditorPanel&) = delete;
 
-  // Places the widgets inside `area`; cheap when neither the area nor the
-  // skin scale changed since the last call, so a grapher may call it every
-  // frame.
+  // Places the widgets inside `area`; cheap when neither the area, the skin
+  // scale nor the height of a field changed since the last call, so a
+  // grapher may call it every frame.
   void Layout(const draw::Rect& area);
   void Draw(draw::Surface& surface);
 
@@ -75,8 +75,11 @@ class EditorPanel {
   const engine::VariableStore* variables_ = nullptr;
   MessageHandler on_message_;
   std::u16string message_;
+  int FieldHeights();
+
   draw::Rect area_;
   int laid_out_scale_ = 0;
+  int laid_out_heights_ = -1;
 };
 
 }  // namespace zentrix::graphing::screens

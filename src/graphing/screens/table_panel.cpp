@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphing/screens/panel_layout.h"
+#include "ui/core/focus.h"
 #include "ui/skin/skin_geometry.h"
 #include "ui/widgets/widget_draw.h"
 
@@ -95,6 +96,8 @@ void TablePanel::OnTab(int index) {
 
 void TablePanel::UpdateVisibility() {
   const bool setup = tabs_.Selected() == kSetupPage;
+  // A hidden field must not keep taking the keyboard.
+  if (!setup && (ui::Focused() == &start_ || ui::Focused() == &step_)) ui::Focus(nullptr);
   const bool table = !setup && table_.message.empty();
   start_.SetVisible(setup);
   step_.SetVisible(setup);

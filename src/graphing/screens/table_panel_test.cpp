@@ -108,6 +108,7 @@ TEST_F(TablePanelTest, ABadSetupKeepsTheSetupPageAndTheOldValues) {
   Type(panel_.StepBox(), "2");
   panel_.ShowPage(TablePanel::kTablePage);
   EXPECT_EQ(panel_.CurrentPage(), TablePanel::kTablePage);
+  EXPECT_EQ(ui::Focused(), nullptr);  // the hidden fields no longer take keys
   EXPECT_EQ(Cell(1, 0), u"6");
 }
 

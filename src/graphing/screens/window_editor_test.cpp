@@ -115,6 +115,17 @@ TEST_F(WindowEditorTest, TrigWritesPiTexts) {
   EXPECT_DOUBLE_EQ(window_.value(Window2D::kXmax), 47.0 / 24.0 * M_PI);
 }
 
+TEST_F(WindowEditorTest, AFieldThatWrapsPushesTheOthersDown) {
+  ui::TextBox& xmin = editor_.FieldBox(Window2D::kXmin);
+  ui::TextBox& xmax = editor_.FieldBox(Window2D::kXmax);
+  Type(xmin, "1+2+3+4+5+6+7+8+9+10+11+12+13+14+15+16+17+18+19+20+21+22+23+24+25+26+27+28+29");
+  editor_.Layout(draw::Rect{0, 40, 240, 300});  // the grapher lays out every frame
+  EXPECT_GT(xmin.LineCount(), 1);
+  EXPECT_GE(xmax.Y(), xmin.Y() + xmin.Height());
+  EXPECT_GE(editor_.StandardButton().Y(),
+            editor_.FieldBox(Window2D::kYmax).Y() + editor_.FieldBox(Window2D::kYmax).Height());
+}
+
 TEST_F(WindowEditorTest, TheDumpWritesTheAppliedBounds) {
   Type(editor_.FieldBox(Window2D::kXmin), "-1/4");
   ASSERT_TRUE(editor_.Apply());
