@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "cli/layout_pretty.h"
-#include "engine/core/answer_text.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/linear_text.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/layout_pretty.h"
-#include "engine/core/answer_text.h"
 #include "cli/terminal_signals.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/layout_pretty.h"
-#include "engine/core/answer_text.h"
 #include "engine/core/answer_layout.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 
 namespace zentrix::cli {

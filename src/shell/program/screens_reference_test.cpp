@@ -91,18 +91,15 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenReferenceTest,
-    ::testing::Values(Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
-                      Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
-                      Case{"about_small_classic", 240, 320, 0, kAboutScreen},
-                      Case{"about_large_bright", 480, 640, 1, kAboutScreen},
-                      Case{"calculator_small_bright", 240, 320, 1, kCalculatorScreen,
-                           kCalculatorSession},
-                      Case{"calculator_small_classic", 240, 320, 0, kCalculatorScreen,
-                           kCalculatorSession},
-                      Case{"calculator_large_bright", 480, 640, 1, kCalculatorScreen,
-                           kCalculatorSession},
-                      Case{"calculator_large_classic", 480, 640, 0, kCalculatorScreen,
-                           kCalculatorSession}),
+    ::testing::Values(
+        Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
+        Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
+        Case{"about_small_classic", 240, 320, 0, kAboutScreen},
+        Case{"about_large_bright", 480, 640, 1, kAboutScreen},
+        Case{"calculator_small_bright", 240, 320, 1, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_small_classic", 240, 320, 0, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_large_bright", 480, 640, 1, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_large_classic", 480, 640, 0, kCalculatorScreen, kCalculatorSession}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -96,9 +96,8 @@ bool CalculatorScreen::DescribeState(ui::JsonWriter& json) const {
   json.BeginObject();
   // Notebook files are not opened or saved yet: no file is current.
   json.Key("file").Null();
-  panel_.WriteState(json, [](const engine::AnswerLayout& layout) {
-    return engine::RenderText(layout);
-  });
+  panel_.WriteState(json,
+                    [](const engine::AnswerLayout& layout) { return engine::RenderText(layout); });
   json.EndObject();
   return true;
 }
