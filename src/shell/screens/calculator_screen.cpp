@@ -1,8 +1,12 @@
 #include "shell/screens/calculator_screen.h"
 
+#include <algorithm>
+
 #include "engine/core/answer_text.h"
 #include "shell/program/calculator_program.h"
 #include "ui/core/key_event.h"
+#include "ui/core/ui_state.h"
+#include "ui/skin/skin_geometry.h"
 
 namespace zentrix::shell {
 
@@ -39,8 +43,12 @@ void CalculatorScreen::Enter() {
 void CalculatorScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   panel_.SetOptions(CalculatorOptionsFrom(ui::Settings()));
   // The keyboard icon swaps the pad for the on-screen keyboard.
-  panel_.SetPadShown(!program_.KeyboardShown());
-  panel_.LayoutAndDraw(surface, content);
+  const bool keyboard = program_.KeyboardShown();
+  panel_.SetPadShown(!keyboard);
+  draw::Rect area = content;
+  // The keyboard sits at the bottom of the content; the notebook ends above it.
+  if (keyboard) area.bottom = std::max(area.top, area.bottom - ui::ScaledPx(ui::kKeyboardHeight));
+  panel_.LayoutAndDraw(surface, area);
   const int focused = panel_.GetNotebook().FocusedIndex();
   if (focused >= 0) last_focused_ = focused;
 }
