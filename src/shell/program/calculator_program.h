@@ -66,6 +66,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {}) {
     chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
   }
+  bool MessageShown() const { return chrome_.MessageBoxShown(); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
 

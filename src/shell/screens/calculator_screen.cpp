@@ -54,8 +54,9 @@ void CalculatorScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& c
 }
 
 bool CalculatorScreen::KeyDown(const ui::KeyEvent& key) {
-  // A desktop Return answers the focused entry.
+  // A desktop Return answers the focused entry, but not behind a question.
   if (key.code == ui::keys::kEnter && !key.control) {
+    if (program_.MessageShown()) return true;
     panel_.Solve();
     return true;
   }
