@@ -60,7 +60,11 @@ class CalculatorProgram : public Application, public AutomationHost {
   // The folder the skin archives (and the pad's label fonts) come from.
   const std::string& SkinFolder() const { return skin_folder_; }
   // The calculator's button pad, routed while the calculator screen is current.
-  void SetButtonPad(ui::Widget* pad) { button_pad_ = pad; }
+  void SetButtonPad(ui::Widget* pad) {
+    button_pad_ = pad;
+    RouteButtonPad();
+  }
+  ui::Widget* ButtonPad() const { return button_pad_; }
   bool KeyboardShown() const { return chrome_.KeyboardShown(); }
   // Shows the message box; `on_result` hears the answer (true: Yes or OK).
   void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {}) {

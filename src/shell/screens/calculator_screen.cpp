@@ -30,6 +30,11 @@ CalculatorScreen::CalculatorScreen(CalculatorProgram& program) : program_(progra
   panel_.SetOptions(CalculatorOptionsFrom(ui::Settings()));
 }
 
+CalculatorScreen::~CalculatorScreen() {
+  // The router must not keep a pad that is gone.
+  if (program_.ButtonPad() == &panel_.Pad()) program_.SetButtonPad(nullptr);
+}
+
 void CalculatorScreen::Enter() {
   // The skin may have been reloaded in another style since the last visit.
   panel_.SetSkin(&program_.Skin(), program_.SkinFolder());

@@ -22,6 +22,9 @@ notebook::CalculatorOptions CalculatorOptionsFrom(const ui::ProgramSettings& set
 class CalculatorScreen : public ui::Screen {
  public:
   explicit CalculatorScreen(CalculatorProgram& program);
+  ~CalculatorScreen() override;
+  CalculatorScreen(const CalculatorScreen&) = delete;
+  CalculatorScreen& operator=(const CalculatorScreen&) = delete;
 
   std::string_view Name() const override { return "calculator"; }
   void Enter() override;
