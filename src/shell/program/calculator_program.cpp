@@ -7,7 +7,7 @@
 #include "platform/platform.h"
 #include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
-#include "shell/screens/calculator_frame_screen.h"
+#include "shell/screens/calculator_screen.h"
 #include "shell/screens/settings_screen.h"
 #include "shell/settings/settings_store.h"
 #include "shell/skins/skin_choice.h"
@@ -71,6 +71,7 @@ draw::DrawResult CalculatorProgram::Initialise() {
   current_ = kCalculatorScreen;
   CreateScreens();
   router_.SetScreen(CurrentScreen());
+  RouteButtonPad();
   chrome_.SetScreen(CurrentScreen());
   chrome_.SetCurrentScreen(current_);
   CurrentScreen()->Enter();
@@ -122,13 +123,17 @@ void CalculatorProgram::ComputeLayout(const draw::Surface& back_buffer) {
 
 void CalculatorProgram::CreateScreens() {
   screens_[kAboutScreen] = std::make_unique<AboutScreen>();
-  screens_[kCalculatorScreen] = std::make_unique<CalculatorFrameScreen>();
+  screens_[kCalculatorScreen] = std::make_unique<CalculatorScreen>(*this);
   screens_[kSettingsScreen] = std::make_unique<SettingsScreen>(
       registry_, Display().BackBuffer().Width(), Display().BackBuffer().Height());
   if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
   for (int i : {kScreenshotsScreen, kButtonsScreen, kCalculatorScreen, kSettingsScreen}) {
     if (factories_[i]) screens_[i] = factories_[i](*this);
   }
+}
+
+void CalculatorProgram::RouteButtonPad() {
+  router_.SetSlot(ui::RouteSlot::kButtonPad, current_ == kCalculatorScreen ? button_pad_ : nullptr);
 }
 
 bool CalculatorProgram::SwitchTo(int index) {
@@ -143,6 +148,7 @@ bool CalculatorProgram::SwitchTo(int index) {
   // The on-screen keyboard belongs to the screen it was opened on.
   chrome_.SetKeyboardShown(false);
   router_.SetScreen(screens_[index].get());
+  RouteButtonPad();
   chrome_.SetScreen(screens_[index].get());
   chrome_.SetCurrentScreen(index);
   screens_[index]->Enter();

@@ -59,6 +59,20 @@ class CalculatorProgram : public Application, public AutomationHost {
 
   const shell::Registry& Registry() const { return registry_; }
   ui::Skin& Skin() { return skin_; }
+  // The folder the skin archives (and the pad's label fonts) come from.
+  const std::string& SkinFolder() const { return skin_folder_; }
+  // The calculator's button pad, routed while the calculator screen is current.
+  void SetButtonPad(ui::Widget* pad) {
+    button_pad_ = pad;
+    RouteButtonPad();
+  }
+  ui::Widget* ButtonPad() const { return button_pad_; }
+  bool KeyboardShown() const { return chrome_.KeyboardShown(); }
+  // Shows the message box; `on_result` hears the answer (true: Yes or OK).
+  void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {}) {
+    chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
+  }
+  bool MessageShown() const { return chrome_.MessageBoxShown(); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
 
@@ -91,6 +105,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ComputeLayout(const draw::Surface& back_buffer);
   void AfterInput();
   void RunMenuCommand(ui::MenuCommand command);
+  void RouteButtonPad();
 
   ProgramOptions options_;
   shell::Registry registry_;
@@ -102,6 +117,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   std::array<std::unique_ptr<ui::Screen>, kScreenCount> screens_;
   std::array<ScreenFactory, kScreenCount> factories_;
   std::function<FullScreenGraph()> full_screen_graph_;
+  ui::Widget* button_pad_ = nullptr;
   int current_ = kCalculatorScreen;
   draw::Rect content_;
   draw::Surface* back_buffer_ = nullptr;

@@ -106,6 +106,54 @@ TEST_F(CalculatorProgramTest, ScreensWithoutAFactoryLeaveTheirIconsDoingNothing)
   EXPECT_EQ(made, 2);  // asked again, since it made nothing
 }
 
+// The widgets of the current frame named `text` (the pad's "Ans" key).
+int CountWidgets(CalculatorProgram& program, std::u16string_view text) {
+  ui::WidgetList widgets;
+  program.DescribeWidgets(widgets);
+  int count = 0;
+  for (const ui::WidgetInfo& widget : widgets) count += widget.text == text;
+  return count;
+}
+
+class PlainScreen : public ui::Screen {
+ public:
+  std::string_view Name() const override { return "calculator"; }
+  void LayoutAndDraw(draw::Surface&, const draw::Rect&) override {}
+};
+
+TEST_F(CalculatorProgramTest, TheButtonPadIsRoutedOnlyWhileTheCalculatorIsShown) {
+  CalculatorProgram program(config_, options_);
+  int on_about = -1, back = -1;
+  ScriptRunner runner(Lines("screen 7\nframes 1\n"), &program);
+  ScriptThenCheck source(&runner, [&] {
+    on_about = CountWidgets(program, u"Ans");
+    program.SwitchTo(kCalculatorScreen);
+    back = CountWidgets(program, u"Ans");
+  });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_EQ(on_about, 0);
+  EXPECT_EQ(back, 1);
+}
+
+TEST_F(CalculatorProgramTest, AScreenMadeInPlaceOfTheCalculatorLeavesNoPadBehind) {
+  CalculatorProgram program(config_, options_);
+  program.SetScreenFactory(kCalculatorScreen,
+                           [](CalculatorProgram&) { return std::make_unique<PlainScreen>(); });
+  int keys = -1;
+  bool pad_kept = true;
+  // A tap where the pad was must not reach the destroyed pad.
+  ScriptRunner runner(Lines("frames 1\ntap 100 250\nframes 1\n"), &program);
+  ScriptThenCheck source(&runner, [&] {
+    pad_kept = program.ButtonPad() != nullptr;
+    keys = CountWidgets(program, u"Ans");
+  });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_FALSE(pad_kept);
+  EXPECT_EQ(keys, 0);
+}
+
 TEST_F(CalculatorProgramTest, MissingSkinsLeaveWidgetsWithoutPictures) {
   options_.skins = (home_ / "no-skins").string();
   draw::Context().program_folder = home_.string();  // no skins beside "the executable" either

@@ -7,7 +7,7 @@
 
 #include "engine/core/answer_layout.h"
 
-namespace zentrix::cli {
+namespace zentrix::engine {
 
 // The first and last character a box shows when written on one line; 0 when
 // it shows none (an empty text), a bracket for bracketed boxes.
@@ -33,4 +33,4 @@ engine::AnswerLayout WithoutLeadingSign(const engine::AnswerLayout& row);
 // A '+' before a row whose first operator is '-' shows as that minus.
 bool StartsWithMinus(const engine::AnswerLayout& box);
 
-}  // namespace zentrix::cli
+}  // namespace zentrix::engine

@@ -6,10 +6,10 @@
 
 #include "engine/core/answer_layout.h"
 
-namespace zentrix::cli {
+namespace zentrix::engine {
 
 // UTF-8. A message answer (one text box) is written as it stands, line feeds
 // included.
 std::string RenderText(const engine::AnswerLayout& box);
 
-}  // namespace zentrix::cli
+}  // namespace zentrix::engine

@@ -1,11 +1,8 @@
-#include "cli/layout_glyphs.h"
+#include "engine/core/answer_glyphs.h"
 
 #include "engine/core/charset.h"
 
-namespace zentrix::cli {
-
-using engine::AnswerLayout;
-using engine::BoxKind;
+namespace zentrix::engine {
 
 bool IsList(const AnswerLayout& box) {
   if (box.kind != BoxKind::kRow || !box.bracketed) return false;
@@ -103,4 +100,4 @@ bool StartsWithMinus(const AnswerLayout& box) {
          box.operators[0] == u'-';
 }
 
-}  // namespace zentrix::cli
+}  // namespace zentrix::engine

@@ -1,9 +1,9 @@
-#include "cli/layout_text.h"
+#include "engine/core/answer_text.h"
 
-#include "cli/layout_glyphs.h"
+#include "engine/core/answer_glyphs.h"
 #include "engine/core/charset.h"
 
-namespace zentrix::cli {
+namespace zentrix::engine {
 namespace {
 
 using engine::AnswerLayout;
@@ -155,4 +155,4 @@ std::string RenderText(const AnswerLayout& box) {
   return Render(box);
 }
 
-}  // namespace zentrix::cli
+}  // namespace zentrix::engine
