@@ -166,11 +166,6 @@ void CalculatorProgram::ToggleStyle() {
   CurrentScreen()->Enter();
 }
 
-void CalculatorProgram::ShowMessage(std::u16string text, bool yes_no,
-                                    std::function<void(bool)> on_result) {
-  chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
-}
-
 void CalculatorProgram::ExitCommand() {
   SaveSettings(registry_, ui::Settings(), current_);
   exiting_ = true;

@@ -54,9 +54,6 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ToggleStyle();
   // File/Exit: saves the settings; the next frame ends the program.
   void ExitCommand();
-  // Shows the program's message box: a Yes/No question or a notice with OK.
-  void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {});
-
   const shell::Registry& Registry() const { return registry_; }
   ui::Skin& Skin() { return skin_; }
   // The folder the skin archives (and the pad's label fonts) come from.
