@@ -60,11 +60,11 @@ fuzz: deps
 # The C++ sources in the repository's style (.clang-format).
 FORMAT_FILES = git ls-files '*.cpp' '*.h'
 
-format:
+format: deps
 	$(FORMAT_FILES) | xargs clang-format -i
 
 # Fails, listing the files, when a source is not in the repository's style.
-format-check:
+format-check: deps
 	@bad=$$($(FORMAT_FILES) | while read -r f; do clang-format "$$f" | cmp -s - "$$f" || echo "$$f"; done); \
 	 if [ -n "$$bad" ]; then echo "Not formatted (run make format):"; echo "$$bad"; exit 1; fi
 

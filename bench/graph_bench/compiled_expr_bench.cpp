@@ -53,9 +53,7 @@ void Native(benchmark::State& state, F f) {
   }
 }
 
-double Rationals(double x) {
-  return 1 / (x + 1) + 2 / (x + 2) + 3 / (x + 3);
-}
+double Rationals(double x) { return 1 / (x + 1) + 2 / (x + 2) + 3 / (x + 3); }
 // b moves with a, as it does for the compiled expression, so that the sine
 // is not folded into a constant.
 double Trigonometric(double a) {
@@ -65,9 +63,7 @@ double Trigonometric(double a) {
 double Polynomial(double x) {
   return 3 * std::pow(x, 5) - 2 * std::pow(x, 4) + std::pow(x, 3) - 7 * x * x + 5 * x - 1;
 }
-double Roots(double x) {
-  return std::sqrt(std::pow(x, 1.5) + std::pow(x, 2.5));
-}
+double Roots(double x) { return std::sqrt(std::pow(x, 1.5) + std::pow(x, 2.5)); }
 
 BENCHMARK_CAPTURE(Compiled, rationals, "1/(x+1)+2/(x+2)+3/(x+3)");
 BENCHMARK_CAPTURE(Native, rationals, Rationals);

@@ -81,12 +81,9 @@ engine::AnswerLayout NestedFraction(int depth) {
 engine::AnswerLayout LargeAnswer(int which) {
   engine::ScopedEngineState engine;
   switch (which) {
-    case 0:
-      return Solved(SymbolicMatrix());
-    case 1:
-      return Solved(u"Expand((x+1)^39)");
-    default:
-      return NestedFraction(20);
+    case 0: return Solved(SymbolicMatrix());
+    case 1: return Solved(u"Expand((x+1)^39)");
+    default: return NestedFraction(20);
   }
 }
 

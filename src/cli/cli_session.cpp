@@ -17,9 +17,7 @@ CliSession::CliSession(const SessionSettings& settings, std::ostream& out, Answe
   ChangeSettings(settings);
 }
 
-CliSession::~CliSession() {
-  engine::Engine().angle_unit = saved_angle_unit_;
-}
+CliSession::~CliSession() { engine::Engine().angle_unit = saved_angle_unit_; }
 
 void CliSession::ChangeSettings(const SessionSettings& settings) {
   settings_ = settings;
@@ -57,9 +55,7 @@ void CliSession::Refuse(std::string_view reason) {
   wrote_answer_ = true;
 }
 
-void CliSession::WriteText(std::string_view text) {
-  out_ << text << std::flush;
-}
+void CliSession::WriteText(std::string_view text) { out_ << text << std::flush; }
 
 bool CliSession::HasVariable(std::string_view utf8_name) const {
   chars::Utf8Decoding decoded = chars::FromUtf8(utf8_name);
@@ -81,9 +77,7 @@ void CliSession::Write(const engine::EntryAnswer& answer) {
   if (answer.failed()) any_failed_ = true;
   std::string text;
   switch (settings_.format) {
-    case OutputFormat::kText:
-      text = engine::RenderText(answer.layout);
-      break;
+    case OutputFormat::kText: text = engine::RenderText(answer.layout); break;
     case OutputFormat::kPretty:
       // Two-dimensional answers are told apart by an empty line between them.
       if (wrote_answer_) out_ << '\n';

@@ -23,8 +23,7 @@ std::string_view GroupOf(int command) {
   if (command >= id::kNormalPdf && command <= id::kGeoCdf) return kGroups[7];
   switch (command) {
     case id::kSolve:
-    case id::kDSolve:
-      return kGroups[3];
+    case id::kDSolve: return kGroups[3];
     case id::kSum:
     case id::kProduct:
     case id::kD:
@@ -32,8 +31,7 @@ std::string_view GroupOf(int command) {
     case id::kNIntegrate:
     case id::kLimit:
     case id::kSeries:
-    case id::kFSeries:
-      return kGroups[4];
+    case id::kFSeries: return kGroups[4];
     case id::kDot:
     case id::kCross:
     case id::kVectorNorm:
@@ -45,8 +43,7 @@ std::string_view GroupOf(int command) {
     case id::kCurl:
     case id::kDivergence:
     case id::kLaplacian:
-    case id::kDuf:
-      return kGroups[5];
+    case id::kDuf: return kGroups[5];
     case id::kDet:
     case id::kTranspose:
     case id::kIdentity:
@@ -56,10 +53,8 @@ std::string_view GroupOf(int command) {
     case id::kEigenvectors:
     case id::kEigensystem:
     case id::kInverse:
-    case id::kMatrixPower:
-      return kGroups[6];
-    case id::kVarStats:
-      return kGroups[7];
+    case id::kMatrixPower: return kGroups[6];
+    case id::kVarStats: return kGroups[7];
     case id::kWave:
     case id::kWavelet:
     case id::kUnitStep:
@@ -67,10 +62,8 @@ std::string_view GroupOf(int command) {
     case id::kIm:
     case id::kExp:
     case id::kAngle:
-    case id::kRad:
-      return kGroups[0];
-    default:
-      return kGroups[2];
+    case id::kRad: return kGroups[0];
+    default: return kGroups[2];
   }
 }
 

@@ -98,9 +98,7 @@ Block TextBlock(std::u16string_view text) {
   return block;
 }
 
-Block Ascii(const std::string& utf8) {
-  return TextBlock(chars::U16(utf8));
-}
+Block Ascii(const std::string& utf8) { return TextBlock(chars::U16(utf8)); }
 
 // Blocks side by side, each with its baseline `lift` rows above the common one.
 struct Placed {
@@ -239,9 +237,7 @@ Block DrawRow(const AnswerLayout& row) {
           items.push_back({std::move(exponent), lift});
         }
         break;
-      default:
-        items.push_back({Draw(child)});
-        break;
+      default: items.push_back({Draw(child)}); break;
     }
   }
   if (items.empty()) return Blank(0, 1);
@@ -289,8 +285,7 @@ Block DrawMatrix(const AnswerLayout& matrix) {
 
 Block DrawUnbracketed(const AnswerLayout& box) {
   switch (box.kind) {
-    case BoxKind::kText:
-      return TextBlock(box.text);
+    case BoxKind::kText: return TextBlock(box.text);
     case BoxKind::kFraction:
       if (box.children.size() == 2) return DrawFraction(box);
       break;
@@ -303,8 +298,7 @@ Block DrawUnbracketed(const AnswerLayout& box) {
     case BoxKind::kRow:
       if (box.operators.size() == box.children.size()) return DrawRow(box);
       break;
-    case BoxKind::kMatrix:
-      return DrawMatrix(box);
+    case BoxKind::kMatrix: return DrawMatrix(box);
   }
   return Blank(0, 1);  // a box whose children do not fit its kind shows nothing
 }

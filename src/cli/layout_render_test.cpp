@@ -13,9 +13,7 @@ namespace {
 
 using engine::AnswerLayout;
 
-AnswerLayout T(const char* utf8) {
-  return AnswerLayout::Text(chars::U16(utf8));
-}
+AnswerLayout T(const char* utf8) { return AnswerLayout::Text(chars::U16(utf8)); }
 AnswerLayout Frac(AnswerLayout a, AnswerLayout b) {
   return AnswerLayout::Fraction(std::move(a), std::move(b));
 }

@@ -33,8 +33,6 @@ LineRead TerminalEntries::Next(std::string& line) {
   return line.size() > kMaxLineBytes ? LineRead::kTooLong : LineRead::kLine;
 }
 
-void TerminalEntries::Done(const std::string& line) {
-  editor_.Remember(line);
-}
+void TerminalEntries::Done(const std::string& line) { editor_.Remember(line); }
 
 }  // namespace zentrix::cli

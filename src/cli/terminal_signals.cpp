@@ -81,9 +81,7 @@ TerminalSignals::~TerminalSignals() {
   }
 }
 
-int TerminalSignals::wake_fd() const {
-  return g_wake[0];
-}
+int TerminalSignals::wake_fd() const { return g_wake[0]; }
 
 TerminalSignals::Pending TerminalSignals::Take() {
   char drain[64];
@@ -106,8 +104,6 @@ InterruptibleEvaluation::~InterruptibleEvaluation() {
   if (g_evaluation_interrupted) engine::Commands().work_limit = saved_work_limit_;
 }
 
-bool InterruptibleEvaluation::interrupted() const {
-  return g_evaluation_interrupted != 0;
-}
+bool InterruptibleEvaluation::interrupted() const { return g_evaluation_interrupted != 0; }
 
 }  // namespace zentrix::cli

@@ -11,15 +11,9 @@ using Pixel = std::uint16_t;
 
 enum class PixelFormat { kRgb565, kRgb555 };
 
-constexpr std::uint32_t RedOf(Color c) {
-  return c & 0xFF;
-}
-constexpr std::uint32_t GreenOf(Color c) {
-  return (c >> 8) & 0xFF;
-}
-constexpr std::uint32_t BlueOf(Color c) {
-  return (c >> 16) & 0xFF;
-}
+constexpr std::uint32_t RedOf(Color c) { return c & 0xFF; }
+constexpr std::uint32_t GreenOf(Color c) { return (c >> 8) & 0xFF; }
+constexpr std::uint32_t BlueOf(Color c) { return (c >> 16) & 0xFF; }
 constexpr Color MakeColor(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }

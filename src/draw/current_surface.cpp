@@ -10,9 +10,7 @@ namespace {
 // Radii beyond this are refused: the outline loop runs about 0.7·r times.
 constexpr int kMaxRadius = 1 << 16;
 
-Surface* Current() {
-  return Context().current_surface;
-}
+Surface* Current() { return Context().current_surface; }
 
 // Points of a shape that fall outside the surface are simply not drawn.
 DrawResult Plot(Surface* s, int x, int y, Color color) {
@@ -27,9 +25,7 @@ DrawResult Select(Surface* surface) {
   return surface ? surface->SetClipRect(nullptr) : kOk;
 }
 
-Surface* Get() {
-  return Current();
-}
+Surface* Get() { return Current(); }
 
 DrawResult SetClip(int left, int top, int width, int height) {
   return SetClip(Rect::FromSize(left, top, width, height));
@@ -61,25 +57,13 @@ DrawResult Unlock() {
   return s ? s->Unlock() : kNoPixels;
 }
 
-int Width() {
-  return Current() ? Current()->Width() : 0;
-}
-int Height() {
-  return Current() ? Current()->Height() : 0;
-}
-bool IsLandscape() {
-  return Width() > Height();
-}
+int Width() { return Current() ? Current()->Width() : 0; }
+int Height() { return Current() ? Current()->Height() : 0; }
+bool IsLandscape() { return Width() > Height(); }
 
-DrawResult HLine(int x1, int y, int x2, Color color) {
-  return Line(x1, y, x2, y, color);
-}
-DrawResult VLine(int x, int y1, int y2, Color color) {
-  return Line(x, y1, x, y2, color);
-}
-DrawResult FullHLine(int y, Color color) {
-  return Line(0, y, Width() - 1, y, color);
-}
+DrawResult HLine(int x1, int y, int x2, Color color) { return Line(x1, y, x2, y, color); }
+DrawResult VLine(int x, int y1, int y2, Color color) { return Line(x, y1, x, y2, color); }
+DrawResult FullHLine(int y, Color color) { return Line(0, y, Width() - 1, y, color); }
 
 DrawResult Line(int x1, int y1, int x2, int y2, Color color) {
   Surface* s = Current();

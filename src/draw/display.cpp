@@ -8,9 +8,7 @@
 
 namespace zentrix::draw {
 
-Display::~Display() {
-  Close();
-}
+Display::~Display() { Close(); }
 
 DrawResult Display::Open(platform::Platform* window, std::uint32_t /*flags*/, int /*width*/,
                          int /*height*/, int bits_per_pixel) {

@@ -24,8 +24,6 @@ std::string ProgramFolder() {
 }
 
 ScopedDrawContextReset::ScopedDrawContextReset() : saved_(Context()) {}
-ScopedDrawContextReset::~ScopedDrawContextReset() {
-  Context() = saved_;
-}
+ScopedDrawContextReset::~ScopedDrawContextReset() { Context() = saved_; }
 
 }  // namespace zentrix::draw

@@ -14,9 +14,7 @@ class Surface;
 // Display orientations: 1 is the device's natural portrait position, 2, 4 and 8
 // the other quarter turns.
 constexpr int kOrientationNatural = 1;
-constexpr bool IsValidOrientation(int o) {
-  return o == 1 || o == 2 || o == 4 || o == 8;
-}
+constexpr bool IsValidOrientation(int o) { return o == 1 || o == 2 || o == 4 || o == 8; }
 
 struct DrawContext {
   bool display_open = false;

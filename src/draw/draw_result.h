@@ -8,9 +8,7 @@ namespace zentrix::draw {
 
 using DrawResult = std::int32_t;
 
-constexpr DrawResult Code(std::uint32_t bits) {
-  return static_cast<DrawResult>(bits);
-}
+constexpr DrawResult Code(std::uint32_t bits) { return static_cast<DrawResult>(bits); }
 
 constexpr DrawResult kOk = 0;
 constexpr DrawResult kInvalidArgument = Code(0x80070057);
@@ -46,11 +44,7 @@ constexpr DrawResult kFileNotOpen = Code(0xC8660250);
 constexpr DrawResult kZlibVersion = Code(0xC8660260);
 constexpr DrawResult kFilesStillOpen = Code(0xC8660270);
 
-constexpr bool Failed(DrawResult r) {
-  return r < 0;
-}
-constexpr bool Succeeded(DrawResult r) {
-  return r >= 0;
-}
+constexpr bool Failed(DrawResult r) { return r < 0; }
+constexpr bool Succeeded(DrawResult r) { return r >= 0; }
 
 }  // namespace zentrix::draw

@@ -2,9 +2,7 @@
 
 namespace zentrix::draw {
 
-HeadlessDisplay::~HeadlessDisplay() {
-  Close();
-}
+HeadlessDisplay::~HeadlessDisplay() { Close(); }
 
 DrawResult HeadlessDisplay::Open(int width, int height, PixelFormat format, int orientation) {
   DrawContext& context = Context();

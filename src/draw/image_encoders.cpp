@@ -41,9 +41,7 @@ void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
   }
 }
 void Flush(png_structp) {}
-void OnError(png_structp png, png_const_charp) {
-  png_longjmp(png, 1);
-}
+void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void OnWarning(png_structp, png_const_charp) {}
 
 bool WritePng(png_structp png, png_infop info, const Surface& s, png_bytep* rows) {

@@ -52,9 +52,7 @@ Bytes MakeBmp(int width, int height, int bits, const std::vector<Color>& palette
   return b;
 }
 
-Color At(const Surface& s, int x, int y) {
-  return Surface::ToColor(s.Row(y)[x]);
-}
+Color At(const Surface& s, int x, int y) { return Surface::ToColor(s.Row(y)[x]); }
 
 TEST_F(ImageTest, BmpDepthsAndRowOrder) {
   constexpr Color kA = 0x0000F8, kB = 0xF8FC00;

@@ -17,9 +17,7 @@ DrawResult InputKeys::Close() {
   return kOk;
 }
 
-KeyList InputKeys::DefaultKeys() const {
-  return DefaultKeysFor(Context().orientation);
-}
+KeyList InputKeys::DefaultKeys() const { return DefaultKeysFor(Context().orientation); }
 
 KeyList InputKeys::DefaultKeysFor(int orientation) {
   namespace vk = platform::vk;

@@ -20,9 +20,7 @@ constexpr Layout LayoutOf(PixelFormat f) {
 }
 
 // d + (r - d) * (alpha / 8) / 32 per channel; alpha 255 is the result itself.
-inline int BlendChannel(int d, int r, int a32) {
-  return d + (r - d) * a32 / 32;
-}
+inline int BlendChannel(int d, int r, int a32) { return d + (r - d) * a32 / 32; }
 
 inline Pixel Blend(Pixel d, Pixel r, std::uint32_t alpha, const Layout& l) {
   if (alpha >= 255) return r;
@@ -35,17 +33,11 @@ inline Pixel Blend(Pixel d, Pixel r, std::uint32_t alpha, const Layout& l) {
 }
 
 // A channel value of `bits` bits widened to 8 bits by repeating its top bits.
-constexpr int Widen(int v, int bits) {
-  return (v << (8 - bits)) | (v >> (2 * bits - 8));
-}
+constexpr int Widen(int v, int bits) { return (v << (8 - bits)) | (v >> (2 * bits - 8)); }
 
 // s * c / 256 on 8-bit values, with c + 1 so that a full channel keeps c exactly.
-constexpr int Multiply8(int s8, int c8) {
-  return (s8 * (c8 + 1)) >> 8;
-}
-constexpr int Screen8(int s8, int c8) {
-  return 255 - Multiply8(255 - s8, 255 - c8);
-}
+constexpr int Multiply8(int s8, int c8) { return (s8 * (c8 + 1)) >> 8; }
+constexpr int Screen8(int s8, int c8) { return 255 - Multiply8(255 - s8, 255 - c8); }
 
 // Lookup tables of one tint for one colour: channel value -> tinted value.
 struct TintTables {

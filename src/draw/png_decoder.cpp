@@ -30,9 +30,7 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
 }
 
 // The layer keeps no log: errors only end the decode, warnings are dropped.
-void OnError(png_structp png, png_const_charp) {
-  png_longjmp(png, 1);
-}
+void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void OnWarning(png_structp, png_const_charp) {}
 
 struct Reader {

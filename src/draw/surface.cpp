@@ -8,9 +8,7 @@ namespace zentrix::draw {
 
 namespace {
 
-int RoundUpEven(int v) {
-  return (v + 1) & ~1;
-}
+int RoundUpEven(int v) { return (v + 1) & ~1; }
 
 bool ValidPlacement(std::uint32_t placement) {
   if ((placement & 0x100) && (placement & 0x200)) return false;
@@ -21,9 +19,7 @@ bool ValidPlacement(std::uint32_t placement) {
 
 }  // namespace
 
-Surface::Surface(Surface&& other) noexcept {
-  *this = std::move(other);
-}
+Surface::Surface(Surface&& other) noexcept { *this = std::move(other); }
 
 Surface& Surface::operator=(Surface&& other) noexcept {
   if (this == &other) return *this;
@@ -119,9 +115,7 @@ DrawResult Surface::CheckPixelAccess() const {
   return kOk;
 }
 
-Rect Surface::EffectiveClip() const {
-  return clip_.Intersect(Bounds());
-}
+Rect Surface::EffectiveClip() const { return clip_.Intersect(Bounds()); }
 
 DrawResult Surface::SetClipRect(const Rect* rect) {
   DrawResult r = CheckReady();
@@ -158,12 +152,8 @@ DrawResult Surface::Unlock() {
   return kOk;
 }
 
-Pixel Surface::ToPixel(Color c) {
-  return ColorToPixel(c, Context().format);
-}
-Color Surface::ToColor(Pixel p) {
-  return PixelToColor(p, Context().format);
-}
+Pixel Surface::ToPixel(Color c) { return ColorToPixel(c, Context().format); }
+Color Surface::ToColor(Pixel p) { return PixelToColor(p, Context().format); }
 
 DrawResult Surface::SetPixel(int x, int y, Color color) {
   DrawResult r = CheckPixelAccess();

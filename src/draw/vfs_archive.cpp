@@ -51,9 +51,7 @@ std::string ResolvePath(std::string_view path) {
 
 }  // namespace
 
-VfsArchive::~VfsArchive() {
-  Close();
-}
+VfsArchive::~VfsArchive() { Close(); }
 
 DrawResult VfsArchive::Open(std::string_view path) {
   if (path.empty() || path.size() > kVfsMaxPathLength) return kInvalidArgument;
@@ -187,9 +185,7 @@ void VfsArchive::Release() {
   root_ = Node{};
 }
 
-std::string_view VfsArchive::RootName() const {
-  return IsOpen() ? root_.name : std::string_view{};
-}
+std::string_view VfsArchive::RootName() const { return IsOpen() ? root_.name : std::string_view{}; }
 
 const VfsArchive::Node* VfsArchive::Find(std::string_view path) const {
   const std::string_view root = root_.name;

@@ -13,9 +13,7 @@
 namespace zentrix::draw {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-  return {s.begin(), s.end()};
-}
+std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
 std::vector<std::uint8_t> Pattern(std::size_t n) {
   std::vector<std::uint8_t> v(n);

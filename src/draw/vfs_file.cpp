@@ -22,9 +22,7 @@ void VfsFile::StreamDeleter::operator()(z_stream_s* stream) const {
   delete stream;
 }
 
-VfsFile::~VfsFile() {
-  Close();
-}
+VfsFile::~VfsFile() { Close(); }
 
 DrawResult VfsFile::Open(VfsArchive& archive, std::string_view path) {
   if (IsOpen()) Close();
@@ -86,9 +84,7 @@ DrawResult VfsFile::StartInflater() {
   return kOk;
 }
 
-void VfsFile::EndInflater() {
-  stream_.reset();
-}
+void VfsFile::EndInflater() { stream_.reset(); }
 
 DrawResult VfsFile::Read(void* buffer, std::size_t length, std::size_t* delivered) {
   if (delivered) *delivered = 0;
@@ -113,12 +109,9 @@ DrawResult VfsFile::Read(void* buffer, std::size_t length, std::size_t* delivere
   const int z = inflate(stream_.get(), Z_SYNC_FLUSH);
   switch (z) {
     case Z_OK:
-    case Z_STREAM_END:
-      break;
-    case Z_MEM_ERROR:
-      return kOutOfMemory;
-    case Z_VERSION_ERROR:
-      return kZlibVersion;
+    case Z_STREAM_END: break;
+    case Z_MEM_ERROR: return kOutOfMemory;
+    case Z_VERSION_ERROR: return kZlibVersion;
     default:  // need-dictionary, data, stream or buffer error
       return kCorruptStream;
   }

@@ -51,9 +51,7 @@ struct Layout {
 
 }  // namespace
 
-VfsWriter::VfsWriter(std::string root_name) {
-  root_.name = std::move(root_name);
-}
+VfsWriter::VfsWriter(std::string root_name) { root_.name = std::move(root_name); }
 
 DrawResult VfsWriter::AddFile(std::string_view path, std::vector<std::uint8_t> data, bool packed) {
   if (!path.empty() && path[0] == '/') path.remove_prefix(1);

@@ -46,17 +46,10 @@ std::optional<std::string> Unescape(std::string_view text) {
     }
     if (++i == text.size()) return std::nullopt;
     switch (text[i]) {
-      case '\\':
-        out += '\\';
-        break;
-      case 'n':
-        out += '\n';
-        break;
-      case 'r':
-        out += '\r';
-        break;
-      default:
-        return std::nullopt;
+      case '\\': out += '\\'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      default: return std::nullopt;
     }
   }
   return out;
@@ -162,9 +155,7 @@ std::string RegistryFile::Serialize() const {
   return out;
 }
 
-bool RegistryFile::Save() const {
-  return WriteFileAtomically(path_, Serialize());
-}
+bool RegistryFile::Save() const { return WriteFileAtomically(path_, Serialize()); }
 
 bool RegistryFile::HasKey(std::string_view key) const {
   for (const Key& k : keys_) {

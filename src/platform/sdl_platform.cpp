@@ -160,9 +160,7 @@ bool SdlPlatform::WaitEvent(Event* event, int timeout_ms) {
 bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
   *out = Event{};
   switch (in.type) {
-    case SDL_QUIT:
-      out->type = EventType::kQuit;
-      return true;
+    case SDL_QUIT: out->type = EventType::kQuit; return true;
     case SDL_WINDOWEVENT:
       if (in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
         out->type = EventType::kActivate;
@@ -213,8 +211,7 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
       out->modifiers = ModifiersOf(in.key.keysym.mod);
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

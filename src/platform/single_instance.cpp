@@ -41,9 +41,7 @@ void AskToRaise(const std::string& home_folder) {
 
 }  // namespace
 
-SingleInstance::~SingleInstance() {
-  Release();
-}
+SingleInstance::~SingleInstance() { Release(); }
 
 SingleInstance::Claim SingleInstance::ClaimFor(const std::string& home_folder) {
   Release();

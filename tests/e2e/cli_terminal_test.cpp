@@ -41,9 +41,7 @@ std::string Output(const std::string& command) {
   return out;
 }
 
-bool TmuxAvailable() {
-  return std::system("tmux -V > /dev/null 2>&1") == 0;
-}
+bool TmuxAvailable() { return std::system("tmux -V > /dev/null 2>&1") == 0; }
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

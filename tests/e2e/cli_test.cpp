@@ -193,8 +193,8 @@ TEST(Cli, DistributionsAnswerDecimals) {
 TEST(Cli, DistributionArgumentMessages) {
   Outcome o = Cli({"NormalCdf(0,1)", "PoissonPdf(x,1)", "FPdf(1,2,3,4,5)"});
   EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.lines, (Lines{"Error: NormalCdf(lower, upper, mu, sigma)",
-                            "Error: PoissonPdf(mu, x)", "Error: Too many parameters"}));
+  EXPECT_EQ(o.lines, (Lines{"Error: NormalCdf(lower, upper, mu, sigma)", "Error: PoissonPdf(mu, x)",
+                            "Error: Too many parameters"}));
 }
 
 TEST(Cli, VarStatsPrintsItsLinesWithTheNumberSettings) {
@@ -209,16 +209,16 @@ TEST(Cli, VarStatsPrintsItsLinesWithTheNumberSettings) {
   EXPECT_EQ(two[14], "Sy=1.58");
   EXPECT_EQ(two[21], "xy=35");
   Outcome bad = Cli({"VarStats({1,2},{1})", "VarStats(1)"});
-  EXPECT_EQ(bad.lines, (Lines{"Error: Lists must be the same length",
-                              "Error: Parameter 1 is not a list."}));
+  EXPECT_EQ(bad.lines,
+            (Lines{"Error: Lists must be the same length", "Error: Parameter 1 is not a list."}));
 }
 
 TEST(Cli, APowerAfterACallRaisesTheWholeCall) {
   Outcome o = Cli({"sin(-x)^2", "sin(x^2)^3", "√(-4)^2", "exp(-1)^2", "Det({{1,2},{3,-4}})^2",
                    "Integrate(x^2,x,0,-1)^2", "{1,-2}^2", "-sin(x)^2"});
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.lines, (Lines{"sin(x)²", "sin(x²)^3", "-4", "0.13534", "100", "1/9", "{1, 4}",
-                            "-sin(x)²"}));
+  EXPECT_EQ(o.lines,
+            (Lines{"sin(x)²", "sin(x²)^3", "-4", "0.13534", "100", "1/9", "{1, 4}", "-sin(x)²"}));
 }
 
 }  // namespace

@@ -189,9 +189,7 @@ void Move(Pen& p) {
   p.Dot(8, 8, 1.3f, p.accent());
 }
 
-void Play(Pen& p) {
-  p.Triangle(8.5f, 8, 6, 1, p.green());
-}
+void Play(Pen& p) { p.Triangle(8.5f, 8, 6, 1, p.green()); }
 
 void Pause(Pen& p) {
   p.Rect(3.5f, 2.5f, 3, 11, 0.6f, p.ink());

@@ -10,9 +10,7 @@ namespace {
 // Samples per device pixel along each axis.
 constexpr int kSamples = 4;
 
-float Clamp01(float v) {
-  return std::clamp(v, 0.0f, 1.0f);
-}
+float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
 
 float SegmentDistance2(Point p, Point a, Point b) {
   const float dx = b.x - a.x, dy = b.y - a.y;

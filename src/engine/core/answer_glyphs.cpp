@@ -12,20 +12,15 @@ bool IsList(const AnswerLayout& box) {
 char16_t FirstGlyph(const AnswerLayout& box) {
   if (box.bracketed) return IsList(box) ? u'{' : u'(';
   switch (box.kind) {
-    case BoxKind::kText:
-      return box.text.empty() ? 0 : box.text.front();
-    case BoxKind::kFraction:
-      return FirstGlyph(box.children[0]);
-    case BoxKind::kRoot:
-      return chars::kSquareRootSign;
-    case BoxKind::kCall:
-      return box.text.empty() ? u'(' : box.text.front();
+    case BoxKind::kText: return box.text.empty() ? 0 : box.text.front();
+    case BoxKind::kFraction: return FirstGlyph(box.children[0]);
+    case BoxKind::kRoot: return chars::kSquareRootSign;
+    case BoxKind::kCall: return box.text.empty() ? u'(' : box.text.front();
     case BoxKind::kRow:
       if (box.children.empty()) return 0;
       if (box.operators[0] == u'-') return u'-';
       return FirstGlyph(box.children[0]);
-    case BoxKind::kMatrix:
-      return u'[';
+    case BoxKind::kMatrix: return u'[';
   }
   return 0;
 }
@@ -33,18 +28,12 @@ char16_t FirstGlyph(const AnswerLayout& box) {
 char16_t LastGlyph(const AnswerLayout& box) {
   if (box.bracketed) return IsList(box) ? u'}' : u')';
   switch (box.kind) {
-    case BoxKind::kText:
-      return box.text.empty() ? 0 : box.text.back();
-    case BoxKind::kFraction:
-      return LastGlyph(box.children[1]);
-    case BoxKind::kRoot:
-      return LastGlyph(box.children[0]);
-    case BoxKind::kCall:
-      return u')';
-    case BoxKind::kRow:
-      return box.children.empty() ? 0 : LastGlyph(box.children.back());
-    case BoxKind::kMatrix:
-      return u']';
+    case BoxKind::kText: return box.text.empty() ? 0 : box.text.back();
+    case BoxKind::kFraction: return LastGlyph(box.children[1]);
+    case BoxKind::kRoot: return LastGlyph(box.children[0]);
+    case BoxKind::kCall: return u')';
+    case BoxKind::kRow: return box.children.empty() ? 0 : LastGlyph(box.children.back());
+    case BoxKind::kMatrix: return u']';
   }
   return 0;
 }

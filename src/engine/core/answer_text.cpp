@@ -11,9 +11,7 @@ using engine::BoxKind;
 
 std::string Render(const AnswerLayout& box);
 
-std::string InBrackets(const std::string& inner) {
-  return "(" + inner + ")";
-}
+std::string InBrackets(const std::string& inner) { return "(" + inner + ")"; }
 
 // A row with a sum or difference in it, which needs brackets above or below a
 // fraction bar written as '/'.
@@ -92,9 +90,7 @@ std::string RenderRow(const AnswerLayout& row) {
           out += InBrackets(Render(child));
         }
         break;
-      default:
-        out += Render(child);
-        break;
+      default: out += Render(child); break;
     }
   }
   return out;
@@ -117,8 +113,7 @@ std::string RenderMatrix(const AnswerLayout& matrix) {
 
 std::string RenderUnbracketed(const AnswerLayout& box) {
   switch (box.kind) {
-    case BoxKind::kText:
-      return chars::ToUtf8(box.text);
+    case BoxKind::kText: return chars::ToUtf8(box.text);
     case BoxKind::kFraction:
       if (box.children.size() != 2) return "";
       return Numerator(box.children[0]) + "/" + Denominator(box.children[1]);
@@ -137,8 +132,7 @@ std::string RenderUnbracketed(const AnswerLayout& box) {
     case BoxKind::kRow:
       if (box.operators.size() != box.children.size()) return "";
       return RenderRow(box);
-    case BoxKind::kMatrix:
-      return RenderMatrix(box);
+    case BoxKind::kMatrix: return RenderMatrix(box);
   }
   return "";
 }
@@ -151,8 +145,6 @@ std::string Render(const AnswerLayout& box) {
 
 }  // namespace
 
-std::string RenderText(const AnswerLayout& box) {
-  return Render(box);
-}
+std::string RenderText(const AnswerLayout& box) { return Render(box); }
 
 }  // namespace zentrix::engine

@@ -10,9 +10,7 @@
 namespace zentrix::engine {
 namespace {
 
-AnswerLayout T(const char* utf8) {
-  return AnswerLayout::Text(chars::U16(utf8));
-}
+AnswerLayout T(const char* utf8) { return AnswerLayout::Text(chars::U16(utf8)); }
 AnswerLayout Frac(AnswerLayout a, AnswerLayout b) {
   return AnswerLayout::Fraction(std::move(a), std::move(b));
 }

@@ -283,8 +283,8 @@ class Pass {
 
   bool ConstantToken(char16_t c) {
     // Juxtaposition multiplies as for names: 2π, xπ, ⅈπ, (x+1)π.
-    if ((last_ == Item::kNumber && pos_ > 0) || last_ == Item::kName ||
-        last_ == Item::kImaginary || last_ == Item::kClose || last_ == Item::kEndOfList) {
+    if ((last_ == Item::kNumber && pos_ > 0) || last_ == Item::kName || last_ == Item::kImaginary ||
+        last_ == Item::kClose || last_ == Item::kEndOfList) {
       InsertMultiplication();
     }
     ++pos_;

@@ -26,17 +26,10 @@ constexpr int kMaxDistributionArguments = 4;
 bool NumberValue(const std::u16string& text, double& value) {
   if (text.size() == 1) {
     switch (text[0]) {
-      case chars::kPi:
-        value = kPi;
-        return true;
-      case chars::kEulerE:
-        value = kE;
-        return true;
-      case chars::kInfinity:
-        value = HUGE_VAL;
-        return true;
-      default:
-        break;
+      case chars::kPi: value = kPi; return true;
+      case chars::kEulerE: value = kE; return true;
+      case chars::kInfinity: value = HUGE_VAL; return true;
+      default: break;
     }
   }
   std::string ascii;
@@ -55,20 +48,13 @@ bool NumberValue(const std::u16string& text, double& value) {
 
 Operation BinaryOperation(char16_t c) {
   switch (c) {
-    case u'+':
-      return kAdd;
-    case u'-':
-      return kSubtract;
-    case u'*':
-      return kMultiply;
-    case u'/':
-      return kDivide;
-    case u'^':
-      return kPower;
-    case ExprInstr::kTimesTenPower:
-      return kTimesTenPower;
-    default:
-      return kDropRight;
+    case u'+': return kAdd;
+    case u'-': return kSubtract;
+    case u'*': return kMultiply;
+    case u'/': return kDivide;
+    case u'^': return kPower;
+    case ExprInstr::kTimesTenPower: return kTimesTenPower;
+    default: return kDropRight;
   }
 }
 

@@ -33,24 +33,15 @@ bool FuseLeft(std::uint8_t binary, std::uint8_t operand, std::uint8_t& fused) {
   const bool constant = operand == kPushConstant;
   if (!constant && operand != kPushVariable) return false;
   switch (binary) {
-    case kAdd:
-      fused = constant ? kAddConstant : kAddVariable;
-      return true;
-    case kMultiply:
-      fused = constant ? kMultiplyConstant : kMultiplyVariable;
-      return true;
-    case kSubtract:
-      fused = constant ? kConstantSubtract : kVariableSubtract;
-      return true;
-    case kDivide:
-      fused = constant ? kConstantDivide : kVariableDivide;
-      return true;
+    case kAdd: fused = constant ? kAddConstant : kAddVariable; return true;
+    case kMultiply: fused = constant ? kMultiplyConstant : kMultiplyVariable; return true;
+    case kSubtract: fused = constant ? kConstantSubtract : kVariableSubtract; return true;
+    case kDivide: fused = constant ? kConstantDivide : kVariableDivide; return true;
     case kPower:
       if (!constant) return false;
       fused = kConstantPower;
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -126,8 +117,7 @@ std::vector<ExprStep> LowerInstructions(const std::vector<ExprInstr>& instructio
         pushed_by.push_back(-1);
         steps.push_back(step);
         continue;
-      default:
-        break;
+      default: break;
     }
     if (step.operation < kAdd || step.operation > kDropRight) {
       // Unary operators and calls: their arguments become one value.
@@ -190,38 +180,17 @@ int RunSteps(const ExprStep* steps, std::size_t count, double* stack, const Eval
         *below++ = top;
         top = operand * step->constant;
         break;
-      case kPushImaginary:
-        return kBadSyntax;
-      case kAdd:
-        top = *--below + top;
-        break;
-      case kSubtract:
-        top = *--below - top;
-        break;
-      case kMultiply:
-        top = *--below * top;
-        break;
-      case kDivide:
-        top = *--below / top;
-        break;
-      case kPower:
-        top = std::pow(*--below, top);
-        break;
-      case kTimesTenPower:
-        top = *--below * std::pow(10.0, top);
-        break;
-      case kDropRight:
-        top = *--below;
-        break;
-      case kNegate:
-        top = -top;
-        break;
-      case kFactorial:
-        top = std::tgamma(top + 1.0);
-        break;
-      case kCallUnary:
-        top = ApplyUnaryFunction(step->function_id, top, mode);
-        break;
+      case kPushImaginary: return kBadSyntax;
+      case kAdd: top = *--below + top; break;
+      case kSubtract: top = *--below - top; break;
+      case kMultiply: top = *--below * top; break;
+      case kDivide: top = *--below / top; break;
+      case kPower: top = std::pow(*--below, top); break;
+      case kTimesTenPower: top = *--below * std::pow(10.0, top); break;
+      case kDropRight: top = *--below; break;
+      case kNegate: top = -top; break;
+      case kFactorial: top = std::tgamma(top + 1.0); break;
+      case kCallUnary: top = ApplyUnaryFunction(step->function_id, top, mode); break;
       case kCallMany: {
         const int n = step->argument_count;
         double args[kMaxArguments];
@@ -231,30 +200,14 @@ int RunSteps(const ExprStep* steps, std::size_t count, double* stack, const Eval
         top = ApplyFunction(step->function_id, args, n, mode);
         break;
       }
-      case kAddConstant:
-        top += step->constant;
-        break;
-      case kSubtractConstant:
-        top -= step->constant;
-        break;
-      case kMultiplyConstant:
-        top *= step->constant;
-        break;
-      case kDivideConstant:
-        top /= step->constant;
-        break;
-      case kPowerConstant:
-        top = PowerOf(top, step->constant);
-        break;
-      case kConstantSubtract:
-        top = step->constant - top;
-        break;
-      case kConstantDivide:
-        top = step->constant / top;
-        break;
-      case kConstantPower:
-        top = std::pow(step->constant, top);
-        break;
+      case kAddConstant: top += step->constant; break;
+      case kSubtractConstant: top -= step->constant; break;
+      case kMultiplyConstant: top *= step->constant; break;
+      case kDivideConstant: top /= step->constant; break;
+      case kPowerConstant: top = PowerOf(top, step->constant); break;
+      case kConstantSubtract: top = step->constant - top; break;
+      case kConstantDivide: top = step->constant / top; break;
+      case kConstantPower: top = std::pow(step->constant, top); break;
       case kAddVariable:
       case kSubtractVariable:
       case kMultiplyVariable:
@@ -263,24 +216,12 @@ int RunSteps(const ExprStep* steps, std::size_t count, double* stack, const Eval
       case kVariableDivide:
         if (!ReadVariable(context, step->symbol, operand)) return kBadSyntax;
         switch (step->operation) {
-          case kAddVariable:
-            top += operand;
-            break;
-          case kSubtractVariable:
-            top -= operand;
-            break;
-          case kMultiplyVariable:
-            top *= operand;
-            break;
-          case kDivideVariable:
-            top /= operand;
-            break;
-          case kVariableSubtract:
-            top = operand - top;
-            break;
-          default:
-            top = operand / top;
-            break;
+          case kAddVariable: top += operand; break;
+          case kSubtractVariable: top -= operand; break;
+          case kMultiplyVariable: top *= operand; break;
+          case kDivideVariable: top /= operand; break;
+          case kVariableSubtract: top = operand - top; break;
+          default: top = operand / top; break;
         }
         break;
     }

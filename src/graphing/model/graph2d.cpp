@@ -9,22 +9,14 @@ Graph2D::Graph2D(Graph2DKind kind, VariableCode variable, bool connect_columns)
 
 std::u16string_view Graph2D::KindName() const {
   switch (kind_) {
-    case Graph2DKind::kFunction:
-      return u"Function";
-    case Graph2DKind::kParametric:
-      return u"Parametric";
-    case Graph2DKind::kPolar:
-      return u"Polar";
-    case Graph2DKind::kScatter:
-      return u"Scatter";
-    case Graph2DKind::kHistogram:
-      return u"Histogram";
-    case Graph2DKind::kBox:
-      return u"Box";
-    case Graph2DKind::kNormalProbability:
-      return u"Normal Probability";
-    case Graph2DKind::kNone:
-      break;
+    case Graph2DKind::kFunction: return u"Function";
+    case Graph2DKind::kParametric: return u"Parametric";
+    case Graph2DKind::kPolar: return u"Polar";
+    case Graph2DKind::kScatter: return u"Scatter";
+    case Graph2DKind::kHistogram: return u"Histogram";
+    case Graph2DKind::kBox: return u"Box";
+    case Graph2DKind::kNormalProbability: return u"Normal Probability";
+    case Graph2DKind::kNone: break;
   }
   return u"";
 }
@@ -36,17 +28,11 @@ bool Graph2D::SetExpression(std::u16string_view text) {
   return compiled;
 }
 
-bool Graph2D::GetDataBounds(DataBounds&) const {
-  return false;
-}
+bool Graph2D::GetDataBounds(DataBounds&) const { return false; }
 
-int Graph2D::ErrorCode() const {
-  return expression.error_code();
-}
+int Graph2D::ErrorCode() const { return expression.error_code(); }
 
-bool Graph2D::EvaluateAt(double&, double&, double) {
-  return false;
-}
+bool Graph2D::EvaluateAt(double&, double&, double) { return false; }
 
 bool Graph2D::Evaluate(double value, double t, double& result) {
   if (!compiled) return false;
@@ -54,13 +40,9 @@ bool Graph2D::Evaluate(double value, double t, double& result) {
   return expression.Evaluate(result);
 }
 
-bool Graph2D::AllocatePoints(int) {
-  return false;
-}
+bool Graph2D::AllocatePoints(int) { return false; }
 
-void Graph2D::ComputePoints(const PlotViewport&, double) {
-  ClearPoints();
-}
+void Graph2D::ComputePoints(const PlotViewport&, double) { ClearPoints(); }
 
 void Graph2D::RefreshData() {}
 

@@ -20,16 +20,11 @@ Graph3D::Graph3D(Graph3DKind kind, VariableCode first, VariableCode second)
 
 std::u16string_view Graph3D::KindName() const {
   switch (kind_) {
-    case Graph3DKind::kFunction:
-      return u"Function";
-    case Graph3DKind::kParametric:
-      return u"Parametric";
-    case Graph3DKind::kSpherical:
-      return u"Spherical";
-    case Graph3DKind::kCylindrical:
-      return u"Cylindrical";
-    case Graph3DKind::kNone:
-      break;
+    case Graph3DKind::kFunction: return u"Function";
+    case Graph3DKind::kParametric: return u"Parametric";
+    case Graph3DKind::kSpherical: return u"Spherical";
+    case Graph3DKind::kCylindrical: return u"Cylindrical";
+    case Graph3DKind::kNone: break;
   }
   return u"";
 }
@@ -41,9 +36,7 @@ bool Graph3D::SetExpression(std::u16string_view text) {
   return compiled;
 }
 
-bool Graph3D::AllocateMesh() {
-  return mesh.Allocate(u_range.count, v_range.count, lighting);
-}
+bool Graph3D::AllocateMesh() { return mesh.Allocate(u_range.count, v_range.count, lighting); }
 
 void Graph3D::PlaceSample(double a, double b, double t) const {
   EvalContext& context = GraphEvaluation();

@@ -29,16 +29,11 @@ constexpr SurfaceColours kSurfaceColours[4] = {
 
 std::unique_ptr<StatPlot> MakeStatPlot(Graph2DKind kind) {
   switch (kind) {
-    case Graph2DKind::kScatter:
-      return std::make_unique<ScatterPlot>();
-    case Graph2DKind::kHistogram:
-      return std::make_unique<HistogramPlot>();
-    case Graph2DKind::kBox:
-      return std::make_unique<BoxPlot>();
-    case Graph2DKind::kNormalProbability:
-      return std::make_unique<NormalProbabilityPlot>();
-    default:
-      return nullptr;
+    case Graph2DKind::kScatter: return std::make_unique<ScatterPlot>();
+    case Graph2DKind::kHistogram: return std::make_unique<HistogramPlot>();
+    case Graph2DKind::kBox: return std::make_unique<BoxPlot>();
+    case Graph2DKind::kNormalProbability: return std::make_unique<NormalProbabilityPlot>();
+    default: return nullptr;
   }
 }
 
@@ -48,17 +43,10 @@ std::unique_ptr<Graph2D> MakeGraph2D(Graph2DKind kind, std::size_t n) {
   const std::size_t slot = n % 4;
   std::unique_ptr<Graph2D> graph;
   switch (kind) {
-    case Graph2DKind::kFunction:
-      graph = std::make_unique<FunctionGraph>();
-      break;
-    case Graph2DKind::kParametric:
-      graph = std::make_unique<ParametricGraph>();
-      break;
-    case Graph2DKind::kPolar:
-      graph = std::make_unique<PolarGraph>();
-      break;
-    case Graph2DKind::kNone:
-      return nullptr;
+    case Graph2DKind::kFunction: graph = std::make_unique<FunctionGraph>(); break;
+    case Graph2DKind::kParametric: graph = std::make_unique<ParametricGraph>(); break;
+    case Graph2DKind::kPolar: graph = std::make_unique<PolarGraph>(); break;
+    case Graph2DKind::kNone: return nullptr;
     default: {
       std::unique_ptr<StatPlot> plot = MakeStatPlot(kind);
       if (!plot) return nullptr;
@@ -74,20 +62,11 @@ std::unique_ptr<Graph2D> MakeGraph2D(Graph2DKind kind, std::size_t n) {
 std::unique_ptr<Graph3D> MakeGraph3D(Graph3DKind kind, std::size_t n) {
   std::unique_ptr<Graph3D> graph;
   switch (kind) {
-    case Graph3DKind::kFunction:
-      graph = std::make_unique<FunctionSurface>();
-      break;
-    case Graph3DKind::kParametric:
-      graph = std::make_unique<ParametricSurface>();
-      break;
-    case Graph3DKind::kSpherical:
-      graph = std::make_unique<SphericalSurface>();
-      break;
-    case Graph3DKind::kCylindrical:
-      graph = std::make_unique<CylindricalSurface>();
-      break;
-    case Graph3DKind::kNone:
-      return nullptr;
+    case Graph3DKind::kFunction: graph = std::make_unique<FunctionSurface>(); break;
+    case Graph3DKind::kParametric: graph = std::make_unique<ParametricSurface>(); break;
+    case Graph3DKind::kSpherical: graph = std::make_unique<SphericalSurface>(); break;
+    case Graph3DKind::kCylindrical: graph = std::make_unique<CylindricalSurface>(); break;
+    case Graph3DKind::kNone: return nullptr;
   }
   const SurfaceColours& c = kSurfaceColours[n % 4];
   graph->scheme_colours[0] = c.first;

@@ -76,12 +76,8 @@ std::u16string ApplySurfaceWindow(Graph3D& graph, int graph_number,
   }
   std::u16string_view names[2];
   switch (graph.kind()) {
-    case Graph3DKind::kSpherical:
-      names[0] = names[1] = u"The spherical window";
-      break;
-    case Graph3DKind::kCylindrical:
-      names[0] = names[1] = u"The cylidrical window";
-      break;
+    case Graph3DKind::kSpherical: names[0] = names[1] = u"The spherical window"; break;
+    case Graph3DKind::kCylindrical: names[0] = names[1] = u"The cylidrical window"; break;
     default:
       names[0] = u"The parametric window u";
       names[1] = u"The parametric window v";

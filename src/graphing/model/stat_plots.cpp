@@ -21,13 +21,9 @@ void FitAxis(const std::vector<double>& values, double& low, double& high) {
 }  // namespace
 
 // A statistical plot has nothing to compile: its lists are its data.
-StatPlot::StatPlot(Graph2DKind kind) : Graph2D(kind, 0, false) {
-  compiled = true;
-}
+StatPlot::StatPlot(Graph2DKind kind) : Graph2D(kind, 0, false) { compiled = true; }
 
-int StatPlot::ErrorCode() const {
-  return statistics ? statistics->error_code : 0;
-}
+int StatPlot::ErrorCode() const { return statistics ? statistics->error_code : 0; }
 
 void StatPlot::SetData(std::vector<double> values) {
   data_ = std::move(values);

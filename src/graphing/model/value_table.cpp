@@ -32,12 +32,9 @@ void AppendValues(Graph2D& graph, double value, const engine::DecimalFormat& for
 
 std::vector<std::u16string> Columns(Graph2DKind kind) {
   switch (kind) {
-    case Graph2DKind::kParametric:
-      return {u"u", u"x", u"y"};
-    case Graph2DKind::kPolar:
-      return {kThetaName, u"r"};
-    default:
-      return {u"x", u"y"};
+    case Graph2DKind::kParametric: return {u"u", u"x", u"y"};
+    case Graph2DKind::kPolar: return {kThetaName, u"r"};
+    default: return {u"x", u"y"};
   }
 }
 
@@ -61,12 +58,8 @@ void TableSettings::SetStart(double value) {
   fields_[kStart].text = FieldText(value);
 }
 
-void TableSettings::ScrollUp() {
-  SetStart(start() - step());
-}
-void TableSettings::ScrollDown() {
-  SetStart(start() + step());
-}
+void TableSettings::ScrollUp() { SetStart(start() - step()); }
+void TableSettings::ScrollDown() { SetStart(start() + step()); }
 
 ValueTable BuildValueTable(GraphSet2D& set, const TableSettings& settings, int row_count,
                            const engine::DecimalFormat& format) {

@@ -8,26 +8,19 @@ namespace {
 
 std::string_view ModeWord(StylusMode mode) {
   switch (mode) {
-    case StylusMode::kMoving:
-      return "moving";
-    case StylusMode::kZooming:
-      return "zooming";
-    case StylusMode::kTracing:
-      break;
+    case StylusMode::kMoving: return "moving";
+    case StylusMode::kZooming: return "zooming";
+    case StylusMode::kTracing: break;
   }
   return "tracing";
 }
 
 std::string_view FeatureWord(FeatureKind kind) {
   switch (kind) {
-    case FeatureKind::kMinimum:
-      return "minimum";
-    case FeatureKind::kMaximum:
-      return "maximum";
-    case FeatureKind::kZero:
-      return "zero";
-    case FeatureKind::kIntersection:
-      break;
+    case FeatureKind::kMinimum: return "minimum";
+    case FeatureKind::kMaximum: return "maximum";
+    case FeatureKind::kZero: return "zero";
+    case FeatureKind::kIntersection: break;
   }
   return "intersection";
 }

@@ -118,8 +118,7 @@ void PlotView2D::DrawGraphs(draw::Surface& surface) {
       case Graph2DKind::kNormalProbability:
         DrawNormalProbabilityPlot(surface, static_cast<const NormalProbabilityPlot&>(graph), v);
         break;
-      default:
-        break;
+      default: break;
     }
   }
 }

@@ -22,15 +22,9 @@ void StyleFieldBox(ui::TextBox& box, bool greyed) {
   box.SetTextColor(greyed ? kGreyedText : 0xFFFFFF);
 }
 
-int PanelGap() {
-  return ui::Px(3);
-}
-int PanelMargin() {
-  return ui::Px(4);
-}
-int ButtonHeight() {
-  return ui::Px(20);
-}
+int PanelGap() { return ui::Px(3); }
+int PanelMargin() { return ui::Px(4); }
+int ButtonHeight() { return ui::Px(20); }
 
 void ColumnFlow::PlaceBox(ui::TextBox& box) {
   box.SetPosition(left_, y_);

@@ -11,9 +11,7 @@ int ValueTableView::RowHeight() {
   return (font ? font->LineHeight() : ui::Px(12)) + ui::Px(4);
 }
 
-int ValueTableView::RowsShown() const {
-  return std::max(height_ / RowHeight() - 1, 0);
-}
+int ValueTableView::RowsShown() const { return std::max(height_ / RowHeight() - 1, 0); }
 
 int ValueTableView::ColumnCount() const {
   return table_ ? static_cast<int>(table_->columns.size()) : 0;

@@ -57,12 +57,8 @@ void WindowEditor::Trig() {
   Refresh();
 }
 
-void WindowEditor::ZoomIn() {
-  Zoom(true);
-}
-void WindowEditor::ZoomOut() {
-  Zoom(false);
-}
+void WindowEditor::ZoomIn() { Zoom(true); }
+void WindowEditor::ZoomOut() { Zoom(false); }
 
 void WindowEditor::Zoom(bool zoom_in) {
   TakeTexts();

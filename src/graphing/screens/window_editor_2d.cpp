@@ -11,9 +11,7 @@ WindowField& WindowEditor2D::ModelField(int field) {
   return window_.field(static_cast<Window2D::Field>(field));
 }
 
-ApplyResult WindowEditor2D::ModelApply() {
-  return window_.Apply(Variables());
-}
+ApplyResult WindowEditor2D::ModelApply() { return window_.Apply(Variables()); }
 
 bool WindowEditor2D::ModelScale(bool zoom_in) {
   return zoom_in ? window_.ZoomIn(Variables()) : window_.ZoomOut(Variables());

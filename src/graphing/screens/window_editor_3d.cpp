@@ -11,9 +11,7 @@ WindowField& WindowEditor3D::ModelField(int field) {
   return window_.field(static_cast<Window3D::Field>(field));
 }
 
-ApplyResult WindowEditor3D::ModelApply() {
-  return window_.Apply(Variables());
-}
+ApplyResult WindowEditor3D::ModelApply() { return window_.Apply(Variables()); }
 
 bool WindowEditor3D::ModelScale(bool zoom_in) {
   return zoom_in ? window_.ZoomIn(Variables()) : window_.ZoomOut(Variables());

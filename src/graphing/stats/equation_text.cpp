@@ -85,8 +85,7 @@ std::u16string RegressionEquation(RegressionModel model, std::span<const double>
     case RegressionModel::kNaturalExponential:
       return w.Lead(c[0]) + std::u16string(w.Times()) + e + u"^(" + w.Lead(c[1]) +
              std::u16string(w.Times()) + u"x)";
-    case RegressionModel::kExponential:
-      return w.Lead(c[0]) + u"*" + w.Lead(c[1]) + u"^x";
+    case RegressionModel::kExponential: return w.Lead(c[0]) + u"*" + w.Lead(c[1]) + u"^x";
     case RegressionModel::kLogarithmic:
       return w.Lead(c[0]) + w.Added(c[1]) + std::u16string(w.Times()) + u"ln(x)";
     case RegressionModel::kLogistic:
@@ -97,8 +96,7 @@ std::u16string RegressionEquation(RegressionModel model, std::span<const double>
     case RegressionModel::kSinusoidal:
       return w.Lead(c[0]) + std::u16string(w.Times()) + u"sin(" + w.Lead(c[1]) +
              std::u16string(w.Times()) + u"x" + w.Added(c[2]) + u")" + w.Added(c[3]);
-    case RegressionModel::kNone:
-      break;
+    case RegressionModel::kNone: break;
   }
   return {};
 }

@@ -11,8 +11,6 @@ std::vector<double> NormalScores(std::size_t n);
 
 // The layout choice of a Normal Probability plot: 1 puts the scores on x and the data on y;
 // 0, and any other stored value, the data on x and the scores on y.
-inline bool ScoresOnX(int data_axis) {
-  return data_axis == 1;
-}
+inline bool ScoresOnX(int data_axis) { return data_axis == 1; }
 
 }  // namespace zentrix::graphing

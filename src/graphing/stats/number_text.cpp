@@ -11,9 +11,7 @@ namespace {
 constexpr char16_t kInfinity = 219;
 constexpr char16_t kTimesTenPower = 128;
 
-std::u16string Widen(const char* begin, const char* end) {
-  return std::u16string(begin, end);
-}
+std::u16string Widen(const char* begin, const char* end) { return std::u16string(begin, end); }
 
 std::u16string NonFinite(double value) {
   if (std::isnan(value)) return u"NaN";

@@ -22,9 +22,7 @@ struct Outcome {
   double r = NAN;
 };
 
-Outcome Failure(FitError error) {
-  return {error, {}, NAN};
-}
+Outcome Failure(FitError error) { return {error, {}, NAN}; }
 
 bool AllFinite(std::span<const double> values) {
   for (double v : values) {
@@ -80,19 +78,15 @@ Outcome Polynomial(std::span<const double> xs, std::span<const double> ys, int d
 
 Outcome FitModel(RegressionModel model, std::span<const double> xs, std::span<const double> ys) {
   switch (model) {
-    case RegressionModel::kCubic:
-      return Polynomial(xs, ys, 3);
-    case RegressionModel::kQuadratic:
-      return Polynomial(xs, ys, 2);
-    case RegressionModel::kQuartic:
-      return Polynomial(xs, ys, 4);
+    case RegressionModel::kCubic: return Polynomial(xs, ys, 3);
+    case RegressionModel::kQuadratic: return Polynomial(xs, ys, 2);
+    case RegressionModel::kQuartic: return Polynomial(xs, ys, 4);
     case RegressionModel::kLinear: {
       Outcome line = FromLine(FitLine(xs, ys));
       if (line.error == FitError::kNone) line.coefficients.push_back(line.r);
       return line;
     }
-    case RegressionModel::kMedianMedian:
-      return MedianMedian(xs, ys);
+    case RegressionModel::kMedianMedian: return MedianMedian(xs, ys);
     case RegressionModel::kNaturalExponential:
     case RegressionModel::kExponential: {
       Outcome line = TransformedLine(xs, ys, false, true);
@@ -127,8 +121,7 @@ Outcome FitModel(RegressionModel model, std::span<const double> xs, std::span<co
       if (!p) return Failure(FitError::kUnderdetermined);
       return {FitError::kNone, {p->begin(), p->end()}, NAN};
     }
-    case RegressionModel::kNone:
-      break;
+    case RegressionModel::kNone: break;
   }
   return Failure(FitError::kUnderdetermined);
 }
@@ -192,29 +185,18 @@ double EvaluateRegression(const RegressionResult& fit, double x) {
     return value;
   };
   switch (fit.model) {
-    case RegressionModel::kCubic:
-      return polynomial(4);
-    case RegressionModel::kQuadratic:
-      return polynomial(3);
-    case RegressionModel::kQuartic:
-      return polynomial(5);
+    case RegressionModel::kCubic: return polynomial(4);
+    case RegressionModel::kQuadratic: return polynomial(3);
+    case RegressionModel::kQuartic: return polynomial(5);
     case RegressionModel::kLinear:
-    case RegressionModel::kMedianMedian:
-      return polynomial(2);
-    case RegressionModel::kNaturalExponential:
-      return c[0] * std::exp(c[1] * x);
-    case RegressionModel::kExponential:
-      return c[0] * std::pow(c[1], x);
-    case RegressionModel::kLogarithmic:
-      return c[0] + c[1] * std::log(x);
-    case RegressionModel::kLogistic:
-      return c[2] / (1 + c[0] * std::exp(-c[1] * x));
-    case RegressionModel::kPower:
-      return c[0] * std::pow(x, c[1]);
-    case RegressionModel::kSinusoidal:
-      return c[0] * std::sin(c[1] * x + c[2]) + c[3];
-    case RegressionModel::kNone:
-      break;
+    case RegressionModel::kMedianMedian: return polynomial(2);
+    case RegressionModel::kNaturalExponential: return c[0] * std::exp(c[1] * x);
+    case RegressionModel::kExponential: return c[0] * std::pow(c[1], x);
+    case RegressionModel::kLogarithmic: return c[0] + c[1] * std::log(x);
+    case RegressionModel::kLogistic: return c[2] / (1 + c[0] * std::exp(-c[1] * x));
+    case RegressionModel::kPower: return c[0] * std::pow(x, c[1]);
+    case RegressionModel::kSinusoidal: return c[0] * std::sin(c[1] * x + c[2]) + c[3];
+    case RegressionModel::kNone: break;
   }
   return NAN;
 }

@@ -39,9 +39,7 @@ struct Candidate {
 };
 
 // Every how many points the scan reads one.
-std::size_t ScanStride(std::size_t n) {
-  return std::max<std::size_t>(1, n / kMaxScanPoints);
-}
+std::size_t ScanStride(std::size_t n) { return std::max<std::size_t>(1, n / kMaxScanPoints); }
 
 // The linear fit at a fixed angular frequency, from the sums of its normal equations.
 struct FrequencySums {

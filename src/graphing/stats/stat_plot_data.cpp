@@ -12,16 +12,12 @@ namespace {
 
 int ToErrorCode(WeightError error) {
   switch (error) {
-    case WeightError::kNone:
-      return kStatOk;
-    case WeightError::kLengthMismatch:
-      return kStatLengthMismatch;
-    case WeightError::kNoData:
-      return kStatNoData;
+    case WeightError::kNone: return kStatOk;
+    case WeightError::kLengthMismatch: return kStatLengthMismatch;
+    case WeightError::kNoData: return kStatNoData;
     case WeightError::kBadFrequency:
     case WeightError::kBadValue:
-    case WeightError::kTooMany:
-      break;
+    case WeightError::kTooMany: break;
   }
   return kStatBadValue;
 }
@@ -96,17 +92,10 @@ void RefreshStatPlot(StatPlot& plot, int decimals) {
     case Graph2DKind::kScatter:
       plot.statistics = RefreshScatter(static_cast<ScatterPlot&>(plot), decimals);
       break;
-    case Graph2DKind::kHistogram:
-      plot.statistics = RefreshHistogram(plot);
-      break;
-    case Graph2DKind::kBox:
-      plot.statistics = RefreshBox(static_cast<const BoxPlot&>(plot));
-      break;
-    case Graph2DKind::kNormalProbability:
-      plot.statistics = RefreshNormalProbability(plot);
-      break;
-    default:
-      break;
+    case Graph2DKind::kHistogram: plot.statistics = RefreshHistogram(plot); break;
+    case Graph2DKind::kBox: plot.statistics = RefreshBox(static_cast<const BoxPlot&>(plot)); break;
+    case Graph2DKind::kNormalProbability: plot.statistics = RefreshNormalProbability(plot); break;
+    default: break;
   }
   plot.data_changed = false;
 }
@@ -143,8 +132,7 @@ bool StatDataBounds(const StatPlot& plot, DataBounds& bounds) {
       }
       break;
     }
-    default:
-      return false;
+    default: return false;
   }
   bounds = {x.min, x.max, y.min, y.max};
   return true;

@@ -13,23 +13,17 @@ constexpr char16_t kSquaredGlyph = 133;
 // Extents are clamped here so that sums over huge trees never overflow.
 constexpr std::int64_t kMaxExtent = 1 << 28;
 
-int Clamp(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxExtent));
-}
+int Clamp(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxExtent)); }
 
 bool ChildCountFits(const AnswerLayout& box) {
   const std::size_t n = box.children.size();
   switch (box.kind) {
-    case BoxKind::kText:
-      return n == 0;
-    case BoxKind::kFraction:
-      return n == 2;
+    case BoxKind::kText: return n == 0;
+    case BoxKind::kFraction: return n == 2;
     case BoxKind::kRoot:
-    case BoxKind::kCall:
-      return n == 1;
+    case BoxKind::kCall: return n == 1;
     case BoxKind::kRow:
-    case BoxKind::kMatrix:
-      return true;
+    case BoxKind::kMatrix: return true;
   }
   return false;  // a kind read from a file that the program does not know
 }
@@ -207,23 +201,12 @@ void AnswerPlacement::Place(int index, ui::TextRenderer& font) {
   node.first_stroke = node.stroke_end = static_cast<std::uint32_t>(strokes_.size());
   if (node.role != Role::kBox) return;
   switch (node.box->kind) {
-    case BoxKind::kText:
-      break;
-    case BoxKind::kFraction:
-      PlaceFraction(node);
-      break;
-    case BoxKind::kRoot:
-      PlaceRoot(node);
-      break;
-    case BoxKind::kCall:
-      PlaceCall(node, font);
-      break;
-    case BoxKind::kRow:
-      PlaceRow(index, font);
-      break;
-    case BoxKind::kMatrix:
-      PlaceMatrix(node);
-      break;
+    case BoxKind::kText: break;
+    case BoxKind::kFraction: PlaceFraction(node); break;
+    case BoxKind::kRoot: PlaceRoot(node); break;
+    case BoxKind::kCall: PlaceCall(node, font); break;
+    case BoxKind::kRow: PlaceRow(index, font); break;
+    case BoxKind::kMatrix: PlaceMatrix(node); break;
   }
   nodes_[index].stroke_end = static_cast<std::uint32_t>(strokes_.size());
 }
@@ -434,9 +417,7 @@ void AnswerPlacement::DrawStroke(draw::Surface& surface, ui::TextRenderer& font,
       font.DrawPlain(std::u16string_view(&s.glyph, 1), gx, y + s.y1, color);
       return;
     }
-    case Stroke::Kind::kName:
-      font.DrawPlain(*s.name, x + s.x1, y + s.y1, color);
-      return;
+    case Stroke::Kind::kName: font.DrawPlain(*s.name, x + s.x1, y + s.y1, color); return;
   }
 }
 

@@ -15,9 +15,7 @@ namespace {
 using engine::AnswerLayout;
 using engine::BoxKind;
 
-AnswerLayout T(std::u16string text) {
-  return AnswerLayout::Text(std::move(text));
-}
+AnswerLayout T(std::u16string text) { return AnswerLayout::Text(std::move(text)); }
 
 AnswerLayout Row(std::initializer_list<std::pair<char16_t, AnswerLayout>> parts,
                  bool bracketed = false) {

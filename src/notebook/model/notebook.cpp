@@ -6,9 +6,7 @@ namespace zentrix::notebook {
 
 using Kind = engine::EntryAnswer::Kind;
 
-Notebook::Notebook() {
-  AddEntry();
-}
+Notebook::Notebook() { AddEntry(); }
 
 int Notebook::FocusedIndex() const {
   const ui::TextBox* focused = ui::Focused();
@@ -40,9 +38,7 @@ bool Notebook::Solve(engine::SolveMode mode, const engine::EntrySettings& settin
       engine::SolveEntry(entry.Text(), variables_, settings, entry.Input().DecimalToggle(), mode);
   modified_ = true;
   switch (result.kind) {
-    case Kind::kNone:
-      entry.GetAnswer().Clear();
-      return false;
+    case Kind::kNone: entry.GetAnswer().Clear(); return false;
     case Kind::kHelp:
       entry.GetAnswer().Set(std::move(result.layout));
       entry.SetAnswerOffset(0);

@@ -58,12 +58,9 @@ void ButtonPad::SetArrangement(PadArrangement arrangement) {
 
 const ui::PadGeometry& ButtonPad::Geometry() const {
   switch (pad_.Arrangement()) {
-    case PadArrangement::kBright:
-      return ui::kPadBright;
-    case PadArrangement::kClassic:
-      return ui::kPadClassic;
-    case PadArrangement::kLandscape:
-      return ui::kPadLandscape;
+    case PadArrangement::kBright: return ui::kPadBright;
+    case PadArrangement::kClassic: return ui::kPadClassic;
+    case PadArrangement::kLandscape: return ui::kPadLandscape;
   }
   return ui::kPadBright;
 }
@@ -124,21 +121,14 @@ bool ButtonPad::StylusUp(ui::Point) {
 
 void ButtonPad::Apply(const PadAction& action) {
   switch (action.kind) {
-    case PadAction::Kind::kInsert:
-      ui::InsertText(action.text);
-      break;
-    case PadAction::Kind::kBackspace:
-      ui::Backspace();
-      break;
-    case PadAction::Kind::kClearEntry:
-      ui::ClearText();
-      break;
+    case PadAction::Kind::kInsert: ui::InsertText(action.text); break;
+    case PadAction::Kind::kBackspace: ui::Backspace(); break;
+    case PadAction::Kind::kClearEntry: ui::ClearText(); break;
     case PadAction::Kind::kSolveDms:
       if (solve_dms_) solve_dms_();
       break;
     case PadAction::Kind::kNone:
-    case PadAction::Kind::kPageChanged:
-      break;
+    case PadAction::Kind::kPageChanged: break;
   }
 }
 

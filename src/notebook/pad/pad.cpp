@@ -7,9 +7,7 @@ namespace zentrix::notebook {
 using Action = PadKey::Action;
 using Kind = PadAction::Kind;
 
-Pad::Pad(PadArrangement arrangement) : arrangement_(arrangement) {
-  Rebuild();
-}
+Pad::Pad(PadArrangement arrangement) : arrangement_(arrangement) { Rebuild(); }
 
 void Pad::SetArrangement(PadArrangement arrangement) {
   arrangement_ = arrangement;
@@ -38,8 +36,7 @@ PadAction Pad::Tap(int index, bool entry_empty) {
   const PadKey key = keys_[static_cast<std::size_t>(index)];
   if (page_ == 0) highlighted_ = index;
   switch (key.action) {
-    case Action::kNone:
-      return {};
+    case Action::kNone: return {};
     case Action::kPage:
       if (key.page == 1) {
         OpenPage(page_ == 1 ? 0 : 1);
@@ -47,16 +44,10 @@ PadAction Pad::Tap(int index, bool entry_empty) {
         OpenPage(page_ == key.page ? 0 : key.page);
       }
       return {Kind::kPageChanged, {}};
-    case Action::kBackspace:
-      return {Kind::kBackspace, {}};
-    case Action::kClearEntry:
-      return {Kind::kClearEntry, {}};
-    case Action::kDms:
-      OpenPage(0);
-      return {Kind::kSolveDms, {}};
-    case Action::kInsert:
-      OpenPage(0);
-      return {Kind::kInsert, PadInsertion(key.text, entry_empty)};
+    case Action::kBackspace: return {Kind::kBackspace, {}};
+    case Action::kClearEntry: return {Kind::kClearEntry, {}};
+    case Action::kDms: OpenPage(0); return {Kind::kSolveDms, {}};
+    case Action::kInsert: OpenPage(0); return {Kind::kInsert, PadInsertion(key.text, entry_empty)};
   }
   return {};
 }

@@ -6,10 +6,8 @@ std::u16string PadKey::Name() const {
   switch (action) {
     case Action::kPage:
       return page == 1 ? label : u"page " + std::u16string(1, static_cast<char16_t>(u'0' + page));
-    case Action::kBackspace:
-      return u"backspace";
-    default:
-      return label;
+    case Action::kBackspace: return u"backspace";
+    default: return label;
   }
 }
 

@@ -180,9 +180,7 @@ std::vector<std::pair<int, int>> PageKeys(PadArrangement arrangement) {
   return keys;
 }
 
-bool IsActionKey(KeyDef def) {
-  return def == kClearKey || def == kDmsKey;
-}
+bool IsActionKey(KeyDef def) { return def == kClearKey || def == kDmsKey; }
 
 // Row by row, each row's definitions fill its free keys from the second column on.
 void PlaceRows(std::vector<PadKey>& keys, int columns, const Page& rows) {
@@ -239,9 +237,7 @@ void PlaceVariables(std::vector<PadKey>& keys, int columns,
   }
 }
 
-bool Portrait(PadArrangement arrangement) {
-  return arrangement != PadArrangement::kLandscape;
-}
+bool Portrait(PadArrangement arrangement) { return arrangement != PadArrangement::kLandscape; }
 
 void MarkYellow(std::vector<PadKey>& keys, PadArrangement arrangement, int page) {
   keys[0].yellow = true;
@@ -282,12 +278,9 @@ std::vector<PadKey> BuildPadPage(PadArrangement arrangement, int page,
 
 int PadColumns(PadArrangement arrangement) {
   switch (arrangement) {
-    case PadArrangement::kBright:
-      return 6;
-    case PadArrangement::kClassic:
-      return 7;
-    case PadArrangement::kLandscape:
-      return 9;
+    case PadArrangement::kBright: return 6;
+    case PadArrangement::kClassic: return 7;
+    case PadArrangement::kLandscape: return 9;
   }
   return 6;
 }

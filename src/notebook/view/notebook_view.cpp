@@ -30,13 +30,9 @@ NotebookView::NotebookView(Notebook& notebook) : notebook_(notebook) {
   scroll_bar_.SetKind("scroll bar");
 }
 
-int NotebookView::VisibleWidth() const {
-  return std::max(rect_.Width() - scroll_bar_.Width(), 0);
-}
+int NotebookView::VisibleWidth() const { return std::max(rect_.Width() - scroll_bar_.Width(), 0); }
 
-int NotebookView::WrapWidth() const {
-  return std::max(VisibleWidth() - 2 * metrics_.space, 1);
-}
+int NotebookView::WrapWidth() const { return std::max(VisibleWidth() - 2 * metrics_.space, 1); }
 
 void NotebookView::ClampScroll() {
   scroll_ = std::clamp(scroll_, 0, std::max(content_height_ - PageHeight(), 0));

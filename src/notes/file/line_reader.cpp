@@ -37,9 +37,7 @@ std::optional<long long> LineReader::Integer() {
   return value;
 }
 
-bool LineReader::SkipLine() {
-  return Line().has_value();
-}
+bool LineReader::SkipLine() { return Line().has_value(); }
 
 bool LineReader::SkipString() {
   const std::optional<long long> length = Integer();

@@ -77,9 +77,7 @@ bool ReadPage(LineReader& in, Page& page) {
   return true;
 }
 
-ReadResult Refuse(std::string why) {
-  return ReadResult{std::nullopt, std::move(why)};
-}
+ReadResult Refuse(std::string why) { return ReadResult{std::nullopt, std::move(why)}; }
 
 }  // namespace
 

@@ -11,9 +11,7 @@
 namespace zentrix::notes {
 namespace {
 
-std::u16string Ascii(const std::string& s) {
-  return std::u16string(s.begin(), s.end());
-}
+std::u16string Ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
 // One UTF-8 sequence at `at`: its code point and length (1 for a bad byte).
 std::pair<char32_t, std::size_t> DecodeOne(std::string_view s, std::size_t at) {

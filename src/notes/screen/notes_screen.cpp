@@ -262,15 +262,9 @@ bool NotesScreen::OnMenuCommand(ui::MenuCommand command) {
         Changed();
       });
       return true;
-    case MenuCommand::kOpen:
-      ShowFileList();
-      return true;
-    case MenuCommand::kSave:
-      Save();
-      return true;
-    case MenuCommand::kSaveAs:
-      ShowSaveDialog();
-      return true;
+    case MenuCommand::kOpen: ShowFileList(); return true;
+    case MenuCommand::kSave: Save(); return true;
+    case MenuCommand::kSaveAs: ShowSaveDialog(); return true;
     case MenuCommand::kInsertPage:
       book_.InsertPage();
       Changed();
@@ -287,8 +281,7 @@ bool NotesScreen::OnMenuCommand(ui::MenuCommand command) {
         Changed();
       });
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -9,9 +9,7 @@ namespace {
 // the line arithmetic stays small. Only the part inside the area is seen.
 constexpr std::int32_t kFar = 1 << 14;
 
-int Near(std::int32_t v, int origin) {
-  return std::clamp(v, -kFar, kFar) - origin;
-}
+int Near(std::int32_t v, int origin) { return std::clamp(v, -kFar, kFar) - origin; }
 
 }  // namespace
 

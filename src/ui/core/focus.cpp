@@ -11,9 +11,7 @@ void Focus(TextBox* box) {
   if (box) box->SetCaret(box->Caret());
 }
 
-TextBox* Focused() {
-  return Ui().focused;
-}
+TextBox* Focused() { return Ui().focused; }
 
 void InsertText(std::u16string_view text) {
   if (TextBox* box = Focused()) box->InsertText(text);
@@ -98,30 +96,18 @@ namespace {
 // Control+Shift chords: the program's symbol glyphs and list brackets.
 std::u16string ControlShiftText(int code) {
   switch (code) {
-    case '2':
-      return u"\u0085";
-    case 'E':
-      return u"\u00DC";
-    case 'F':
-      return u"\u00F2";
-    case 'I':
-      return u"\u00DD";
-    case 'N':
-      return u"\u0080";
-    case 'P':
-      return u"\u00ED";
-    case 'S':
-      return u"\u0084(";
-    case 'T':
-      return u"\u00E5";
-    case keys::kComma:
-      return u"},{";
-    case keys::kLeftBracket:
-      return u"{{";
-    case keys::kRightBracket:
-      return u"}}";
-    default:
-      return {};
+    case '2': return u"\u0085";
+    case 'E': return u"\u00DC";
+    case 'F': return u"\u00F2";
+    case 'I': return u"\u00DD";
+    case 'N': return u"\u0080";
+    case 'P': return u"\u00ED";
+    case 'S': return u"\u0084(";
+    case 'T': return u"\u00E5";
+    case keys::kComma: return u"},{";
+    case keys::kLeftBracket: return u"{{";
+    case keys::kRightBracket: return u"}}";
+    default: return {};
   }
 }
 
@@ -141,22 +127,14 @@ std::u16string KeyText(const KeyEvent& key) {
     return std::u16string(1, kShifted[code - '0']);
   }
   switch (code) {
-    case keys::kEquals:
-      return key.shift ? u"+" : u"=";
-    case keys::kComma:
-      return u",";
-    case keys::kMinus:
-      return key.shift ? u"_" : u"-";
-    case keys::kPeriod:
-      return u".";
-    case keys::kSlash:
-      return u"/";
-    case keys::kLeftBracket:
-      return key.shift ? u"{" : u"";
-    case keys::kRightBracket:
-      return key.shift ? u"}" : u"";
-    default:
-      return {};
+    case keys::kEquals: return key.shift ? u"+" : u"=";
+    case keys::kComma: return u",";
+    case keys::kMinus: return key.shift ? u"_" : u"-";
+    case keys::kPeriod: return u".";
+    case keys::kSlash: return u"/";
+    case keys::kLeftBracket: return key.shift ? u"{" : u"";
+    case keys::kRightBracket: return key.shift ? u"}" : u"";
+    default: return {};
   }
 }
 
@@ -178,16 +156,10 @@ bool HandleTextKey(const KeyEvent& key) {
     return false;
   }
   switch (key.code) {
-    case keys::kBackspace:
-      box->Backspace();
-      return true;
-    case keys::kDelete:
-      box->Delete();
-      return true;
-    case keys::kEnter:
-      return false;
-    default:
-      break;
+    case keys::kBackspace: box->Backspace(); return true;
+    case keys::kDelete: box->Delete(); return true;
+    case keys::kEnter: return false;
+    default: break;
   }
   const std::u16string text = KeyText(key);
   if (text.empty()) return false;

@@ -57,21 +57,11 @@ void JsonWriter::Escaped(std::string_view utf8) {
   for (const char ch : utf8) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"':
-        out_ += "\\\"";
-        break;
-      case '\\':
-        out_ += "\\\\";
-        break;
-      case '\n':
-        out_ += "\\n";
-        break;
-      case '\r':
-        out_ += "\\r";
-        break;
-      case '\t':
-        out_ += "\\t";
-        break;
+      case '"': out_ += "\\\""; break;
+      case '\\': out_ += "\\\\"; break;
+      case '\n': out_ += "\\n"; break;
+      case '\r': out_ += "\\r"; break;
+      case '\t': out_ += "\\t"; break;
       default:
         if (c < 0x20) {
           char buffer[8];
@@ -91,9 +81,7 @@ JsonWriter& JsonWriter::String(std::string_view utf8) {
   return *this;
 }
 
-JsonWriter& JsonWriter::Text(std::u16string_view text) {
-  return String(EncodeText(text));
-}
+JsonWriter& JsonWriter::Text(std::u16string_view text) { return String(EncodeText(text)); }
 
 JsonWriter& JsonWriter::Number(double value) {
   if (!std::isfinite(value)) return Null();

@@ -50,9 +50,7 @@ ScreenMenu StandardMenu(MenuKind kind) {
       menu.action = u"Clear";
       break;
     case MenuKind::kScreenshots:
-    case MenuKind::kOther:
-      menu.file = FileItems(false);
-      break;
+    case MenuKind::kOther: menu.file = FileItems(false); break;
   }
   return menu;
 }

@@ -23,13 +23,9 @@ void UseSkin(Skin* skin) {
   ui.high_resolution = skin->HighResolution();
 }
 
-TextRenderer* CurrentFont() {
-  return Ui().current_font;
-}
+TextRenderer* CurrentFont() { return Ui().current_font; }
 
-int ScaledPx(int small) {
-  return Ui().high_resolution ? small * 2 : small;
-}
+int ScaledPx(int small) { return Ui().high_resolution ? small * 2 : small; }
 
 std::string EncodeText(std::u16string_view text) {
   if (Ui().encoder) return Ui().encoder(text);
@@ -50,12 +46,8 @@ std::string EncodeText(std::u16string_view text) {
   return out;
 }
 
-ScopedUiStateReset::ScopedUiStateReset() : saved_(Ui()) {
-  Ui() = UiState{};
-}
+ScopedUiStateReset::ScopedUiStateReset() : saved_(Ui()) { Ui() = UiState{}; }
 
-ScopedUiStateReset::~ScopedUiStateReset() {
-  Ui() = saved_;
-}
+ScopedUiStateReset::~ScopedUiStateReset() { Ui() = saved_; }
 
 }  // namespace zentrix::ui

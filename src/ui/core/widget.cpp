@@ -29,13 +29,9 @@ bool Widget::StylusUp(Point p) {
   return true;
 }
 
-bool Widget::StylusMove(Point) {
-  return true;
-}
+bool Widget::StylusMove(Point) { return true; }
 
-bool Widget::Wheel(Point, int) {
-  return false;
-}
+bool Widget::Wheel(Point, int) { return false; }
 
 void Widget::OnPress(const draw::Rect&) {}
 void Widget::OnClick(const draw::Rect&) {}

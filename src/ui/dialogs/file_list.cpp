@@ -59,9 +59,7 @@ int FileList::ItemHeight() const {
   return 3 * line + line / 4;
 }
 
-int FileList::RowsFitting() const {
-  return std::max(height_ / std::max(ItemHeight(), 1), 1);
-}
+int FileList::RowsFitting() const { return std::max(height_ / std::max(ItemHeight(), 1), 1); }
 
 draw::Rect FileList::ItemRect(int index) const {
   const bool bar = RowCount() > RowsFitting();

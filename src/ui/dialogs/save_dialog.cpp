@@ -105,9 +105,7 @@ bool SaveDialog::StylusDown(Point p) {
   return InputAllowed(p);  // modal: other taps end here
 }
 
-bool SaveDialog::StylusMove(Point) {
-  return visible_;
-}
+bool SaveDialog::StylusMove(Point) { return visible_; }
 
 bool SaveDialog::StylusUp(Point p) {
   if (!visible_) return false;

@@ -62,9 +62,7 @@ draw::Rect CellGrid::CellArea() const {
   return draw::Rect::FromSize(x_, y_, std::max(w, 0), std::max(h, 0));
 }
 
-int CellGrid::RowsShown() const {
-  return std::max(CellArea().Height() / RowHeight() - 1, 0);
-}
+int CellGrid::RowsShown() const { return std::max(CellArea().Height() / RowHeight() - 1, 0); }
 
 void CellGrid::ComputeColumnWidth() {
   const int shown = std::min(visible_columns_, ColumnCount());

@@ -104,9 +104,7 @@ const draw::Surface* Skin::Image(SkinImageId id) const {
   return image.HasPixels() ? &image : nullptr;
 }
 
-int Skin::Frames(SkinImageId id) const {
-  return kSkinImages[static_cast<int>(id)].frames;
-}
+int Skin::Frames(SkinImageId id) const { return kSkinImages[static_cast<int>(id)].frames; }
 
 int Skin::FrameWidth(SkinImageId id) const {
   const draw::Surface* image = Image(id);

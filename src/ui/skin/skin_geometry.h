@@ -47,12 +47,8 @@ constexpr std::uint32_t NativeTextColor(SkinStyle style) {
 }
 
 // Large skins double every size.
-constexpr int ScaleOf(SkinSize size) {
-  return size == SkinSize::kLarge ? 2 : 1;
-}
-constexpr int Scaled(int small, SkinSize size) {
-  return small * ScaleOf(size);
-}
+constexpr int ScaleOf(SkinSize size) { return size == SkinSize::kLarge ? 2 : 1; }
+constexpr int Scaled(int small, SkinSize size) { return small * ScaleOf(size); }
 
 // ---------------------------------------------------------------------------
 // Images of every skin. The archive path of an image is "/" + name + extension.

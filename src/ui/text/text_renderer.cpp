@@ -37,9 +37,7 @@ bool IsBreak(char16_t c) {
 
 }  // namespace
 
-draw::Surface* TextRenderer::Target() const {
-  return target_ ? target_ : draw::current::Get();
-}
+draw::Surface* TextRenderer::Target() const { return target_ ? target_ : draw::current::Get(); }
 
 int TextRenderer::TextWidth(std::u16string_view text) const {
   return font_ ? font_->TextWidth(text) : 0;
@@ -56,9 +54,7 @@ int TextRenderer::CharacterWidth(char16_t c) const {
   return g.left + g.width + g.right + font_->Spacing();
 }
 
-int TextRenderer::LineHeight() const {
-  return font_ ? font_->Height() : 0;
-}
+int TextRenderer::LineHeight() const { return font_ ? font_->Height() : 0; }
 
 // The colour in force at the start of a layout.
 std::int32_t TextRenderer::StartColor() const {

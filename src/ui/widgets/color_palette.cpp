@@ -23,20 +23,13 @@ constexpr std::array<Hue, 7> kHues{Hue::kRed,   Hue::kMagenta, Hue::kBlue,  Hue:
 
 draw::Color TowardsWhite(Hue hue, int v) {
   switch (hue) {
-    case Hue::kRed:
-      return draw::MakeColor(255, v, v);
-    case Hue::kMagenta:
-      return draw::MakeColor(255, v, 255);
-    case Hue::kBlue:
-      return draw::MakeColor(v, v, 255);
-    case Hue::kCyan:
-      return draw::MakeColor(v, 255, 255);
-    case Hue::kGreen:
-      return draw::MakeColor(v, 255, v);
-    case Hue::kYellow:
-      return draw::MakeColor(255, 255, v);
-    case Hue::kOrange:
-      return draw::MakeColor(255, v / 2 + 127, v);
+    case Hue::kRed: return draw::MakeColor(255, v, v);
+    case Hue::kMagenta: return draw::MakeColor(255, v, 255);
+    case Hue::kBlue: return draw::MakeColor(v, v, 255);
+    case Hue::kCyan: return draw::MakeColor(v, 255, 255);
+    case Hue::kGreen: return draw::MakeColor(v, 255, v);
+    case Hue::kYellow: return draw::MakeColor(255, 255, v);
+    case Hue::kOrange: return draw::MakeColor(255, v / 2 + 127, v);
   }
   return 0;
 }
@@ -44,29 +37,20 @@ draw::Color TowardsWhite(Hue hue, int v) {
 draw::Color TowardsBlack(Hue hue, int v) {
   const int s = 255 - v;
   switch (hue) {
-    case Hue::kRed:
-      return draw::MakeColor(s, 0, 0);
-    case Hue::kMagenta:
-      return draw::MakeColor(s, 0, s);
-    case Hue::kBlue:
-      return draw::MakeColor(0, 0, s);
-    case Hue::kCyan:
-      return draw::MakeColor(0, s, s);
-    case Hue::kGreen:
-      return draw::MakeColor(0, s, 0);
-    case Hue::kYellow:
-      return draw::MakeColor(s, s, 0);
-    case Hue::kOrange:
-      return draw::MakeColor(s, s / 2, 0);
+    case Hue::kRed: return draw::MakeColor(s, 0, 0);
+    case Hue::kMagenta: return draw::MakeColor(s, 0, s);
+    case Hue::kBlue: return draw::MakeColor(0, 0, s);
+    case Hue::kCyan: return draw::MakeColor(0, s, s);
+    case Hue::kGreen: return draw::MakeColor(0, s, 0);
+    case Hue::kYellow: return draw::MakeColor(s, s, 0);
+    case Hue::kOrange: return draw::MakeColor(s, s / 2, 0);
   }
   return 0;
 }
 
 }  // namespace
 
-int PaletteRows(PaletteKind kind) {
-  return kind == PaletteKind::kNormal ? 15 : 8;
-}
+int PaletteRows(PaletteKind kind) { return kind == PaletteKind::kNormal ? 15 : 8; }
 
 std::vector<draw::Color> BuildPalette(PaletteKind kind) {
   std::vector<draw::Color> colors;

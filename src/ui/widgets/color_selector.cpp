@@ -6,15 +6,9 @@
 namespace zentrix::ui {
 namespace {
 
-int SwatchSize() {
-  return Px(kColorSwatchSize);
-}
-int PitchX() {
-  return Px(21);
-}
-int PitchY() {
-  return Px(19);
-}
+int SwatchSize() { return Px(kColorSwatchSize); }
+int PitchX() { return Px(21); }
+int PitchY() { return Px(19); }
 
 }  // namespace
 

@@ -28,9 +28,7 @@ void OnScreenKeyboard::Place(int x, int y) {
   SetBounds(x, y, Px(kKeyboardWidth), Px(kKeyboardHeight));
 }
 
-int OnScreenKeyboard::Pitch() const {
-  return Px(kKeyPitch);
-}
+int OnScreenKeyboard::Pitch() const { return Px(kKeyPitch); }
 
 char16_t OnScreenKeyboard::KeyCharacter(int row, int column) const {
   const bool shifted = UseShiftLayer();

@@ -30,9 +30,7 @@ void MainMenu::SetScreen(const Screen* screen) {
   RefreshMenu();
 }
 
-void MainMenu::RefreshMenu() {
-  menu_ = CurrentMenu();
-}
+void MainMenu::RefreshMenu() { menu_ = CurrentMenu(); }
 
 bool MainMenu::Choose(std::u16string_view path) {
   RefreshMenu();
@@ -150,17 +148,12 @@ bool MainMenu::StylusUp(Point p) {
       RefreshMenu();
       open_ = element;
       break;
-    case kKeyboard:
-      Run(MenuCommand::kToggleKeyboard);
-      break;
+    case kKeyboard: Run(MenuCommand::kToggleKeyboard); break;
     case kAction:
       if (!menu_.action.empty()) Run(MenuCommand::kAction);
       break;
-    case kTutorials:
-      Run(MenuCommand::kTutorials);
-      break;
-    default:
-      break;
+    case kTutorials: Run(MenuCommand::kTutorials); break;
+    default: break;
   }
   return true;
 }

@@ -7,9 +7,7 @@ namespace {
 
 // The fill is dark in both styles: the Bright style writes on it with its
 // white font.
-TextRenderer* TextFont() {
-  return Ui().white_font ? Ui().white_font : CurrentFont();
-}
+TextRenderer* TextFont() { return Ui().white_font ? Ui().white_font : CurrentFont(); }
 
 }  // namespace
 

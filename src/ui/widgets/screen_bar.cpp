@@ -8,13 +8,9 @@ const std::u16string_view ScreenBar::kIconNames[kScreenCount] = {
     u"calculator", u"settings",    u"graph2d", u"graph3d",
     u"notes",      u"screenshots", u"buttons", u"about"};
 
-ScreenBar::ScreenBar() {
-  Place(Ui().high_resolution ? 480 : 240);
-}
+ScreenBar::ScreenBar() { Place(Ui().high_resolution ? 480 : 240); }
 
-void ScreenBar::Place(int screen_width) {
-  SetBounds(0, 0, screen_width, Px(kScreenBarHeight));
-}
+void ScreenBar::Place(int screen_width) { SetBounds(0, 0, screen_width, Px(kScreenBarHeight)); }
 
 draw::Rect ScreenBar::IconRect(int screen) const {
   return draw::Rect::FromSize(x_ + screen * Px(kMenuSelectorWidth), y_, Px(kMenuSelectorWidth),

@@ -46,9 +46,7 @@ void Slider::SetRange(int count) {
   position_ = std::clamp(position_, 0, count_ - 1);
 }
 
-void Slider::SetPosition(int position) {
-  position_ = std::clamp(position, 0, count_ - 1);
-}
+void Slider::SetPosition(int position) { position_ = std::clamp(position, 0, count_ - 1); }
 
 int Slider::ThumbSize() const {
   const long long proportional =

@@ -28,9 +28,7 @@ TextBox::~TextBox() {
   if (Ui().focused == this) Ui().focused = nullptr;
 }
 
-bool TextBox::Focused() const {
-  return Ui().focused == this;
-}
+bool TextBox::Focused() const { return Ui().focused == this; }
 
 void TextBox::Changed() {
   decimal_ = false;
@@ -43,9 +41,7 @@ void TextBox::SetText(std::u16string text) {
   Changed();
 }
 
-void TextBox::SetSize(int width, int height) {
-  Widget::SetSize(width, height);
-}
+void TextBox::SetSize(int width, int height) { Widget::SetSize(width, height); }
 
 void TextBox::SetPrefix(std::u16string prefix) {
   prefix_ = std::move(prefix);
@@ -111,17 +107,11 @@ void TextBox::CaretRight() {
   if (caret_ < Length()) ++caret_;
 }
 
-void TextBox::CaretToEnd() {
-  caret_ = Length();
-}
+void TextBox::CaretToEnd() { caret_ = Length(); }
 
-void TextBox::SetCaret(int index) {
-  caret_ = std::clamp(index, 0, Length());
-}
+void TextBox::SetCaret(int index) { caret_ = std::clamp(index, 0, Length()); }
 
-TextRenderer* TextBox::Font() const {
-  return CurrentFont();
-}
+TextRenderer* TextBox::Font() const { return CurrentFont(); }
 
 int TextBox::Padding() const {
   const TextRenderer* font = Font();

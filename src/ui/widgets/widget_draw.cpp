@@ -21,12 +21,8 @@ void DrawFrameRect(draw::Surface& surface, const draw::Rect& r, draw::Color colo
   surface.DrawLine(r.right - 1, r.top, r.right - 1, r.bottom - 1, color);
 }
 
-const Skin* CurrentSkin() {
-  return Ui().skin;
-}
+const Skin* CurrentSkin() { return Ui().skin; }
 
-int Px(int small) {
-  return ScaledPx(small);
-}
+int Px(int small) { return ScaledPx(small); }
 
 }  // namespace zentrix::ui

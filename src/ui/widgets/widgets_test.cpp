@@ -21,9 +21,7 @@ namespace {
 
 using testing::UiTest;
 
-Point Centre(const draw::Rect& r) {
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+Point Centre(const draw::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 bool Tap(Widget& w, Point p) {
   const bool down = w.StylusDown(p);

@@ -37,18 +37,10 @@ void DrawCurve(draw::Surface& surface, const PointRuns& runs, GraphStyle style,
     case GraphStyle::kDotted:
       for (const PlotPoint& p : runs.points) surface.SetPixel(p.column, p.row, colour);
       break;
-    case GraphStyle::kLine:
-      DrawLines(surface, runs, connect_columns, colour);
-      break;
-    case GraphStyle::kBottomShade:
-      DrawShade(surface, runs, frame.bottom_row, colour);
-      break;
-    case GraphStyle::kTopShade:
-      DrawShade(surface, runs, 0, colour);
-      break;
-    case GraphStyle::kOriginShade:
-      DrawShade(surface, runs, frame.origin_row, colour);
-      break;
+    case GraphStyle::kLine: DrawLines(surface, runs, connect_columns, colour); break;
+    case GraphStyle::kBottomShade: DrawShade(surface, runs, frame.bottom_row, colour); break;
+    case GraphStyle::kTopShade: DrawShade(surface, runs, 0, colour); break;
+    case GraphStyle::kOriginShade: DrawShade(surface, runs, frame.origin_row, colour); break;
   }
 }
 

@@ -37,14 +37,10 @@ void DrawCircle(draw::Surface& surface, PlotPoint centre, int radius, Colour col
 
 Colour KindColour(FeatureKind kind, const PlotDisplay& d) {
   switch (kind) {
-    case FeatureKind::kMinimum:
-      return d.minima_colour;
-    case FeatureKind::kMaximum:
-      return d.maxima_colour;
-    case FeatureKind::kZero:
-      return d.zeros_colour;
-    case FeatureKind::kIntersection:
-      break;
+    case FeatureKind::kMinimum: return d.minima_colour;
+    case FeatureKind::kMaximum: return d.maxima_colour;
+    case FeatureKind::kZero: return d.zeros_colour;
+    case FeatureKind::kIntersection: break;
   }
   return d.intersections_colour;
 }

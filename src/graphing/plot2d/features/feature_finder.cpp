@@ -30,9 +30,7 @@ void FindTurns(std::span<const PlotPoint> run, int towards, std::vector<PlotPoin
   }
 }
 
-int Side(int row, int origin_row) {
-  return row < origin_row ? -1 : row > origin_row ? 1 : 0;
-}
+int Side(int row, int origin_row) { return row < origin_row ? -1 : row > origin_row ? 1 : 0; }
 
 // Strictly between two rows, in either order.
 bool Between(int value, int from, int to) {

@@ -84,15 +84,9 @@ std::optional<RefinedPoint> RefineFeature(FeatureKind kind, Graph2D& graph, Grap
                                           double x0, double t) {
   std::optional<double> x;
   switch (kind) {
-    case FeatureKind::kMinimum:
-      x = WalkToTurn(Curve(graph, nullptr, t), x0, 1);
-      break;
-    case FeatureKind::kMaximum:
-      x = WalkToTurn(Curve(graph, nullptr, t), x0, -1);
-      break;
-    case FeatureKind::kZero:
-      x = WalkToZero(Curve(graph, nullptr, t), x0);
-      break;
+    case FeatureKind::kMinimum: x = WalkToTurn(Curve(graph, nullptr, t), x0, 1); break;
+    case FeatureKind::kMaximum: x = WalkToTurn(Curve(graph, nullptr, t), x0, -1); break;
+    case FeatureKind::kZero: x = WalkToZero(Curve(graph, nullptr, t), x0); break;
     case FeatureKind::kIntersection:
       if (!other) return std::nullopt;
       x = WalkToZero(Curve(graph, other, t), x0);

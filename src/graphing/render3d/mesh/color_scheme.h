@@ -19,8 +19,6 @@ namespace zentrix::graphing::render3d {
 void ApplyColorScheme(Mesh3D& mesh, ColourScheme scheme, const std::array<draw::Color, 4>& colors);
 
 // The colour with each channel masked to its top five bits.
-constexpr draw::Color MaskColor(draw::Color c) {
-  return c & 0xF8F8F8;
-}
+constexpr draw::Color MaskColor(draw::Color c) { return c & 0xF8F8F8; }
 
 }  // namespace zentrix::graphing::render3d

@@ -7,9 +7,7 @@
 namespace zentrix::graphing::render3d {
 namespace {
 
-int RowsPerChunk(const Mesh3D& mesh) {
-  return kMaxChunkVertices / (mesh.u_count + 1);
-}
+int RowsPerChunk(const Mesh3D& mesh) { return kMaxChunkVertices / (mesh.u_count + 1); }
 
 bool Valid(const Mesh3D& mesh, int index) {
   return mesh.valid[static_cast<std::size_t>(index)] != 0;

@@ -27,9 +27,7 @@ constexpr int kMaxMeshVertices = 1001 * 1001;
 // Whether a grid of `columns` × `rows` cells (rows 0: a curve) can be meshed.
 bool MeshShapeFits(int columns, int rows);
 
-inline bool IsCurve(const Mesh3D& mesh) {
-  return mesh.v_count == 0;
-}
+inline bool IsCurve(const Mesh3D& mesh) { return mesh.v_count == 0; }
 
 struct MeshChunk {
   int first_vertex = 0;

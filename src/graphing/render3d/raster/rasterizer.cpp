@@ -8,9 +8,7 @@ namespace {
 
 using Int128 = __int128;
 
-std::uint32_t Channel(std::uint32_t rgb, int shift) {
-  return (rgb >> shift) & 0xFF;
-}
+std::uint32_t Channel(std::uint32_t rgb, int shift) { return (rgb >> shift) & 0xFF; }
 
 // Points and lines have no facing: each vertex shows its brighter side.
 template <typename VertexColor>
@@ -26,9 +24,7 @@ int ToWholePixels(float v) {
 
 }  // namespace
 
-Rasterizer::Rasterizer() {
-  SetLightDirection(0, 2, 2);
-}
+Rasterizer::Rasterizer() { SetLightDirection(0, 2, 2); }
 
 draw::DrawResult Rasterizer::Begin(draw::Surface& surface) {
   if (surface_ != nullptr) End();
@@ -91,9 +87,7 @@ void Rasterizer::Clear(draw::Color color) {
 
 void Rasterizer::EnableArray(ClientArray array, bool on) {
   switch (array) {
-    case ClientArray::kVertex:
-      vertex_array_ = on;
-      break;
+    case ClientArray::kVertex: vertex_array_ = on; break;
     case ClientArray::kColor:
       color_array_ = on;
       colors_ready_ = false;
@@ -127,13 +121,9 @@ void Rasterizer::SetColor(draw::Color color) {
   color_ = color & 0xFFFFFF;
 }
 
-void Rasterizer::SetLineWidth(float width) {
-  line_width_ = ToWholePixels(width);
-}
+void Rasterizer::SetLineWidth(float width) { line_width_ = ToWholePixels(width); }
 
-void Rasterizer::SetPointSize(float size) {
-  point_size_ = ToWholePixels(size);
-}
+void Rasterizer::SetPointSize(float size) { point_size_ = ToWholePixels(size); }
 
 void Rasterizer::Enable(Capability capability, bool on) {
   switch (capability) {
@@ -141,30 +131,21 @@ void Rasterizer::Enable(Capability capability, bool on) {
       if (lighting_ != on) colors_ready_ = false;
       lighting_ = on;
       break;
-    case Capability::kPolygonOffset:
-      polygon_offset_ = on;
-      break;
-    case Capability::kFill:
-      fill_ = on;
-      break;
+    case Capability::kPolygonOffset: polygon_offset_ = on; break;
+    case Capability::kFill: fill_ = on; break;
   }
 }
 
 bool Rasterizer::IsEnabled(Capability capability) const {
   switch (capability) {
-    case Capability::kLighting:
-      return lighting_;
-    case Capability::kPolygonOffset:
-      return polygon_offset_;
-    case Capability::kFill:
-      return fill_;
+    case Capability::kLighting: return lighting_;
+    case Capability::kPolygonOffset: return polygon_offset_;
+    case Capability::kFill: return fill_;
   }
   return false;
 }
 
-void Rasterizer::SetShadeModel(ShadeModel model) {
-  shade_ = model;
-}
+void Rasterizer::SetShadeModel(ShadeModel model) { shade_ = model; }
 
 void Rasterizer::SetLightDirection(std::int32_t x, std::int32_t y, std::int32_t z) {
   light_ = NormalizeFixed(x, y, z);

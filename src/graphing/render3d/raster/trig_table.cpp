@@ -26,13 +26,9 @@ int Reduce(std::int64_t degrees) {
 
 }  // namespace
 
-std::int32_t SinDegrees(std::int64_t degrees) {
-  return SineTable()[Reduce(degrees)];
-}
+std::int32_t SinDegrees(std::int64_t degrees) { return SineTable()[Reduce(degrees)]; }
 
-std::int32_t CosDegrees(std::int64_t degrees) {
-  return SineTable()[Reduce(Reduce(degrees) + 90)];
-}
+std::int32_t CosDegrees(std::int64_t degrees) { return SineTable()[Reduce(Reduce(degrees) + 90)]; }
 
 int WholeDegrees(double degrees) {
   if (!std::isfinite(degrees)) return 0;

@@ -13,9 +13,7 @@
 namespace zentrix::graphing::render3d {
 namespace {
 
-constexpr std::int32_t Units(double v) {
-  return static_cast<std::int32_t>(v * kFixedOne);
-}
+constexpr std::int32_t Units(double v) { return static_cast<std::int32_t>(v * kFixedOne); }
 
 // Axis lines and their letters as one small vertex list: per axis, the axis
 // itself and the letter's strokes, in model coordinates (first, up, depth).

@@ -4,14 +4,10 @@ namespace zentrix::graphing::render3d {
 
 const char* StylusModeName(StylusMode mode) {
   switch (mode) {
-    case StylusMode::kRotate:
-      return "rotate";
-    case StylusMode::kMove:
-      return "move";
-    case StylusMode::kDepthMove:
-      return "depth move";
-    case StylusMode::kWindowZoom:
-      return "window zoom";
+    case StylusMode::kRotate: return "rotate";
+    case StylusMode::kMove: return "move";
+    case StylusMode::kDepthMove: return "depth move";
+    case StylusMode::kWindowZoom: return "window zoom";
   }
   return "rotate";
 }
@@ -56,8 +52,6 @@ bool View3D::PenMove(int x, int y, Window3D& window) {
   return false;
 }
 
-void View3D::PenUp() {
-  pen_down_ = false;
-}
+void View3D::PenUp() { pen_down_ = false; }
 
 }  // namespace zentrix::graphing::render3d
