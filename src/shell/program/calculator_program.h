@@ -12,10 +12,13 @@
 
 #include "shell/app/application.h"
 #include "shell/automation/automation_host.h"
+#include "shell/buttons/button_bindings.h"
+#include "shell/buttons/button_dispatch.h"
 #include "shell/program/clipboard_bridge.h"
 #include "shell/program/options.h"
 #include "shell/program/program_chrome.h"
 #include "shell/program/screen_index.h"
+#include "shell/screenshots/screenshots.h"
 #include "shell/settings/registry.h"
 #include "ui/core/screen.h"
 #include "ui/core/stylus_router.h"
@@ -56,6 +59,11 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ExitCommand();
 
   const shell::Registry& Registry() const { return registry_; }
+  // The application buttons: their bindings, and the hooks through which the
+  // calculator and the graphers take the commands bound to them.
+  ButtonBindings& Buttons() { return buttons_; }
+  ButtonHooks& ButtonCommandHooks() { return button_hooks_; }
+  Screenshots& Shots() { return screenshots_; }
   ui::Skin& Skin() { return skin_; }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
@@ -89,10 +97,15 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ComputeLayout(const draw::Surface& back_buffer);
   void AfterInput();
   void RunMenuCommand(ui::MenuCommand command);
+  void CloseButton();
 
   ProgramOptions options_;
   shell::Registry registry_;
   ClipboardBridge clipboard_;
+  // Before the screens: their screens save them when they go.
+  ButtonBindings buttons_;
+  ButtonHooks button_hooks_;
+  Screenshots screenshots_;
   ui::Skin skin_;
   std::string skin_folder_;
   ui::StylusRouter router_;
