@@ -19,7 +19,8 @@ draw::Rect DrawIconInText(draw::Surface& surface, const IconInText& note, int x,
   const int icon_height = skin ? skin->FrameHeight(note.image) : 0;
   const int row = std::max(line, icon_height);
 
-  font->DrawPlain(note.before, x, y + (row - line) / 2, colour);
+  // Mark-up drawing tints the Bright style's black glyphs too.
+  font->DrawMarkup(note.before, x, y + (row - line) / 2, colour);
   int icon_x = x + font->TextWidth(note.before) + gap;
   const int right = surface.Width() - font->RightMargin();
   if (icon_x + icon_width > right) icon_x = x;  // a narrow screen: the picture starts a line

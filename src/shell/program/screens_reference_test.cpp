@@ -1,5 +1,5 @@
-// The settings and about screens as the program draws them, in a Small and a
-// Large skin of each style, compared with reference pictures.
+// The settings, about, screenshot and button-configuration screens as the program draws them, in a
+// Small and a Large skin of each style, compared with reference pictures.
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
                       Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
                       Case{"about_small_classic", 240, 320, 0, kAboutScreen},
-                      Case{"about_large_bright", 480, 640, 1, kAboutScreen}),
+                      Case{"about_large_bright", 480, 640, 1, kAboutScreen},
+                      Case{"screenshots_small_classic", 240, 320, 0, kScreenshotsScreen},
+                      Case{"screenshots_large_bright", 480, 640, 1, kScreenshotsScreen},
+                      Case{"buttons_small_bright", 240, 320, 1, kButtonsScreen},
+                      Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

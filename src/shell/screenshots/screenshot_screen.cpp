@@ -7,6 +7,7 @@
 #include "shell/buttons/icon_in_text.h"
 #include "ui/core/focus.h"
 #include "ui/core/ui_state.h"
+#include "ui/settings/program_settings.h"
 #include "ui/skin/skin_geometry.h"
 #include "ui/text/text_renderer.h"
 
@@ -16,8 +17,10 @@ namespace {
 constexpr draw::Color kSeparatorColour = 0x7D7D7D;
 constexpr draw::Color kNoteColour = 0xC8C8C8;
 constexpr draw::Color kFailureColour = 0x0000FF;  // red (0x00BBGGRR)
-constexpr std::int32_t kBoxBackground = 0xFFFFFF;
-constexpr draw::Color kBoxText = 0x000000;
+// The boxes look like the notebook's entry boxes in each style.
+constexpr std::int32_t kClassicBox = 0x505050;
+constexpr std::int32_t kBrightBox = 0xB4B4B4;
+constexpr draw::Color kBrightHint = 0x6E6E6E;
 constexpr int kSeparatorColumn = 120;
 constexpr int kLocationColumn = 128;
 constexpr std::u16string_view kHint = u"Type file name here";
@@ -52,11 +55,7 @@ void ScreenshotScreen::Build() {
   location_.SetOnChange([this](int index) { shots_.ChooseLocation(index); });
   index_box_.SetPrefix(u"ScreenShot Index: ");
   prefix_box_.SetPrefix(u"File Name: ");
-  for (ui::TextBox* box : {&index_box_, &prefix_box_}) {
-    box->SetBackground(kBoxBackground);
-    box->SetTextColor(kBoxText);
-    box->SetPadded(true);
-  }
+  for (ui::TextBox* box : {&index_box_, &prefix_box_}) box->SetPadded(true);
   saved_note_.SetColor(kNoteColour);
   saved_note_.SetAcceptsInput(false);
   failure_.SetColor(kFailureColour);
@@ -65,6 +64,10 @@ void ScreenshotScreen::Build() {
 
 void ScreenshotScreen::Enter() {
   Build();
+  bright_ = ui::Settings().style_index != ui::kStyleClassic;
+  for (ui::TextBox* box : {&index_box_, &prefix_box_}) {
+    box->SetBackground(bright_ ? kBrightBox : kClassicBox);
+  }
   multiple_.SetChecked(shots_.Multiple());
   location_.Select(shots_.Location());
   location_.Close();
@@ -172,7 +175,9 @@ void ScreenshotScreen::DrawNotes(draw::Surface& surface) {
     font->SetTarget(&surface);
     const int x = prefix_box_.X() + ui::ScaledPx(3) + font->TextWidth(prefix_box_.Prefix());
     const int y = prefix_box_.Y() + (prefix_box_.Height() - font->LineHeight()) / 2;
-    font->DrawPlain(kHint, x, y, kNoteColour);
+    // Mark-up drawing tints the Bright style's black glyphs too.
+    font->DrawMarkup(kHint, x, y, bright_ ? kBrightHint : kNoteColour);
+    font->ResetColor();
     font->SetTarget(nullptr);
   }
 }

@@ -49,6 +49,7 @@ class ScreenshotScreen : public ui::Screen {
   const Registry& registry_;
   bool square_;
   bool built_ = false;
+  bool bright_ = false;
 
   ui::CheckBox multiple_;
   ui::Label location_label_;
