@@ -7,6 +7,7 @@
 #include "shell/buttons/icon_in_text.h"
 #include "ui/core/ui_state.h"
 #include "ui/skin/skin_geometry.h"
+#include "ui/text/text_renderer.h"
 
 namespace zentrix::shell {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 constexpr draw::Color kSeparatorColour = 0x7D7D7D;
 constexpr int kListColumn = 90;
 constexpr int kRowPitch = 25;
-constexpr int kShortRowPitch = 17;  // landscape screens: the list would push the rest off
+constexpr int kShortRowPitch = 15;  // landscape screens: the list would push the rest off
 constexpr std::u16string_view kButtonPrefix = u"Button: ";
 constexpr IconInText kCloseNote{u"Set the close button", ui::SkinImageId::kMenuSystemIconList,
                                 static_cast<int>(ui::ScreenBarIcon::kClose),
@@ -71,6 +72,40 @@ void ButtonConfigScreen::RefreshKeyNames() {
   }
 }
 
+int ButtonConfigScreen::ListColumn(const draw::Rect& content) const {
+  // The list keeps its column unless its longest command would wrap there;
+  // it never moves into the key names.
+  const ui::TextRenderer* font = ui::CurrentFont();
+  const ui::Skin* skin = ui::Ui().skin;
+  const int column = ui::ScaledPx(kListColumn);
+  if (!font) return column;
+  int widest = 0;
+  for (std::u16string_view label : kButtonCommandLabels) {
+    widest = std::max(widest, font->TextWidth(label));
+  }
+  const int image = skin ? skin->FrameWidth(ui::SkinImageId::kRadioButton) : ui::ScaledPx(13);
+  const int fit = content.Width() - widest - image - ui::ScaledPx(10);
+  const int narrowest = ui::ScaledPx(8) + font->TextWidth(u"Button: Other");
+  return std::min(column, std::max(fit, narrowest));
+}
+
+void ButtonConfigScreen::AddCommands(const draw::Surface& surface, int x, int pitch) {
+  // A command that wraps at the screen's edge gets the room of its second line.
+  const ui::TextRenderer* font = ui::CurrentFont();
+  const ui::Skin* skin = ui::Ui().skin;
+  const int line = font ? font->LineHeight() : ui::ScaledPx(12);
+  const int image = skin ? skin->FrameWidth(ui::SkinImageId::kRadioButton) : ui::ScaledPx(13);
+  const int room = surface.Width() - (font ? font->RightMargin() : 0) - x - image - 4;
+  int dy = 0;
+  for (int i = 0; i < kButtonCommandCount; ++i) {
+    row_y_[i] = dy;
+    commands_.Add(0, dy, std::u16string(kButtonCommandLabels[i]));
+    const bool wraps = font && font->TextWidth(kButtonCommandLabels[i]) > room;
+    dy += wraps ? std::max(pitch, 2 * line) : pitch;
+  }
+  commands_.Select(kTakeScreenshot);
+}
+
 void ButtonConfigScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   Build();
   RefreshKeyNames();
@@ -78,45 +113,70 @@ void ButtonConfigScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect&
   const int left = content.left + px(4);
   const bool short_screen = content.Height() < px(260);
   const int pitch = px(short_screen ? kShortRowPitch : kRowPitch);
+  const int gap = px(short_screen ? 2 : 3);
+  separator_count_ = 0;
+  auto separator = [&](int at) {
+    if (separator_count_ < static_cast<int>(separators_.size()))
+      separators_[separator_count_++] = at;
+  };
   int y = content.top + px(4);
 
   title_.SetPosition(left, y);
   title_.Draw(surface);
-  y += std::max(title_.Height(), px(12)) + px(4);
-  separators_[0] = y;
-  y += px(6);
+  y += std::max(title_.Height(), px(12)) + gap;
+  separator(y);
+  y += gap;
 
-  if (commands_.Count() == 0) {
-    for (int i = 0; i < kButtonCommandCount; ++i) {
-      commands_.Add(0, pitch * i, std::u16string(kButtonCommandLabels[i]));
-    }
-    commands_.Select(kTakeScreenshot);
-  }
-  commands_.SetPosition(content.left + px(kListColumn), y);
+  const int column = ListColumn(content);
+  if (commands_.Count() == 0) AddCommands(surface, content.left + column, pitch);
+  commands_.SetPosition(content.left + column, y);
   for (int i = 0; i < kButtonCommandCount; ++i) {
-    key_names_[i].SetPosition(left, y + pitch * i + px(1));
+    key_names_[i].SetPosition(left, y + row_y_[i] + px(1));
     key_names_[i].Draw(surface);
   }
   commands_.Draw(surface);
-  y += commands_.Height() + px(4);
-  separators_[1] = y;
-  y += px(4);
+  y += commands_.Height() + gap;
+  separator(y);
+  y += gap;
 
-  for (ui::Label* help : {&select_help_, &bind_help_}) {
-    help->SetPosition(left, y);
-    help->Draw(surface);
-    y += help->Height() + px(3);
+  const auto draw_help = [&] {
+    const ui::TextRenderer* font = ui::CurrentFont();
+    const int line = font ? font->LineHeight() : px(12);
+    const int width = std::max(content.right - left - px(4), 1);
+    for (ui::Label* help : {&select_help_, &bind_help_}) {
+      const int lines = font ? font->TextWidth(help->Text()) / width + 1 : 1;
+      // A short screen leaves out what would run under the menu bar.
+      help->SetVisible(y + lines * line <= content.bottom);
+      if (!help->Visible()) continue;
+      help->SetPosition(left, y);
+      help->Draw(surface);
+      y += help->Height() + px(1);
+    }
+  };
+  const auto draw_close_group = [&] {
+    close_note_ = DrawIconInText(surface, kCloseNote, left, y, ui::kNoColor);
+    y = close_note_.bottom + gap;
+    close_mode_.SetPosition(left + px(20), y);
+    close_mode_.Draw(surface);
+    y = close_mode_.Y() + close_mode_.Height() + px(3);
+  };
+  // On short screens the close button's choice comes before the help texts,
+  // so that it stays on the screen.
+  if (short_screen) {
+    draw_close_group();
+    separator(y);
+    y += gap;
+    draw_help();
+  } else {
+    draw_help();
+    separator(y);
+    y += gap;
+    draw_close_group();
+    separator(y);
   }
-  separators_[2] = y;
-  y += px(4);
-  close_note_ = DrawIconInText(surface, kCloseNote, left, y, ui::kNoColor);
-  y = close_note_.bottom + px(4);
-  close_mode_.SetPosition(left + px(20), y);
-  close_mode_.Draw(surface);
-  separators_[3] = close_mode_.Y() + close_mode_.Height() + px(3);
 
-  for (int at : separators_) {
-    const draw::Rect line = draw::Rect::FromSize(content.left, at, content.Width(), 1);
+  for (int i = 0; i < separator_count_; ++i) {
+    const draw::Rect line = draw::Rect::FromSize(content.left, separators_[i], content.Width(), 1);
     surface.FillRect(&line, kSeparatorColour);
   }
 }
@@ -151,8 +211,8 @@ void ButtonConfigScreen::DescribeWidgets(ui::WidgetList& out) const {
   title_.Describe(out);
   for (const ui::Label& name : key_names_) name.Describe(out);
   commands_.Describe(out);
-  select_help_.Describe(out);
-  bind_help_.Describe(out);
+  if (select_help_.Visible()) select_help_.Describe(out);
+  if (bind_help_.Visible()) bind_help_.Describe(out);
   ui::WidgetInfo note;
   note.kind = "label";
   note.text = std::u16string(kCloseNote.before) + u" " + std::u16string(kCloseNote.after);

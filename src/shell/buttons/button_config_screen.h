@@ -37,6 +37,8 @@ class ButtonConfigScreen : public ui::Screen {
  private:
   void Build();
   void RefreshKeyNames();
+  int ListColumn(const draw::Rect& content) const;
+  void AddCommands(const draw::Surface& surface, int x, int pitch);
 
   ButtonBindings& bindings_;
   const Registry& registry_;
@@ -51,6 +53,8 @@ class ButtonConfigScreen : public ui::Screen {
   ui::RadioGroup close_mode_;
   draw::Rect close_note_;
   std::array<int, 4> separators_{};
+  int separator_count_ = 0;
+  std::array<int, kButtonCommandCount> row_y_{};  // each command's row below the list's top
 };
 
 }  // namespace zentrix::shell
