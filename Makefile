@@ -10,7 +10,7 @@ FUZZ_TIMEOUT ?= 25
 FUZZ_RSS_MB ?= 4096
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test asan bench fuzz format clean
+.PHONY: all deps build run test asan bench fuzz format format-check clean
 
 all: build
 
@@ -57,8 +57,16 @@ fuzz: deps
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=$(FUZZ_RSS_MB) -print_final_stats=1 \
 	    $$dict -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$n || exit 1; done
 
+# The C++ sources in the repository's style (.clang-format).
+FORMAT_FILES = git ls-files '*.cpp' '*.h'
+
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	$(FORMAT_FILES) | xargs clang-format -i
+
+# Fails, listing the files, when a source is not in the repository's style.
+format-check:
+	@bad=$$($(FORMAT_FILES) | while read -r f; do clang-format "$$f" | cmp -s - "$$f" || echo "$$f"; done); \
+	 if [ -n "$$bad" ]; then echo "Not formatted (run make format):"; echo "$$bad"; exit 1; fi
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

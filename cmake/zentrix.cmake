@@ -10,12 +10,15 @@ set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_NAMES "")
 # Declares one library: the folder's sources, found recursively, except those in
 # a subfolder that is a library of its own. Targets are made by
 # zentrix_create_libraries() once every folder is declared, so nesting does not
-# depend on the order of declaration.
+# depend on the order of declaration. TEST_DEPS are linked into the library's
+# test program only (shared test support, or the layers above that a test
+# drives the library through).
 function(zentrix_library name dir)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;TEST_DEPS" ${ARGN})
   set_property(GLOBAL APPEND PROPERTY ZENTRIX_LIBRARY_NAMES ${name})
   set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name} ${dir})
   set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name} ${ARG_DEPS})
+  set_property(GLOBAL PROPERTY ZENTRIX_LIBRARY_TEST_DEPS_${name} ${ARG_TEST_DEPS})
 endfunction()
 
 # The sources below dir (recursively) that no deeper declared library claims.
@@ -35,6 +38,7 @@ endfunction()
 function(_zentrix_make_library name)
   get_property(dir GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name})
   get_property(deps GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name})
+  get_property(test_deps GLOBAL PROPERTY ZENTRIX_LIBRARY_TEST_DEPS_${name})
   set(target zentrix_${name})
   _zentrix_owned_files(sources ${dir} "*.cpp")
   set(tests ${sources})
@@ -64,7 +68,7 @@ function(_zentrix_make_library name)
 
   if(ZENTRIX_TESTS AND tests)
     add_executable(${target}_tests ${tests})
-    target_link_libraries(${target}_tests PRIVATE ${target} GTest::gmock GTest::gtest_main)
+    target_link_libraries(${target}_tests PRIVATE ${target} ${test_deps} GTest::gmock GTest::gtest_main)
     target_compile_definitions(${target}_tests PRIVATE
       ZENTRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")
     gtest_discover_tests(${target}_tests WORKING_DIRECTORY ${CMAKE_BINARY_DIR}

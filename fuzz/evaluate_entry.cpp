@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Consume(answer);
     // Solving again toggles between the exact and the decimal answer.
     if (answer.kind == EntryAnswer::Kind::kResult && solve_twice) {
-      Consume(zentrix::engine::SolveEntry(decoded.text, store, settings, answer.decimal_toggle, mode));
+      Consume(
+          zentrix::engine::SolveEntry(decoded.text, store, settings, answer.decimal_toggle, mode));
     }
     start = end + 1;
   }

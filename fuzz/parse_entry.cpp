@@ -13,8 +13,8 @@
 namespace {
 
 using zentrix::engine::EvalProgram;
-using zentrix::engine::ParseResult;
 using zentrix::engine::Parser;
+using zentrix::engine::ParseResult;
 using zentrix::engine::PostfixRecord;
 using zentrix::engine::ToEvalItems;
 namespace op = zentrix::engine::op;
@@ -52,8 +52,7 @@ void CheckStackDiscipline(const ParseResult& result) {
         Check(r.code >= op::kFunctionBase && r.count >= 1);
         Check(depth >= 1);
         break;
-      default:
-        Check(false);
+      default: Check(false);
     }
   }
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "cli/layout_pretty.h"
-#include "cli/layout_text.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/linear_text.h"
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   settings.number_mode = static_cast<zentrix::engine::NumberMode>(size % 3);
   zentrix::engine::EntryAnswer answer =
       zentrix::engine::SolveEntry(text.text, variables, settings, size % 2 == 0);
-  zentrix::cli::RenderText(answer.layout);
+  zentrix::engine::RenderText(answer.layout);
   zentrix::cli::RenderPretty(answer.layout);
   if (answer.shown) {
     zentrix::engine::LinearText(*answer.shown, {true, false});

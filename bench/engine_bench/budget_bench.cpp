@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "engine/commands/commands_state.h"
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/evaluator.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"

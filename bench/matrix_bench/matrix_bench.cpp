@@ -66,9 +66,7 @@ void BM_Eigensystem3x3(benchmark::State& state) {
 }
 BENCHMARK(BM_Eigensystem3x3)->Unit(benchmark::kMicrosecond);
 
-void BM_Qr3x3(benchmark::State& state) {
-  EvaluateEntry(state, "QR({{1,1,0},{1,0,1},{0,1,1}})");
-}
+void BM_Qr3x3(benchmark::State& state) { EvaluateEntry(state, "QR({{1,1,0},{1,0,1},{0,1,1}})"); }
 BENCHMARK(BM_Qr3x3)->Unit(benchmark::kMicrosecond);
 
 void BM_MatrixPowerLarge(benchmark::State& state) {

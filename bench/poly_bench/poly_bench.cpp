@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/commands/canonicalize.h"
-#include "engine/commands/poly_convert.h"
-#include "engine/commands/polynomial.h"
-#include "engine/commands/polynomial_commands.h"
+#include "engine/commands/polynomial/poly.h"
+#include "engine/commands/polynomial/poly_convert.h"
+#include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/canonicalize.h"
 
 namespace zentrix::engine {
 namespace {

@@ -1,6 +1,7 @@
 // The calculator program headless at 480 × 640 (Large skin): the time from
 // start to the first frame shown, and the steady frame time of the calculator
-// and settings screens when nothing changes.
+// and settings screens when nothing changes, and of the calculator screen
+// holding 50 solved entries.
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +12,11 @@
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/program/calculator_program.h"
+#include "shell/screens/calculator_screen.h"
+#include "ui/core/focus.h"
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
+#include "ui/widgets/text_box.h"
 
 namespace zentrix::shell {
 namespace {
@@ -89,13 +93,15 @@ BENCHMARK(BM_StartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 // given screen, once the program has started.
 class SteadyFrames : public CalculatorProgram {
  public:
-  SteadyFrames(const ApplicationConfig& config, benchmark::State* state, int screen)
-      : CalculatorProgram(config, Options()), state_(state), screen_(screen) {}
+  SteadyFrames(const ApplicationConfig& config, benchmark::State* state, int screen,
+               int entries = 0)
+      : CalculatorProgram(config, Options()), state_(state), screen_(screen), entries_(entries) {}
 
  protected:
   draw::DrawResult Frame(draw::Surface& back_buffer, std::uint32_t flags) override {
     if (state_) {
       SwitchTo(screen_);
+      if (entries_ > 0) FillCalculator();
       CalculatorProgram::Frame(back_buffer, flags);  // the first frame lays out and measures
       for (auto _ : *state_) CalculatorProgram::Frame(back_buffer, flags);
       state_ = nullptr;
@@ -104,8 +110,22 @@ class SteadyFrames : public CalculatorProgram {
   }
 
  private:
+  // Solves entries of every answer kind until the notebook holds `entries_`
+  // answers; the view then sits at the bottom, as after typing them.
+  void FillCalculator() {
+    auto* screen = static_cast<CalculatorScreen*>(ScreenAt(kCalculatorScreen));
+    const char16_t* texts[] = {u"3/12+1/2", u"Expand((x+1)^6)", u"{{1,2},{3,4}}", u"\u0087(8)",
+                               u"Solve(x^2-5x+6=0,x)"};
+    for (int i = 0; i < entries_; ++i) {
+      ui::Focused()->SetText(texts[i % 5]);
+      screen->Panel().Solve();
+    }
+    state_->SetLabel(std::to_string(screen->Panel().GetNotebook().EntryCount()) + " entries");
+  }
+
   benchmark::State* state_;
   int screen_;
+  int entries_;
 };
 
 void BM_SteadyFrame(benchmark::State& state) {
@@ -124,6 +144,21 @@ BENCHMARK(BM_SteadyFrame)
     ->Arg(kCalculatorScreen)
     ->Arg(kSettingsScreen)
     ->Unit(benchmark::kMicrosecond);
+
+// The whole program's frame (screen bar, calculator screen, pad, menu bar) at
+// 480 × 640 with 50 solved entries in the notebook.
+void BM_CalculatorFrameFiftyEntries(benchmark::State& state) {
+  const std::string home = BenchHome();
+  draw::ScopedDrawContextReset draw;
+  ui::ScopedUiStateReset ui;
+  ui::ScopedSettingsReset settings;
+  platform::HeadlessPlatform platform;
+  OneFrame source;
+  platform.SetSource(&source);
+  SteadyFrames program(ConfigFor(&platform, home), &state, kCalculatorScreen, 50);
+  program.Run();
+}
+BENCHMARK(BM_CalculatorFrameFiftyEntries)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zentrix::shell

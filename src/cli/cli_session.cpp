@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/layout_pretty.h"
-#include "cli/layout_text.h"
 #include "cli/terminal_signals.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"
@@ -82,7 +82,7 @@ void CliSession::Write(const engine::EntryAnswer& answer) {
   std::string text;
   switch (settings_.format) {
     case OutputFormat::kText:
-      text = RenderText(answer.layout);
+      text = engine::RenderText(answer.layout);
       break;
     case OutputFormat::kPretty:
       // Two-dimensional answers are told apart by an empty line between them.
@@ -91,7 +91,7 @@ void CliSession::Write(const engine::EntryAnswer& answer) {
       break;
     case OutputFormat::kInput:
       text = answer.shown ? chars::ToUtf8(engine::LinearText(*answer.shown, {true, false}))
-                          : RenderText(answer.layout);
+                          : engine::RenderText(answer.layout);
       break;
   }
   // A text of lines (VarStats) ends with its own line feed.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/layout_glyphs.h"
-#include "cli/layout_text.h"
+#include "engine/core/answer_glyphs.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 
 namespace zentrix::cli {
@@ -14,6 +14,10 @@ namespace {
 
 using engine::AnswerLayout;
 using engine::BoxKind;
+using engine::IsList;
+using engine::MultiplySeparator;
+using engine::StartsWithMinus;
+using engine::WithoutLeadingSign;
 
 // A rectangle of character cells (one UTF-8 glyph each) with the row that
 // lines up with its neighbours' main lines.
@@ -331,7 +335,7 @@ std::string RenderPretty(const AnswerLayout& box) {
   try {
     block = Draw(box);
   } catch (const TooLargeToDraw&) {
-    return RenderText(box);
+    return engine::RenderText(box);
   }
   std::string out;
   for (int r = 0; r < block.height(); ++r) {

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 
-#include "engine/commands/commands_state.h"
+#include "engine/commands/base/commands_state.h"
 
 namespace zentrix::cli {
 namespace {

@@ -53,7 +53,8 @@ TEST(HomeFolderTest, ResolvesOptionThenEnvironment) {
 }
 
 TEST(HomeFolderTest, CreatesItsFoldersOrSaysWhyNot) {
-  const fs::path root = fs::path(ZENTRIX_BINARY_DIR) / "home_folder_test";
+  const fs::path root = fs::path(ZENTRIX_BINARY_DIR) / "home_folder_test" /
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::remove_all(root);
   std::string error;
   ASSERT_TRUE(PrepareHomeFolder((root / "home").string(), &error)) << error;
@@ -66,7 +67,8 @@ TEST(HomeFolderTest, CreatesItsFoldersOrSaysWhyNot) {
 }
 
 TEST(SingleInstanceTest, SecondCopyAsksTheFirstToRaise) {
-  const fs::path home = fs::path(ZENTRIX_BINARY_DIR) / "single_instance_test";
+  const fs::path home = fs::path(ZENTRIX_BINARY_DIR) / "single_instance_test" /
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::create_directories(home);
   SingleInstance first;
   ASSERT_EQ(first.ClaimFor(home.string()), SingleInstance::Claim::kFirst);

@@ -44,7 +44,8 @@ TEST(RegistryFileTest, ReadsTypedValuesAndSkipsWhatItCannotRead) {
 }
 
 TEST(RegistryFileTest, WritesThroughARenameAndReadsBackEqual) {
-  const auto folder = std::filesystem::path(ZENTRIX_BINARY_DIR) / "registry_file_test";
+  const auto folder = std::filesystem::path(ZENTRIX_BINARY_DIR) / "registry_file_test" /
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   RegistryFile file((folder / "registry.txt").string());

@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/commands/numeric_approximation.h"
-#include "engine/commands/test_support.h"
+#include "engine/commands/simplify/numeric_approximation.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
 namespace {
 
-using testing::Dump;
-using testing::Eval;
+using testkit::Dump;
+using testkit::Eval;
 
 class AnglesTest : public ::testing::Test {
  protected:

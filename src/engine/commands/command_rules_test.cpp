@@ -1,15 +1,15 @@
-#include "engine/commands/command_rules.h"
+#include "engine/commands/command_registry.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/commands/command_table.h"
-#include "engine/commands/test_support.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
+using testkit::Eval;
 
 class CommandRulesTest : public ::testing::Test {
  protected:

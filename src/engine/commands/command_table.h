@@ -9,9 +9,9 @@ namespace zentrix::engine {
 
 struct CommandInfo {
   int id = -1;
-  std::u16string_view name;       // empty for ids without a name
+  std::u16string_view name;        // empty for ids without a name
   int default_argument_count = 0;  // arguments of the command's usual form; 0 for no name
-  std::u16string_view help_text;  // empty when the command has none
+  std::u16string_view help_text;   // empty when the command has none
 };
 
 class CommandTable {

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "engine/commands/commands_state.h"
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/entry_pipeline.h"
 #include "engine/commands/evaluator.h"
 #include "engine/core/charset.h"
@@ -50,9 +50,9 @@ TEST_F(EntryLimitsTest, RunawayWorkEndsWithTheBudgetMessage) {
   // Each derivative of x^x doubles in size: the series is given up.
   EXPECT_EQ(Solve("Series(x^x,x,1,150)"), kTooLong);
   // Repeated differentiation of a product of many factors.
-  EXPECT_EQ(Solve("D(" + Nested("sin(", "x", ")", 40) + "*" + Nested("cos(", "x", ")", 40) +
-                  ",x,12)"),
-            kTooLong);
+  EXPECT_EQ(
+      Solve("D(" + Nested("sin(", "x", ")", 40) + "*" + Nested("cos(", "x", ")", 40) + ",x,12)"),
+      kTooLong);
   // Every entry starts with a fresh budget.
   EXPECT_EQ(Solve("1+1"), "2");
   EXPECT_EQ(Ans(), "2");

@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/command_table.h"
-#include "engine/commands/commands_state.h"
 #include "engine/commands/evaluator.h"
-#include "engine/commands/numeric_approximation.h"
-#include "engine/commands/polynomial_commands.h"
+#include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/variable_store_scope.h"
 #include "engine/core/command_names.h"
 #include "engine/core/degrees_minutes_seconds.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/commands/commands_state.h"
+#include "engine/commands/base/commands_state.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"

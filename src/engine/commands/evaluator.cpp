@@ -5,15 +5,15 @@
 #include <utility>
 #include <vector>
 
-#include "engine/commands/canonicalize.h"
-#include "engine/commands/command_algorithms.h"
-#include "engine/commands/command_rules.h"
-#include "engine/commands/commands_state.h"
-#include "engine/commands/complex_functions.h"
-#include "engine/commands/matrix_products.h"
-#include "engine/commands/numeric_functions.h"
-#include "engine/commands/special_functions.h"
-#include "engine/commands/tree_arithmetic.h"
+#include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/command_registry.h"
+#include "engine/commands/matrix/matrix_operations.h"
+#include "engine/commands/numeric/complex_functions.h"
+#include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/numeric/special_functions.h"
+#include "engine/commands/simplify/canonicalize.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
@@ -28,7 +28,7 @@ constexpr int kLevelsPerOperation = 2;
 
 // Stored values copied into one entry, in nodes: a bound on what chains of
 // variables built from each other (y = {x, x}, z = {y, y}, ...) can bring in.
-constexpr std::size_t kMaxSubstitutedNodes = 1'000'000;
+constexpr std::size_t kMaxSubstitutedNodes = limits::kSubstitutedNodes;
 
 std::size_t NodeCount(const ExprNode& root) {
   std::size_t count = 0;
@@ -46,18 +46,12 @@ bool IsMark(const EvalItem& item, int mark) {
   return item.type == EvalItem::Type::kFunction && item.function_id() == mark;
 }
 
-bool IsSkippedId(int f) {
-  return f == id::kDSolve;
-}
-
-
-ExprNode PiOver180() {
-  return MakeTermNode(std::u16string(1, chars::kPi), Number::Ratio(1, 180), Number(1.0));
-}
+bool IsSkippedId(int f) { return f == id::kDSolve; }
 
 class ProgramRun {
  public:
-  ProgramRun(VariableScope* scope, std::vector<EvalItem> items) : scope_(scope), items_(std::move(items)) {}
+  ProgramRun(VariableScope* scope, std::vector<EvalItem> items)
+      : scope_(scope), items_(std::move(items)) {}
 
   EvaluationResult Execute();
 
@@ -188,8 +182,8 @@ bool ProgramRun::Name(std::size_t i) {
     finished_ = true;
     return Push(ExprNode::MakeSymbol(name), 1);
   }
-  const bool assignment_target = i == 0 && items_.back().type == EvalItem::Type::kOperator &&
-                                 items_.back().code == '=';
+  const bool assignment_target =
+      i == 0 && items_.back().type == EvalItem::Type::kOperator && items_.back().code == '=';
   if (scope_ != nullptr && !assignment_target) {
     if (std::optional<ExprNode> value = scope_->LookUp(name)) {
       substituted_nodes_ += NodeCount(*value);
@@ -296,9 +290,9 @@ bool ProgramRun::Binary(int code) {
       return Push(PowerTrees(std::move(a), std::move(b)), depth);
     case 128:
       if (!a.IsNumber()) return Fail(EngineError::kBadSyntax);
-      return Push(MultiplyTrees(std::move(a), PowerTrees(ExprNode::MakeNumber(Number(10.0)),
-                                                          std::move(b))),
-                  depth);
+      return Push(
+          MultiplyTrees(std::move(a), PowerTrees(ExprNode::MakeNumber(Number(10.0)), std::move(b))),
+          depth);
     default: return Fail(EngineError::kBadSyntax);
   }
 }
@@ -353,9 +347,7 @@ bool ProgramRun::Outcome(CommandOutcome outcome, int depth) {
       final_text_ = true;
       text_ = std::move(outcome.text);
       return Push(ExprNode::Zero(), 1);
-    case CommandOutcome::Kind::kFailure:
-      failure_ = std::move(outcome.failure);
-      return false;
+    case CommandOutcome::Kind::kFailure: failure_ = std::move(outcome.failure); return false;
     case CommandOutcome::Kind::kRefused: return Fail(EngineError::kBadSyntax);
   }
   return Fail(EngineError::kBadSyntax);
@@ -385,9 +377,9 @@ bool ProgramRun::Function(std::size_t i) {
 bool ProgramRun::Elementary(int f, std::vector<Value> args) {
   if (f == id::kAtan && args.size() == 2) {
     if (!args[0].node.IsNumber() || !args[1].node.IsNumber()) return Fail(EngineError::kBadSyntax);
-    double angle = std::atan2(args[0].node.coefficient().RealValue(),
-                              args[1].node.coefficient().RealValue());
-    if (AngleInDegrees()) angle *= 57.29577951308232;
+    // atan(a, b): the arctangent of a over b.
+    double angle = ArctangentOf(args[0].node.coefficient().RealValue(),
+                                args[1].node.coefficient().RealValue());
     return Push(ExprNode::MakeNumber(Number(angle)), 1);
   }
   if (args.size() != 1) return Fail(EngineError::kBadSyntax);

@@ -15,8 +15,8 @@ namespace zentrix::engine {
 
 struct EvaluationResult {
   bool ok = false;
-  ExprNode value;          // the result on success
-  EngineFailure failure;   // the failure otherwise
+  ExprNode value;           // the result on success
+  EngineFailure failure;    // the failure otherwise
   bool final_text = false;  // a command wrote the answer text itself (VarStats)
   std::u16string text;      // the final text, or the failure's display text
 

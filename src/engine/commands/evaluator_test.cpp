@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "engine/commands/test_support.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
 namespace {
 
-using testing::Eval;
-using testing::MapScope;
+using testkit::Eval;
+using testkit::MapScope;
 
 class EvaluatorTest : public ::testing::Test {
  protected:

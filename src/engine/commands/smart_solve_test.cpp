@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/commands/numeric_approximation.h"
-#include "engine/commands/test_support.h"
+#include "engine/commands/simplify/numeric_approximation.h"
+#include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
@@ -29,8 +29,8 @@ TEST_F(SmartSolveTest, ExactWorkRaisesTheFlag) {
 }
 
 TEST_F(SmartSolveTest, PlainValuesLeaveTheFlagClear) {
-  for (const char* entry : {"2+3", "1/3", "2/3*3/5", "√(2)", "sin(1)", "2π", "π/2", "x+y",
-                            "3!", "2ᴇ3", "ln(2)", "ℯ^2"}) {
+  for (const char* entry : {"2+3", "1/3", "2/3*3/5", "√(2)", "sin(1)", "2π", "π/2", "x+y", "3!",
+                            "2ᴇ3", "ln(2)", "ℯ^2"}) {
     EXPECT_FALSE(Raised(entry)) << entry;
   }
 }
@@ -42,13 +42,13 @@ TEST_F(SmartSolveTest, ApproximationKeepsTheFlag) {
   ClearRewriteFlag();
   ExprNode decimal = Approximate(r.value);
   EXPECT_FALSE(RewriteFlag());
-  EXPECT_EQ(testing::Dump(decimal), "0.33333333333333331");
+  EXPECT_EQ(testkit::Dump(decimal), "0.33333333333333331");
 }
 
 TEST_F(SmartSolveTest, ApproximationOfExactForms) {
   auto approx = [](const char* entry) {
     Evaluator evaluator;
-    return testing::Dump(Approximate(evaluator.Evaluate(chars::U16(entry)).value));
+    return testkit::Dump(Approximate(evaluator.Evaluate(chars::U16(entry)).value));
   };
   EXPECT_EQ(approx("2π"), "6.2831853071795862");
   EXPECT_EQ(approx("√(2)"), "1.4142135623730951");

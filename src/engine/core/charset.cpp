@@ -12,21 +12,51 @@ struct Mapping {
 };
 
 constexpr std::array<Mapping, 45> kMappings{{
-    {kTimesTenPower, "\u1D07"}, {kDegreeMark, "\u00B0"},    {kIntegralSign, "\u222B"},
-    {kSquaredMark, "\u00B2"},   {kInverseMark, "\u207B\u00B9"}, {kSquareRootSign, "\u221A"},
-    {kAngleSign, "\u2220"},     {kInfinity, "\u221E"},      {kEulerE, "\u212F"},
-    {kImaginaryUnit, "\u2148"}, {kAlpha, "\u03B1"},         {kBeta, "\u03B2"},
-    {kGamma, "\u03B3"},         {kDelta, "\u03B4"},         {kEpsilon, "\u03B5"},
-    {kZeta, "\u03B6"},          {kEta, "\u03B7"},           {kTheta, "\u03B8"},
-    {kIota, "\u03B9"},          {kKappa, "\u03BA"},         {kLambda, "\u03BB"},
-    {kMu, "\u03BC"},            {kNu, "\u03BD"},            {kXi, "\u03BE"},
-    {kOmicron, "\u03BF"},       {kPi, "\u03C0"},            {kRho, "\u03C1"},
-    {kSigma, "\u03C3"},         {kTau, "\u03C4"},           {kUpsilon, "\u03C5"},
-    {kPhi, "\u03C6"},           {kChi, "\u03C7"},           {kPsi, "\u03C8"},
-    {kOmega, "\u03C9"},         {kCapitalGamma, "\u0393"},  {kCapitalDelta, "\u0394"},
-    {kCapitalTheta, "\u0398"},  {kCapitalLambda, "\u039B"}, {kCapitalXi, "\u039E"},
-    {kCapitalPi, "\u03A0"},     {kCapitalSigma, "\u03A3"},  {kCapitalPhi, "\u03A6"},
-    {kCapitalPsi, "\u03A8"},    {kCapitalOmega, "\u03A9"},  {0, ""},
+    {kTimesTenPower, "\u1D07"},
+    {kDegreeMark, "\u00B0"},
+    {kIntegralSign, "\u222B"},
+    {kSquaredMark, "\u00B2"},
+    {kInverseMark, "\u207B\u00B9"},
+    {kSquareRootSign, "\u221A"},
+    {kAngleSign, "\u2220"},
+    {kInfinity, "\u221E"},
+    {kEulerE, "\u212F"},
+    {kImaginaryUnit, "\u2148"},
+    {kAlpha, "\u03B1"},
+    {kBeta, "\u03B2"},
+    {kGamma, "\u03B3"},
+    {kDelta, "\u03B4"},
+    {kEpsilon, "\u03B5"},
+    {kZeta, "\u03B6"},
+    {kEta, "\u03B7"},
+    {kTheta, "\u03B8"},
+    {kIota, "\u03B9"},
+    {kKappa, "\u03BA"},
+    {kLambda, "\u03BB"},
+    {kMu, "\u03BC"},
+    {kNu, "\u03BD"},
+    {kXi, "\u03BE"},
+    {kOmicron, "\u03BF"},
+    {kPi, "\u03C0"},
+    {kRho, "\u03C1"},
+    {kSigma, "\u03C3"},
+    {kTau, "\u03C4"},
+    {kUpsilon, "\u03C5"},
+    {kPhi, "\u03C6"},
+    {kChi, "\u03C7"},
+    {kPsi, "\u03C8"},
+    {kOmega, "\u03C9"},
+    {kCapitalGamma, "\u0393"},
+    {kCapitalDelta, "\u0394"},
+    {kCapitalTheta, "\u0398"},
+    {kCapitalLambda, "\u039B"},
+    {kCapitalXi, "\u039E"},
+    {kCapitalPi, "\u03A0"},
+    {kCapitalSigma, "\u03A3"},
+    {kCapitalPhi, "\u03A6"},
+    {kCapitalPsi, "\u03A8"},
+    {kCapitalOmega, "\u03A9"},
+    {0, ""},
 }};
 
 constexpr std::string_view kReplacement = "\uFFFD";
@@ -86,10 +116,12 @@ void AppendUtf8(std::string& out, long cp) {
 std::string Describe(long cp) {
   static const char* kHex = "0123456789ABCDEF";
   std::string digits;
-  for (int shift = cp > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4) digits += kHex[(cp >> shift) & 0xF];
+  for (int shift = cp > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4)
+    digits += kHex[(cp >> shift) & 0xF];
   std::string glyph;
   AppendUtf8(glyph, cp);
-  return "the character '" + glyph + "' (U+" + digits + ") is not in the calculator's character set";
+  return "the character '" + glyph + "' (U+" + digits +
+         ") is not in the calculator's character set";
 }
 
 }  // namespace

@@ -8,16 +8,16 @@
 
 namespace zentrix::chars {
 
-constexpr char16_t kTimesTenPower = 128;  // "ᴇ": times ten to the power
-constexpr char16_t kDegreeMark = 131;     // "°"
-constexpr char16_t kIntegralSign = 132;   // "∫"
-constexpr char16_t kSquaredMark = 133;    // "²"
-constexpr char16_t kInverseMark = 134;    // "⁻¹"
-constexpr char16_t kSquareRootSign = 135; // "√"
-constexpr char16_t kAngleSign = 140;      // "∠"
-constexpr char16_t kInfinity = 219;       // "∞"
-constexpr char16_t kEulerE = 220;         // "ℯ"
-constexpr char16_t kImaginaryUnit = 221;  // "ⅈ"
+constexpr char16_t kTimesTenPower = 128;   // "ᴇ": times ten to the power
+constexpr char16_t kDegreeMark = 131;      // "°"
+constexpr char16_t kIntegralSign = 132;    // "∫"
+constexpr char16_t kSquaredMark = 133;     // "²"
+constexpr char16_t kInverseMark = 134;     // "⁻¹"
+constexpr char16_t kSquareRootSign = 135;  // "√"
+constexpr char16_t kAngleSign = 140;       // "∠"
+constexpr char16_t kInfinity = 219;        // "∞"
+constexpr char16_t kEulerE = 220;          // "ℯ"
+constexpr char16_t kImaginaryUnit = 221;   // "ⅈ"
 constexpr char16_t kMinuteMark = u'\'';
 
 // Greek letters 222..255: lower case alphabetically, then the upper case ones.
@@ -74,7 +74,7 @@ std::string_view Utf8Of(char16_t code);
 
 struct Utf8Decoding {
   std::u16string text;
-  std::string error;  // empty on success
+  std::string error;             // empty on success
   std::size_t error_offset = 0;  // byte offset of the first bad input
   bool ok() const { return error.empty(); }
 };

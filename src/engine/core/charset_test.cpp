@@ -60,8 +60,14 @@ TEST(Charset, MixedEntryConverts) {
 }
 
 TEST(Charset, MalformedUtf8IsAnErrorNotACrash) {
-  const char* bad[] = {"\x80", "\xC3", "\xC0\xAF", "\xE2\x88", "\xED\xA0\x80", "\xF8\x88\x80\x80",
-                       "\xF4\x90\x80\x80", "ab\xFF"};
+  const char* bad[] = {"\x80",
+                       "\xC3",
+                       "\xC0\xAF",
+                       "\xE2\x88",
+                       "\xED\xA0\x80",
+                       "\xF8\x88\x80\x80",
+                       "\xF4\x90\x80\x80",
+                       "ab\xFF"};
   for (const char* s : bad) {
     Utf8Decoding d = FromUtf8(s);
     EXPECT_FALSE(d.ok()) << s;

@@ -100,12 +100,9 @@ std::u16string FormatDecimal(double value, const DecimalFormat& format) {
     if (below_precision || magnitude < 1e-9 || magnitude > 1e9) style = Notation::kScientific;
   }
   switch (style) {
-    case Notation::kScientific:
-      return ExponentText(value, format, 10.0, 1);
-    case Notation::kEngineering:
-      return ExponentText(value, format, 1000.0, 3);
-    case Notation::kNormal:
-      break;
+    case Notation::kScientific: return ExponentText(value, format, 10.0, 1);
+    case Notation::kEngineering: return ExponentText(value, format, 1000.0, 3);
+    case Notation::kNormal: break;
   }
   return Widen(FixedText(value, format.precision, format.show_zeros));
 }

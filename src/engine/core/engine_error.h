@@ -24,10 +24,10 @@ enum class EngineError : int {
   kMatrix13 = 13,
   kMatrix14 = 14,
   kMatrix15 = 15,
-  kEmptyEntry = 16,             // "No equation to solve"
-  kOverflow = 18,               // "OverFlow"
-  kTooManyVariables = 19,       // "Too many variables"
-  kTooManyParameters = 20,      // "Too many parameters"
+  kEmptyEntry = 16,         // "No equation to solve"
+  kOverflow = 18,           // "OverFlow"
+  kTooManyVariables = 19,   // "Too many variables"
+  kTooManyParameters = 20,  // "Too many parameters"
 };
 
 constexpr int ToInt(EngineError e) { return static_cast<int>(e); }

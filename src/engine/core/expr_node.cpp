@@ -25,7 +25,8 @@ ExprNode::ExprNode(const ExprNode& other) : ExprNode(ShallowTag{}, other) {
 void ExprNode::CopyOperands(const ExprNode& from, ExprNode& to, CopyWork& pending) {
   Engine().walked_nodes += from.operands_.size();
   to.operands_.reserve(from.operands_.size());
-  for (const ExprNode& child : from.operands_) to.operands_.push_back(ExprNode(ShallowTag{}, child));
+  for (const ExprNode& child : from.operands_)
+    to.operands_.push_back(ExprNode(ShallowTag{}, child));
   // The vector is complete, so pointers into it stay valid.
   for (std::size_t i = 0; i < from.operands_.size(); ++i) {
     if (!from.operands_[i].operands_.empty()) {
@@ -173,9 +174,7 @@ bool ExprNode::IsUnaryFunction() const {
 
 int ExprNode::FunctionId() const { return IsAnyFunction() ? ToInt(kind_) - 256 : -1; }
 
-bool ExprNode::IsInterval() const {
-  return kind_ == NodeKind::kInterval && operands_.size() == 2;
-}
+bool ExprNode::IsInterval() const { return kind_ == NodeKind::kInterval && operands_.size() == 2; }
 
 bool ExprNode::IsMatrix() const {
   if (!IsList() || operands_.empty()) return false;
@@ -252,7 +251,8 @@ bool ShallowEqual(const ExprNode& a, const ExprNode& b, bool compare_coefficient
 bool OperandsEqual(const ExprNode& a, const ExprNode& b) {
   if (a.OperandCount() == 0) return true;
   std::vector<std::pair<const ExprNode*, const ExprNode*>> pending;
-  for (std::size_t i = 0; i < a.OperandCount(); ++i) pending.emplace_back(&a.Operand(i), &b.Operand(i));
+  for (std::size_t i = 0; i < a.OperandCount(); ++i)
+    pending.emplace_back(&a.Operand(i), &b.Operand(i));
   std::uint64_t visited = 0;
   bool equal = true;
   while (!pending.empty()) {

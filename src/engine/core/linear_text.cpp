@@ -13,9 +13,7 @@
 namespace zentrix::engine {
 namespace {
 
-std::u16string Widen(std::string_view ascii) {
-  return std::u16string(ascii.begin(), ascii.end());
-}
+std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // Decimal digits that read back to exactly the same double: integers in full,
 // other values in the shortest fixed form that round-trips. The exponent mark
@@ -68,14 +66,10 @@ class LinearWriter {
     if (node.IsSingleTerm()) return Term(node.Term(0));
     if (node.IsAnyFunction()) return Function(node, depth);
     switch (node.kind()) {
-      case NodeKind::kSum:
-        return Sum(node, depth);
-      case NodeKind::kProduct:
-        return Product(node, depth);
-      case NodeKind::kPower:
-        return Power(node, depth);
-      default:
-        return List(node, depth);
+      case NodeKind::kSum: return Sum(node, depth);
+      case NodeKind::kProduct: return Product(node, depth);
+      case NodeKind::kPower: return Power(node, depth);
+      default: return List(node, depth);
     }
   }
 
@@ -166,8 +160,8 @@ class LinearWriter {
   // would read back as the function exp(k), so it is written as a power of
   // the term ℯ² instead, which the power rule merges back into ℯ^k exactly.
   std::u16string EulerPower(const engine::Number& e) const {
-    const std::u16string square = u"(" + std::u16string(1, chars::kEulerE) + u"*" +
-                                  std::u16string(1, chars::kEulerE) + u")";
+    const std::u16string square =
+        u"(" + std::u16string(1, chars::kEulerE) + u"*" + std::u16string(1, chars::kEulerE) + u")";
     if (e.EqualsValue(2)) return square;
     // Halving is exact: p/q becomes p/(2q) reduced, a decimal its half.
     auto half_of = [](double p, double q) {
@@ -175,9 +169,9 @@ class LinearWriter {
       if (std::fmod(p, 2.0) == 0.0) return engine::Number::Raw(p / 2, q, 0, 1);
       return engine::Number::Raw(p, 2 * q, 0, 1);
     };
-    engine::Number half = engine::Number::FromParts(
-        half_of(e.RealNumerator(), e.RealDenominator()),
-        half_of(e.ImagNumerator(), e.ImagDenominator()));
+    engine::Number half =
+        engine::Number::FromParts(half_of(e.RealNumerator(), e.RealDenominator()),
+                                  half_of(e.ImagNumerator(), e.ImagDenominator()));
     return square + u"^(" + Number(half).text + u")";
   }
 

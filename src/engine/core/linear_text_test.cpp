@@ -10,24 +10,16 @@
 namespace zentrix::engine {
 namespace {
 
-ExprNode Sym(const char* name) {
-  return ExprNode::MakeSymbol(chars::U16(name));
-}
-ExprNode Num(const Number& n) {
-  return ExprNode::MakeNumber(n);
-}
-SymbolTerm Term(const char* name, Number c, Number e) {
-  return {chars::U16(name), c, e};
-}
+ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
+ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
+SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
 ExprNode PowerOf(ExprNode base, Number e) {
   ExprNode p = ExprNode::MakePower(e);
   p.AddOperand(std::move(base));
   return p;
 }
 
-std::string Graph(const ExprNode& node) {
-  return chars::ToUtf8(LinearText(node));
-}
+std::string Graph(const ExprNode& node) { return chars::ToUtf8(LinearText(node)); }
 std::string Entry(const ExprNode& node) {
   return chars::ToUtf8(LinearText(node, LinearTextOptions{true, false}));
 }
@@ -62,8 +54,7 @@ TEST_F(LinearTextTest, ExactNumbersReadBackExactly) {
   EXPECT_EQ(Entry(Num(Number::Complex(2, -3))), "2-3ⅈ");
   EXPECT_EQ(Entry(Num(Number::Complex(0, -1))), "-ⅈ");
   EXPECT_EQ(Entry(Num(Number::FromParts(Number(0.0), Number::Ratio(3, 2)))), "-3/(2ⅈ)");
-  EXPECT_EQ(Entry(Num(Number::FromParts(Number::Ratio(1, 2), Number::Ratio(-1, 3)))),
-            "1/2+1/(3ⅈ)");
+  EXPECT_EQ(Entry(Num(Number::FromParts(Number::Ratio(1, 2), Number::Ratio(-1, 3)))), "1/2+1/(3ⅈ)");
   EXPECT_EQ(Entry(Num(Number::MinusInfinity())), "-∞");
   EXPECT_EQ(Entry(Num(Number::Indeterminate())), "0/0");
   ExprNode scaled = ExprNode::MakeProduct(Number::Complex(1, 1));

@@ -45,10 +45,10 @@ Number Number::Ratio(double numerator, double denominator) {
     double g = NumberGcd(n, d);
     if (g == 0.0) return Number(n / d);
     // Both are exact integers below 2^53 here, so the division is exact.
-    double reduced_n = static_cast<double>(static_cast<std::int64_t>(n) /
-                                           static_cast<std::int64_t>(g));
-    double reduced_d = static_cast<double>(static_cast<std::int64_t>(d) /
-                                           static_cast<std::int64_t>(g));
+    double reduced_n =
+        static_cast<double>(static_cast<std::int64_t>(n) / static_cast<std::int64_t>(g));
+    double reduced_d =
+        static_cast<double>(static_cast<std::int64_t>(d) / static_cast<std::int64_t>(g));
     if (reduced_d == 1.0) return Number(reduced_n);
     if (reduced_d == 0.0) return PlusInfinity();
     if (g != 1.0) RaiseRewriteFlag();
@@ -139,9 +139,7 @@ Number Number::FromDecimal(double x) {
   return Ratio(numerator, denominator);
 }
 
-bool Number::IsInteger() const {
-  return IsIntegerOrDecimal() && std::fmod(re_num_, 1.0) == 0.0;
-}
+bool Number::IsInteger() const { return IsIntegerOrDecimal() && std::fmod(re_num_, 1.0) == 0.0; }
 
 bool Number::IsNonIntegral(double v) { return std::isfinite(v) && v != std::trunc(v); }
 
@@ -181,10 +179,8 @@ bool operator==(const Number& a, const Number& b) {
     case Number::kFinite:
       return a.re_num_ == b.re_num_ && a.re_den_ == b.re_den_ && a.im_num_ == b.im_num_ &&
              a.im_den_ == b.im_den_;
-    case Number::kInfinity:
-      return a.re_num_ == b.re_num_;
-    default:
-      return true;
+    case Number::kInfinity: return a.re_num_ == b.re_num_;
+    default: return true;
   }
 }
 

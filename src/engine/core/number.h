@@ -49,9 +49,7 @@ class Number {
   bool IsFinite() const { return kind_ == kFinite; }
   bool IsReal() const { return kind_ == kFinite && im_num_ == 0.0; }
   bool IsComplex() const { return kind_ == kFinite && im_num_ != 0.0; }
-  bool IsIntegerOrDecimal() const {
-    return kind_ == kFinite && re_den_ == 1.0 && im_num_ == 0.0;
-  }
+  bool IsIntegerOrDecimal() const { return kind_ == kFinite && re_den_ == 1.0 && im_num_ == 0.0; }
   bool IsFraction() const { return kind_ == kFinite && re_den_ != 1.0 && im_num_ == 0.0; }
   bool IsInteger() const;
   bool IsZero() const { return IsIntegerOrDecimal() && re_num_ == 0.0; }

@@ -16,8 +16,8 @@ namespace {
 // and whether '-' is binary.
 enum class Item {
   kNothing,
-  kOperator,   // a binary operator, the unary minus, '(', '{' or ','
-  kFunction,   // a function code (always followed by its '(')
+  kOperator,  // a binary operator, the unary minus, '(', '{' or ','
+  kFunction,  // a function code (always followed by its '(')
   kNumber,
   kName,
   kImaginary,
@@ -31,8 +31,8 @@ enum class Bracket : char { kNone, kRound, kCall, kList };
 
 struct StackEntry {
   char16_t code;
-  int count = 1;                      // arguments of a function or a call/list bracket
-  Bracket bracket = Bracket::kNone;   // set for '(' entries
+  int count = 1;                     // arguments of a function or a call/list bracket
+  Bracket bracket = Bracket::kNone;  // set for '(' entries
 };
 
 constexpr char16_t kDegreeCode = op::kFunctionBase + command_id::kDegreeMark;
@@ -41,28 +41,20 @@ constexpr char16_t kSecondCode = op::kFunctionBase + command_id::kSecondMark;
 
 int Precedence(char16_t code) {
   switch (code) {
-    case op::kOpenBracket:
-      return 7;
-    case op::kUnaryMinus:
-      return 5;
-    case op::kTimesTenPower:
-      return 4;
+    case op::kOpenBracket: return 7;
+    case op::kUnaryMinus: return 5;
+    case op::kTimesTenPower: return 4;
     case op::kPower:
     case op::kFactorial:
     case kDegreeCode:
     case kMinuteCode:
-    case kSecondCode:
-      return 3;
+    case kSecondCode: return 3;
     case op::kMultiply:
-    case op::kDivide:
-      return 2;
+    case op::kDivide: return 2;
     case op::kAdd:
-    case op::kSubtract:
-      return 1;
-    case op::kEquals:
-      return 0;
-    default:
-      return code >= op::kFunctionBase ? 6 : 0;
+    case op::kSubtract: return 1;
+    case op::kEquals: return 0;
+    default: return code >= op::kFunctionBase ? 6 : 0;
   }
 }
 
@@ -222,43 +214,29 @@ class Pass {
     if (c == chars::kPi || c == chars::kEulerE) return ConstantToken(c);
     if (chars::IsNameStart(c)) return NameToken();
     switch (c) {
-      case chars::kImaginaryUnit:
-        return ImaginaryToken();
+      case chars::kImaginaryUnit: return ImaginaryToken();
       case u'(':
         ++pos_;
         PushOpenBracket(Bracket::kRound);
         return true;
-      case u')':
-        return CloseRoundToken();
-      case u'{':
-        return OpenListToken();
-      case u'}':
-        return CloseListToken();
-      case u',':
-        return CommaToken();
-      case u'-':
-        return MinusToken();
+      case u')': return CloseRoundToken();
+      case u'{': return OpenListToken();
+      case u'}': return CloseListToken();
+      case u',': return CommaToken();
+      case u'-': return MinusToken();
       case u'+':
       case u'*':
       case u'/':
       case u'=':
-      case chars::kTimesTenPower:
-        return BinaryToken(c);
-      case u'^':
-        return PowerToken();
-      case u'!':
-        return FactorialToken();
-      case chars::kSquaredMark:
-        return PowerMarkToken(u"2");
-      case chars::kInverseMark:
-        return PowerMarkToken(u"-1");
+      case chars::kTimesTenPower: return BinaryToken(c);
+      case u'^': return PowerToken();
+      case u'!': return FactorialToken();
+      case chars::kSquaredMark: return PowerMarkToken(u"2");
+      case chars::kInverseMark: return PowerMarkToken(u"-1");
       case chars::kDegreeMark:
-      case chars::kMinuteMark:
-        return AngleMarkToken(c);
-      case chars::kIntegralSign:
-        return PrefixFunctionToken(command_id::kIntegrate);
-      case chars::kSquareRootSign:
-        return PrefixFunctionToken(command_id::kSqrt);
+      case chars::kMinuteMark: return AngleMarkToken(c);
+      case chars::kIntegralSign: return PrefixFunctionToken(command_id::kIntegrate);
+      case chars::kSquareRootSign: return PrefixFunctionToken(command_id::kSqrt);
       default:
         // Not a character of any entry.
         return Fail(EngineError::kBadSyntax);
@@ -535,12 +513,8 @@ EvalProgram ToEvalItems(const std::vector<PostfixRecord>& program) {
     item.code = record.code;
     item.count = record.count;
     switch (record.type) {
-      case PostfixRecord::kOperator:
-        item.type = EvalItem::Type::kOperator;
-        break;
-      case PostfixRecord::kFunction:
-        item.type = EvalItem::Type::kFunction;
-        break;
+      case PostfixRecord::kOperator: item.type = EvalItem::Type::kOperator; break;
+      case PostfixRecord::kFunction: item.type = EvalItem::Type::kFunction; break;
       case PostfixRecord::kName:
         item.type = EvalItem::Type::kName;
         item.name = record.text;

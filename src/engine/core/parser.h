@@ -36,8 +36,8 @@ struct PostfixRecord {
   enum Type : int { kOperator = 1, kNumberText = 2, kName = 3, kFunction = 5 };
 
   int type = kOperator;
-  char16_t code = 0;  // operator character, 256 + function id, or '$'
-  int count = 1;      // arguments of a function, elements of a list, 1 for operators
+  char16_t code = 0;    // operator character, 256 + function id, or '$'
+  int count = 1;        // arguments of a function, elements of a list, 1 for operators
   std::u16string text;  // literal text of a number or a name
 
   friend bool operator==(const PostfixRecord&, const PostfixRecord&) = default;
@@ -65,8 +65,8 @@ struct EvalItem {
   enum class Type { kOperator, kNumber, kName, kInfinity, kFunction };
 
   Type type = Type::kOperator;
-  int code = 0;     // operator code ('#' imaginary unit, '$' end of list), or 256 + id
-  int count = 1;    // function arguments or list elements
+  int code = 0;         // operator code ('#' imaginary unit, '$' end of list), or 256 + id
+  int count = 1;        // function arguments or list elements
   double value = 0.0;   // kNumber
   std::u16string name;  // kName (also π and e)
 

@@ -23,23 +23,30 @@ std::string Render(const std::vector<PostfixRecord>& program) {
     if (!out.empty()) out += ' ';
     switch (r.type) {
       case PostfixRecord::kNumberText:
-      case PostfixRecord::kName:
-        out += chars::ToUtf8(r.text);
-        break;
+      case PostfixRecord::kName: out += chars::ToUtf8(r.text); break;
       case PostfixRecord::kFunction: {
         const int id = r.code - 256;
-        if (id == command_id::kDegreeMark) out += "deg";
-        else if (id == command_id::kMinuteMark) out += "min";
-        else if (id == command_id::kSecondMark) out += "sec";
-        else out.append(chars::ToUtf8(CommandName(id))).append("/").append(std::to_string(r.count));
+        if (id == command_id::kDegreeMark)
+          out += "deg";
+        else if (id == command_id::kMinuteMark)
+          out += "min";
+        else if (id == command_id::kSecondMark)
+          out += "sec";
+        else
+          out.append(chars::ToUtf8(CommandName(id))).append("/").append(std::to_string(r.count));
         break;
       }
       default:
-        if (r.code == op::kUnaryMinus) out += "neg";
-        else if (r.code == op::kImaginaryUnit) out += "i";
-        else if (r.code == op::kEndOfList) out.append("{").append(std::to_string(r.count)).append("}");
-        else if (r.code == op::kTimesTenPower) out += "E";
-        else out += static_cast<char>(r.code);
+        if (r.code == op::kUnaryMinus)
+          out += "neg";
+        else if (r.code == op::kImaginaryUnit)
+          out += "i";
+        else if (r.code == op::kEndOfList)
+          out.append("{").append(std::to_string(r.count)).append("}");
+        else if (r.code == op::kTimesTenPower)
+          out += "E";
+        else
+          out += static_cast<char>(r.code);
     }
   }
   return out;
@@ -267,7 +274,9 @@ TEST(Parser, ErrorsAndTheirTexts) {
   EXPECT_EQ(Postfix("f()"), "error 1: Syntax Error");
   EXPECT_EQ(Postfix("!"), "error 4: Syntax Error");
   EXPECT_EQ(Postfix("   "), "error 1: Syntax Error");
-  EXPECT_EQ(Postfix("\x01" "2"), "error 4: Syntax Error");  // a control character first
+  EXPECT_EQ(Postfix("\x01"
+                    "2"),
+            "error 4: Syntax Error");  // a control character first
   EXPECT_EQ(Postfix("2∠3"), "error 4: Syntax Error");
 }
 

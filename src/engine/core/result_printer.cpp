@@ -37,17 +37,11 @@ bool IsHalf(const Number& n, double sign) {
   return n.IsFraction() && n.RealNumerator() == sign && n.RealDenominator() == 2.0;
 }
 
-bool IsMinusOne(const Number& n) {
-  return n.IsIntegerOrDecimal() && n.RealNumerator() == -1.0;
-}
+bool IsMinusOne(const Number& n) { return n.IsIntegerOrDecimal() && n.RealNumerator() == -1.0; }
 
-bool IsNegativeReal(const Number& n) {
-  return n.IsReal() && n.RealNumerator() < 0;
-}
+bool IsNegativeReal(const Number& n) { return n.IsReal() && n.RealNumerator() < 0; }
 
-AnswerLayout FloatText(double value) {
-  return AnswerLayout::Text(FormatFloat(value));
-}
+AnswerLayout FloatText(double value) { return AnswerLayout::Text(FormatFloat(value)); }
 
 // Joins boxes into one row with the given operator between them; one box
 // stands alone.
@@ -119,9 +113,7 @@ void AppendUnit(AnswerLayout& box) {
       }
       box.text += chars::kImaginaryUnit;
       return;
-    case BoxKind::kFraction:
-      AppendUnit(box.children[0]);
-      return;
+    case BoxKind::kFraction: AppendUnit(box.children[0]); return;
     case BoxKind::kRow:
       if (box.children.size() == 1) {
         AppendUnit(box.children[0]);
@@ -129,16 +121,13 @@ void AppendUnit(AnswerLayout& box) {
         box.Append(u'*', AnswerLayout::Text(std::u16string(1, chars::kImaginaryUnit)));
       }
       return;
-    default:
-      return;
+    default: return;
   }
 }
 
 }  // namespace
 
-AnswerLayout ResultPrinter::Print(const ExprNode& node) const {
-  return PrintNode(node, 0);
-}
+AnswerLayout ResultPrinter::Print(const ExprNode& node) const { return PrintNode(node, 0); }
 
 AnswerLayout ResultPrinter::PrintNumber(const Number& number) const {
   if (number.IsComplex()) return PrintComplex(number);
@@ -193,15 +182,11 @@ AnswerLayout ResultPrinter::PrintNode(const ExprNode& node, int depth) const {
   }
   if (node.IsAnyFunction()) return PrintFunction(node, depth);
   switch (node.kind()) {
-    case NodeKind::kSum:
-      return PrintSum(node, depth);
-    case NodeKind::kProduct:
-      return PrintProduct(node, depth);
-    case NodeKind::kPower:
-      return PrintPower(node, depth);
+    case NodeKind::kSum: return PrintSum(node, depth);
+    case NodeKind::kProduct: return PrintProduct(node, depth);
+    case NodeKind::kPower: return PrintPower(node, depth);
     case NodeKind::kList:
-    case NodeKind::kInterval:
-      return PrintList(node, depth);
+    case NodeKind::kInterval: return PrintList(node, depth);
     default: {
       // No other kind is built; show the operands rather than nothing.
       std::vector<AnswerLayout> items;

@@ -17,15 +17,11 @@ namespace {
 std::string Describe(const AnswerLayout& box) {
   std::string out;
   switch (box.kind) {
-    case BoxKind::kText:
-      out = chars::ToUtf8(box.text);
-      break;
+    case BoxKind::kText: out = chars::ToUtf8(box.text); break;
     case BoxKind::kFraction:
       out = "{" + Describe(box.children[0]) + "/" + Describe(box.children[1]) + "}";
       break;
-    case BoxKind::kRoot:
-      out = "√{" + Describe(box.children[0]) + "}";
-      break;
+    case BoxKind::kRoot: out = "√{" + Describe(box.children[0]) + "}"; break;
     case BoxKind::kCall:
       out = chars::ToUtf8(box.text) + "<" + Describe(box.children[0]) + ">";
       break;
@@ -46,15 +42,9 @@ std::string Describe(const AnswerLayout& box) {
   return box.bracketed ? "(" + out + ")" : out;
 }
 
-ExprNode Sym(const char* name) {
-  return ExprNode::MakeSymbol(chars::U16(name));
-}
-ExprNode Num(const Number& n) {
-  return ExprNode::MakeNumber(n);
-}
-SymbolTerm Term(const char* name, Number c, Number e) {
-  return {chars::U16(name), c, e};
-}
+ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
+ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
+SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
 ExprNode PowerOf(ExprNode base, Number e) {
   ExprNode p = ExprNode::MakePower(e);
   p.AddOperand(std::move(base));

@@ -1,6 +1,6 @@
 // The one place where graph expressions reach the engine's distribution
 // functions, so that a move of the engine's statistics code touches one include.
-#include "engine/commands/distributions.h"
+#include "engine/commands/statistics/distributions.h"
 #include "graphing/model/graph_functions.h"
 
 #include <limits>

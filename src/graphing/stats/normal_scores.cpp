@@ -1,6 +1,6 @@
 #include "graphing/stats/normal_scores.h"
 
-#include "engine/commands/distributions.h"
+#include "engine/commands/statistics/distributions.h"
 
 namespace zentrix::graphing {
 

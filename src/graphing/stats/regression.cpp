@@ -5,7 +5,7 @@
 #include <numbers>
 #include <optional>
 
-#include "engine/commands/quantiles.h"
+#include "engine/commands/statistics/quantiles.h"
 #include "graphing/stats/equation_text.h"
 #include "graphing/stats/iterative_fits.h"
 #include "graphing/stats/least_squares.h"

@@ -28,7 +28,8 @@ void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& co
   pad_.SetArrangement(landscape ? PadArrangement::kLandscape
                       : bright  ? PadArrangement::kBright
                                 : PadArrangement::kClassic);
-  const int pad_height = pad_.Height();
+  // A hidden pad leaves its place to the notebook.
+  const int pad_height = pad_.Visible() ? pad_.Height() : 0;
   pad_.SetPosition(content.left + (content.Width() - pad_.Width()) / 2,
                    content.bottom - pad_height);
 

@@ -57,7 +57,8 @@ class CalculatorPanel {
   void SetPadShown(bool shown) { pad_.SetVisible(shown); }
 
   // Places the pad at the bottom of the content (landscape screens take the
-  // landscape pad) and the notebook above it, then draws both.
+  // landscape pad) and the notebook above it, then draws both; a hidden pad
+  // leaves the whole content to the notebook.
   void LayoutAndDraw(draw::Surface& surface, const draw::Rect& content);
 
   // The Solve action; DMS comes from the pad's key.

@@ -187,7 +187,8 @@ TEST_F(ApplicationTest, FullScreenSuspendsInTheBackgroundAndMarksTheFirstFrameBa
 }
 
 TEST_F(ApplicationTest, ASecondCopyEndsAtOnceWithZero) {
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "application_test_home";
+  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "application_test_home" /
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::create_directories(home);
   platform::SingleInstance first;
   ASSERT_EQ(first.ClaimFor(home.string()), platform::SingleInstance::Claim::kFirst);

@@ -7,9 +7,7 @@ namespace {
 
 constexpr std::string_view kCloseValue = "CloseMinimize";
 
-std::string ValueName(int command) {
-  return "Button" + std::to_string(command);
-}
+std::string ValueName(int command) { return "Button" + std::to_string(command); }
 
 }  // namespace
 

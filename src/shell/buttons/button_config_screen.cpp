@@ -36,9 +36,7 @@ ButtonConfigScreen::ButtonConfigScreen(ButtonBindings& bindings, const Registry&
   bindings_.Load(registry_);
 }
 
-ButtonConfigScreen::~ButtonConfigScreen() {
-  bindings_.Save(registry_);
-}
+ButtonConfigScreen::~ButtonConfigScreen() { bindings_.Save(registry_); }
 
 void ButtonConfigScreen::Build() {
   if (built_) return;

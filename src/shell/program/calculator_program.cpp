@@ -6,8 +6,9 @@
 #include "platform/home_folder.h"
 #include "platform/platform.h"
 #include "shell/buttons/button_config_screen.h"
+#include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
-#include "shell/screens/calculator_frame_screen.h"
+#include "shell/screens/calculator_screen.h"
 #include "shell/screens/settings_screen.h"
 #include "shell/screenshots/screenshot_screen.h"
 #include "shell/screenshots/storage_cards.h"
@@ -74,6 +75,7 @@ draw::DrawResult CalculatorProgram::Initialise() {
   current_ = kCalculatorScreen;
   CreateScreens();
   router_.SetScreen(CurrentScreen());
+  RouteButtonPad();
   chrome_.SetScreen(CurrentScreen());
   chrome_.SetCurrentScreen(current_);
   CurrentScreen()->Enter();
@@ -125,15 +127,28 @@ void CalculatorProgram::ComputeLayout(const draw::Surface& back_buffer) {
 
 void CalculatorProgram::CreateScreens() {
   screens_[kAboutScreen] = std::make_unique<AboutScreen>();
-  screens_[kCalculatorScreen] = std::make_unique<CalculatorFrameScreen>();
+  screens_[kCalculatorScreen] = std::make_unique<CalculatorScreen>(*this);
   screens_[kSettingsScreen] = std::make_unique<SettingsScreen>(
       registry_, Display().BackBuffer().Width(), Display().BackBuffer().Height());
   screens_[kScreenshotsScreen] =
       std::make_unique<ScreenshotScreen>(screenshots_, registry_, square_);
   screens_[kButtonsScreen] = std::make_unique<ButtonConfigScreen>(buttons_, registry_, Keys());
+  if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
+  // A button bound to Solve answers as the calculator's action element does.
+  if (!button_hooks_.solve) {
+    button_hooks_.solve = [this] {
+      if (screens_[kCalculatorScreen]) {
+        screens_[kCalculatorScreen]->OnMenuCommand(ui::MenuCommand::kAction);
+      }
+    };
+  }
   for (int i : {kScreenshotsScreen, kButtonsScreen, kCalculatorScreen, kSettingsScreen}) {
     if (factories_[i]) screens_[i] = factories_[i](*this);
   }
+}
+
+void CalculatorProgram::RouteButtonPad() {
+  router_.SetSlot(ui::RouteSlot::kButtonPad, current_ == kCalculatorScreen ? button_pad_ : nullptr);
 }
 
 bool CalculatorProgram::SwitchTo(int index) {
@@ -148,6 +163,7 @@ bool CalculatorProgram::SwitchTo(int index) {
   // The on-screen keyboard belongs to the screen it was opened on.
   chrome_.SetKeyboardShown(false);
   router_.SetScreen(screens_[index].get());
+  RouteButtonPad();
   chrome_.SetScreen(screens_[index].get());
   chrome_.SetCurrentScreen(index);
   screens_[index]->Enter();
@@ -163,6 +179,11 @@ void CalculatorProgram::ToggleStyle() {
   ComputeLayout(Display().BackBuffer());
   if (screens_[kSettingsScreen] && current_ != kSettingsScreen) screens_[kSettingsScreen]->Enter();
   CurrentScreen()->Enter();
+}
+
+void CalculatorProgram::ShowMessage(std::u16string text, bool yes_no,
+                                    std::function<void(bool)> on_result) {
+  chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
 }
 
 void CalculatorProgram::ExitCommand() {
@@ -283,6 +304,7 @@ void CalculatorProgram::Destroy() {
   // stored settings with defaults.
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
+  RememberNotesFile(*this);
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) {

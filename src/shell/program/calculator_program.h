@@ -57,6 +57,8 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ToggleStyle();
   // File/Exit: saves the settings; the next frame ends the program.
   void ExitCommand();
+  // Shows the program's message box: a Yes/No question or a notice with OK.
+  void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {});
 
   const shell::Registry& Registry() const { return registry_; }
   // The application buttons: their bindings, and the hooks through which the
@@ -65,6 +67,16 @@ class CalculatorProgram : public Application, public AutomationHost {
   ButtonHooks& ButtonCommandHooks() { return button_hooks_; }
   Screenshots& Shots() { return screenshots_; }
   ui::Skin& Skin() { return skin_; }
+  // The folder the skin archives (and the pad's label fonts) come from.
+  const std::string& SkinFolder() const { return skin_folder_; }
+  // The calculator's button pad, routed while the calculator screen is current.
+  void SetButtonPad(ui::Widget* pad) {
+    button_pad_ = pad;
+    RouteButtonPad();
+  }
+  ui::Widget* ButtonPad() const { return button_pad_; }
+  bool KeyboardShown() const { return chrome_.KeyboardShown(); }
+  bool MessageShown() const { return chrome_.MessageBoxShown(); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
 
@@ -98,6 +110,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   void AfterInput();
   void RunMenuCommand(ui::MenuCommand command);
   void CloseButton();
+  void RouteButtonPad();
 
   ProgramOptions options_;
   shell::Registry registry_;
@@ -113,6 +126,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   std::array<std::unique_ptr<ui::Screen>, kScreenCount> screens_;
   std::array<ScreenFactory, kScreenCount> factories_;
   std::function<FullScreenGraph()> full_screen_graph_;
+  ui::Widget* button_pad_ = nullptr;
   int current_ = kCalculatorScreen;
   draw::Rect content_;
   draw::Surface* back_buffer_ = nullptr;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "draw/draw_context.h"
+#include "notes/file/notes_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/automation/script_runner.h"
@@ -59,7 +60,8 @@ class CalculatorProgramTest : public ::testing::Test {
   draw::ScopedDrawContextReset draw_;
   ui::ScopedUiStateReset ui_;
   ui::ScopedSettingsReset settings_;
-  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test";
+  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test" /
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::path registry_ = home_ / "registry.txt";
   platform::HeadlessPlatform platform_;
   ApplicationConfig config_;
@@ -102,6 +104,54 @@ TEST_F(CalculatorProgramTest, ScreensWithoutAFactoryLeaveTheirIconsDoingNothing)
   ASSERT_EQ(program.Run(), 0);
   EXPECT_EQ(program.CurrentIndex(), kCalculatorScreen);
   EXPECT_EQ(made, 2);  // asked again, since it made nothing
+}
+
+// The widgets of the current frame named `text` (the pad's "Ans" key).
+int CountWidgets(CalculatorProgram& program, std::u16string_view text) {
+  ui::WidgetList widgets;
+  program.DescribeWidgets(widgets);
+  int count = 0;
+  for (const ui::WidgetInfo& widget : widgets) count += widget.text == text;
+  return count;
+}
+
+class PlainScreen : public ui::Screen {
+ public:
+  std::string_view Name() const override { return "calculator"; }
+  void LayoutAndDraw(draw::Surface&, const draw::Rect&) override {}
+};
+
+TEST_F(CalculatorProgramTest, TheButtonPadIsRoutedOnlyWhileTheCalculatorIsShown) {
+  CalculatorProgram program(config_, options_);
+  int on_about = -1, back = -1;
+  ScriptRunner runner(Lines("screen 7\nframes 1\n"), &program);
+  ScriptThenCheck source(&runner, [&] {
+    on_about = CountWidgets(program, u"Ans");
+    program.SwitchTo(kCalculatorScreen);
+    back = CountWidgets(program, u"Ans");
+  });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_EQ(on_about, 0);
+  EXPECT_EQ(back, 1);
+}
+
+TEST_F(CalculatorProgramTest, AScreenMadeInPlaceOfTheCalculatorLeavesNoPadBehind) {
+  CalculatorProgram program(config_, options_);
+  program.SetScreenFactory(kCalculatorScreen,
+                           [](CalculatorProgram&) { return std::make_unique<PlainScreen>(); });
+  int keys = -1;
+  bool pad_kept = true;
+  // A tap where the pad was must not reach the destroyed pad.
+  ScriptRunner runner(Lines("frames 1\ntap 100 250\nframes 1\n"), &program);
+  ScriptThenCheck source(&runner, [&] {
+    pad_kept = program.ButtonPad() != nullptr;
+    keys = CountWidgets(program, u"Ans");
+  });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_FALSE(pad_kept);
+  EXPECT_EQ(keys, 0);
 }
 
 TEST_F(CalculatorProgramTest, MissingSkinsLeaveWidgetsWithoutPictures) {
@@ -174,6 +224,32 @@ TEST_F(CalculatorProgramTest, TheStyleWaitsWhileAGraphFillsTheScreen) {
   ASSERT_FALSE(runner.Failed()) << runner.Error();
   EXPECT_EQ(ui::Settings().style_index, ui::kStyleBright);
   EXPECT_EQ(draw::Surface::ToPixel(middle), draw::Surface::ToPixel(0x123456));
+}
+
+}  // namespace
+}  // namespace zentrix::shell
+
+namespace zentrix::shell {
+namespace {
+
+TEST_F(CalculatorProgramTest, TheNotesScreenReopensTheFileNamedInTheRegistry) {
+  notes::NotesBook book;
+  book.BeginStroke({20, 100});
+  book.Next();
+  ASSERT_TRUE(notes::SaveNotesFile(home_ / "Notes" / "kept.qv4", book));
+  std::ofstream(registry_) << "[Software\\Corvane\\Zentrix 2.0]\nFile4=sz:kept\n";
+
+  CalculatorProgram program(config_, options_);
+  ScriptRunner runner(Lines("screen 4\nframes 1\n"), &program);
+  std::string dump;
+  ScriptThenCheck source(&runner, [&] { dump = program.Dump(); });
+  platform_.SetSource(&source);
+  ASSERT_EQ(program.Run(), 0);
+  EXPECT_NE(dump.find("\"notes\": {\"file\": \"kept\", \"page\": 1, \"pages\": 2, "
+                      "\"strokes\": [1, 0]"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(ReadFile(registry_).find("File4=sz:kept"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The settings, about, screenshot and button-configuration screens as the program draws them, in a
-// Small and a Large skin of each style, compared with reference pictures.
+// The screens as the program draws them, in Small and Large skins of each
+// style, compared with reference pictures. The calculator is drawn in every
+// skin, after a few entries were solved.
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,16 @@ struct Case {
   int height;
   int style;
   int screen;
+  const char* script = "";  // run after the screen is shown
 };
+
+// Entries whose answers show a fraction, powers, a root over a sum and a
+// matrix; the view then scrolls to the new entry at the bottom.
+constexpr char kCalculatorSession[] =
+    "type 3/12+1/2\nmenu Solve\n"
+    "type Expand((x+1)^3)\nmenu Solve\n"
+    "type sqrt(8)/(x-1)\nmenu Solve\n"
+    "type {{1,2},{3,4}}\nmenu Solve\n";
 
 class ScreenReferenceTest : public ::testing::TestWithParam<Case> {};
 
@@ -48,7 +58,8 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
   draw::ScopedDrawContextReset draw;
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test";
+  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test" /
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);
   std::string error;
   ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;
@@ -64,7 +75,9 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
   options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
   options.style_index = c.style;
   CalculatorProgram program(config, options);
-  ScriptParse script = ParseScript("screen " + std::to_string(c.screen) + "\nframes 1\n");
+  ScriptParse script =
+      ParseScript("screen " + std::to_string(c.screen) + "\n" + c.script + "frames 1\n");
+  ASSERT_EQ(script.error_line, 0) << script.error;
   ScriptRunner runner(std::move(script.lines), &program);
   std::string problem = "not compared";
   ThenCompare source(&runner, [&] {
@@ -79,14 +92,19 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenReferenceTest,
-    ::testing::Values(Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
-                      Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
-                      Case{"about_small_classic", 240, 320, 0, kAboutScreen},
-                      Case{"about_large_bright", 480, 640, 1, kAboutScreen},
-                      Case{"screenshots_small_classic", 240, 320, 0, kScreenshotsScreen},
-                      Case{"screenshots_large_bright", 480, 640, 1, kScreenshotsScreen},
-                      Case{"buttons_small_bright", 240, 320, 1, kButtonsScreen},
-                      Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen}),
+    ::testing::Values(
+        Case{"settings_small_bright", 240, 320, 1, kSettingsScreen},
+        Case{"settings_large_classic", 480, 640, 0, kSettingsScreen},
+        Case{"about_small_classic", 240, 320, 0, kAboutScreen},
+        Case{"about_large_bright", 480, 640, 1, kAboutScreen},
+        Case{"calculator_small_bright", 240, 320, 1, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_small_classic", 240, 320, 0, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_large_bright", 480, 640, 1, kCalculatorScreen, kCalculatorSession},
+        Case{"calculator_large_classic", 480, 640, 0, kCalculatorScreen, kCalculatorSession},
+        Case{"screenshots_small_classic", 240, 320, 0, kScreenshotsScreen},
+        Case{"screenshots_large_bright", 480, 640, 1, kScreenshotsScreen},
+        Case{"buttons_small_bright", 240, 320, 1, kButtonsScreen},
+        Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

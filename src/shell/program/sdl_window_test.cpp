@@ -84,15 +84,9 @@ class WindowProbe : public CalculatorProgram {
         SDL_PushEvent(&key);
         break;
       }
-      case 4:
-        Click("screen bar", u"style");
-        break;
-      case 6:
-        Click("menu", u"File");
-        break;
-      case 8:
-        Click("menu item", u"Exit");
-        break;
+      case 4: Click("screen bar", u"style"); break;
+      case 6: Click("menu", u"File"); break;
+      case 8: Click("menu item", u"Exit"); break;
       case 40: {  // the program should have ended long before
         SDL_Event quit{};
         quit.type = SDL_QUIT;
@@ -113,7 +107,8 @@ TEST(SdlWindowTest, ShowsTheFrameAndTakesClicksAndKeysThroughSdl) {
     GTEST_SKIP() << "no window system (CI runs this under xvfb-run)";
   }
   ui::ScopedSettingsReset settings;
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "sdl_window_test";
+  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "sdl_window_test" /
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);
   std::string error;
   ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;

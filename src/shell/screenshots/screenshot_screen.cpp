@@ -42,9 +42,7 @@ ScreenshotScreen::ScreenshotScreen(Screenshots& shots, const Registry& registry,
   shots_.Load(registry_);
 }
 
-ScreenshotScreen::~ScreenshotScreen() {
-  shots_.Save(registry_);
-}
+ScreenshotScreen::~ScreenshotScreen() { shots_.Save(registry_); }
 
 void ScreenshotScreen::Build() {
   if (built_) return;

@@ -90,9 +90,7 @@ std::string Screenshots::Root() const {
   return location_ == 0 ? home_ : cards_[location_ - 1].path;
 }
 
-std::string Screenshots::Folder() const {
-  return (fs::path(Root()) / kScreenshotFolder).string();
-}
+std::string Screenshots::Folder() const { return (fs::path(Root()) / kScreenshotFolder).string(); }
 
 std::string Screenshots::FilePath() const {
   return (fs::path(Folder()) / (FileNamePart(prefix_) + std::to_string(index_) + ".png")).string();

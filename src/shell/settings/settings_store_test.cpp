@@ -25,7 +25,8 @@ class SettingsStoreTest : public ::testing::Test {
   }
 
   engine::ScopedEngineState engine_;
-  fs::path folder_ = fs::path(ZENTRIX_BINARY_DIR) / "settings_store_test";
+  fs::path folder_ = fs::path(ZENTRIX_BINARY_DIR) / "settings_store_test" /
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::string path_ = (folder_ / "registry.txt").string();
   Registry registry_{path_};
 };

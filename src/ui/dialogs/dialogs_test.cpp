@@ -107,6 +107,10 @@ TEST_F(DialogTest, FileListChoosesAnItemOrClosesOnATapOutside) {
   EXPECT_EQ(chosen, -1);
   EXPECT_EQ(FileList::EntryCountText(1), u"1 Entry");
   EXPECT_EQ(FileList::EntryCountText(0), u"0 Entries");
+  EXPECT_EQ(list.CountText(2), u"2 Entries");
+  list.SetCountWords(u"Page", u"Pages");
+  EXPECT_EQ(list.CountText(1), u"1 Page");
+  EXPECT_EQ(list.CountText(3), u"3 Pages");
 }
 
 }  // namespace

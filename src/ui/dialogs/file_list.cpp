@@ -20,6 +20,19 @@ std::u16string FileList::EntryCountText(int entries) {
   return text;
 }
 
+void FileList::SetCountWords(std::u16string one, std::u16string many) {
+  count_one_ = std::move(one);
+  count_many_ = std::move(many);
+}
+
+std::u16string FileList::CountText(int count) const {
+  const std::string digits = std::to_string(count);
+  std::u16string text(digits.begin(), digits.end());
+  text += u' ';
+  text += count == 1 ? count_one_ : count_many_;
+  return text;
+}
+
 void FileList::Show(std::vector<FileListItem> items, const draw::Rect& area) {
   items_ = std::move(items);
   SetBounds(area.left, area.top, area.Width(), area.Height());
@@ -133,7 +146,7 @@ void FileList::Draw(draw::Surface& surface) {
     const draw::Rect clip = saved_clip.Intersect(inner).Intersect(box);
     surface.SetClipRect(&clip);
     font->DrawPlainTruncated(item.name, inner.left, inner.top, r.Width() / 2);
-    const std::u16string count = EntryCountText(item.entries);
+    const std::u16string count = CountText(item.entries);
     font->DrawPlain(count, inner.right - font->TextWidth(count), inner.top, 0xC8C8C8);
     font->DrawPlain(item.date, inner.left, inner.top + line, 0xC8C8C8);
     font->DrawMarkupIn(item.preview,

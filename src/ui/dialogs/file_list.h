@@ -41,6 +41,10 @@ class FileList : public Widget {
   draw::Rect ItemRect(int index) const;
   // "1 Entry" or "N Entries".
   static std::u16string EntryCountText(int entries);
+  // The words after an item's count, for lists of other things than entries
+  // (notes count "Page" / "Pages").
+  void SetCountWords(std::u16string one, std::u16string many);
+  std::u16string CountText(int count) const;
 
   bool StylusDown(Point p) override;
   bool StylusMove(Point p) override;
@@ -60,6 +64,8 @@ class FileList : public Widget {
   int pressed_item_ = -1;
   bool pressed_outside_ = false;
   std::function<void(int)> on_close_;
+  std::u16string count_one_ = u"Entry";
+  std::u16string count_many_ = u"Entries";
 };
 
 }  // namespace zentrix::ui

@@ -1,0 +1,391 @@
+#include "engine/commands/calculus/derivative.h"
+
+#include <cmath>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+#include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limits.h"
+#include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/canonical_order.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/commands/simplify/trig_reduce.h"
+#include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
+
+namespace zentrix::engine {
+namespace {
+
+namespace id = command_id;
+using calculus::FreeOf;
+using calculus::Num;
+
+// The quotient rule expands and reduces its numerator; beyond this size the
+// work would be out of proportion, and the derivative is given up as too large.
+constexpr std::size_t kMaxQuotientSize = limits::kDerivativeQuotientSize;
+
+ExprNode Fn(int f, const ExprNode& u) { return ApplyFunction(f, u); }
+ExprNode Neg(ExprNode a) { return NegateTree(std::move(a)); }
+ExprNode Mul(ExprNode a, ExprNode b) { return MultiplyTrees(std::move(a), std::move(b)); }
+ExprNode InverseRoot(ExprNode a) { return PowerNumber(std::move(a), Number::Ratio(-1, 2)); }
+ExprNode Sq(const ExprNode& u) { return PowerNumber(u, Number(2.0)); }
+ExprNode Reciprocal(ExprNode a) { return PowerNumber(std::move(a), Number(-1.0)); }
+// 1 - u^2 and u^2 + 1.
+ExprNode OneMinusSquare(const ExprNode& u) { return SubtractTrees(Num(1.0), Sq(u)); }
+ExprNode SquarePlusOne(const ExprNode& u) { return AddNumber(Sq(u), Number(1.0)); }
+// u^2·sqrt(1 - u^-2), the denominator of the derivatives of asec and acsc.
+ExprNode SecantRoot(const ExprNode& u) {
+  return Mul(Sq(u), SquareRootTree(SubtractTrees(Num(1.0), PowerNumber(u, Number(-2.0)))));
+}
+
+class Differentiator {
+ public:
+  explicit Differentiator(std::u16string_view x) : x_(x) {}
+
+  std::optional<ExprNode> Of(const ExprNode& f, bool allow_quotient = true) {
+    DepthGuard guard;
+    if (!guard.ok()) return std::nullopt;
+    if (f.IsList()) return List(f);
+    if (FreeOf(f, x_)) return ExprNode::Zero();
+    if (f.IsSum()) return Sum(f);
+    if (f.IsProduct()) return Product(f, allow_quotient);
+    if (f.IsPower()) return Power(f);
+    if (f.IsAnyFunction()) return Function(f);
+    return std::nullopt;
+  }
+
+ private:
+  std::optional<ExprNode> List(const ExprNode& f) {
+    ExprNode result(f.kind(), f.coefficient());
+    for (const ExprNode& element : f.operands()) {
+      std::optional<ExprNode> d = Of(element);
+      if (!d) return std::nullopt;
+      result.AddOperand(std::move(*d));
+    }
+    return result;
+  }
+
+  // The constant term vanishes, c·x^e gives (c·e)·x^(e-1), terms in other
+  // names vanish, operands are differentiated.
+  std::optional<ExprNode> Sum(const ExprNode& f) {
+    std::vector<ExprNode> parts;
+    for (const SymbolTerm& t : f.terms()) {
+      if (t.name != x_) continue;
+      parts.push_back(MakeTermNode(t.name, Multiply(t.coefficient, t.exponent),
+                                   Subtract(t.exponent, Number(1.0))));
+    }
+    for (const ExprNode& op : f.operands()) {
+      std::optional<ExprNode> d = Of(op);
+      if (!d) return std::nullopt;
+      parts.push_back(std::move(*d));
+    }
+    return SumOfTrees(std::move(parts));
+  }
+
+  std::optional<ExprNode> Product(const ExprNode& f, bool allow_quotient) {
+    // Factors free of x are carried along as one constant.
+    ExprNode constant = Num(f.coefficient());
+    std::vector<ExprNode> factors;
+    for (const SymbolTerm& t : f.terms()) {
+      ExprNode term = MakeTermNode(t.name, t.coefficient, t.exponent);
+      if (t.name == x_) {
+        factors.push_back(std::move(term));
+      } else {
+        constant = Mul(std::move(constant), std::move(term));
+      }
+    }
+    for (const ExprNode& op : f.operands()) {
+      if (FreeOf(op, x_)) {
+        constant = Mul(std::move(constant), op);
+      } else {
+        factors.push_back(op);
+      }
+    }
+    if (factors.empty()) return ExprNode::Zero();
+    if (factors.size() == 1) {
+      std::optional<ExprNode> d = Of(factors[0]);
+      if (!d) return std::nullopt;
+      return Mul(std::move(constant), std::move(*d));
+    }
+    if (allow_quotient) {
+      Fraction split = SplitFraction(ProductOfTrees(factors));
+      if (!(split.denominator.IsNumber() && split.denominator.coefficient().IsOne())) {
+        std::optional<ExprNode> q = Quotient(split.numerator, split.denominator);
+        if (!q) return std::nullopt;
+        return Mul(std::move(constant), std::move(*q));
+      }
+    }
+    // The product rule: the sum over the factors of f_i' times the others.
+    // Its size grows with the square of the number of factors.
+    if (factors.size() * factors.size() > calculus::kMaxResultSize) {
+      too_large_ = true;
+      return std::nullopt;
+    }
+    std::vector<ExprNode> terms;
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+      std::optional<ExprNode> d = Of(factors[i]);
+      if (!d) return std::nullopt;
+      std::vector<ExprNode> parts{std::move(*d)};
+      for (std::size_t j = 0; j < factors.size(); ++j) {
+        if (j != i) parts.push_back(factors[j]);
+      }
+      terms.push_back(ProductOfTrees(std::move(parts)));
+    }
+    return Mul(std::move(constant), SumOfTrees(std::move(terms)));
+  }
+
+  // (n'·d − n·d')/d², numerator and denominator rewritten by TrigReduce, the
+  // numerator expanded (before TrigReduce too, so that every product of sines
+  // and cosines is in sight), and a common power of x taken out of both.
+  std::optional<ExprNode> Quotient(const ExprNode& n, const ExprNode& d) {
+    std::optional<ExprNode> dn = Of(n, false);
+    if (!dn) return std::nullopt;
+    std::optional<ExprNode> dd = Of(d, false);
+    if (!dd) return std::nullopt;
+    // With d = u^k the common factor u^(k-1) is left out at once:
+    // (n'·u − k·n·u')/u^(k+1). Squaring the denominator instead would double its
+    // power with every repeated derivative.
+    ExprNode u = d;
+    Number k(1.0);
+    if (d.IsOperandPower() && d.coefficient().IsReal() && d.coefficient().GreaterThan(1)) {
+      u = d.Operand(0);
+      k = d.coefficient();
+      std::optional<ExprNode> du = Of(u);
+      if (!du) return std::nullopt;
+      dd = std::move(*du);
+    }
+    ExprNode numerator =
+        SubtractTrees(Mul(std::move(*dn), u), MultiplyNumber(Mul(n, std::move(*dd)), k));
+    if (calculus::TreeSize(numerator, kMaxQuotientSize) > kMaxQuotientSize) {
+      too_large_ = true;
+      return std::nullopt;
+    }
+    numerator = Expand(TrigReduce(Expand(numerator)));
+    ExprNode denominator = TrigReduce(PowerNumber(u, Add(k, Number(1.0))));
+    DivideCommonPower(numerator, denominator);
+    return DivideTrees(std::move(numerator), std::move(denominator));
+  }
+
+  // The smallest integer power of x in a sum without constant term whose every
+  // part contains x to an integer power, when the denominator is x^k itself.
+  static std::optional<Number> SmallestPower(const ExprNode& part, std::u16string_view x) {
+    for (const SymbolTerm& t : part.terms()) {
+      if (t.name == x && t.exponent.IsInteger() && t.exponent.GreaterThan(0)) return t.exponent;
+    }
+    return std::nullopt;
+  }
+
+  static void DivideCommonPower(ExprNode& numerator, ExprNode& denominator) {
+    if (!denominator.IsSingleTerm()) return;
+    const SymbolTerm& dt = denominator.Term(0);
+    if (!dt.coefficient.IsOne() || !dt.exponent.IsInteger() || !dt.exponent.GreaterThan(0)) return;
+    if (!numerator.IsSum() || !numerator.coefficient().IsZero()) return;
+    const std::u16string x = dt.name;
+    Number smallest = dt.exponent;
+    for (const SymbolTerm& t : numerator.terms()) {
+      if (t.name != x || !t.exponent.IsInteger() || !t.exponent.GreaterThan(0)) return;
+      if (t.exponent.LessThan(smallest)) smallest = t.exponent;
+    }
+    for (const ExprNode& op : numerator.operands()) {
+      if (!op.IsProduct()) return;
+      std::optional<Number> p = SmallestPower(op, x);
+      if (!p) return;
+      if (p->LessThan(smallest)) smallest = *p;
+    }
+    ExprNode divisor = calculus::VarPower(x, Negate(smallest));
+    numerator = Expand(Mul(std::move(numerator), divisor));
+    denominator = Mul(std::move(denominator), std::move(divisor));
+  }
+
+  std::optional<ExprNode> Function(const ExprNode& f) {
+    const ExprNode c = Num(f.coefficient());
+    if (f.IsFunction(id::kIntegrate) && f.OperandCount() == 2 && f.Operand(1).IsVariableNamed(x_)) {
+      return Mul(c, f.Operand(0));
+    }
+    if (!f.IsUnaryFunction()) return std::nullopt;
+    const ExprNode& u = f.Operand(0);
+    std::optional<ExprNode> fp = TableDerivative(f.FunctionId(), u);
+    if (!fp) return std::nullopt;
+    std::optional<ExprNode> du = Of(u);
+    if (!du) return std::nullopt;
+    return Mul(c, Mul(std::move(*fp), std::move(*du)));
+  }
+
+  std::optional<ExprNode> Power(const ExprNode& f) {
+    if (f.TermCount() > 0 || f.OperandCount() == 0) return std::nullopt;
+    const ExprNode& u = f.Operand(0);
+    if (f.OperandCount() == 1) {  // u^n: n·u^(n-1)·u'
+      const Number& n = f.coefficient();
+      std::optional<ExprNode> du = Of(u);
+      if (!du) return std::nullopt;
+      return MultiplyNumber(Mul(PowerNumber(u, Subtract(n, Number(1.0))), std::move(*du)), n);
+    }
+    // u^v with v the tower of the remaining operands under the numeric exponent.
+    ExprNode v = PowerNumber(f.Operand(f.OperandCount() - 1), f.coefficient());
+    for (std::size_t i = f.OperandCount() - 1; i-- > 1;) v = PowerTrees(f.Operand(i), std::move(v));
+    if (u.IsNumber() || FreeOf(u, x_)) {  // u^v·ln(u)·v'
+      std::optional<ExprNode> dv = Of(v);
+      if (!dv) return std::nullopt;
+      return Mul(Mul(f, calculus::Ln(u)), std::move(*dv));
+    }
+    std::optional<ExprNode> du = Of(u);
+    if (!du) return std::nullopt;
+    if (FreeOf(v, x_)) {  // v·u^(v-1)·u'
+      ExprNode lowered = PowerTrees(u, AddNumber(v, Number(-1.0)));
+      return Mul(Mul(v, std::move(lowered)), std::move(*du));
+    }
+    std::optional<ExprNode> dv = Of(v);  // u^v·(v'·ln(u) + v·u'/u)
+    if (!dv) return std::nullopt;
+    ExprNode inner =
+        AddTrees(Mul(std::move(*dv), calculus::Ln(u)), DivideTrees(Mul(v, std::move(*du)), u));
+    return Mul(f, std::move(inner));
+  }
+
+  std::u16string x_;
+
+ public:
+  bool too_large_ = false;
+};
+
+}  // namespace
+
+std::optional<ExprNode> TableDerivative(int f, const ExprNode& u) {
+  switch (f) {
+    case id::kSin: return Fn(id::kCos, u);
+    case id::kCos: return Neg(Fn(id::kSin, u));
+    case id::kTan: return Sq(Fn(id::kSec, u));
+    case id::kCsc: return Neg(Mul(Fn(id::kCot, u), Fn(id::kCsc, u)));
+    case id::kSec: return Mul(Fn(id::kSec, u), Fn(id::kTan, u));
+    case id::kCot: return Neg(Sq(Fn(id::kCsc, u)));
+    case id::kAsin: return InverseRoot(OneMinusSquare(u));
+    case id::kAcos: return Neg(InverseRoot(OneMinusSquare(u)));
+    case id::kAtan: return Reciprocal(SquarePlusOne(u));
+    case id::kAcsc: return Neg(Reciprocal(SecantRoot(u)));
+    case id::kAsec: return Reciprocal(SecantRoot(u));
+    case id::kAcot: return Neg(Reciprocal(SquarePlusOne(u)));
+    case id::kSinh: return Fn(id::kCosh, u);
+    case id::kCosh: return Fn(id::kSinh, u);
+    case id::kTanh: return Sq(Fn(id::kSech, u));
+    case id::kCsch: return Neg(Mul(Fn(id::kCoth, u), Fn(id::kCsch, u)));
+    case id::kSech: return Neg(Mul(Fn(id::kTanh, u), Fn(id::kSech, u)));
+    case id::kCoth: return Neg(Sq(Fn(id::kCsch, u)));
+    case id::kAsinh: return InverseRoot(SquarePlusOne(u));
+    case id::kAcosh:
+      return Reciprocal(Mul(SquareRootTree(AddNumber(u, Number(1.0))),
+                            SquareRootTree(AddNumber(u, Number(-1.0)))));
+    case id::kAtanh: return Reciprocal(OneMinusSquare(u));
+    case id::kAcsch: return Neg(Reciprocal(Mul(Fn(id::kAbs, u), SquareRootTree(SquarePlusOne(u)))));
+    case id::kAsech: return Neg(Reciprocal(Mul(u, SquareRootTree(OneMinusSquare(u)))));
+    case id::kAcoth: return Reciprocal(OneMinusSquare(u));
+    case id::kExp: return Fn(id::kExp, u);
+    case id::kLn: return Reciprocal(u);
+    case id::kLog10: return Reciprocal(Mul(u, Fn(id::kLn, Num(10.0))));
+    case id::kSqrt: return MultiplyNumber(InverseRoot(u), Number::Ratio(1, 2));
+    default: return std::nullopt;
+  }
+}
+
+std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x, bool* too_large) {
+  Differentiator d(x);
+  std::optional<ExprNode> r = d.Of(f);
+  if (too_large != nullptr) *too_large = d.too_large_;
+  return r;
+}
+
+namespace {
+
+// Steps of D(f, x, n) that are computed before giving up on a result that
+// neither vanishes nor repeats.
+constexpr double kMaxDerivativeSteps = limits::kDerivativeSteps;
+// Total size of the earlier derivatives kept to recognise a cycle.
+constexpr std::size_t kMaxHistorySize = limits::kDerivativeHistorySize;
+// Unevaluated steps beyond this many are written as one D(g, x, k) call
+// instead of k nested calls.
+constexpr double kMaxNestedCalls = limits::kDerivativeNestedCalls;
+
+ExprNode Unevaluated(ExprNode g, std::u16string_view x, double remaining) {
+  if (remaining > kMaxNestedCalls) {
+    return MakeCall(id::kD, {std::move(g), calculus::Var(x), Num(remaining)});
+  }
+  for (double k = 0; k < remaining; ++k) g = MakeCall(id::kD, {std::move(g), calculus::Var(x)});
+  return g;
+}
+
+NthDerivativeResult Failure(EngineError code, std::u16string_view message = {}) {
+  NthDerivativeResult r;
+  r.failure.code = code;
+  r.failure.message = std::u16string(message);
+  return r;
+}
+
+}  // namespace
+
+NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, double n) {
+  NthDerivativeResult result;
+  if (n < 0 || n != std::floor(n)) return result;
+  std::vector<ExprNode> history{f};
+  std::unordered_multimap<std::size_t, std::size_t> seen{{HashTree(f), 0}};
+  std::size_t history_size = calculus::TreeSize(f);
+  bool keep_history = true;
+  const bool overflow_before = HasOverflow(f);
+  ExprNode current = f;
+  for (double step = 1; step <= n; ++step) {
+    bool too_large = false;
+    std::optional<ExprNode> next = Differentiate(current, x, &too_large);
+    if (too_large) return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
+    if (!next) {
+      if (step == 1) return result;
+      result.value = Unevaluated(std::move(current), x, n - step + 1);
+      return result;
+    }
+    current = std::move(*next);
+    if (HasCommandFault()) return result;
+    if (!overflow_before && HasOverflow(current)) return Failure(EngineError::kOverflow);
+    const std::size_t size = calculus::TreeSize(current, calculus::kMaxResultSize);
+    if (size > calculus::kMaxResultSize) {
+      return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
+    }
+    if (current.IsNumber() && current.coefficient().IsZero()) break;
+    // A derivative met before repeats with its period from here on.
+    const std::size_t hash = HashTree(current);
+    auto [first, last] = seen.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+      if (history[it->second] == current) {
+        const double start = static_cast<double>(it->second);
+        const double period = step - start;
+        const double offset = std::fmod(n - step, period);
+        result.value = history[static_cast<std::size_t>(start + offset)];
+        return result;
+      }
+    }
+    if (step >= kMaxDerivativeSteps && step < n) {
+      return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
+    }
+    // Entry k of the history is the k-th derivative, so it stops at the first gap.
+    keep_history = keep_history && history_size + size <= kMaxHistorySize;
+    if (keep_history) {
+      history_size += size;
+      seen.emplace(hash, history.size());
+      history.push_back(current);
+    }
+  }
+  result.value = std::move(current);
+  return result;
+}
+
+std::optional<CommandOutcome> DerivativeAlgorithm(std::vector<ExprNode>& arguments) {
+  RaiseRewriteFlag();
+  const std::u16string x(arguments[1].VariableName());
+  NthDerivativeResult r = NthDerivative(arguments[0], x, arguments[2].coefficient().RealValue());
+  if (r.failure.failed()) {
+    CommandOutcome o = CommandOutcome::Fail(r.failure.code);
+    o.failure.message = r.failure.message;
+    return o;
+  }
+  if (!r.value) return std::nullopt;
+  return CommandOutcome::Value(std::move(*r.value));
+}
+
+}  // namespace zentrix::engine

@@ -1,0 +1,88 @@
+#include "engine/commands/calculus/sum_product.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/commands/base/commands_state.h"
+#include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/core/engine_state.h"
+
+namespace zentrix::engine {
+
+namespace {
+
+// The running sum or product of the values. Values are gathered and merged
+// with the result so far each time the gathered part has grown as large as
+// the merged part: merging one value at a time would compare it with every
+// operand so far, quadratic work in the number of values.
+class Accumulator {
+ public:
+  explicit Accumulator(bool product)
+      : product_(product), node_(ExprNode::MakeNumber(Number(product ? 1.0 : 0.0))) {}
+
+  // False when the merged result has grown too large.
+  bool Add(ExprNode value) {
+    gathered_size_ += calculus::TreeSize(value, calculus::kMaxResultSize);
+    gathered_.push_back(std::move(value));
+    if (gathered_size_ < std::max<std::size_t>(kFirstMerge, merged_size_)) return true;
+    return Merge();
+  }
+
+  bool Merge() {
+    if (!gathered_.empty()) {
+      gathered_.push_back(std::move(node_));
+      node_ = product_ ? ProductOfTrees(std::move(gathered_)) : SumOfTrees(std::move(gathered_));
+      gathered_.clear();
+    }
+    gathered_size_ = 0;
+    merged_size_ = calculus::TreeSize(node_, calculus::kMaxResultSize);
+    return merged_size_ <= calculus::kMaxResultSize;
+  }
+
+  ExprNode Take() { return std::move(node_); }
+
+ private:
+  static constexpr std::size_t kFirstMerge = 64;
+  bool product_;
+  ExprNode node_;
+  std::vector<ExprNode> gathered_;
+  std::size_t gathered_size_ = 0;
+  std::size_t merged_size_ = 0;
+};
+
+}  // namespace
+
+std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments,
+                                                    bool product) {
+  RaiseRewriteFlag();
+  const ExprNode& f = arguments[0];
+  if (f.IsList()) return CommandOutcome::Refused();
+  const std::u16string x(arguments[1].VariableName());
+  const double low = arguments[2].coefficient().RealValue();
+  const double high = arguments[3].coefficient().RealValue();
+  Accumulator acc(product);
+  if (high < low) return CommandOutcome::Value(acc.Take());
+  if (high - low + 1 > kMaxRangeLength) return CommandOutcome::Fail(calculus::kRangeTooLarge);
+  for (double k = low; k <= high; ++k) {
+    ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
+    if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();
+    if (!acc.Add(std::move(value))) return CommandOutcome::Fail(calculus::kResultTooLarge);
+  }
+  const bool small_enough = acc.Merge();
+  if (HasCommandFault()) return CommandOutcome::Refused();
+  if (!small_enough) return CommandOutcome::Fail(calculus::kResultTooLarge);
+  return CommandOutcome::Value(acc.Take());
+}
+
+std::optional<CommandOutcome> SumAlgorithm(std::vector<ExprNode>& arguments) {
+  return SumOrProductAlgorithm(arguments, false);
+}
+
+std::optional<CommandOutcome> ProductAlgorithm(std::vector<ExprNode>& arguments) {
+  return SumOrProductAlgorithm(arguments, true);
+}
+
+}  // namespace zentrix::engine

@@ -1,0 +1,20 @@
+#pragma once
+// Sum and Product over a range of integers, by substitution.
+
+#include <optional>
+#include <vector>
+
+#include "engine/commands/base/command_outcome.h"
+#include "engine/commands/base/limits.h"
+
+namespace zentrix::engine {
+
+// Ranges with more values than this are refused with a message.
+inline constexpr double kMaxRangeLength = limits::kSumRangeLength;
+
+// Sum and Product in their normal form (f, x, min, max); `product` picks which.
+std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments, bool product);
+std::optional<CommandOutcome> SumAlgorithm(std::vector<ExprNode>& arguments);
+std::optional<CommandOutcome> ProductAlgorithm(std::vector<ExprNode>& arguments);
+
+}  // namespace zentrix::engine

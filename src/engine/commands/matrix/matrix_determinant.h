@@ -1,0 +1,31 @@
+#pragma once
+// Determinants. A numeric matrix is reduced by fraction-free (Bareiss)
+// elimination, exact for integers and fractions and cubic in the size. A
+// matrix with symbolic entries is expanded by cofactors along the first row,
+// each minor (a set of remaining columns on the bottom rows) computed once and
+// expanded, so the work is about n·2ⁿ products instead of n!; beyond
+// kMaxSymbolicDetSize rows it is refused.
+
+#include <optional>
+#include <string_view>
+
+#include "engine/commands/matrix/matrix_support.h"
+#include "engine/core/expr_node.h"
+
+namespace zentrix::engine::matrix {
+
+struct Determinant {
+  std::optional<ExprNode> value;
+  std::u16string_view message;  // why there is no value (empty: not a square matrix)
+};
+
+Determinant DeterminantOf(const ExprNode& matrix);
+
+// Exact Bareiss elimination on a square grid of numbers.
+Number NumericDeterminant(NumberGrid grid);
+
+// Cofactor expansion of a square grid; nothing (with the message) when the
+// grid is too large or an expansion grows beyond kMaxEntrySize.
+Determinant SymbolicDeterminant(const Grid& grid);
+
+}  // namespace zentrix::engine::matrix

@@ -1,0 +1,41 @@
+#pragma once
+// Exact Gauss–Jordan elimination (reduced row echelon form) and the inverse.
+//
+// Numeric matrices are reduced on plain numbers; other matrices on trees with
+// every entry expanded. The pivot of a column is the first non-zero entry at
+// or below the current row; a symbolic entry counts as zero only when it
+// simplifies to the number 0 (or, for the eigenvector search, when the given
+// zero test says so). Pivot entries are set to exactly 1 and eliminated
+// entries to exactly 0.
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "engine/commands/matrix/matrix_support.h"
+#include "engine/core/expr_node.h"
+
+namespace zentrix::engine::matrix {
+
+struct Reduction {
+  std::optional<ExprNode> value;
+  std::u16string_view message;  // set when the work or the entries grew too large
+};
+
+// The pivot columns found, in order, alongside the reduced grid.
+struct ReducedGrid {
+  Grid grid;
+  std::vector<std::size_t> pivot_columns;
+  bool too_large = false;
+};
+
+using ZeroTest = std::function<bool(const ExprNode&)>;
+
+Reduction RowReduce(const ExprNode& matrix);
+ReducedGrid RowReduceGrid(Grid grid, const ZeroTest& is_zero);
+void RowReduceNumbers(NumberGrid& grid);
+
+// Nothing and no message: not square or singular (the command's "General").
+Reduction Inverse(const ExprNode& matrix);
+
+}  // namespace zentrix::engine::matrix

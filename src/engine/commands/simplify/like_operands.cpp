@@ -1,0 +1,199 @@
+// Pass (a) of the simplifier: like operands of a sum or product collected.
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "engine/commands/simplify/canonical_order.h"
+#include "engine/commands/simplify/canonical_passes.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
+
+namespace zentrix::engine {
+namespace {
+
+// c·P with P the only operand and no terms.
+bool IsScaledOperand(const ExprNode& op) {
+  return op.IsProduct() && op.OperandCount() == 1 && op.TermCount() == 0;
+}
+
+// A product with several factors: its base is the product without coefficient.
+bool IsMultiFactorProduct(const ExprNode& op) { return op.IsProduct() && !IsScaledOperand(op); }
+
+const ExprNode& SumBaseNode(const ExprNode& op) { return IsScaledOperand(op) ? op.Operand(0) : op; }
+
+// Groups the operand indices by the key of `hash` and `same`, in order of first
+// appearance, keeping only groups of two or more.
+template <typename Hash, typename Same>
+std::vector<std::vector<std::size_t>> LikeGroups(const std::vector<ExprNode>& operands, Hash hash,
+                                                 Same same) {
+  std::vector<std::vector<std::size_t>> groups;
+  std::unordered_multimap<std::size_t, std::size_t> seen;  // hash -> group index
+  for (std::size_t i = 0; i < operands.size(); ++i) {
+    std::size_t h = hash(operands[i]);
+    bool placed = false;
+    auto [first, last] = seen.equal_range(h);
+    for (auto it = first; it != last; ++it) {
+      std::vector<std::size_t>& group = groups[it->second];
+      if (same(operands[group[0]], operands[i])) {
+        group.push_back(i);
+        placed = true;
+        break;
+      }
+    }
+    if (!placed) {
+      seen.emplace(h, groups.size());
+      groups.push_back({i});
+    }
+  }
+  std::erase_if(groups, [](const std::vector<std::size_t>& g) { return g.size() < 2; });
+  return groups;
+}
+
+// Rebuilds the operand list: replaced operands take their new value, removed
+// ones go.
+void ReplaceOperands(ExprNode& node, std::vector<std::pair<std::size_t, ExprNode>> replaced,
+                     const std::vector<bool>& removed) {
+  auto& operands = node.mutable_operands();
+  for (auto& [index, value] : replaced) operands[index] = std::move(value);
+  std::vector<ExprNode> kept;
+  kept.reserve(operands.size());
+  for (std::size_t i = 0; i < operands.size(); ++i) {
+    if (!removed[i]) kept.push_back(std::move(operands[i]));
+  }
+  operands = std::move(kept);
+}
+
+bool CollectInSum(ExprNode& node) {
+  auto groups = LikeGroups(node.operands(), HashSumBase, SameSumBase);
+  if (groups.empty()) return false;
+  std::vector<bool> removed(node.OperandCount(), false);
+  std::vector<std::pair<std::size_t, ExprNode>> replaced;
+  for (const auto& group : groups) {
+    Number factor;
+    for (std::size_t i : group) factor = Add(factor, SumFactor(node.Operand(i)));
+    for (std::size_t k = 1; k < group.size(); ++k) removed[group[k]] = true;
+    if (factor.IsZero()) {
+      removed[group[0]] = true;
+    } else {
+      replaced.emplace_back(group[0], WithSumFactor(node.Operand(group[0]), factor));
+    }
+  }
+  ReplaceOperands(node, std::move(replaced), removed);
+  return true;
+}
+
+bool IsNumberBasePower(const ExprNode& op) {
+  return op.IsOperandPower() && op.Operand(0).IsNumber();
+}
+
+// √a·√b = √(a·b): powers of numbers with one exponent combine their bases.
+bool CombineNumberBases(ExprNode& node) {
+  auto groups = LikeGroups(
+      node.operands(),
+      [](const ExprNode& op) {
+        return IsNumberBasePower(op) ? HashNumber(op.coefficient()) : HashTree(op);
+      },
+      [](const ExprNode& a, const ExprNode& b) {
+        return IsNumberBasePower(a) && IsNumberBasePower(b) && a.coefficient() == b.coefficient();
+      });
+  if (groups.empty()) return false;
+  std::vector<bool> removed(node.OperandCount(), false);
+  std::vector<std::pair<std::size_t, ExprNode>> replaced;
+  for (const auto& group : groups) {
+    Number base(1.0);
+    for (std::size_t i : group) base = Multiply(base, node.Operand(i).Operand(0).coefficient());
+    for (std::size_t k = 1; k < group.size(); ++k) removed[group[k]] = true;
+    replaced.emplace_back(
+        group[0], PowerNumber(ExprNode::MakeNumber(base), node.Operand(group[0]).coefficient()));
+  }
+  ReplaceOperands(node, std::move(replaced), removed);
+  return true;
+}
+
+// x·y·(x·y)^a = (x·y)^(a+1): an operand power whose base is the product of the
+// node's own terms absorbs them.
+bool AbsorbOwnTerms(ExprNode& node) {
+  if (node.TermCount() == 0) return false;
+  // The node's terms are sorted only after the passes; the base's already are.
+  std::vector<SymbolTerm> own;
+  for (ExprNode& op : node.mutable_operands()) {
+    if (!op.IsOperandPower()) continue;
+    const ExprNode& base = op.Operand(0);
+    if (!base.IsProduct() || base.OperandCount() != 0 || !base.coefficient().IsOne() ||
+        base.TermCount() != node.TermCount()) {
+      continue;
+    }
+    if (own.empty()) {
+      own = node.terms();
+      std::stable_sort(own.begin(), own.end(), TermBefore);
+    }
+    if (base.terms() != own) continue;
+    ExprNode base_copy = base;
+    op = PowerNumber(std::move(base_copy), Add(op.coefficient(), Number(1.0)));
+    node.mutable_terms().clear();
+    return true;
+  }
+  return false;
+}
+
+bool CollectInProduct(ExprNode& node) {
+  if (AbsorbOwnTerms(node)) return true;
+  // Numbers are factors of the coefficient, not bases (normalising folds them).
+  auto groups = LikeGroups(
+      node.operands(), [](const ExprNode& op) { return HashTree(ProductBase(op)); },
+      [](const ExprNode& a, const ExprNode& b) {
+        return !a.IsEmpty() && !b.IsEmpty() && ProductBase(a) == ProductBase(b);
+      });
+  if (groups.empty()) return CombineNumberBases(node);
+  std::vector<bool> removed(node.OperandCount(), false);
+  std::vector<std::pair<std::size_t, ExprNode>> replaced;
+  for (const auto& group : groups) {
+    Number exponent;
+    for (std::size_t i : group) exponent = Add(exponent, ProductExponent(node.Operand(i)));
+    for (std::size_t k = 1; k < group.size(); ++k) removed[group[k]] = true;
+    ExprNode base = ProductBase(node.Operand(group[0]));
+    replaced.emplace_back(group[0], PowerNumber(std::move(base), exponent));
+  }
+  ReplaceOperands(node, std::move(replaced), removed);
+  return true;
+}
+
+}  // namespace
+
+bool SameSumBase(const ExprNode& a, const ExprNode& b) {
+  bool ma = IsMultiFactorProduct(a), mb = IsMultiFactorProduct(b);
+  if (ma != mb) return false;
+  if (ma) return PartiallyEqual(a, b, false, true);
+  return SumBaseNode(a) == SumBaseNode(b);
+}
+
+std::size_t HashSumBase(const ExprNode& op) {
+  if (IsMultiFactorProduct(op)) return HashTree(op, true);
+  return HashTree(SumBaseNode(op));
+}
+
+Number SumFactor(const ExprNode& op) { return op.IsProduct() ? op.coefficient() : Number(1.0); }
+
+ExprNode WithSumFactor(const ExprNode& like, const Number& factor) {
+  ExprNode base = SumBaseNode(like);
+  if (IsMultiFactorProduct(base)) base.set_coefficient(Number(1.0));
+  return MultiplyNumber(std::move(base), factor);
+}
+
+const ExprNode& ProductBase(const ExprNode& op) { return op.IsOperandPower() ? op.Operand(0) : op; }
+
+Number ProductExponent(const ExprNode& op) {
+  return op.IsOperandPower() ? op.coefficient() : Number(1.0);
+}
+
+bool CollectLikeOperands(ExprNode& node) {
+  // x·y·(x·y)^a has one operand and still collects.
+  if (node.IsProduct() && node.OperandCount() == 1) return AbsorbOwnTerms(node);
+  if (node.OperandCount() < 2) return false;
+  if (node.IsSum()) return CollectInSum(node);
+  if (node.IsProduct()) return CollectInProduct(node);
+  return false;
+}
+
+}  // namespace zentrix::engine

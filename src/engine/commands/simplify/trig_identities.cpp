@@ -1,0 +1,295 @@
+// Pass (d) of the simplifier: trigonometric identities and exact values.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "engine/commands/numeric/complex_functions.h"
+#include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/simplify/canonical_order.h"
+#include "engine/commands/simplify/canonical_passes.h"
+#include "engine/commands/simplify/exact_trig_values.h"
+#include "engine/commands/simplify/tree_arithmetic.h"
+#include "engine/core/charset.h"
+#include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
+
+namespace zentrix::engine {
+namespace {
+
+namespace id = command_id;
+
+int ReciprocalOf(int f) {
+  switch (f) {
+    case id::kSin: return id::kCsc;
+    case id::kCsc: return id::kSin;
+    case id::kCos: return id::kSec;
+    case id::kSec: return id::kCos;
+    case id::kTan: return id::kCot;
+    case id::kCot: return id::kTan;
+    case id::kSinh: return id::kCsch;
+    case id::kCsch: return id::kSinh;
+    case id::kCosh: return id::kSech;
+    case id::kSech: return id::kCosh;
+    case id::kTanh: return id::kCoth;
+    case id::kCoth: return id::kTanh;
+    default: return -1;
+  }
+}
+
+// f(u)·g(u) = h(u), tried in this order.
+struct QuotientIdentity {
+  int f, g, h;
+};
+constexpr QuotientIdentity kQuotientIdentities[] = {
+    {id::kSin, id::kSec, id::kTan},    {id::kCos, id::kCsc, id::kCot},
+    {id::kTan, id::kCos, id::kSin},    {id::kSinh, id::kSech, id::kTanh},
+    {id::kCosh, id::kCsch, id::kCoth}, {id::kTanh, id::kCosh, id::kSinh},
+};
+
+// An operand of a product seen as f(u)^e with f one of the twelve functions and
+// e a positive real exponent.
+struct TrigFactor {
+  std::size_t index;
+  int function;
+  const ExprNode* argument;
+  Number exponent;
+  std::size_t argument_hash;
+};
+
+std::optional<TrigFactor> AsTrigFactor(const ExprNode& op, std::size_t index) {
+  const ExprNode& base = ProductBase(op);
+  if (!base.IsUnaryFunction() || !IsReciprocalTrigId(base.FunctionId())) return std::nullopt;
+  Number e = ProductExponent(op);
+  if (!e.IsReal() || !e.GreaterThan(0)) return std::nullopt;
+  return TrigFactor{index, base.FunctionId(), &base.Operand(0), e, HashTree(base.Operand(0))};
+}
+
+bool SameArgument(const TrigFactor& a, const TrigFactor& b) {
+  return a.argument_hash == b.argument_hash && *a.argument == *b.argument;
+}
+
+ExprNode TrigPower(int function, const ExprNode& argument, const Number& exponent) {
+  if (exponent.IsZero()) return ExprNode::MakeNumber(Number(1.0));
+  return PowerNumber(ApplyFunction(function, argument), exponent);
+}
+
+Number Smaller(const Number& a, const Number& b) { return a.LessThan(b) ? a : b; }
+
+// Replaces the factors a and b of the product by a^(ea-k) and b^(eb-k) and, when
+// `merged` is a function, appends merged(u)^k.
+void Combine(ExprNode& node, const TrigFactor& a, const TrigFactor& b, int merged) {
+  Number k = Smaller(a.exponent, b.exponent);
+  ExprNode argument = *a.argument;
+  ExprNode na = TrigPower(a.function, argument, Subtract(a.exponent, k));
+  ExprNode nb = TrigPower(b.function, argument, Subtract(b.exponent, k));
+  node.Operand(a.index) = std::move(na);
+  node.Operand(b.index) = std::move(nb);
+  if (merged >= 0) node.AddOperand(TrigPower(merged, argument, k));
+}
+
+bool ProductIdentities(ExprNode& node) {
+  std::vector<TrigFactor> factors;
+  for (std::size_t i = 0; i < node.OperandCount(); ++i) {
+    if (auto f = AsTrigFactor(node.Operand(i), i)) factors.push_back(*f);
+  }
+  if (factors.size() < 2) return false;
+  // Only factors of one argument pair up: group them by the argument's hash,
+  // so that a product of many factors is scanned in linear time. Each group
+  // keeps the factors' order, so the first pair found is the same.
+  std::vector<std::pair<std::size_t, std::size_t>> by_hash;  // (argument hash, index)
+  by_hash.reserve(factors.size());
+  for (std::size_t i = 0; i < factors.size(); ++i)
+    by_hash.emplace_back(factors[i].argument_hash, i);
+  std::sort(by_hash.begin(), by_hash.end());
+  // The factors with the argument hash of factor i, in their order.
+  auto partners = [&](std::size_t i) {
+    const std::size_t hash = factors[i].argument_hash;
+    auto first =
+        std::lower_bound(by_hash.begin(), by_hash.end(), std::make_pair(hash, std::size_t{0}));
+    auto last = std::upper_bound(first, by_hash.end(), std::make_pair(hash, factors.size()));
+    return std::span(first, last);
+  };
+  // Every disjoint reciprocal pair at once, in order: a product of many such
+  // pairs would otherwise take one cycle of the simplifier per pair.
+  std::vector<bool> used(factors.size(), false);
+  bool paired = false;
+  for (std::size_t i = 0; i < factors.size(); ++i) {
+    if (used[i]) continue;
+    for (const auto& [hash, j] : partners(i)) {
+      if (j > i && !used[j] && ReciprocalOf(factors[i].function) == factors[j].function &&
+          SameArgument(factors[i], factors[j])) {
+        Combine(node, factors[i], factors[j], -1);
+        used[i] = used[j] = paired = true;
+        break;
+      }
+    }
+  }
+  if (paired) return true;
+  for (const QuotientIdentity& q : kQuotientIdentities) {
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+      const TrigFactor& a = factors[i];
+      if (a.function != q.f) continue;
+      for (const auto& [hash, j] : partners(i)) {
+        const TrigFactor& b = factors[j];
+        if (b.function == q.g && SameArgument(a, b)) {
+          Combine(node, a, b, q.h);
+          return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+// sin(u)^-n = csc(u)^n and the like.
+bool NegativePowerIdentity(ExprNode& node) {
+  if (!node.IsIntegerPower() || !node.coefficient().LessThan(0)) return false;
+  const ExprNode& base = node.Operand(0);
+  if (!base.IsUnaryFunction() || !IsReciprocalTrigId(base.FunctionId())) return false;
+  node = TrigPower(ReciprocalOf(base.FunctionId()), base.Operand(0), Negate(node.coefficient()));
+  return true;
+}
+
+bool IsNegative(const Number& n) { return n.IsReal() && n.LessThan(0); }
+
+bool IsNegativeArgument(const ExprNode& u) {
+  if (u.IsNumber()) return IsNegative(u.coefficient());
+  if (u.IsSum() && u.IsSingleTerm()) return IsNegative(u.Term(0).coefficient);
+  if (u.IsProduct()) return IsNegative(u.coefficient());
+  return false;
+}
+
+ExprNode PiTimes(const Number& c) {
+  return MakeTermNode(std::u16string(1, chars::kPi), c, Number(1.0));
+}
+
+std::optional<ExprNode> AtPlusInfinity(int f) {
+  switch (f) {
+    case id::kSin:
+    case id::kCos: {
+      ExprNode interval(NodeKind::kInterval, Number());
+      interval.AddOperand(ExprNode::MakeNumber(Number(-1.0)));
+      interval.AddOperand(ExprNode::MakeNumber(Number(1.0)));
+      return interval;
+    }
+    case id::kTan: return ExprNode::MakeInterval(Number::MinusInfinity(), Number::PlusInfinity());
+    case id::kAtan: return PiTimes(Number::Ratio(1.0, 2.0));
+    case id::kLog10:
+    case id::kLn:
+    case id::kAbs:
+    case id::kExp: return ExprNode::MakeNumber(Number::PlusInfinity());
+    default:
+      if (!IsElementaryFunctionId(f)) return std::nullopt;
+      return ExprNode::MakeNumber(Number::Indeterminate());
+  }
+}
+
+bool IsCircular(int f) {
+  return f == id::kSin || f == id::kCos || f == id::kTan || f == id::kCsc || f == id::kSec ||
+         f == id::kCot;
+}
+
+bool IsExactReal(const Number& n) {
+  return n.IsReal() && !n.IsDecimal() && std::fabs(n.RealNumerator()) < 9.0e15 &&
+         std::fabs(n.RealDenominator()) < 9.0e15;
+}
+
+struct Rational {
+  std::int64_t p;
+  std::int64_t q;  // > 0
+};
+
+std::optional<Rational> AsRational(const Number& n) {
+  if (!IsExactReal(n)) return std::nullopt;
+  auto p = static_cast<std::int64_t>(n.RealNumerator());
+  auto q = static_cast<std::int64_t>(n.RealDenominator());
+  if (q == 0) return std::nullopt;
+  if (q < 0) p = -p, q = -q;
+  return Rational{p, q};
+}
+
+// The multiple of π that the argument stands for: the coefficient of a single
+// term π in radians, d/180 for a number d in degrees; 0 for the number 0. Worked
+// out in integers so that probing leaves the rewrite flag alone.
+std::optional<Rational> MultipleOfPi(const ExprNode& u) {
+  if (u.IsNumber()) {
+    const Number& d = u.coefficient();
+    if (d.IsZero()) return Rational{0, 1};
+    if (!AngleInDegrees()) return std::nullopt;
+    std::optional<Rational> r = AsRational(d);
+    if (!r || r->q > (std::int64_t{1} << 40)) return std::nullopt;
+    return Rational{r->p, r->q * 180};
+  }
+  if (AngleInDegrees() || !u.IsSum() || !u.IsSingleTerm()) return std::nullopt;
+  const SymbolTerm& t = u.Term(0);
+  if (t.name.size() != 1 || t.name[0] != chars::kPi || !t.exponent.IsOne()) return std::nullopt;
+  return AsRational(t.coefficient);
+}
+
+ExprNode FromExactValue(const ExactTrigValue& v) {
+  if (v.pole) return ExprNode::MakeNumber(Number::ComplexInfinity());
+  Number ratio = Number::Ratio(v.numerator, v.denominator);
+  if (v.root == 1) return ExprNode::MakeNumber(ratio);
+  ExprNode surd = ExprNode::MakePower(Number::Ratio(1.0, 2.0));
+  surd.AddOperand(ExprNode::MakeNumber(Number(static_cast<double>(v.root))));
+  return MultiplyNumber(std::move(surd), ratio);
+}
+
+std::optional<ExprNode> ExactValue(int f, const ExprNode& u) {
+  if (!IsCircular(f)) return std::nullopt;
+  std::optional<Rational> c = MultipleOfPi(u);
+  if (!c) return std::nullopt;
+  // k = c mod 2 in [0, 2), as the reduced fraction p/q.
+  const std::int64_t p = c->p, q = c->q;
+  std::int64_t r = p % (2 * q);
+  if (r < 0) r += 2 * q;
+  std::int64_t g = std::gcd(r, q);
+  if (g == 0) g = 1;
+  std::optional<ExactTrigValue> value = ExactTrigAt(f, r / g, q / g);
+  if (!value) return std::nullopt;
+  return FromExactValue(*value);
+}
+
+bool FunctionIdentities(ExprNode& node) {
+  if (!node.IsUnaryFunction()) return false;
+  const int f = node.FunctionId();
+  const ExprNode& u = node.Operand(0);
+  if ((f == id::kSin || f == id::kCos) && IsNegativeArgument(u)) {
+    ExprNode positive = NegateTree(u);
+    ExprNode value = ApplyFunction(f, std::move(positive));
+    node = f == id::kSin ? NegateTree(std::move(value)) : std::move(value);
+    return true;
+  }
+  if (u.IsPlusInfinity()) {
+    if (std::optional<ExprNode> value = AtPlusInfinity(f)) {
+      node = std::move(*value);
+      return true;
+    }
+    return false;
+  }
+  if (std::optional<ExprNode> value = ExactValue(f, u)) {
+    node = std::move(*value);
+    RaiseRewriteFlag();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsReciprocalTrigId(int f) { return ReciprocalOf(f) >= 0; }
+
+bool ApplyTrigIdentities(ExprNode& node) {
+  if (node.IsProduct() && node.OperandCount() > 1) return ProductIdentities(node);
+  if (node.IsPower()) return NegativePowerIdentity(node);
+  if (node.IsAnyFunction()) return FunctionIdentities(node);
+  return false;
+}
+
+}  // namespace zentrix::engine
