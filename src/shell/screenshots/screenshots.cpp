@@ -109,13 +109,11 @@ void Screenshots::Capture(const draw::Surface& back_buffer) {
   pending_ = false;
   const std::string path = FilePath();
   std::string reason;
-  if (MakeFolders(&reason)) {
-    const draw::DrawResult result = draw::SaveImage(back_buffer, path, draw::image_format::kPng);
-    if (draw::Failed(result)) {
-      reason = "Could not save " + fs::path(path).filename().string();
-      std::error_code why;
-      if (!fs::is_directory(Folder(), why)) reason += " (no folder)";
-    }
+  std::string folder_problem;
+  if (!MakeFolders(&folder_problem)) {
+    reason = "Could not save " + fs::path(path).filename().string() + ": no folder";
+  } else if (draw::Failed(draw::SaveImage(back_buffer, path, draw::image_format::kPng))) {
+    reason = "Could not save " + fs::path(path).filename().string();
   }
   if (reason.empty()) {
     last_error_.clear();
