@@ -8,6 +8,8 @@
 //   #@file FILE contains TEXT     the file (in the home folder) holds TEXT
 //   #@file FILE lacks TEXT        ... does not hold TEXT
 //   #@exists FILE                 the file exists
+//   #@missing FILE                the file does not exist
+//   #@same FILE OTHER             the two files hold the same bytes (OTHER may hold spaces)
 //
 // Dumps are written by the program's JSON writer as `"key": value` with ", "
 // between members, so a member can be checked as text.
@@ -61,6 +63,8 @@ struct Directives {
   };
   std::vector<FileCheck> files;
   std::vector<std::string> exists;
+  std::vector<std::string> missing;
+  std::vector<std::pair<std::string, std::string>> same;
   std::vector<std::string> options;
 };
 
@@ -86,6 +90,11 @@ Directives ReadDirectives(const std::string& script) {
       d.options.push_back(rest);
     } else if (verb == "exists") {
       d.exists.push_back(rest);
+    } else if (verb == "missing") {
+      d.missing.push_back(rest);
+    } else if (verb == "same") {
+      const std::size_t space = rest.find(' ');
+      d.same.emplace_back(rest.substr(0, space), rest.substr(space + 1));
     } else if (verb == "file") {
       const std::size_t space = rest.find(' ');
       const std::string file = rest.substr(0, space);
@@ -126,6 +135,13 @@ TEST_P(ScenarioTest, Runs) {
     EXPECT_NE(errors.find(text), std::string::npos) << "stderr lacks: " << text << "\n" << errors;
   }
   for (const std::string& file : d.exists) EXPECT_TRUE(fs::exists(home / file)) << file;
+  for (const std::string& file : d.missing) EXPECT_FALSE(fs::exists(home / file)) << file;
+  for (const auto& [first, second] : d.same) {
+    ASSERT_TRUE(fs::exists(home / first)) << first;
+    ASSERT_TRUE(fs::exists(home / second)) << second;
+    EXPECT_TRUE(ReadFile(home / first) == ReadFile(home / second))
+        << first << " differs from " << second;
+  }
   for (const auto& check : d.files) {
     const std::string contents = ReadFile(home / check.file);
     EXPECT_EQ(contents.find(check.text) != std::string::npos, check.contains)

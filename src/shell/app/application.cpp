@@ -123,6 +123,15 @@ int Application::Loop() {
 }
 
 draw::DrawResult Application::WindowedFrame() {
+  if (suspend_requested_) {
+    // A window has no full-screen state to leave: minimising it is the suspend.
+    suspend_requested_ = false;
+    if (active_) {
+      OnSuspend();
+      active_ = false;
+      Platform().Minimize();
+    }
+  }
   if (active_) {
     const draw::DrawResult r = Frame(display_.BackBuffer(), frame_flags_);
     if (draw::Failed(r)) return r;

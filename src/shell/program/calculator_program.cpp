@@ -5,10 +5,13 @@
 #include "engine/core/charset.h"
 #include "platform/home_folder.h"
 #include "platform/platform.h"
+#include "shell/buttons/button_config_screen.h"
 #include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
 #include "shell/screens/calculator_screen.h"
 #include "shell/screens/settings_screen.h"
+#include "shell/screenshots/screenshot_screen.h"
+#include "shell/screenshots/storage_cards.h"
 #include "shell/settings/settings_store.h"
 #include "shell/skins/skin_choice.h"
 #include "ui/core/focus.h"
@@ -38,7 +41,8 @@ CalculatorProgram::CalculatorProgram(const ApplicationConfig& config, const Prog
     : Application(config),
       options_(options),
       registry_(platform::RegistryPathIn(config.home_folder)),
-      clipboard_(config.platform) {}
+      clipboard_(config.platform),
+      screenshots_(config.home_folder, FindStorageCards()) {}
 
 CalculatorProgram::~CalculatorProgram() {
   // The toolkit's state points into this program's skin and clipboard.
@@ -126,7 +130,18 @@ void CalculatorProgram::CreateScreens() {
   screens_[kCalculatorScreen] = std::make_unique<CalculatorScreen>(*this);
   screens_[kSettingsScreen] = std::make_unique<SettingsScreen>(
       registry_, Display().BackBuffer().Width(), Display().BackBuffer().Height());
+  screens_[kScreenshotsScreen] =
+      std::make_unique<ScreenshotScreen>(screenshots_, registry_, square_);
+  screens_[kButtonsScreen] = std::make_unique<ButtonConfigScreen>(buttons_, registry_, Keys());
   if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
+  // A button bound to Solve answers as the calculator's action element does.
+  if (!button_hooks_.solve) {
+    button_hooks_.solve = [this] {
+      if (screens_[kCalculatorScreen]) {
+        screens_[kCalculatorScreen]->OnMenuCommand(ui::MenuCommand::kAction);
+      }
+    };
+  }
   for (int i : {kScreenshotsScreen, kButtonsScreen, kCalculatorScreen, kSettingsScreen}) {
     if (factories_[i]) screens_[i] = factories_[i](*this);
   }
@@ -176,6 +191,8 @@ draw::DrawResult CalculatorProgram::Frame(draw::Surface& back_buffer, std::uint3
     RequestQuit();
     return draw::kOk;
   }
+  // Before anything is drawn: a screenshot shows the frame the person saw.
+  screenshots_.Capture(back_buffer);
   draw::current::Select(&back_buffer);
   const ui::ProgramSettings& settings = ui::Settings();
   draw::Color background = skin_.Palette().background;
@@ -197,8 +214,16 @@ draw::DrawResult CalculatorProgram::Frame(draw::Surface& back_buffer, std::uint3
 void CalculatorProgram::AfterInput() {
   if (auto index = chrome_.TakeScreenRequest()) SwitchTo(*index);
   if (chrome_.TakeStyleToggle()) ToggleStyle();
-  if (chrome_.TakeCloseRequest()) ExitCommand();
+  if (chrome_.TakeCloseRequest()) CloseButton();
   if (auto command = chrome_.TakeMenuCommand()) RunMenuCommand(*command);
+}
+
+void CalculatorProgram::CloseButton() {
+  if (buttons_.Close() == CloseMode::kMinimize) {
+    RequestSuspend();
+  } else {
+    ExitCommand();
+  }
 }
 
 void CalculatorProgram::RunMenuCommand(ui::MenuCommand command) {
@@ -231,12 +256,17 @@ void CalculatorProgram::KeyDown(const platform::Event& key, const draw::KeyList&
     RequestQuit();
     return;
   }
+  // A bound application button acts first, then goes on like any key.
+  RunBoundCommand(buttons_, key.key, current_, button_hooks_,
+                  {[this] { screenshots_.ButtonDown(); }, [this] { RequestSuspend(); }});
   const ui::KeyEvent event = ToKeyEvent(key);
   if (ui::HandleTextKey(event)) return;
   CurrentScreen()->KeyDown(event);
 }
 
-void CalculatorProgram::KeyUp(const platform::Event&, const draw::KeyList&) {}
+void CalculatorProgram::KeyUp(const platform::Event& key, const draw::KeyList&) {
+  if (buttons_.CommandOf(key.key) == kTakeScreenshot) screenshots_.ButtonUp();
+}
 
 void CalculatorProgram::StylusDown(int x, int y) {
   if (exiting_) {

@@ -12,10 +12,13 @@
 
 #include "shell/app/application.h"
 #include "shell/automation/automation_host.h"
+#include "shell/buttons/button_bindings.h"
+#include "shell/buttons/button_dispatch.h"
 #include "shell/program/clipboard_bridge.h"
 #include "shell/program/options.h"
 #include "shell/program/program_chrome.h"
 #include "shell/program/screen_index.h"
+#include "shell/screenshots/screenshots.h"
 #include "shell/settings/registry.h"
 #include "ui/core/screen.h"
 #include "ui/core/stylus_router.h"
@@ -55,6 +58,11 @@ class CalculatorProgram : public Application, public AutomationHost {
   // File/Exit: saves the settings; the next frame ends the program.
   void ExitCommand();
   const shell::Registry& Registry() const { return registry_; }
+  // The application buttons: their bindings, and the hooks through which the
+  // calculator and the graphers take the commands bound to them.
+  ButtonBindings& Buttons() { return buttons_; }
+  ButtonHooks& ButtonCommandHooks() { return button_hooks_; }
+  Screenshots& Shots() { return screenshots_; }
   ui::Skin& Skin() { return skin_; }
   // The folder the skin archives (and the pad's label fonts) come from.
   const std::string& SkinFolder() const { return skin_folder_; }
@@ -65,10 +73,6 @@ class CalculatorProgram : public Application, public AutomationHost {
   }
   ui::Widget* ButtonPad() const { return button_pad_; }
   bool KeyboardShown() const { return chrome_.KeyboardShown(); }
-  // Shows the message box; `on_result` hears the answer (true: Yes or OK).
-  void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {}) {
-    chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
-  }
   bool MessageShown() const { return chrome_.MessageBoxShown(); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
@@ -102,11 +106,16 @@ class CalculatorProgram : public Application, public AutomationHost {
   void ComputeLayout(const draw::Surface& back_buffer);
   void AfterInput();
   void RunMenuCommand(ui::MenuCommand command);
+  void CloseButton();
   void RouteButtonPad();
 
   ProgramOptions options_;
   shell::Registry registry_;
   ClipboardBridge clipboard_;
+  // Before the screens: their screens save them when they go.
+  ButtonBindings buttons_;
+  ButtonHooks button_hooks_;
+  Screenshots screenshots_;
   ui::Skin skin_;
   std::string skin_folder_;
   ui::StylusRouter router_;

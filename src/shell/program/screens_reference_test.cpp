@@ -100,7 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"calculator_small_bright", 240, 320, 1, kCalculatorScreen, kCalculatorSession},
         Case{"calculator_small_classic", 240, 320, 0, kCalculatorScreen, kCalculatorSession},
         Case{"calculator_large_bright", 480, 640, 1, kCalculatorScreen, kCalculatorSession},
-        Case{"calculator_large_classic", 480, 640, 0, kCalculatorScreen, kCalculatorSession}),
+        Case{"calculator_large_classic", 480, 640, 0, kCalculatorScreen, kCalculatorSession},
+        Case{"screenshots_small_classic", 240, 320, 0, kScreenshotsScreen},
+        Case{"screenshots_large_bright", 480, 640, 1, kScreenshotsScreen},
+        Case{"buttons_small_bright", 240, 320, 1, kButtonsScreen},
+        Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
