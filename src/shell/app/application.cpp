@@ -213,9 +213,7 @@ void Application::Suspend() {
 void Application::HandleEvent(const platform::Event& event) {
   using platform::EventType;
   switch (event.type) {
-    case EventType::kActivate:
-      Activate();
-      break;
+    case EventType::kActivate: Activate(); break;
     case EventType::kDeactivate:
       if (config_.windowed) {
         active_ = false;
@@ -238,21 +236,13 @@ void Application::HandleEvent(const platform::Event& event) {
       keys_down_[event.key / 32] &= ~(1u << (event.key % 32));
       KeyUp(event, keys_);
       break;
-    case EventType::kStylusDown:
-      StylusDown(event.x, event.y);
-      break;
-    case EventType::kStylusUp:
-      StylusUp(event.x, event.y);
-      break;
+    case EventType::kStylusDown: StylusDown(event.x, event.y); break;
+    case EventType::kStylusUp: StylusUp(event.x, event.y); break;
     case EventType::kStylusMove:
       if (active_) StylusMove(event.x, event.y);
       break;
-    case EventType::kWheel:
-      Wheel(event.x, event.y, event.key);
-      break;
-    case EventType::kQuit:
-      quit_ = true;
-      break;
+    case EventType::kWheel: Wheel(event.x, event.y, event.key); break;
+    case EventType::kQuit: quit_ = true; break;
   }
 }
 

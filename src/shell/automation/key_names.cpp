@@ -36,32 +36,19 @@ std::optional<KeyChord> CharacterKey(char c) {
     return KeyChord{vk::k0 + static_cast<int>(at), true};
   }
   switch (c) {
-    case ' ':
-      return KeyChord{vk::kSpace};
-    case '=':
-      return KeyChord{vk::kEquals};
-    case '+':
-      return KeyChord{vk::kEquals, true};
-    case ',':
-      return KeyChord{vk::kComma};
-    case '-':
-      return KeyChord{vk::kMinus};
-    case '_':
-      return KeyChord{vk::kMinus, true};
-    case '.':
-      return KeyChord{vk::kPeriod};
-    case '/':
-      return KeyChord{vk::kSlash};
-    case '[':
-      return KeyChord{vk::kLeftBracket};
-    case '{':
-      return KeyChord{vk::kLeftBracket, true};
-    case ']':
-      return KeyChord{vk::kRightBracket};
-    case '}':
-      return KeyChord{vk::kRightBracket, true};
-    default:
-      return std::nullopt;
+    case ' ': return KeyChord{vk::kSpace};
+    case '=': return KeyChord{vk::kEquals};
+    case '+': return KeyChord{vk::kEquals, true};
+    case ',': return KeyChord{vk::kComma};
+    case '-': return KeyChord{vk::kMinus};
+    case '_': return KeyChord{vk::kMinus, true};
+    case '.': return KeyChord{vk::kPeriod};
+    case '/': return KeyChord{vk::kSlash};
+    case '[': return KeyChord{vk::kLeftBracket};
+    case '{': return KeyChord{vk::kLeftBracket, true};
+    case ']': return KeyChord{vk::kRightBracket};
+    case '}': return KeyChord{vk::kRightBracket, true};
+    default: return std::nullopt;
   }
 }
 

@@ -97,18 +97,10 @@ bool ScriptRunner::Step(platform::HeadlessPlatform& platform) {
     return true;
   }
   switch (line.verb) {
-    case ScriptVerb::kTap:
-      Tap(platform, line.x, line.y);
-      break;
-    case ScriptVerb::kDown:
-      Stylus(platform, EventType::kStylusDown, line.x, line.y);
-      break;
-    case ScriptVerb::kMove:
-      Stylus(platform, EventType::kStylusMove, line.x, line.y);
-      break;
-    case ScriptVerb::kUp:
-      Stylus(platform, EventType::kStylusUp, line.x, line.y);
-      break;
+    case ScriptVerb::kTap: Tap(platform, line.x, line.y); break;
+    case ScriptVerb::kDown: Stylus(platform, EventType::kStylusDown, line.x, line.y); break;
+    case ScriptVerb::kMove: Stylus(platform, EventType::kStylusMove, line.x, line.y); break;
+    case ScriptVerb::kUp: Stylus(platform, EventType::kStylusUp, line.x, line.y); break;
     case ScriptVerb::kClick:
       if (!Click(platform, line.text, line.kind, false)) return false;
       break;
@@ -121,12 +113,8 @@ bool ScriptRunner::Step(platform::HeadlessPlatform& platform) {
       Key(platform, EventType::kKeyDown, line.chord);
       Key(platform, EventType::kKeyUp, line.chord);
       break;
-    case ScriptVerb::kKeyDown:
-      Key(platform, EventType::kKeyDown, line.chord);
-      break;
-    case ScriptVerb::kKeyUp:
-      Key(platform, EventType::kKeyUp, line.chord);
-      break;
+    case ScriptVerb::kKeyDown: Key(platform, EventType::kKeyDown, line.chord); break;
+    case ScriptVerb::kKeyUp: Key(platform, EventType::kKeyUp, line.chord); break;
     case ScriptVerb::kType:
       if (!host_->TypeText(line.text)) return Fail("no text box has the focus");
       frame_stale_ = true;

@@ -22,9 +22,7 @@
 namespace zentrix::shell {
 namespace {
 
-std::string EncodeProgramText(std::u16string_view text) {
-  return chars::ToUtf8(text);
-}
+std::string EncodeProgramText(std::u16string_view text) { return chars::ToUtf8(text); }
 
 ui::KeyEvent ToKeyEvent(const platform::Event& key) {
   ui::KeyEvent event;
@@ -234,20 +232,11 @@ void CalculatorProgram::RunMenuCommand(ui::MenuCommand command) {
   }
   if (CurrentScreen()->OnMenuCommand(command)) return;
   switch (command) {
-    case MenuCommand::kCut:
-      ui::Cut();
-      break;
-    case MenuCommand::kCopy:
-      ui::Copy();
-      break;
-    case MenuCommand::kPaste:
-      ui::Paste();
-      break;
-    case MenuCommand::kClear:
-      ui::ClearText();
-      break;
-    default:
-      break;
+    case MenuCommand::kCut: ui::Cut(); break;
+    case MenuCommand::kCopy: ui::Copy(); break;
+    case MenuCommand::kPaste: ui::Paste(); break;
+    case MenuCommand::kClear: ui::ClearText(); break;
+    default: break;
   }
 }
 
@@ -282,13 +271,9 @@ void CalculatorProgram::StylusUp(int x, int y) {
   AfterInput();
 }
 
-void CalculatorProgram::StylusMove(int x, int y) {
-  router_.StylusMove({x, y});
-}
+void CalculatorProgram::StylusMove(int x, int y) { router_.StylusMove({x, y}); }
 
-void CalculatorProgram::Wheel(int x, int y, int amount) {
-  CurrentScreen()->Wheel({x, y}, amount);
-}
+void CalculatorProgram::Wheel(int x, int y, int amount) { CurrentScreen()->Wheel({x, y}, amount); }
 
 void CalculatorProgram::BeforeExit() {
   if (initialised_ && Config().windowed) SaveWindowRectangle();
@@ -302,9 +287,7 @@ void CalculatorProgram::Destroy() {
   RememberNotesFile(*this);
 }
 
-void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) {
-  router_.DescribeAll(out);
-}
+void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }
 
 std::optional<draw::Rect> CalculatorProgram::ScreenIcon(int index) {
   return chrome_.ScreenIcon(index);

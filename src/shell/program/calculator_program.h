@@ -73,6 +73,10 @@ class CalculatorProgram : public Application, public AutomationHost {
   }
   ui::Widget* ButtonPad() const { return button_pad_; }
   bool KeyboardShown() const { return chrome_.KeyboardShown(); }
+  // Shows the message box; `on_result` hears the answer (true: Yes or OK).
+  void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {}) {
+    chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
+  }
   bool MessageShown() const { return chrome_.MessageBoxShown(); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }

@@ -68,18 +68,14 @@ void ProgramChrome::SetCurrentScreen(int index) {
   parts_->main_menu.CloseMenu();
 }
 
-void ProgramChrome::SetScreen(const ui::Screen* screen) {
-  parts_->main_menu.SetScreen(screen);
-}
+void ProgramChrome::SetScreen(const ui::Screen* screen) { parts_->main_menu.SetScreen(screen); }
 
 void ProgramChrome::SetKeyboardShown(bool shown) {
   parts_->keyboard_shown = shown;
   parts_->keyboard.SetVisible(shown);
 }
 
-bool ProgramChrome::KeyboardShown() const {
-  return parts_->keyboard_shown;
-}
+bool ProgramChrome::KeyboardShown() const { return parts_->keyboard_shown; }
 
 void ProgramChrome::Draw(draw::Surface& surface) {
   Parts& p = *parts_;
@@ -100,13 +96,9 @@ std::optional<int> ProgramChrome::TakeScreenRequest() {
   return std::exchange(parts_->screen_request, std::nullopt);
 }
 
-bool ProgramChrome::TakeStyleToggle() {
-  return std::exchange(parts_->style_toggle, false);
-}
+bool ProgramChrome::TakeStyleToggle() { return std::exchange(parts_->style_toggle, false); }
 
-bool ProgramChrome::TakeCloseRequest() {
-  return std::exchange(parts_->close_request, false);
-}
+bool ProgramChrome::TakeCloseRequest() { return std::exchange(parts_->close_request, false); }
 
 std::optional<ui::MenuCommand> ProgramChrome::TakeMenuCommand() {
   return std::exchange(parts_->command, std::nullopt);
@@ -121,9 +113,7 @@ std::optional<draw::Rect> ProgramChrome::ScreenIcon(int index) const {
   return r;
 }
 
-bool ProgramChrome::MessageBoxShown() const {
-  return parts_->message_box.Shown();
-}
+bool ProgramChrome::MessageBoxShown() const { return parts_->message_box.Shown(); }
 
 void ProgramChrome::DescribeMessageBox(ui::JsonWriter& json) const {
   parts_->message_box.WriteState(json);

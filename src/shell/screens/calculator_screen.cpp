@@ -71,20 +71,11 @@ bool CalculatorScreen::KeyDown(const ui::KeyEvent& key) {
 bool CalculatorScreen::OnMenuCommand(ui::MenuCommand command) {
   using ui::MenuCommand;
   switch (command) {
-    case MenuCommand::kAction:
-      panel_.Solve();
-      return true;
-    case MenuCommand::kNew:
-      AskNew();
-      return true;
-    case MenuCommand::kInsertEntry:
-      InsertEntry();
-      return true;
-    case MenuCommand::kDeleteEntry:
-      panel_.DeleteEntry();
-      return true;
-    default:
-      return false;  // Cut, Copy, Paste and Clear act on the focused box
+    case MenuCommand::kAction: panel_.Solve(); return true;
+    case MenuCommand::kNew: AskNew(); return true;
+    case MenuCommand::kInsertEntry: InsertEntry(); return true;
+    case MenuCommand::kDeleteEntry: panel_.DeleteEntry(); return true;
+    default: return false;  // Cut, Copy, Paste and Clear act on the focused box
   }
 }
 

@@ -45,23 +45,17 @@ const std::u16string kRadiansExample = std::u16string(u"cos(2") + kPiGlyph + u")
 
 std::u16string_view SettingsScreen::NumberModeExample(int mode) {
   switch (mode) {
-    case 1:
-      return u"1.25";
-    case 2:
-      return u"1 and 1/4";
-    default:
-      return u"5/4";
+    case 1: return u"1.25";
+    case 2: return u"1 and 1/4";
+    default: return u"5/4";
   }
 }
 
 std::u16string_view SettingsScreen::NotationExample(int notation) {
   switch (notation) {
-    case 1:
-      return kScientificExample;
-    case 2:
-      return kEngineeringExample;
-    default:
-      return u"123456";
+    case 1: return kScientificExample;
+    case 2: return kEngineeringExample;
+    default: return u"123456";
   }
 }
 
