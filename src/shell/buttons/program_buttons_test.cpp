@@ -11,6 +11,7 @@
 #include "platform/home_folder.h"
 #include "shell/automation/script_runner.h"
 #include "shell/program/calculator_program.h"
+#include "shell/testing/program_test_support.h"
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
 
@@ -19,38 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::ReadFile;
+using testsupport::ScriptThenCheck;
 
-// Runs a script, then calls `after` while the program still runs.
-class ScriptThenCheck : public platform::EventSource {
- public:
-  ScriptThenCheck(ScriptRunner* runner, std::function<void()> after)
-      : runner_(runner), after_(std::move(after)) {}
-  bool Feed(platform::HeadlessPlatform& platform) override {
-    if (runner_->Feed(platform)) return true;
-    if (after_) std::exchange(after_, nullptr)();
-    return false;
-  }
-
- private:
-  ScriptRunner* runner_;
-  std::function<void()> after_;
-};
-
-class ProgramButtonsTest : public ::testing::Test {
+class ProgramButtonsTest : public testsupport::ProgramTest {
  protected:
-  void SetUp() override {
-    fs::remove_all(home_);
-    std::string error;
-    ASSERT_TRUE(platform::PrepareHomeFolder(home_.string(), &error)) << error;
-    config_.platform = &platform_;
-    config_.home_folder = home_.string();
-    config_.windowed = true;
-    options_.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
-  }
   void Store(const std::string& values) {
     std::ofstream(home_ / "registry.txt") << "[Software\\Corvane\\Zentrix 2.0]\n" << values;
   }
@@ -64,14 +38,6 @@ class ProgramButtonsTest : public ::testing::Test {
     ASSERT_EQ(program.Run(), 0);
     ASSERT_FALSE(runner.Failed()) << runner.Error();
   }
-
-  draw::ScopedDrawContextReset draw_;
-  ui::ScopedUiStateReset ui_;
-  ui::ScopedSettingsReset settings_;
-  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "program_buttons_test";
-  platform::HeadlessPlatform platform_;
-  ApplicationConfig config_;
-  ProgramOptions options_;
 };
 
 TEST_F(ProgramButtonsTest, CloseButtonInMinimizeModeMinimisesWithoutWritingTheSettings) {

@@ -11,6 +11,7 @@
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/automation/script_runner.h"
+#include "shell/testing/program_test_support.h"
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
 
@@ -19,53 +20,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::ReadFile;
+using testsupport::ScriptThenCheck;
 
-// Runs a script, then calls `after` while the program still runs.
-class ScriptThenCheck : public platform::EventSource {
- public:
-  ScriptThenCheck(ScriptRunner* runner, std::function<void()> after)
-      : runner_(runner), after_(std::move(after)) {}
-  bool Feed(platform::HeadlessPlatform& platform) override {
-    if (runner_->Feed(platform)) return true;
-    if (after_) std::exchange(after_, nullptr)();
-    return false;
-  }
-
- private:
-  ScriptRunner* runner_;
-  std::function<void()> after_;
-};
-
-class CalculatorProgramTest : public ::testing::Test {
+class CalculatorProgramTest : public testsupport::ProgramTest {
  protected:
-  void SetUp() override {
-    fs::remove_all(home_);
-    std::string error;
-    ASSERT_TRUE(platform::PrepareHomeFolder(home_.string(), &error)) << error;
-    config_.platform = &platform_;
-    config_.home_folder = home_.string();
-    config_.windowed = true;
-    options_.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
-  }
   std::vector<ScriptLine> Lines(const char* text) {
     ScriptParse parse = ParseScript(text);
     EXPECT_EQ(parse.error_line, 0) << parse.error;
     return parse.lines;
   }
 
-  draw::ScopedDrawContextReset draw_;
-  ui::ScopedUiStateReset ui_;
-  ui::ScopedSettingsReset settings_;
-  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "calculator_program_test" /
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::path registry_ = home_ / "registry.txt";
-  platform::HeadlessPlatform platform_;
-  ApplicationConfig config_;
-  ProgramOptions options_;
 };
 
 TEST_F(CalculatorProgramTest, FullscreenIsInTheRegistryBeforeTheProgramEnds) {
