@@ -130,12 +130,16 @@ CommandOutcome FourierSeriesRule(const CommandCall& call, CommandArgs a) {
   return Code(EngineError::kBadSyntax);
 }
 
-// (f, a, b) with one variable and real bounds.
+// (f, a, b) with one variable and real or infinite bounds.
 CommandOutcome NumericIntegralRule(const CommandCall& call, CommandArgs a) {
   if (a.size() != 3) return Message(u"NIntegrate(f, a, b)");
   std::optional<std::u16string> x = SingleVariable(a[0]);
   if (!x) return Message(u"Too many variables found.");
-  if (!a[1].IsRealNumber() || !a[2].IsRealNumber()) return Message(u"Unable to integrate");
+  auto is_bound = [](const ExprNode& n) {
+    return n.IsRealNumber() || (n.IsPlain() && (n.coefficient().IsPlusInfinity() ||
+                                                n.coefficient().IsMinusInfinity()));
+  };
+  if (!is_bound(a[1]) || !is_bound(a[2])) return Message(u"Unable to integrate");
   CommandArgs normal{a[0], Variable(*x), a[1], a[2]};
   return Dispatch(call, std::move(a), std::move(normal), FailureText{u"Unable to integrate"});
 }

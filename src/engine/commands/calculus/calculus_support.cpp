@@ -1,10 +1,12 @@
 #include "engine/commands/calculus/calculus_support.h"
 
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/calculus/derivative.h"
+#include "engine/commands/numeric/adaptive_quadrature.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/simplify/substitution.h"
@@ -111,6 +113,31 @@ std::optional<Number> NumericValueAt(const ExprNode& f, std::u16string_view x, d
   const Number& n = v.coefficient();
   if (n.HasNonFiniteField()) return std::nullopt;
   return n;
+}
+
+namespace {
+std::optional<double> BoundValue(const Number& n) {
+  if (n.IsReal()) return n.RealValue();
+  if (n.IsPlusInfinity()) return std::numeric_limits<double>::infinity();
+  if (n.IsMinusInfinity()) return -std::numeric_limits<double>::infinity();
+  return std::nullopt;
+}
+}  // namespace
+
+std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const Number& a,
+                                      const Number& b) {
+  std::optional<double> lo = BoundValue(a);
+  std::optional<double> hi = BoundValue(b);
+  if (!lo || !hi) return std::nullopt;
+  std::optional<QuadratureResult> r =
+      AdaptiveIntegrate(*lo, *hi, [&](double t) -> std::optional<double> {
+        if (HasCommandFault()) return std::nullopt;
+        std::optional<Number> v = NumericValueAt(f, x, t);
+        if (!v || !v->IsReal()) return std::nullopt;
+        return v->RealValue();
+      });
+  if (!r || HasCommandFault()) return std::nullopt;
+  return r->value;
 }
 
 bool IsInfiniteValue(const ExprNode& v) { return v.IsPlain() && v.coefficient().IsInfinity(); }

@@ -58,6 +58,12 @@ ExprNode AtPoint(const ExprNode& f, std::u16string_view x, const ExprNode& value
 // complex number, nothing otherwise.
 std::optional<Number> NumericValueAt(const ExprNode& f, std::u16string_view x, double t);
 
+// ∫ f dx from a to b (real numbers or infinities) by adaptive quadrature:
+// nothing when the integrand is not real inside the range, when ten digits
+// cannot be reached, or when the command's work budget runs out.
+std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const Number& a,
+                                      const Number& b);
+
 // Plain numbers of the three non-finite sorts and the infinities.
 bool IsInfiniteValue(const ExprNode& v);
 // Any coefficient of the tree is indeterminate or a complex infinity, or an

@@ -6,6 +6,7 @@
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/calculus/definite_integral.h"
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/calculus/integrate_table.h"
 #include "engine/commands/calculus/integrate_trig_powers.h"
@@ -366,64 +367,6 @@ bool Acceptable(const std::optional<ExprNode>& r) {
          calculus::TreeSize(*r, calculus::kMaxResultSize) <= calculus::kMaxResultSize;
 }
 
-bool IsZeroNumber(const ExprNode& n) { return n.IsNumber() && n.coefficient().IsZero(); }
-
-// c·x^n·exp(−x) with a number c and a non-negative integer n: c·n!.
-std::optional<Number> GammaPattern(const ExprNode& f, std::u16string_view x) {
-  auto is_exp_minus_x = [x](const ExprNode& g) {
-    if (!IsUnary(g, id::kExp)) return false;
-    const ExprNode& arg = g.Operand(0);
-    return arg.IsSingleTerm() && arg.IsSum() && arg.Term(0).name == x &&
-           arg.Term(0).coefficient.EqualsValue(-1) && arg.Term(0).exponent.IsOne();
-  };
-  if (f.IsUnaryFunction() && f.coefficient().IsFinite()) {
-    ExprNode g = f;
-    g.set_coefficient(Number(1.0));
-    if (is_exp_minus_x(g)) return f.coefficient();
-    return std::nullopt;
-  }
-  if (!f.IsProduct() || f.OperandCount() != 1 || f.TermCount() > 1) return std::nullopt;
-  if (!is_exp_minus_x(f.Operand(0))) return std::nullopt;
-  Number n(0.0);
-  if (f.TermCount() == 1) {
-    const SymbolTerm& t = f.Term(0);
-    if (t.name != x || !t.exponent.IsInteger() || t.exponent.LessThan(0)) return std::nullopt;
-    n = t.exponent;
-  }
-  std::optional<Number> factorial = Factorial(n);
-  if (!factorial) return std::nullopt;
-  return Multiply(
-      Multiply(f.coefficient(), f.TermCount() == 1 ? f.Term(0).coefficient : Number(1.0)),
-      *factorial);
-}
-
-// Points at which the denominator is sampled between two real limits.
-constexpr int kPoleSamples = 256;
-
-// The integrand's denominator vanishes or changes sign somewhere between the
-// real limits a and b (sampled at evenly spaced points): F(b) − F(a) would
-// then step over a pole and give a wrong value (∫ 1/x² from −1 to 1 is not −2).
-bool MayHavePoleBetween(const ExprNode& f, std::u16string_view x, const ExprNode& a,
-                        const ExprNode& b) {
-  if (!a.IsRealNumber() || !b.IsRealNumber()) return false;
-  const ExprNode d = SplitFraction(f).denominator;
-  if (FreeOf(d, x)) return false;
-  const double lo = a.coefficient().RealValue();
-  const double hi = b.coefficient().RealValue();
-  int previous = 0;
-  for (int i = 0; i <= kPoleSamples; ++i) {
-    const double t = lo + (hi - lo) * i / kPoleSamples;
-    std::optional<Number> v = calculus::NumericValueAt(d, x, t);
-    if (!v || !v->IsReal()) continue;  // outside the real domain: no conclusion
-    const double value = v->RealValue();
-    if (value == 0.0) return true;
-    const int sign = value > 0 ? 1 : -1;
-    if (previous != 0 && sign != previous) return true;
-    previous = sign;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::optional<ExprNode> Antiderivative(const ExprNode& f, std::u16string_view x) {
@@ -434,22 +377,6 @@ std::optional<ExprNode> Antiderivative(const ExprNode& f, std::u16string_view x)
   r = Integrator(x).Of(expanded);
   if (Acceptable(r)) return r;
   return std::nullopt;
-}
-
-std::optional<ExprNode> DefiniteIntegral(const ExprNode& f, std::u16string_view x,
-                                         const ExprNode& a, const ExprNode& b) {
-  if (f.IsNumber()) {
-    if (f.coefficient().IsZero()) return ExprNode::Zero();
-    return Mul(f, SubtractTrees(b, a));
-  }
-  if (b.IsPlusInfinity() && IsZeroNumber(a)) {
-    if (std::optional<Number> value = GammaPattern(f, x)) return Num(*value);
-  }
-  if (calculus::IsInfiniteValue(a) || calculus::IsInfiniteValue(b)) return std::nullopt;
-  if (MayHavePoleBetween(f, x, a, b)) return std::nullopt;
-  std::optional<ExprNode> F = Antiderivative(f, x);
-  if (!F) return std::nullopt;
-  return Expand(SubtractTrees(calculus::AtPoint(*F, x, b), calculus::AtPoint(*F, x, a)));
 }
 
 std::optional<CommandOutcome> IntegrateAlgorithm(std::vector<ExprNode>& arguments) {

@@ -2,8 +2,8 @@
 // Rule-based integration: antiderivatives by the sum rule, powers of x, the
 // antiderivative table over linear arguments, the product patterns
 // (substitution, integration by parts, exponential times sine or cosine,
-// powers of trigonometric functions), the closed forms of (a·x² + c)^-1 and
-// (a·x² + c)^(-1/2), and definite integrals from the antiderivative.
+// powers of trigonometric functions) and the closed forms of (a·x² + c)^-1 and
+// (a·x² + c)^(-1/2).
 
 #include <optional>
 #include <string_view>
@@ -17,11 +17,6 @@ namespace zentrix::engine {
 // An antiderivative of f in x (no constant added), trying once more on the
 // expanded integrand; nothing when no rule applies.
 std::optional<ExprNode> Antiderivative(const ExprNode& f, std::u16string_view x);
-
-// ∫ f dx from a to b: F(b) − F(a) expanded, the rule c·n! for c·x^n·exp(−x)
-// from 0 to ∞, nothing for other infinite limits or without an antiderivative.
-std::optional<ExprNode> DefiniteIntegral(const ExprNode& f, std::u16string_view x,
-                                         const ExprNode& a, const ExprNode& b);
 
 // Integrate in its normal forms (f, x) and (f, x, a, b).
 std::optional<CommandOutcome> IntegrateAlgorithm(std::vector<ExprNode>& arguments);

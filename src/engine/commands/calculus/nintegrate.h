@@ -1,6 +1,6 @@
 #pragma once
-// NIntegrate: 128-point Gauss–Legendre quadrature on the whole interval, the
-// integrand evaluated numerically (with the angle unit setting) at each node.
+// NIntegrate: adaptive Gauss–Kronrod quadrature of the integrand evaluated
+// numerically (with the angle unit setting), over finite or infinite ranges.
 
 #include <optional>
 #include <vector>
@@ -9,8 +9,9 @@
 
 namespace zentrix::engine {
 
-// NIntegrate in its normal form (f, x, a, b) with real numbers a and b. Refused
-// when the integrand is not a real number at some node.
+// NIntegrate in its normal form (f, x, a, b) with real numbers or infinities a
+// and b. Refused when the integrand is not a real number at some point inside
+// the range or when ten correct digits cannot be reached.
 std::optional<CommandOutcome> NumericIntegralAlgorithm(std::vector<ExprNode>& arguments);
 
 }  // namespace zentrix::engine

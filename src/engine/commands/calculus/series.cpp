@@ -7,7 +7,7 @@
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
-#include "engine/commands/calculus/integrate.h"
+#include "engine/commands/calculus/definite_integral.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"

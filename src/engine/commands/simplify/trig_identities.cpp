@@ -13,6 +13,7 @@
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
+#include "engine/commands/simplify/exact_inverse_trig.h"
 #include "engine/commands/simplify/exact_trig_values.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
@@ -233,12 +234,7 @@ std::optional<Rational> MultipleOfPi(const ExprNode& u) {
 }
 
 ExprNode FromExactValue(const ExactTrigValue& v) {
-  if (v.pole) return ExprNode::MakeNumber(Number::ComplexInfinity());
-  Number ratio = Number::Ratio(v.numerator, v.denominator);
-  if (v.root == 1) return ExprNode::MakeNumber(ratio);
-  ExprNode surd = ExprNode::MakePower(Number::Ratio(1.0, 2.0));
-  surd.AddOperand(ExprNode::MakeNumber(Number(static_cast<double>(v.root))));
-  return MultiplyNumber(std::move(surd), ratio);
+  return ExactTrigValueTree(v.numerator, v.denominator, v.root, v.pole);
 }
 
 std::optional<ExprNode> ExactValue(int f, const ExprNode& u) {
@@ -274,6 +270,11 @@ bool FunctionIdentities(ExprNode& node) {
     return false;
   }
   if (std::optional<ExprNode> value = ExactValue(f, u)) {
+    node = std::move(*value);
+    RaiseRewriteFlag();
+    return true;
+  }
+  if (std::optional<ExprNode> value = ExactInverseTrigAt(f, u)) {
     node = std::move(*value);
     RaiseRewriteFlag();
     return true;
