@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/simplify/rule_dispatch.h"
 
 namespace zentrix::engine {
@@ -130,16 +131,14 @@ CommandOutcome FourierSeriesRule(const CommandCall& call, CommandArgs a) {
   return Code(EngineError::kBadSyntax);
 }
 
-// (f, a, b) with one variable and real or infinite bounds.
+// (f, a, b) with one variable and bounds that are real constants or infinities.
 CommandOutcome NumericIntegralRule(const CommandCall& call, CommandArgs a) {
   if (a.size() != 3) return Message(u"NIntegrate(f, a, b)");
   std::optional<std::u16string> x = SingleVariable(a[0]);
   if (!x) return Message(u"Too many variables found.");
-  auto is_bound = [](const ExprNode& n) {
-    return n.IsRealNumber() || (n.IsPlain() && (n.coefficient().IsPlusInfinity() ||
-                                                n.coefficient().IsMinusInfinity()));
-  };
-  if (!is_bound(a[1]) || !is_bound(a[2])) return Message(u"Unable to integrate");
+  if (!calculus::BoundValue(a[1]) || !calculus::BoundValue(a[2])) {
+    return Message(u"Unable to integrate");
+  }
   CommandArgs normal{a[0], Variable(*x), a[1], a[2]};
   return Dispatch(call, std::move(a), std::move(normal), FailureText{u"Unable to integrate"});
 }

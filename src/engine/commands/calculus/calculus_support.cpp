@@ -1,5 +1,6 @@
 #include "engine/commands/calculus/calculus_support.h"
 
+#include <cmath>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -115,17 +116,23 @@ std::optional<Number> NumericValueAt(const ExprNode& f, std::u16string_view x, d
   return n;
 }
 
-namespace {
-std::optional<double> BoundValue(const Number& n) {
-  if (n.IsReal()) return n.RealValue();
-  if (n.IsPlusInfinity()) return std::numeric_limits<double>::infinity();
-  if (n.IsMinusInfinity()) return -std::numeric_limits<double>::infinity();
-  return std::nullopt;
+std::optional<double> RealApproximation(const ExprNode& v) {
+  ExprNode a = Approximate(v);
+  if (!a.IsNumber() || !a.coefficient().IsReal()) return std::nullopt;
+  const double d = a.coefficient().RealValue();
+  if (!std::isfinite(d)) return std::nullopt;
+  return d;
 }
-}  // namespace
 
-std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const Number& a,
-                                      const Number& b) {
+std::optional<double> BoundValue(const ExprNode& bound) {
+  if (bound.IsPlusInfinity()) return std::numeric_limits<double>::infinity();
+  if (bound.IsMinusInfinity()) return -std::numeric_limits<double>::infinity();
+  if (bound.IsList() || !Variables(bound).empty()) return std::nullopt;
+  return RealApproximation(bound);
+}
+
+std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const ExprNode& a,
+                                      const ExprNode& b) {
   std::optional<double> lo = BoundValue(a);
   std::optional<double> hi = BoundValue(b);
   if (!lo || !hi) return std::nullopt;

@@ -58,11 +58,19 @@ ExprNode AtPoint(const ExprNode& f, std::u16string_view x, const ExprNode& value
 // complex number, nothing otherwise.
 std::optional<Number> NumericValueAt(const ExprNode& f, std::u16string_view x, double t);
 
-// ∫ f dx from a to b (real numbers or infinities) by adaptive quadrature:
+// The value of an expression free of variables when it approximates to a
+// finite real number.
+std::optional<double> RealApproximation(const ExprNode& v);
+
+// A limit of integration as a double: a constant that approximates to a real
+// number, or an infinity.
+std::optional<double> BoundValue(const ExprNode& bound);
+
+// ∫ f dx from a to b (as BoundValue takes them) by adaptive quadrature:
 // nothing when the integrand is not real inside the range, when ten digits
 // cannot be reached, or when the command's work budget runs out.
-std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const Number& a,
-                                      const Number& b);
+std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const ExprNode& a,
+                                      const ExprNode& b);
 
 // Plain numbers of the three non-finite sorts and the infinities.
 bool IsInfiniteValue(const ExprNode& v);

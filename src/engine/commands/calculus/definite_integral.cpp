@@ -59,9 +59,7 @@ std::optional<Number> GammaPattern(const ExprNode& f, std::u16string_view x) {
 }
 
 std::optional<double> RealValue(const ExprNode& v) {
-  std::optional<Number> n = calculus::NumericValueAt(v, u"", 0.0);
-  if (!n || !n->IsReal()) return std::nullopt;
-  return n->RealValue();
+  return calculus::RealApproximation(v);
 }
 
 int InfinitySign(const ExprNode& v) {
@@ -145,7 +143,7 @@ std::optional<ExprNode> OverRealRange(const ExprNode& f, const ExprNode& F, std:
   // A second opinion: antiderivatives with a jump inside the range (or a
   // singularity placed wrongly) would give a finite value that quadrature
   // contradicts.
-  std::optional<double> numeric = calculus::NumericIntegral(f, x, Number(lo), Number(hi));
+  std::optional<double> numeric = calculus::NumericIntegral(f, x, Num(lo), Num(hi));
   if (numeric) {
     if (InfinitySign(*total) != 0) return std::nullopt;
     std::optional<double> symbolic = RealValue(*total);

@@ -9,6 +9,7 @@
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
+#include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
@@ -47,6 +48,20 @@ bool IsZeroValue(const ExprNode& v) {
   return v.IsNumber() && v.coefficient().IsReal() && v.coefficient().RealValue() == 0.0;
 }
 
+// Exact constants that are 0 without looking it (2^(3/2) − 2·√2, 4/√2 − 2·√2):
+// decided by their approximation, which a value that is not 0 would have to
+// undercut. Every limit found passes here, so a vanishing denominator is seen.
+constexpr double kNumericZero = 1e-12;
+
+bool IsZeroLimit(const ExprNode& v) {
+  if (IsZeroValue(v)) return true;
+  if (v.IsPlain() || v.IsList() || !Variables(v).empty()) return false;
+  ExprNode a = Approximate(v);
+  if (!a.IsNumber() || !a.coefficient().IsFinite()) return false;
+  return std::fabs(a.coefficient().RealValue()) <= kNumericZero &&
+         std::fabs(a.coefficient().ImagValue()) <= kNumericZero;
+}
+
 // The sign of a real number or an infinity.
 std::optional<int> SignOf(const ExprNode& v) {
   if (calculus::IsInfiniteValue(v)) return v.coefficient().IsPlusInfinity() ? 1 : -1;
@@ -65,6 +80,7 @@ LimitResult Finish(LimitResult r) {
     r.value = std::move(single);
   }
   if (calculus::HasUndefinedPart(r.value)) return Failed();
+  if (IsZeroLimit(r.value)) r.value = Num(0.0);
   return r;
 }
 
@@ -207,19 +223,16 @@ class Limiter {
     return Found(Infinity(*above));
   }
 
-  // (1 + c/x)^(k·x) → exp(c·k) at infinity.
+  // (1 + c/x)^(k·x) → exp(c·k) at infinity, for c and k free of x.
   std::optional<ExprNode> CompoundInterest(const ExprNode& f) {
     if (!f.IsPower() || f.OperandCount() != 2 || !f.coefficient().IsOne()) return std::nullopt;
     const ExprNode& base = f.Operand(0);
-    if (!base.IsSum() || base.OperandCount() != 0 || base.TermCount() != 1 ||
-        !base.coefficient().IsOne()) {
-      return std::nullopt;
-    }
-    const SymbolTerm& t = base.Term(0);
-    if (t.name != x_ || !t.exponent.EqualsValue(-1)) return std::nullopt;
+    if (!base.IsSum() || !base.coefficient().IsOne()) return std::nullopt;
+    ExprNode c = Expand(MultiplyTrees(AddNumber(base, Number(-1.0)), calculus::Var(x_)));
+    if (!FreeOf(c, x_) || IsZeroValue(c)) return std::nullopt;
     std::optional<calculus::LinearParts> lin = calculus::AsLinear(f.Operand(1), x_);
     if (!lin || !(IsZeroValue(lin->b))) return std::nullopt;
-    return ApplyFunction(id::kExp, MultiplyNumber(std::move(lin->a), t.coefficient));
+    return ApplyFunction(id::kExp, MultiplyTrees(std::move(lin->a), std::move(c)));
   }
 
   bool IsPolynomial(const ExprNode& f) const {
@@ -359,8 +372,26 @@ class Limiter {
     LimitResult inner = Of(f.Operand(0));
     if (!inner.found()) return inner;
     LimitResult r = FunctionOfLimit(f.FunctionId(), inner.value);
+    if (r.found() && calculus::HasUndefinedPart(r.value)) {
+      // At a pole of tan, sec, csc or cot the quotient of sine and cosine
+      // tells the sides apart.
+      if (std::optional<Fraction> q = CircularQuotient(f)) return Quotient(q->numerator, q->denominator);
+    }
     if (r.found()) r.value = MultiplyNumber(std::move(r.value), f.coefficient());
     return r;
+  }
+
+  static std::optional<Fraction> CircularQuotient(const ExprNode& f) {
+    const ExprNode& u = f.Operand(0);
+    const ExprNode c = Num(f.coefficient());
+    auto times_c = [&](int g) { return MultiplyTrees(c, ApplyFunction(g, u)); };
+    switch (f.FunctionId()) {
+      case id::kTan: return Fraction{times_c(id::kSin), ApplyFunction(id::kCos, u)};
+      case id::kSec: return Fraction{c, ApplyFunction(id::kCos, u)};
+      case id::kCsc: return Fraction{c, ApplyFunction(id::kSin, u)};
+      case id::kCot: return Fraction{times_c(id::kCos), ApplyFunction(id::kSin, u)};
+      default: return std::nullopt;
+    }
   }
 
   LimitResult FunctionOfLimit(int f, const ExprNode& value) {
@@ -423,7 +454,15 @@ class Limiter {
 LimitResult ComputeLimit(const ExprNode& f, std::u16string_view x, const ExprNode& a,
                          int direction) {
   if (a.IsList() || !FreeOf(a, x) || calculus::HasUndefinedPart(a)) return Failed();
-  return Limiter(x, a, direction).Of(f);
+  LimitResult r = Limiter(x, a, direction).Of(f);
+  if (r.code != Code::kNoTwoSidedLimit || direction != 0) return r;
+  // A part without a two-sided limit can still leave one for the whole
+  // (x·ln(x²) = ln(x²)/x^-1): the limits from both sides agree.
+  LimitResult below = Limiter(x, a, -1).Of(f);
+  if (!below.found()) return r;
+  LimitResult above = Limiter(x, a, 1).Of(f);
+  if (!above.found() || !(above.value == below.value)) return r;
+  return above;
 }
 
 std::optional<CommandOutcome> LimitAlgorithm(std::vector<ExprNode>& arguments) {

@@ -61,9 +61,7 @@ void Collect(const ExprNode& f, std::u16string_view x, std::vector<Candidate>& o
 }
 
 std::optional<double> ValueOf(const ExprNode& place) {
-  std::optional<Number> v = NumericValueAt(place, u"", 0.0);
-  if (!v || !v->IsReal()) return std::nullopt;
-  return v->RealValue();
+  return RealApproximation(place);
 }
 
 class Finder {

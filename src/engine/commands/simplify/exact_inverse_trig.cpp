@@ -53,6 +53,16 @@ ExprNode Angle(long long twelfths) {
   return MakeTermNode(std::u16string(1, chars::kPi), c, Number(1.0));
 }
 
+// u is the table value v, written as (n/d)·√m or as (n·m/d)/√m.
+bool IsTableValue(const ExactTrigValue& v, const ExprNode& u) {
+  if (ExactTrigValueTree(v.numerator, v.denominator, v.root, false) == u) return true;
+  if (v.root == 1) return false;
+  ExprNode reciprocal_root =
+      PowerNumber(ExprNode::MakeNumber(Number(static_cast<double>(v.root))), Number::Ratio(-1, 2));
+  return MultiplyNumber(std::move(reciprocal_root),
+                        Number::Ratio(v.numerator * v.root, v.denominator)) == u;
+}
+
 }  // namespace
 
 ExprNode ExactTrigValueTree(int numerator, int denominator, int root, bool pole) {
@@ -71,7 +81,7 @@ std::optional<ExprNode> ExactInverseTrigAt(int f, const ExprNode& u) {
     const long long g = std::gcd(step, 12LL);
     std::optional<ExactTrigValue> v = ExactTrigAt(forward, step / g, 12 / g);
     if (!v || v->pole) continue;
-    if (ExactTrigValueTree(v->numerator, v->denominator, v->root, false) != u) continue;
+    if (!IsTableValue(*v, u)) continue;
     // u is the table's value at step·π/12; the inverse function's own branch
     // decides which of the angles with that value it gives.
     const double value = v->numerator * std::sqrt(static_cast<double>(v->root)) / v->denominator;

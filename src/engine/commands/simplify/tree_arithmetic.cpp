@@ -1,6 +1,7 @@
 #include "engine/commands/simplify/tree_arithmetic.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
@@ -412,7 +413,22 @@ ExprNode PowerNumber(ExprNode base, const Number& exponent) {
   }
   if (base.IsEmpty()) {
     const Number& b = base.coefficient();
+    if (b.IsZero() && exponent.IsFraction()) {
+      // 0 to a positive power is 0; to a negative power it is never finite.
+      return ExprNode::MakeNumber(exponent.GreaterThan(0) ? Number(0.0)
+                                                          : Number::ComplexInfinity());
+    }
     if (b.IsInteger() && !b.IsOne() && exponent.IsFraction()) {
+      // b^(k + r) = b^k·b^r with k the whole part, so that equal radicals
+      // take one form and cancel (2^(3/2) = 2·√2).
+      const double whole = std::trunc(exponent.RealValue());
+      if (whole != 0) {
+        const Number bk = Power(b, Number(whole));
+        if (bk.IsFinite() && !bk.IsDecimal()) {
+          return MultiplyNumber(PowerNumber(std::move(base), Subtract(exponent, Number(whole))),
+                                bk);
+        }
+      }
       ExprNode power = ExprNode::MakePower(exponent);
       power.AddOperand(std::move(base));
       CanonicalizeBuilt(power);
