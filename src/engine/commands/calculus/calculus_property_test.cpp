@@ -1,0 +1,220 @@
+// Definite integrals and limits of random expressions in x against numeric
+// references of their own (fixed seeds; a failure names the seed, the case and
+// the entry): adaptive Simpson quadrature of the reference evaluator for
+// Integrate, the values on both sides close to the point for Limit. The engine
+// may refuse; a finite answer must agree.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/evaluator.h"
+#include "engine/commands/testing/random_expression_test_support.h"
+#include "engine/commands/testing/test_support.h"
+#include "engine/core/charset.h"
+#include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
+
+namespace zentrix::engine {
+namespace {
+
+using testkit::EntryUtf8;
+using testkit::ExpressionGenerator;
+using testkit::GeneratorOptions;
+using testkit::GenNode;
+
+GeneratorOptions XOnly() {
+  GeneratorOptions options;
+  options.variables = u"x";
+  options.decimals = false;
+  options.max_depth = 4;
+  return options;
+}
+
+std::optional<double> ReferenceAt(const GenNode& g, double t) {
+  testkit::ReferenceValue v = testkit::Reference(g, {{u'x', t}});
+  if (!v.defined || !std::isfinite(v.value) || v.magnitude > 1e8) return std::nullopt;
+  return v.value;
+}
+
+// Adaptive Simpson quadrature: nothing where the reference is undefined or
+// the tolerance is not reached within the depth.
+class Simpson {
+ public:
+  explicit Simpson(const GenNode& g) : g_(g) {}
+
+  std::optional<double> Integral(double a, double b) {
+    std::optional<double> fa = ReferenceAt(g_, a), fm = ReferenceAt(g_, (a + b) / 2),
+                          fb = ReferenceAt(g_, b);
+    if (!fa || !fm || !fb) return std::nullopt;
+    const double whole = (b - a) / 6 * (*fa + 4 * *fm + *fb);
+    return Refine(a, b, *fa, *fm, *fb, whole, 1e-9, 0);
+  }
+
+ private:
+  std::optional<double> Refine(double a, double b, double fa, double fm, double fb, double whole,
+                               double tolerance, int depth) {
+    if (++evaluations_ > 200000 || depth > 40) return std::nullopt;
+    const double m = (a + b) / 2;
+    std::optional<double> flm = ReferenceAt(g_, (a + m) / 2), frm = ReferenceAt(g_, (m + b) / 2);
+    if (!flm || !frm) return std::nullopt;
+    const double left = (m - a) / 6 * (fa + 4 * *flm + fm);
+    const double right = (b - m) / 6 * (fm + 4 * *frm + fb);
+    if (depth >= 6 && std::fabs(left + right - whole) <= 15 * tolerance) {
+      return left + right + (left + right - whole) / 15;
+    }
+    std::optional<double> l = Refine(a, m, fa, *flm, fm, left, tolerance / 2, depth + 1);
+    if (!l) return std::nullopt;
+    std::optional<double> r = Refine(m, b, fm, *frm, fb, right, tolerance / 2, depth + 1);
+    if (!r) return std::nullopt;
+    return *l + *r;
+  }
+
+  const GenNode& g_;
+  int evaluations_ = 0;
+};
+
+// The answer's value when it is a finite real constant.
+std::optional<double> AnswerValue(const EvaluationResult& r) {
+  if (!r.ok || r.value.IsFunction(command_id::kIntegrate) || r.value.IsList()) return std::nullopt;
+  return calculus::RealApproximation(r.value);
+}
+
+bool Agree(double got, double want) {
+  return std::fabs(got - want) <= 1e-5 * std::fmax(1.0, std::fabs(want));
+}
+
+class CalculusPropertyTest : public ::testing::Test {
+ protected:
+  ScopedEngineState state_;
+};
+
+TEST_F(CalculusPropertyTest, DefiniteIntegralsAgreeWithQuadrature) {
+  int compared = 0;
+  for (std::uint64_t seed : {11u, 12u, 13u}) {
+    const std::uint64_t s = testkit::PropertySeed(seed);
+    ExpressionGenerator generator(s, XOnly());
+    const int cases = testkit::ScaledCases(150);
+    for (int i = 0; i < cases; ++i) {
+      const GenNode g = generator.Next();
+      const int a = static_cast<int>(generator.random()() % 5) - 2;
+      const int b = a + 1 + static_cast<int>(generator.random()() % 3);
+      std::string entry = "Integrate(";
+      entry += EntryUtf8(g);
+      entry += ",x,";
+      entry += std::to_string(a);
+      entry += ',';
+      entry += std::to_string(b);
+      entry += ')';
+      Evaluator evaluator;
+      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
+      if (!answer) continue;
+      std::optional<double> reference = Simpson(g).Integral(a, b);
+      if (!reference) continue;
+      ++compared;
+      EXPECT_TRUE(Agree(*answer, *reference))
+          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
+          << ", quadrature " << *reference;
+    }
+  }
+  std::printf("integrals compared: %d\n", compared);
+  EXPECT_GT(compared, 40);
+}
+
+TEST_F(CalculusPropertyTest, LimitsAgreeWithValuesNearThePoint) {
+  int compared = 0;
+  for (std::uint64_t seed : {21u, 22u, 23u}) {
+    const std::uint64_t s = testkit::PropertySeed(seed);
+    ExpressionGenerator generator(s, XOnly());
+    const int cases = testkit::ScaledCases(150);
+    for (int i = 0; i < cases; ++i) {
+      const GenNode g = generator.Next();
+      const int p = static_cast<int>(generator.random()() % 7) - 3;
+      std::string entry = "Limit(";
+      entry += EntryUtf8(g);
+      entry += ",x,";
+      entry += std::to_string(p);
+      entry += ')';
+      Evaluator evaluator;
+      EvaluationResult r = evaluator.Evaluate(chars::U16(entry));
+      std::optional<double> answer = AnswerValue(r);
+      if (!answer) continue;
+      // Both sides at 10^-6, allowed to differ from the limit by what the
+      // slope seen at 10^-4 explains.
+      std::optional<double> far_below = ReferenceAt(g, p - 1e-4);
+      std::optional<double> far_above = ReferenceAt(g, p + 1e-4);
+      std::optional<double> below = ReferenceAt(g, p - 1e-6);
+      std::optional<double> above = ReferenceAt(g, p + 1e-6);
+      if (!far_below || !far_above || !below || !above) continue;
+      ++compared;
+      const double slope = std::fabs(*far_above - *far_below) / 2e-4;
+      const double tolerance = 1e-3 * std::fmax(1.0, std::fabs(*answer)) + 2e-6 * slope;
+      EXPECT_TRUE(std::fabs(*below - *answer) <= tolerance &&
+                  std::fabs(*above - *answer) <= tolerance)
+          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
+          << ", nearby " << *below << " and " << *above;
+    }
+  }
+  std::printf("limits compared: %d\n", compared);
+  EXPECT_GT(compared, 100);
+}
+
+GenNode AtInteger(GenNode g, int p) {
+  if (g.kind == GenNode::Kind::kVariable) {
+    GenNode n;
+    n.kind = GenNode::Kind::kInteger;
+    n.numerator = p;
+    return n;
+  }
+  for (GenNode& c : g.children) c = AtInteger(std::move(c), p);
+  return g;
+}
+
+// (f(x) − f(p))/(x − p) at p: 0/0 for L'Hôpital's rule, whose answer is f'(p),
+// compared with central differences.
+TEST_F(CalculusPropertyTest, DifferenceQuotientLimitsAgreeWithCentralDifferences) {
+  int compared = 0;
+  for (std::uint64_t seed : {31u, 32u, 33u}) {
+    const std::uint64_t s = testkit::PropertySeed(seed);
+    ExpressionGenerator generator(s, XOnly());
+    const int cases = testkit::ScaledCases(100);
+    for (int i = 0; i < cases; ++i) {
+      const GenNode g = generator.Next();
+      const int p = static_cast<int>(generator.random()() % 5) - 2;
+      std::string entry = "Limit(((";
+      entry += EntryUtf8(g);
+      entry += ")-(";
+      entry += EntryUtf8(AtInteger(g, p));
+      entry += "))/(x-(";
+      entry += std::to_string(p);
+      entry += ")),x,";
+      entry += std::to_string(p);
+      entry += ')';
+      Evaluator evaluator;
+      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
+      if (!answer) continue;
+      auto central = [&](double h) -> std::optional<double> {
+        std::optional<double> lo = ReferenceAt(g, p - h), hi = ReferenceAt(g, p + h);
+        if (!lo || !hi) return std::nullopt;
+        return (*hi - *lo) / (2 * h);
+      };
+      std::optional<double> coarse = central(1e-3), fine = central(1e-5);
+      if (!coarse || !fine) continue;
+      ++compared;
+      const double tolerance =
+          1e-4 * std::fmax(1.0, std::fabs(*fine)) + 10 * std::fabs(*coarse - *fine);
+      EXPECT_LE(std::fabs(*answer - *fine), tolerance)
+          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
+          << ", central differences " << *fine;
+    }
+  }
+  std::printf("difference quotients compared: %d\n", compared);
+  EXPECT_GT(compared, 50);
+}
+
+}  // namespace
+}  // namespace zentrix::engine
