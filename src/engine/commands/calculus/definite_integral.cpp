@@ -73,11 +73,12 @@ int InfinitySign(const ExprNode& v) {
 // F at p: its value, or where that is undefined (and always at a singular
 // point) its limit from the side of the range.
 std::optional<ExprNode> EndValue(const ExprNode& F, std::u16string_view x, const ExprNode& p,
-                                 int side, bool singular) {
+                                 int side, bool singular, bool& limit_taken) {
   if (!singular) {
     ExprNode v = calculus::AtPoint(F, x, p);
     if (InfinitySign(v) != 0 || (!calculus::HasUndefinedPart(v) && !HasOverflow(v))) return v;
   }
+  limit_taken = true;
   LimitResult r = ComputeLimit(F, x, p, side);
   if (!r.found() || r.value.IsList()) return std::nullopt;
   return std::move(r.value);
@@ -132,10 +133,12 @@ std::optional<ExprNode> OverRealRange(const ExprNode& f, const ExprNode& F, std:
   for (calculus::SingularPoint& p : singular.inside) breaks.push_back(std::move(p.place));
   breaks.push_back(b);
   PieceSum sum;
+  bool limit_taken = false;
   for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
-    std::optional<ExprNode> left = EndValue(F, x, breaks[i], 1, i > 0);
+    std::optional<ExprNode> left = EndValue(F, x, breaks[i], 1, i > 0, limit_taken);
     if (!left) return std::nullopt;
-    std::optional<ExprNode> right = EndValue(F, x, breaks[i + 1], -1, i + 2 < breaks.size());
+    std::optional<ExprNode> right =
+        EndValue(F, x, breaks[i + 1], -1, i + 2 < breaks.size(), limit_taken);
     if (!right) return std::nullopt;
     if (!sum.Add(*left, *right)) return std::nullopt;
   }
@@ -147,6 +150,10 @@ std::optional<ExprNode> OverRealRange(const ExprNode& f, const ExprNode& F, std:
   // differ by design and the check is left out.
   if (Engine().angle_unit == 1) return total;
   std::optional<double> numeric = calculus::NumericIntegral(f, x, Num(lo), Num(hi));
+  // A finite value that rests on limits at singular points must be confirmed:
+  // an antiderivative with a finite-looking value at a pole (atanh(1)) would
+  // otherwise pass.
+  if (!numeric && limit_taken && InfinitySign(*total) == 0) return std::nullopt;
   if (numeric) {
     if (InfinitySign(*total) != 0) return std::nullopt;
     std::optional<double> symbolic = RealValue(*total);

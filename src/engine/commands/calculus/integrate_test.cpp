@@ -44,8 +44,10 @@ TEST_F(IntegrateTest, WithoutRuleStaysUnevaluated) {
   for (const char* f :
        {"Integrate(abs(x),x)", "Integrate(x/(x+1),x)", "Integrate(ℯ^(x^2),x)",
         "Integrate(sin(x^2),x)", "Integrate(x,x,1,∞)", "Integrate(ℯ^(x^2),x,0,1)",
-        // Poles between the limits: F(b) − F(a) would be wrong.
-        "Integrate(1/x^2,x,-1,1)", "Integrate(1/(x-1/3),x,0,1)", "Integrate(tan(x),x,0,2)"}) {
+        // Poles between the limits where the integral diverges with both
+        // signs: F(b) − F(a) would be wrong.
+        "Integrate(1/(x-1/3),x,0,1)", "Integrate(tan(x),x,0,2)", "Integrate(1/x+1,x,-1,2)",
+        "Integrate(1/(x^2-1),x,0,2)"}) {
     ExprNode r = Tree(f);
     EXPECT_TRUE(r.IsFunction(command_id::kIntegrate)) << f << " gave " << Dump(r);
   }
@@ -62,6 +64,33 @@ TEST_F(IntegrateTest, Definite) {
   EXPECT_SAME("Integrate(x,x,0,y)", "y^2/2");
   EXPECT_SAME("Integrate(x^2,0,3)", "9");
   EXPECT_SAME("Integrate(1/x^2,x,1,2)", "1/2");
+}
+
+// Where the antiderivative is undefined at a limit its one-sided limit counts;
+// a pole inside the range splits it, and a divergence of one sign is that
+// infinity.
+TEST_F(IntegrateTest, DefiniteAtUndefinedEndsAndAcrossPoles) {
+  EXPECT_SAME("Integrate(ln(x),x,0,1)", "-1");
+  EXPECT_SAME("Integrate(ln(x),x,0,2)", "2ln(2)-2");
+  EXPECT_SAME("Integrate(x*ln(x),x,0,1)", "-1/4");
+  EXPECT_SAME("Integrate(1/√(x),x,0,1)", "2");
+  EXPECT_SAME("Integrate(1/x^2+1,x,-1,1)", "∞");
+  EXPECT_SAME("Integrate(sec(x)^2,x,0,2)", "∞");
+  EXPECT_SAME("Integrate(csc(x)^2,x,1,4)", "∞");
+  EXPECT_SAME("Integrate(1/x,x,0,1)", "∞");
+  EXPECT_SAME("Integrate(-1/x^2,x,-1,1)", "-∞");
+  EXPECT_SAME("Integrate(1/x^2,x,1,-1)", "-∞");
+  EXPECT_SAME("Integrate(1/(x-2)^2,x,0,3)", "∞");
+  // Poles outside the range change nothing.
+  EXPECT_SAME("Integrate(sec(x)^2,x,0,1)", "tan(1)");
+  EXPECT_SAME("Integrate(1/x^2,x,1,2)", "1/2");
+}
+
+// The rules integrate in radians; in degrees the value of F(b) − F(a) stays.
+TEST_F(IntegrateTest, DefiniteInDegreesKeepsTheRuleValue) {
+  Engine().angle_unit = 1;
+  EXPECT_SAME("Integrate(sec(x)^2,x,0,60)", "√(3)");
+  EXPECT_SAME("Integrate(sec(x)^2,x,0,120)", "∞");
 }
 
 // For the integrands of every rule, the derivative of the antiderivative is

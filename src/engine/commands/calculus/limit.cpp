@@ -408,7 +408,14 @@ class Limiter {
       const double d = value.coefficient().RealValue();
       if (f == id::kSign ? d == 0.0 : d == std::floor(d)) return Failed();
     }
-    return Found(calculus::Apply(f, value));
+    ExprNode result = calculus::Apply(f, value);
+    // A value left as a call that is not finite (atanh(1)) is a pole, not a
+    // number to go on with.
+    if (!result.IsPlain() && Variables(result).empty()) {
+      ExprNode approximation = Approximate(result);
+      if (approximation.IsNumber() && !approximation.coefficient().IsFinite()) return Failed();
+    }
+    return Found(std::move(result));
   }
 
   // f split into n/d: the quotient of the limits, or L'Hôpital's rule for 0/0
@@ -441,6 +448,43 @@ class Limiter {
     return Found(DivideTrees(std::move(ln.value), std::move(ld.value)));
   }
 
+  // abs(u) as ±u on the side of the point (one-sided limits only), so that
+  // L'Hôpital's rule can differentiate it: x·ln(abs(x)) from above is x·ln(x).
+ public:
+  ExprNode WithoutAbs(const ExprNode& f) {
+    if (f.IsFunction(id::kAbs) && f.OperandCount() == 1) {
+      ExprNode u = WithoutAbs(f.Operand(0));
+      std::optional<int> sign;
+      LimitResult lu = Of(u);
+      if (lu.found()) {
+        std::optional<int> s = SignOf(lu.value);
+        sign = s && *s == 0 ? SideSign(u, direction_) : s;
+      }
+      if (!sign || *sign == 0) return f;
+      return MultiplyNumber(std::move(u), Multiply(f.coefficient(), Number(*sign)));
+    }
+    if (f.IsPlain() || FreeOf(f, x_) || f.IsList()) return f;
+    std::vector<ExprNode> parts;
+    for (const ExprNode& op : f.operands()) parts.push_back(WithoutAbs(op));
+    if (f.IsSum() || f.IsProduct()) {
+      parts.push_back(Num(f.coefficient()));
+      for (const SymbolTerm& t : f.terms()) parts.push_back(ExprNode::MakeTerm(t));
+      return f.IsSum() ? SumOfTrees(std::move(parts)) : ProductOfTrees(std::move(parts));
+    }
+    if (f.IsPower()) {
+      ExprNode result = std::move(parts[0]);
+      for (std::size_t i = 1; i < parts.size(); ++i) {
+        result = PowerTrees(std::move(result), std::move(parts[i]));
+      }
+      return PowerNumber(std::move(result), f.coefficient());
+    }
+    if (f.IsUnaryFunction()) {
+      return MultiplyNumber(ApplyFunction(f.FunctionId(), std::move(parts[0])), f.coefficient());
+    }
+    return f;
+  }
+
+ private:
   std::u16string x_;
   ExprNode a_;
   int direction_;
@@ -449,19 +493,33 @@ class Limiter {
   int lhopital_ = 0;
 };
 
+LimitResult OneSided(const ExprNode& f, std::u16string_view x, const ExprNode& a, int direction) {
+  Limiter limiter(x, a, direction);
+  if (!calculus::IsInfiniteValue(a)) {
+    ExprNode g = limiter.WithoutAbs(f);
+    if (!(g == f)) {
+      LimitResult r = Limiter(x, a, direction).Of(g);
+      if (r.found()) return r;
+    }
+  }
+  return limiter.Of(f);
+}
+
 }  // namespace
 
 LimitResult ComputeLimit(const ExprNode& f, std::u16string_view x, const ExprNode& a,
                          int direction) {
   if (a.IsList() || !FreeOf(a, x) || calculus::HasUndefinedPart(a)) return Failed();
-  LimitResult r = Limiter(x, a, direction).Of(f);
-  if (r.code != Code::kNoTwoSidedLimit || direction != 0) return r;
+  if (direction != 0) return OneSided(f, x, a, direction);
+  LimitResult r = Limiter(x, a, 0).Of(f);
+  if (r.found() || calculus::IsInfiniteValue(a)) return r;
   // A part without a two-sided limit can still leave one for the whole
   // (x·ln(x²) = ln(x²)/x^-1): the limits from both sides agree.
-  LimitResult below = Limiter(x, a, -1).Of(f);
+  LimitResult below = OneSided(f, x, a, -1);
   if (!below.found()) return r;
-  LimitResult above = Limiter(x, a, 1).Of(f);
-  if (!above.found() || !(above.value == below.value)) return r;
+  LimitResult above = OneSided(f, x, a, 1);
+  if (!above.found()) return r;
+  if (!(above.value == below.value)) return Failed(Code::kNoTwoSidedLimit);
   return above;
 }
 

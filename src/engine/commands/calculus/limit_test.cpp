@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
+#include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/testing/calculus_test_support.h"
 #include "engine/core/engine_state.h"
 
@@ -93,10 +97,10 @@ TEST_F(LimitTest, LHopital) {
 }
 
 TEST_F(LimitTest, Failures) {
-  EXPECT_EQ(Eval("Limit(abs(x)/x,x,0)"), kNotFound);
+  EXPECT_EQ(Eval("Limit(abs(x)/x,x,0)"), kNoTwoSided);
   EXPECT_EQ(Eval("Limit(floor(x),x,1)"), kNotFound);
   EXPECT_LIMIT("Limit(floor(x),x,1/2)", "0");
-  EXPECT_EQ(Eval("Limit(tan(x),x,π/2)"), kNotFound);
+  EXPECT_EQ(Eval("Limit(tan(x),x,π/2)"), kNoTwoSided);
   EXPECT_EQ(Eval("Limit({x},x,0)"), kNotFound);
   EXPECT_EQ(Eval("Limit(x,x,0,2)"), "Error: Direction must be -1, 0, or 1");
   // Oscillation at infinity is the interval of the values.
@@ -106,6 +110,31 @@ TEST_F(LimitTest, Failures) {
 TEST_F(LimitTest, DeepLHopitalChainsStop) {
   // Each application of the rule leaves the same 0/0 shape: bounded, then a failure.
   EXPECT_EQ(Eval("Limit(x^20*sin(x)/(x^10*(1-cos(x))^10),x,0)").rfind("Error", 0), 0u);
+}
+
+// Inverse functions at 0, equal radicals that cancel, a product whose parts
+// only have one-sided limits, and tan, sec, csc and cot at their poles.
+TEST_F(LimitTest, ValuesThatOnceWentWrong) {
+  EXPECT_LIMIT("Limit(x*ln(x^2),x,0)", "0");
+  EXPECT_LIMIT("Limit(x*ln(abs(x)),x,0)", "0");
+  EXPECT_LIMIT("Limit(x/atan(x),x,0)", "1");
+  EXPECT_LIMIT("Limit(sin(x)/atan(x),x,0)", "1");
+  EXPECT_LIMIT("Limit(x/asin(x),x,0)", "1");
+  ExprNode v = Tree("Limit(sin(x-2)^3/((x-2)^3*√(x)),x,2)");
+  std::optional<double> value = calculus::RealApproximation(v);
+  ASSERT_TRUE(value) << Dump(v);
+  EXPECT_NEAR(*value, std::sqrt(0.5), 1e-12);
+  EXPECT_LIMIT("Limit(tan(x),x,π/2,-1)", "∞");
+  EXPECT_LIMIT("Limit(sec(x),x,π/2,1)", "-∞");
+  EXPECT_EQ(Eval("Limit(cot(x),x,0)"), kNoTwoSided);
+  EXPECT_LIMIT("Limit(csc(x)^2,x,π)", "∞");
+}
+
+TEST_F(LimitTest, CompoundInterestWithAnyRate) {
+  EXPECT_LIMIT("Limit((1+h/x)^x,x,∞)", "ℯ^h");
+  EXPECT_LIMIT("Limit((1+2/x)^x,x,∞)", "ℯ^2");
+  EXPECT_LIMIT("Limit((1-1/x)^(2x),x,∞)", "ℯ^(-2)");
+  EXPECT_LIMIT("Limit((1+π/x)^(x/2),x,∞)", "ℯ^(π/2)");
 }
 
 }  // namespace

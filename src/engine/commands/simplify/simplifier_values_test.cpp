@@ -47,6 +47,38 @@ TEST(ExactTrigValues, AgreeWithTheLibraryAtEveryTabulatedMultiple) {
   EXPECT_EQ(checked, 16 * 6);
 }
 
+// The inverse functions at the table's values give the angle of their own
+// branch, exactly, in the angle unit.
+TEST(ExactInverseTrigValues, AnglesOfTheTable) {
+  ScopedEngineState state;
+  EXPECT_EQ(testkit::Eval("asin(1/2)"), testkit::Eval("π/6"));
+  EXPECT_EQ(testkit::Eval("asin(0)"), "0");
+  EXPECT_EQ(testkit::Eval("atan(0)"), "0");
+  EXPECT_EQ(testkit::Eval("acos(-1/2)"), testkit::Eval("2π/3"));
+  EXPECT_EQ(testkit::Eval("asin(-√(3)/2)"), testkit::Eval("-π/3"));
+  EXPECT_EQ(testkit::Eval("atan(1/√(3))"), testkit::Eval("π/6"));
+  EXPECT_EQ(testkit::Eval("acos(1/√(2))"), testkit::Eval("π/4"));
+  EXPECT_EQ(testkit::Eval("atan(-1)"), testkit::Eval("-π/4"));
+  EXPECT_EQ(testkit::Eval("acot(0)"), testkit::Eval("π/2"));
+  EXPECT_EQ(testkit::Eval("asec(2)"), testkit::Eval("π/3"));
+  EXPECT_EQ(testkit::Eval("acsc(-2)"), testkit::Eval("-π/6"));
+  EXPECT_EQ(testkit::Eval("acos(-1)"), testkit::Eval("π"));
+  // Not a value of the table: unchanged.
+  EXPECT_EQ(testkit::Eval("asin(1/3)"), testkit::Eval("asin(1/3)"));
+  EXPECT_NE(testkit::Eval("asin(1/3)").find("asin"), std::string::npos);
+  Engine().angle_unit = 1;
+  EXPECT_EQ(testkit::Eval("asin(1/2)"), "30");
+  EXPECT_EQ(testkit::Eval("acos(-√(2)/2)"), "135");
+}
+
+// 0 to a fractional power is 0, or never finite when the power is negative.
+TEST(ZeroPowers, FractionalPowersOfZero) {
+  ScopedEngineState state;
+  EXPECT_EQ(testkit::Eval("Eval(x^(1/2),x,0)"), "0");
+  EXPECT_EQ(testkit::Eval("Eval(x^(-1/2),x,0)"), testkit::Eval("1/0"));
+  EXPECT_EQ(testkit::Eval("Eval(x^(-2/3),x,0)"), testkit::Eval("1/0"));
+}
+
 TEST(ComplexFunctions, PrincipalBranchesAndPoles) {
   EXPECT_EQ(*EvaluateElementary(3, 0.5), std::complex<double>(std::asin(0.5), 0.0));
   std::complex<double> outside = *EvaluateElementary(3, 2.0);  // asin(2) is complex

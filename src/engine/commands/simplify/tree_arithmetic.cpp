@@ -1,7 +1,6 @@
 #include "engine/commands/simplify/tree_arithmetic.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
@@ -419,16 +418,6 @@ ExprNode PowerNumber(ExprNode base, const Number& exponent) {
                                                           : Number::ComplexInfinity());
     }
     if (b.IsInteger() && !b.IsOne() && exponent.IsFraction()) {
-      // b^(k + r) = b^k·b^r with k the whole part, so that equal radicals
-      // take one form and cancel (2^(3/2) = 2·√2).
-      const double whole = std::trunc(exponent.RealValue());
-      if (whole != 0) {
-        const Number bk = Power(b, Number(whole));
-        if (bk.IsFinite() && !bk.IsDecimal()) {
-          return MultiplyNumber(PowerNumber(std::move(base), Subtract(exponent, Number(whole))),
-                                bk);
-        }
-      }
       ExprNode power = ExprNode::MakePower(exponent);
       power.AddOperand(std::move(base));
       CanonicalizeBuilt(power);
