@@ -155,8 +155,8 @@ TEST_F(CalculusPropertyTest, LimitsAgreeWithValuesNearThePoint) {
       const double tolerance = 1e-3 * std::fmax(1.0, std::fabs(*answer)) + 2e-6 * slope;
       EXPECT_TRUE(std::fabs(*below - *answer) <= tolerance &&
                   std::fabs(*above - *answer) <= tolerance)
-          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", nearby " << *below << " and " << *above;
+          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer << ", nearby "
+          << *below << " and " << *above;
     }
   }
   std::printf("limits compared: %d\n", compared);

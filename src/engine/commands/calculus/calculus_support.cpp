@@ -132,17 +132,19 @@ std::optional<double> BoundValue(const ExprNode& bound) {
 }
 
 std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const ExprNode& a,
-                                      const ExprNode& b) {
+                                      const ExprNode& b, double relative) {
   std::optional<double> lo = BoundValue(a);
   std::optional<double> hi = BoundValue(b);
   if (!lo || !hi) return std::nullopt;
-  std::optional<QuadratureResult> r =
-      AdaptiveIntegrate(*lo, *hi, [&](double t) -> std::optional<double> {
+  std::optional<QuadratureResult> r = AdaptiveIntegrate(
+      *lo, *hi,
+      [&](double t) -> std::optional<double> {
         if (HasCommandFault()) return std::nullopt;
         std::optional<Number> v = NumericValueAt(f, x, t);
         if (!v || !v->IsReal()) return std::nullopt;
         return v->RealValue();
-      });
+      },
+      QuadratureGoal{relative, relative * 1e-3});
   if (!r || HasCommandFault()) return std::nullopt;
   return r->value;
 }

@@ -69,8 +69,10 @@ std::optional<double> BoundValue(const ExprNode& bound);
 // ∫ f dx from a to b (as BoundValue takes them) by adaptive quadrature:
 // nothing when the integrand is not real inside the range, when ten digits
 // cannot be reached, or when the command's work budget runs out.
+// `relative` is the accuracy aimed at (ten digits for NIntegrate; a check of
+// a symbolic value needs fewer and costs less).
 std::optional<double> NumericIntegral(const ExprNode& f, std::u16string_view x, const ExprNode& a,
-                                      const ExprNode& b);
+                                      const ExprNode& b, double relative = 1e-10);
 
 // Plain numbers of the three non-finite sorts and the infinities.
 bool IsInfiniteValue(const ExprNode& v);

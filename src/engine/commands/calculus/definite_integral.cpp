@@ -23,6 +23,7 @@ using calculus::Num;
 // A symbolic value is accepted when a numeric quadrature that succeeds agrees
 // with it to this relative tolerance.
 constexpr double kAgreement = 1e-6;
+constexpr double kCheckAccuracy = 1e-8;
 
 bool IsZeroNumber(const ExprNode& n) { return n.IsNumber() && n.coefficient().IsZero(); }
 
@@ -59,9 +60,7 @@ std::optional<Number> GammaPattern(const ExprNode& f, std::u16string_view x) {
       *factorial);
 }
 
-std::optional<double> RealValue(const ExprNode& v) {
-  return calculus::RealApproximation(v);
-}
+std::optional<double> RealValue(const ExprNode& v) { return calculus::RealApproximation(v); }
 
 int InfinitySign(const ExprNode& v) {
   if (!v.IsPlain()) return 0;
@@ -149,7 +148,7 @@ std::optional<ExprNode> OverRealRange(const ExprNode& f, const ExprNode& F, std:
   // contradicts. The rules integrate in radians, so in degrees the two would
   // differ by design and the check is left out.
   if (Engine().angle_unit == 1) return total;
-  std::optional<double> numeric = calculus::NumericIntegral(f, x, Num(lo), Num(hi));
+  std::optional<double> numeric = calculus::NumericIntegral(f, x, Num(lo), Num(hi), kCheckAccuracy);
   // A finite value that rests on limits at singular points must be confirmed:
   // an antiderivative with a finite-looking value at a pole (atanh(1)) would
   // otherwise pass.
@@ -157,8 +156,8 @@ std::optional<ExprNode> OverRealRange(const ExprNode& f, const ExprNode& F, std:
   if (numeric) {
     if (InfinitySign(*total) != 0) return std::nullopt;
     std::optional<double> symbolic = RealValue(*total);
-    if (symbolic && std::fabs(*symbolic - *numeric) >
-                        kAgreement * std::fmax(1.0, std::fabs(*numeric))) {
+    if (symbolic &&
+        std::fabs(*symbolic - *numeric) > kAgreement * std::fmax(1.0, std::fabs(*numeric))) {
       return std::nullopt;
     }
   }

@@ -41,13 +41,12 @@ TEST_F(IntegrateTest, ClosedForms) {
 }
 
 TEST_F(IntegrateTest, WithoutRuleStaysUnevaluated) {
-  for (const char* f :
-       {"Integrate(abs(x),x)", "Integrate(x/(x+1),x)", "Integrate(ℯ^(x^2),x)",
-        "Integrate(sin(x^2),x)", "Integrate(x,x,1,∞)", "Integrate(ℯ^(x^2),x,0,1)",
-        // Poles between the limits where the integral diverges with both
-        // signs: F(b) − F(a) would be wrong.
-        "Integrate(1/(x-1/3),x,0,1)", "Integrate(tan(x),x,0,2)", "Integrate(1/x+1,x,-1,2)",
-        "Integrate(1/(x^2-1),x,0,2)"}) {
+  for (const char* f : {"Integrate(abs(x),x)", "Integrate(x/(x+1),x)", "Integrate(ℯ^(x^2),x)",
+                        "Integrate(sin(x^2),x)", "Integrate(x,x,1,∞)", "Integrate(ℯ^(x^2),x,0,1)",
+                        // Poles between the limits where the integral diverges with both
+                        // signs: F(b) − F(a) would be wrong.
+                        "Integrate(1/(x-1/3),x,0,1)", "Integrate(tan(x),x,0,2)",
+                        "Integrate(1/x+1,x,-1,2)", "Integrate(1/(x^2-1),x,0,2)"}) {
     ExprNode r = Tree(f);
     EXPECT_TRUE(r.IsFunction(command_id::kIntegrate)) << f << " gave " << Dump(r);
   }

@@ -375,7 +375,8 @@ class Limiter {
     if (r.found() && calculus::HasUndefinedPart(r.value)) {
       // At a pole of tan, sec, csc or cot the quotient of sine and cosine
       // tells the sides apart.
-      if (std::optional<Fraction> q = CircularQuotient(f)) return Quotient(q->numerator, q->denominator);
+      if (std::optional<Fraction> q = CircularQuotient(f))
+        return Quotient(q->numerator, q->denominator);
     }
     if (r.found()) r.value = MultiplyNumber(std::move(r.value), f.coefficient());
     return r;

@@ -14,8 +14,7 @@ std::optional<CommandOutcome> NumericIntegralAlgorithm(std::vector<ExprNode>& ar
   const ExprNode& f = arguments[0];
   if (f.IsList()) return CommandOutcome::Refused();
   const std::u16string x(arguments[1].VariableName());
-  std::optional<double> value =
-      calculus::NumericIntegral(f, x, arguments[2], arguments[3]);
+  std::optional<double> value = calculus::NumericIntegral(f, x, arguments[2], arguments[3]);
   if (!value) return CommandOutcome::Refused();
   return CommandOutcome::Value(calculus::Num(*value));
 }

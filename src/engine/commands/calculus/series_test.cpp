@@ -60,7 +60,12 @@ TEST_F(SeriesTest, AgreesWithTheFunctionToItsOrder) {
   for (const char* f : functions) {
     ExprNode g = Tree(f);
     for (int n = 1; n <= 7; ++n) {
-      ExprNode s = Tree(std::string("Series(") + f + ",x,0," + std::to_string(n) + ")");
+      std::string entry = "Series(";
+      entry += f;
+      entry += ",x,0,";
+      entry += std::to_string(n);
+      entry += ')';
+      ExprNode s = Tree(entry);
       const double t = 0.1;
       std::optional<double> g1 = RealAt(g, t), s1 = RealAt(s, t);
       std::optional<double> g2 = RealAt(g, t / 2), s2 = RealAt(s, t / 2);
@@ -142,10 +147,16 @@ TEST_F(SeriesTest, NumericIntegrationOfHighDegreePolynomials) {
   double exact = 0;
   for (int k = 0; k <= 255; ++k) {
     const int c = (k * 37) % 11 - 5;
-    p += (c < 0 ? "-" : "+") + std::to_string(std::abs(c)) + "*x^" + std::to_string(k);
+    p += c < 0 ? '-' : '+';
+    p += std::to_string(std::abs(c));
+    p += "*x^";
+    p += std::to_string(k);
     exact += c * (std::pow(2.0, k + 1) - std::pow(-1.0, k + 1)) / (k + 1);
   }
-  ExprNode v = Tree("NIntegrate(" + p + ",-1,2)");
+  std::string entry = "NIntegrate(";
+  entry += p;
+  entry += ",-1,2)";
+  ExprNode v = Tree(entry);
   ASSERT_TRUE(v.IsNumber());
   EXPECT_NEAR(v.coefficient().RealValue() / exact, 1.0, 1e-13);
 }

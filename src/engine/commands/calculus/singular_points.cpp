@@ -60,9 +60,7 @@ void Collect(const ExprNode& f, std::u16string_view x, std::vector<Candidate>& o
   }
 }
 
-std::optional<double> ValueOf(const ExprNode& place) {
-  return RealApproximation(place);
-}
+std::optional<double> ValueOf(const ExprNode& place) { return RealApproximation(place); }
 
 class Finder {
  public:
@@ -173,7 +171,8 @@ class Finder {
       if (!v || !v->IsReal()) continue;  // outside the real domain: no conclusion
       const double value = v->RealValue();
       const int sign = value > 0 ? 1 : (value < 0 ? -1 : 0);
-      if ((sign == 0 && i > 0 && i < kSamples) || (previous != 0 && sign != 0 && sign != previous)) {
+      if ((sign == 0 && i > 0 && i < kSamples) ||
+          (previous != 0 && sign != 0 && sign != previous)) {
         found_.suspect = true;
         return;
       }

@@ -11,13 +11,17 @@ namespace {
 
 // The 21-point Kronrod nodes on [0, 1] (the rule is symmetric); the odd
 // entries are the nodes of the 10-point Gauss rule.
-constexpr std::array<double, 11> kKronrodNodes = {
-    0.995657163025808080735527280689003, 0.973906528517171720077964012084452,
-    0.930157491355708226001207180059508, 0.865063366688984510732096688423493,
-    0.780817726586416897063717578345042, 0.679409568299024406234327365114874,
-    0.562757134668604683339000099272694, 0.433395394129247190799265943165784,
-    0.294392862701460198131126603103866, 0.148874338981631210884826001129720,
-    0.0};
+constexpr std::array<double, 11> kKronrodNodes = {0.995657163025808080735527280689003,
+                                                  0.973906528517171720077964012084452,
+                                                  0.930157491355708226001207180059508,
+                                                  0.865063366688984510732096688423493,
+                                                  0.780817726586416897063717578345042,
+                                                  0.679409568299024406234327365114874,
+                                                  0.562757134668604683339000099272694,
+                                                  0.433395394129247190799265943165784,
+                                                  0.294392862701460198131126603103866,
+                                                  0.148874338981631210884826001129720,
+                                                  0.0};
 constexpr std::array<double, 11> kKronrodWeights = {
     0.011694638867371874278064396062192, 0.032558162307964727478818972459390,
     0.054755896574351996031381300244580, 0.075039674810919952767043140916190,
@@ -168,7 +172,8 @@ class Integrator {
     absolute *= std::fabs(half);
     spread *= std::fabs(half);
     double error = std::fabs((kronrod - gauss * half));
-    if (spread != 0 && error != 0) error = spread * std::min(1.0, std::pow(200 * error / spread, 1.5));
+    if (spread != 0 && error != 0)
+      error = spread * std::min(1.0, std::pow(200 * error / spread, 1.5));
     error = std::max(error, 50 * std::numeric_limits<double>::epsilon() * absolute);
     intervals_.push_back(Interval{p, lo, hi, kronrod, error, absolute});
     std::push_heap(intervals_.begin(), intervals_.end(), LessError);

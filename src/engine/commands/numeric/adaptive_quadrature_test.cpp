@@ -15,10 +15,10 @@ bool TenDigits(double got, double want) {
   return std::fabs(got - want) <= 1e-10 * std::fmax(1.0, std::fabs(want));
 }
 
-#define EXPECT_INTEGRAL(a, b, f, want)                                                 \
-  do {                                                                                 \
-    std::optional<QuadratureResult> r = AdaptiveIntegrate(a, b, f);                    \
-    ASSERT_TRUE(r.has_value()) << #f;                                                  \
+#define EXPECT_INTEGRAL(a, b, f, want)                                                  \
+  do {                                                                                  \
+    std::optional<QuadratureResult> r = AdaptiveIntegrate(a, b, f);                     \
+    ASSERT_TRUE(r.has_value()) << #f;                                                   \
     EXPECT_TRUE(TenDigits(r->value, want)) << #f << ": " << r->value << " vs " << want; \
   } while (false)
 
@@ -82,24 +82,28 @@ TEST(AdaptiveQuadratureTest, RandomIntegrandsAgreeWithClosedForms) {
     for (int i = 0; i < 10; ++i) {
       const double p = -0.8 + 3.5 * u(rng);  // x^p on [0, b]
       const double b = 4 * u(rng);
-      EXPECT_INTEGRAL(0, b, [p](double x) -> std::optional<double> { return std::pow(x, p); },
-                      std::pow(b, p + 1) / (p + 1));
+      EXPECT_INTEGRAL(
+          0, b, [p](double x) -> std::optional<double> { return std::pow(x, p); },
+          std::pow(b, p + 1) / (p + 1));
       const double k = 3 * u(rng);  // e^(−k·x) on [c, ∞)
       const double c = 5 * (u(rng) - 0.5);
-      EXPECT_INTEGRAL(c, kInf, [k](double x) -> std::optional<double> { return std::exp(-k * x); },
-                      std::exp(-k * c) / k);
+      EXPECT_INTEGRAL(
+          c, kInf, [k](double x) -> std::optional<double> { return std::exp(-k * x); },
+          std::exp(-k * c) / k);
       const double a = 2 * u(rng);  // 1/(x² + a²) over the whole line
-      EXPECT_INTEGRAL(-kInf, kInf,
-                      [a](double x) -> std::optional<double> { return 1 / (x * x + a * a); },
-                      M_PI / a);
+      EXPECT_INTEGRAL(
+          -kInf, kInf, [a](double x) -> std::optional<double> { return 1 / (x * x + a * a); },
+          M_PI / a);
       const double w = 5 * u(rng);  // cos(w·x) on [0, L] with L long
       const double length = 200 * u(rng);
-      EXPECT_INTEGRAL(0, length, [w](double x) -> std::optional<double> { return std::cos(w * x); },
-                      std::sin(w * length) / w);
+      EXPECT_INTEGRAL(
+          0, length, [w](double x) -> std::optional<double> { return std::cos(w * x); },
+          std::sin(w * length) / w);
       const double m = 50 * u(rng);  // a narrow peak near the start of a long range
-      EXPECT_INTEGRAL(m - 1, m + 1e5,
-                      [m](double x) -> std::optional<double> { return std::exp(-(x - m) * (x - m)); },
-                      std::sqrt(M_PI) * (1 + std::erf(1.0)) / 2);
+      EXPECT_INTEGRAL(
+          m - 1, m + 1e5,
+          [m](double x) -> std::optional<double> { return std::exp(-(x - m) * (x - m)); },
+          std::sqrt(M_PI) * (1 + std::erf(1.0)) / 2);
     }
   }
 }
