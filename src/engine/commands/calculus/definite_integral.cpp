@@ -99,7 +99,7 @@ class PieceSum {
       finite_.push_back(SubtractTrees(right, left));
       return true;
     }
-    if (l != 0 && r != 0 && l == -r) return false;  // ∞ − ∞
+    if (l != 0 && r != 0 && l == r) return false;  // ∞ − ∞
     const int sign = r != 0 ? r : -l;
     if (divergence_ != 0 && divergence_ != sign) {
       mixed_ = true;

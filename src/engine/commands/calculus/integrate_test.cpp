@@ -80,6 +80,9 @@ TEST_F(IntegrateTest, DefiniteAtUndefinedEndsAndAcrossPoles) {
   EXPECT_SAME("Integrate(-1/x^2,x,-1,1)", "-∞");
   EXPECT_SAME("Integrate(1/x^2,x,1,-1)", "-∞");
   EXPECT_SAME("Integrate(1/(x-2)^2,x,0,3)", "∞");
+  // Pieces between two poles run from −∞ to ∞.
+  EXPECT_SAME("Integrate(sec(x)^2,x,0,5)", "∞");
+  EXPECT_SAME("Integrate(-csc(x)^2,x,1,10)", "-∞");
   // Poles outside the range change nothing.
   EXPECT_SAME("Integrate(sec(x)^2,x,0,1)", "tan(1)");
   EXPECT_SAME("Integrate(1/x^2,x,1,2)", "1/2");
