@@ -125,6 +125,41 @@ TEST_F(CalculusPropertyTest, DefiniteIntegralsAgreeWithQuadrature) {
   EXPECT_GT(compared, 40);
 }
 
+// g(x)/(x − c)² with g(c) ≠ 0 and c inside the range diverges: the answer is
+// an infinity or the integral unevaluated, never a finite number.
+TEST_F(CalculusPropertyTest, IntegralsOverADoublePoleAreNeverFinite) {
+  int checked = 0;
+  for (std::uint64_t seed : {41u, 42u, 43u}) {
+    const std::uint64_t s = testkit::PropertySeed(seed);
+    ExpressionGenerator generator(s, XOnly());
+    const int cases = testkit::ScaledCases(100);
+    for (int i = 0; i < cases; ++i) {
+      const GenNode g = generator.Next();
+      const int a = static_cast<int>(generator.random()() % 5) - 3;
+      const int b = a + 2 + static_cast<int>(generator.random()() % 3);
+      const int sevenths = 7 * a + 1 + static_cast<int>(generator.random()() % (7 * (b - a) - 1));
+      const double c = sevenths / 7.0;
+      std::optional<double> at_pole = ReferenceAt(g, c);
+      if (!at_pole || std::fabs(*at_pole) < 1e-3) continue;
+      std::string entry = "Integrate((";
+      entry += EntryUtf8(g);
+      entry += ")/(x-(";
+      entry += std::to_string(sevenths);
+      entry += "/7))^2,x,";
+      entry += std::to_string(a);
+      entry += ',';
+      entry += std::to_string(b);
+      entry += ')';
+      Evaluator evaluator;
+      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
+      ++checked;
+      EXPECT_FALSE(answer) << "seed " << s << " case " << i << ": " << entry << " gave "
+                           << *answer;
+    }
+  }
+  EXPECT_GT(checked, 100);
+}
+
 TEST_F(CalculusPropertyTest, LimitsAgreeWithValuesNearThePoint) {
   int compared = 0;
   for (std::uint64_t seed : {21u, 22u, 23u}) {
