@@ -153,8 +153,7 @@ TEST_F(CalculusPropertyTest, IntegralsOverADoublePoleAreNeverFinite) {
       Evaluator evaluator;
       std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
       ++checked;
-      EXPECT_FALSE(answer) << "seed " << s << " case " << i << ": " << entry << " gave "
-                           << *answer;
+      EXPECT_FALSE(answer) << "seed " << s << " case " << i << ": " << entry << " gave " << *answer;
     }
   }
   EXPECT_GT(checked, 100);
