@@ -40,16 +40,20 @@ std::string WriteNotebook(const Notebook& notebook) {
 }
 
 bool ReadNotebook(std::string_view data, Notebook& notebook) {
+  return ReadNotebookData(data, notebook) == NotebookRead::kWhole;
+}
+
+NotebookRead ReadNotebookData(std::string_view data, Notebook& notebook) {
   notebook.ClearAll();
-  if (data.size() > kMaxFileBytes) return false;
+  if (data.size() > kMaxFileBytes) return NotebookRead::kUnreadable;
   RecordReader in(data);
   const std::optional<long long> format = in.Integer();
   const std::optional<long long> count = format ? in.Integer() : std::nullopt;
-  if (!count) return false;
+  if (!count) return NotebookRead::kUnreadable;
   if (*count <= 0) {
     notebook.AddEntry();
     notebook.FocusEntry(0);
-    return false;
+    return NotebookRead::kEmpty;
   }
   // No more entries than the rest of the file could hold texts for.
   const std::size_t room = std::min(in.Remaining() / kMinTextRecord + 1, kMaxEntries);
@@ -59,17 +63,17 @@ bool ReadNotebook(std::string_view data, Notebook& notebook) {
   notebook.FocusEntry(0);
   for (std::size_t i = 0; i < entries; ++i) {
     std::optional<std::u16string> text = in.String();
-    if (!text) return false;
+    if (!text) return NotebookRead::kPartial;
     notebook.Entry(i).Input().SetText(std::move(*text));
   }
   for (std::size_t i = 0; i < entries; ++i) {
     std::optional<engine::AnswerLayout> answer = ReadAnswer(in);
-    if (!answer) return false;
+    if (!answer) return NotebookRead::kPartial;
     notebook.Entry(i).GetAnswer().Set(std::move(*answer));
   }
-  if (entries < static_cast<unsigned long long>(*count)) return false;
+  if (entries < static_cast<unsigned long long>(*count)) return NotebookRead::kPartial;
   notebook.MarkSaved();
-  return true;
+  return NotebookRead::kWhole;
 }
 
 bool SaveNotebookFile(Notebook& notebook, const std::filesystem::path& path) {
@@ -81,18 +85,19 @@ bool SaveNotebookFile(Notebook& notebook, const std::filesystem::path& path) {
 }
 
 bool OpenNotebookFile(Notebook& notebook, const std::filesystem::path& path) {
+  return LoadNotebookFile(notebook, path) == NotebookRead::kWhole;
+}
+
+NotebookRead LoadNotebookFile(Notebook& notebook, const std::filesystem::path& path) {
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxFileBytes) {
-    notebook.ClearAll();
-    return false;
-  }
-  const std::optional<std::string> data = ReadHead(path, static_cast<std::size_t>(size));
+  std::optional<std::string> data;
+  if (!error && size <= kMaxFileBytes) data = ReadHead(path, static_cast<std::size_t>(size));
   if (!data) {
     notebook.ClearAll();
-    return false;
+    return NotebookRead::kUnreadable;
   }
-  return ReadNotebook(*data, notebook);
+  return ReadNotebookData(*data, notebook);
 }
 
 std::optional<NotebookSummary> SummaryFrom(std::string_view head) {

@@ -35,10 +35,19 @@ inline constexpr int kNotebookFormat = 1000;
 inline constexpr std::size_t kMaxFileBytes = 64u << 20;
 inline constexpr std::size_t kMaxEntries = 100000;
 
+// How much of a file Open could read.
+enum class NotebookRead {
+  kWhole,       // every record
+  kEmpty,       // the count was 0 or less: one empty entry
+  kPartial,     // the entries before the first record that could not be read
+  kUnreadable,  // nothing: the notebook has no entries
+};
+
 // The file's bytes for the notebook.
 std::string WriteNotebook(const Notebook& notebook);
-// Open's rules over a file's bytes.
+// Open's rules over a file's bytes; true only when every record was read.
 bool ReadNotebook(std::string_view data, Notebook& notebook);
+NotebookRead ReadNotebookData(std::string_view data, Notebook& notebook);
 
 // Writes the file (creating its folder when missing) and, on success, clears
 // the notebook's modified flag. False when it could not be written; the old
@@ -47,6 +56,7 @@ bool SaveNotebookFile(Notebook& notebook, const std::filesystem::path& path);
 // Open from a file; a missing, unreadable or oversized file leaves the
 // notebook empty (no entries) and returns false.
 bool OpenNotebookFile(Notebook& notebook, const std::filesystem::path& path);
+NotebookRead LoadNotebookFile(Notebook& notebook, const std::filesystem::path& path);
 
 // What the file list shows of a notebook file: its entry count and the first
 // entry texts, each followed by a line feed (at most kPreviewEntries of them,
