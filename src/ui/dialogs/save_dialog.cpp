@@ -127,13 +127,15 @@ void SaveDialog::Draw(draw::Surface& surface) {
   cancel_.Draw(surface);
   if (TextRenderer* font = CurrentFont(); font && !message_.empty()) {
     font->SetTarget(&surface);
-    const int margin = Px(8);
-    font->DrawMarkupIn(message_,
-                       draw::Rect{x_ + margin, save_.Y() + save_.Height() + margin,
-                                  x_ + width_ - margin, y_ + height_},
-                       false);
+    font->DrawMarkupIn(message_, MessageRect(), false);
     font->SetTarget(nullptr);
   }
+}
+
+draw::Rect SaveDialog::MessageRect() const {
+  const int margin = Px(8);
+  return draw::Rect{x_ + margin, save_.Y() + save_.Height() + margin, x_ + width_ - margin,
+                    y_ + height_};
 }
 
 void SaveDialog::Describe(WidgetList& out) const {
@@ -141,6 +143,8 @@ void SaveDialog::Describe(WidgetList& out) const {
   name_.Describe(out);
   save_.Describe(out);
   cancel_.Describe(out);
+  // The message (a refusal, the replace question, a failed save) as a label.
+  if (!message_.empty()) out.push_back({"label", message_, MessageRect(), true, {}, {}});
 }
 
 }  // namespace zentrix::ui

@@ -56,6 +56,7 @@ class SaveDialog : public Widget {
   void Accept();
   void Close();
   void RestoreButtons();
+  draw::Rect MessageRect() const;
 
   TextBox name_;
   Button save_;
