@@ -298,7 +298,8 @@ std::optional<draw::Rect> CalculatorProgram::ScreenIcon(int index) {
 
 bool CalculatorProgram::TypeText(std::u16string_view text) {
   if (!ui::Focused()) return false;
-  ui::InsertText(ui::ProgramText(text));
+  // As the keyboard: nothing reaches a box behind a message box.
+  if (ui::KeysReachFocus()) ui::InsertText(ui::ProgramText(text));
   return true;
 }
 
