@@ -97,7 +97,9 @@ bool CalculatorPanel::Solve(engine::SolveMode mode) {
 void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   if (!skin_) return;
   const bool bright = skin_->Style() == ui::SkinStyle::kBright;
-  const bool landscape = content.Width() > content.Height();
+  // The landscape pad is for screens wider than tall; a square screen is as
+  // narrow as a portrait one and takes the portrait pad.
+  const bool landscape = surface.Width() > surface.Height();
   pad_.SetArrangement(landscape ? PadArrangement::kLandscape
                       : bright  ? PadArrangement::kBright
                                 : PadArrangement::kClassic);
