@@ -96,6 +96,10 @@ bool CalculatorPanel::Solve(engine::SolveMode mode) {
 
 void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   if (!skin_) return;
+  content_ = content;
+  // The save dialog covers the pad too (the screen shows the pad again each
+  // frame unless the keyboard is up).
+  if (files_.Dialog().Shown()) pad_.SetVisible(false);
   const bool bright = skin_->Style() == ui::SkinStyle::kBright;
   // The landscape pad is for screens wider than tall; a square screen is as
   // narrow as a portrait one and takes the portrait pad.

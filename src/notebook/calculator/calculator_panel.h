@@ -79,8 +79,10 @@ class CalculatorPanel {
   // The File menu: the file list in place of the notebook, Save (Save As...
   // without a current file) and Save As... with the save dialog.
   void ShowOpen() { files_.ShowOpen(view_.Rect()); }
-  void Save() { files_.Save(view_.Rect()); }
-  void ShowSaveAs() { files_.ShowSaveAs(view_.Rect()); }
+  // The save dialog takes the whole panel, the pad's place too, so that a
+  // long name still leaves room for its message line.
+  void Save() { files_.Save(content_); }
+  void ShowSaveAs() { files_.ShowSaveAs(content_); }
   // Start-up: opens the notebook saved under the name kept from the last run.
   void OpenNamed(const std::u16string& name);
   // Exit: saves to the current file when there is one.
@@ -110,6 +112,7 @@ class CalculatorPanel {
   Notebook notebook_;
   NotebookView view_{notebook_};
   ButtonPad pad_;
+  draw::Rect content_;
   ui::DataFolder data_;
   std::function<void(const std::u16string&)> notify_;
   ui::DocumentFiles files_;
