@@ -10,6 +10,8 @@
 //   #@exists FILE                 the file exists
 //   #@missing FILE                the file does not exist
 //   #@same FILE OTHER             the two files hold the same bytes (OTHER may hold spaces)
+//   #@text FILE is TEXT           the file holds exactly TEXT, where \n stands for a line feed
+//   #@text FILE contains TEXT     ... holds TEXT somewhere
 //
 // Dumps are written by the program's JSON writer as `"key": value` with ", "
 // between members, so a member can be checked as text.
@@ -66,7 +68,21 @@ struct Directives {
   std::vector<std::string> missing;
   std::vector<std::pair<std::string, std::string>> same;
   std::vector<std::string> options;
+  struct TextCheck {
+    std::string file;
+    bool whole = false;
+    std::string text;
+  };
+  std::vector<TextCheck> texts;
 };
+
+// "\n" in a directive's text as the line feed it stands for.
+std::string LineFeeds(std::string text) {
+  for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1)) {
+    text.replace(at, 2, "\n");
+  }
+  return text;
+}
 
 Directives ReadDirectives(const std::string& script) {
   Directives d;
@@ -95,6 +111,15 @@ Directives ReadDirectives(const std::string& script) {
     } else if (verb == "same") {
       const std::size_t space = rest.find(' ');
       d.same.emplace_back(rest.substr(0, space), rest.substr(space + 1));
+    } else if (verb == "text") {
+      std::istringstream parts(rest);
+      Directives::TextCheck check;
+      std::string how;
+      parts >> check.file >> how;
+      check.whole = how == "is";
+      std::getline(parts, check.text);
+      check.text = LineFeeds(check.text.substr(check.text.empty() ? 0 : 1));
+      d.texts.push_back(check);
     } else if (verb == "file") {
       const std::size_t space = rest.find(' ');
       const std::string file = rest.substr(0, space);
@@ -141,6 +166,15 @@ TEST_P(ScenarioTest, Runs) {
     ASSERT_TRUE(fs::exists(home / second)) << second;
     EXPECT_TRUE(ReadFile(home / first) == ReadFile(home / second))
         << first << " differs from " << second;
+  }
+  for (const auto& check : d.texts) {
+    const std::string contents = ReadFile(home / check.file);
+    if (check.whole) {
+      EXPECT_EQ(contents, check.text) << check.file;
+    } else {
+      EXPECT_NE(contents.find(check.text), std::string::npos)
+          << check.file << " lacks: " << check.text;
+    }
   }
   for (const auto& check : d.files) {
     const std::string contents = ReadFile(home / check.file);

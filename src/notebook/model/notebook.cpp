@@ -1,5 +1,7 @@
 #include "notebook/model/notebook.h"
 
+#include <optional>
+
 #include "ui/core/focus.h"
 
 namespace zentrix::notebook {
@@ -34,11 +36,20 @@ bool Notebook::Solve(engine::SolveMode mode, const engine::EntrySettings& settin
   NotebookEntry& entry = *entries_[index];
   if (entry.Text().empty()) return false;
 
+  // Degrees-minutes-seconds of a result that is not a non-zero real number
+  // changes nothing, though the engine has stored Ans (and any assignment)
+  // by the time it can tell: the store is put back as it was.
+  std::optional<engine::VariableStore> before;
+  if (mode == engine::SolveMode::kDegreesMinutesSeconds) before = variables_;
   engine::EntryAnswer result =
       engine::SolveEntry(entry.Text(), variables_, settings, entry.Input().DecimalToggle(), mode);
+  if (result.kind == Kind::kNone) {
+    if (before) variables_ = std::move(*before);
+    return false;
+  }
   modified_ = true;
   switch (result.kind) {
-    case Kind::kNone: entry.GetAnswer().Clear(); return false;
+    case Kind::kNone: return false;
     case Kind::kHelp:
       entry.GetAnswer().Set(std::move(result.layout));
       entry.SetAnswerOffset(0);

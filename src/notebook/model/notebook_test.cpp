@@ -123,11 +123,22 @@ TEST_F(NotebookTest, DegreesMinutesSecondsNeedANonZeroRealResult) {
   EXPECT_EQ(AnswerText(0), u"30\u0083 30'");
   ASSERT_EQ(notebook_.FocusedIndex(), 1);
 
+  notebook_.MarkSaved();
   EXPECT_FALSE(Enter(u"0", SolveMode::kDegreesMinutesSeconds));
   EXPECT_TRUE(notebook_.EntryAnswer(1).IsEmpty());
   EXPECT_EQ(notebook_.FocusedIndex(), 1);
   EXPECT_EQ(notebook_.EntryCount(), 2u);
   EXPECT_FALSE(Enter(u"x+1", SolveMode::kDegreesMinutesSeconds));
+  // Nothing else changes either: Ans, an assignment, an earlier answer.
+  EXPECT_FALSE(Enter(u"y=0", SolveMode::kDegreesMinutesSeconds));
+  EXPECT_EQ(AnsValue(), 30.5);
+  EXPECT_FALSE(notebook_.Variables().Contains(u"y"));
+  EXPECT_FALSE(notebook_.Modified());
+  ASSERT_TRUE(SolveEntry(0, SolveMode::kNormal));
+  notebook_.FocusEntry(0);
+  ui::Focused()->SetText(u"0");
+  EXPECT_FALSE(notebook_.Solve(SolveMode::kDegreesMinutesSeconds, settings_));
+  EXPECT_FALSE(notebook_.EntryAnswer(0).IsEmpty()) << "the earlier answer stays";
 }
 
 TEST_F(NotebookTest, SolveChangesNothingWithoutAFocusedNonEmptyEntry) {

@@ -285,6 +285,9 @@ void CalculatorProgram::Destroy() {
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
+  if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
+    calculator->SaveOnExit();
+  }
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }
@@ -295,7 +298,8 @@ std::optional<draw::Rect> CalculatorProgram::ScreenIcon(int index) {
 
 bool CalculatorProgram::TypeText(std::u16string_view text) {
   if (!ui::Focused()) return false;
-  ui::InsertText(ui::ProgramText(text));
+  // As the keyboard: nothing reaches a box behind a message box.
+  if (ui::KeysReachFocus()) ui::InsertText(ui::ProgramText(text));
   return true;
 }
 

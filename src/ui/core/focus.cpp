@@ -138,9 +138,18 @@ std::u16string KeyText(const KeyEvent& key) {
   }
 }
 
+bool KeysReachFocus() {
+  const TextBox* box = Focused();
+  if (!box) return false;
+  const UiState& ui = Ui();
+  if (ui.message_box_open) return box->Layer() == WidgetLayer::kMessageBox;
+  return !ui.modal_open || box->Layer() == WidgetLayer::kDialog;
+}
+
 bool HandleTextKey(const KeyEvent& key) {
   TextBox* box = Focused();
   if (!box) return false;
+  if (!KeysReachFocus()) return true;
   const UiState& ui = Ui();
   if (key.code == ui.caret_left_key && !key.control) {
     box->CaretLeft();

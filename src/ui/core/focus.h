@@ -46,8 +46,14 @@ std::u16string ProgramText(std::u16string_view text);
 // What a hardware key inserts into a text box (empty: nothing).
 std::u16string KeyText(const KeyEvent& key);
 
+// Whether typing reaches the focused box: not while a message box waits for
+// an answer, and, while a dialog or list is open, only when the box is the
+// dialog's own.
+bool KeysReachFocus();
+
 // A hardware key in the focused box: caret keys, backspace, delete, the
-// Control chords and the text of KeyText. True when the key was used.
+// Control chords and the text of KeyText. True when the key was used; a key
+// that cannot reach the box (KeysReachFocus) is taken and does nothing.
 bool HandleTextKey(const KeyEvent& key);
 
 }  // namespace zentrix::ui

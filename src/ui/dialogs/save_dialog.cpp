@@ -35,9 +35,7 @@ void SaveDialog::Show(const draw::Rect& area) {
   name_.SetReadOnly(false);
   name_.SetText({});
   message_.clear();
-  asking_ = false;
-  save_.SetText(u"Save");
-  cancel_.SetText(u"Cancel");
+  RestoreButtons();
   visible_ = true;
   Ui().modal_open = true;
   LayOut();
@@ -52,9 +50,16 @@ void SaveDialog::Close() {
 }
 
 void SaveDialog::Accept() {
-  const std::u16string name = name_.Text();
+  RestoreButtons();
+  message_.clear();
+  if (on_accept_ && !on_accept_(name_.Text())) return;  // the owner's message stays
   Close();
-  if (on_accept_) on_accept_(name);
+}
+
+void SaveDialog::RestoreButtons() {
+  asking_ = false;
+  save_.SetText(u"Save");
+  cancel_.SetText(u"Cancel");
 }
 
 void SaveDialog::PressSave() {
@@ -78,10 +83,8 @@ void SaveDialog::PressSave() {
 
 void SaveDialog::PressCancel() {
   if (asking_) {  // "No"
-    asking_ = false;
+    RestoreButtons();
     message_.clear();
-    save_.SetText(u"Save");
-    cancel_.SetText(u"Cancel");
     return;
   }
   Close();
@@ -124,13 +127,15 @@ void SaveDialog::Draw(draw::Surface& surface) {
   cancel_.Draw(surface);
   if (TextRenderer* font = CurrentFont(); font && !message_.empty()) {
     font->SetTarget(&surface);
-    const int margin = Px(8);
-    font->DrawMarkupIn(message_,
-                       draw::Rect{x_ + margin, save_.Y() + save_.Height() + margin,
-                                  x_ + width_ - margin, y_ + height_},
-                       false);
+    font->DrawMarkupIn(message_, MessageRect(), false);
     font->SetTarget(nullptr);
   }
+}
+
+draw::Rect SaveDialog::MessageRect() const {
+  const int margin = Px(8);
+  return draw::Rect{x_ + margin, save_.Y() + save_.Height() + margin, x_ + width_ - margin,
+                    y_ + height_};
 }
 
 void SaveDialog::Describe(WidgetList& out) const {
@@ -138,6 +143,8 @@ void SaveDialog::Describe(WidgetList& out) const {
   name_.Describe(out);
   save_.Describe(out);
   cancel_.Describe(out);
+  // The message (a refusal, the replace question, a failed save) as a label.
+  if (!message_.empty()) out.push_back({"label", message_, MessageRect(), true, {}, {}});
 }
 
 }  // namespace zentrix::ui

@@ -70,6 +70,32 @@ TEST_F(TextBoxTest, HardwareKeysInsertTheirText) {
   }
 }
 
+TEST_F(TextBoxTest, KeysStopAtAnOpenMessageBoxOrDialog) {
+  TextBox entry(0, 0, 100, u"12");
+  Focus(&entry);
+  KeyEvent digit;
+  digit.code = '3';
+  KeyEvent backspace;
+  backspace.code = keys::kBackspace;
+  Ui().message_box_open = true;
+  EXPECT_TRUE(HandleTextKey(digit)) << "taken, so nothing behind acts on it either";
+  EXPECT_TRUE(HandleTextKey(backspace));
+  EXPECT_EQ(entry.Text(), u"12");
+  Ui().message_box_open = false;
+  Ui().modal_open = true;  // a list or dialog over the box
+  HandleTextKey(digit);
+  EXPECT_EQ(entry.Text(), u"12");
+  TextBox name(0, 0, 100);
+  name.SetLayer(WidgetLayer::kDialog);  // the dialog's own box types
+  Focus(&name);
+  HandleTextKey(digit);
+  EXPECT_EQ(name.Text(), u"3");
+  Ui().modal_open = false;
+  Focus(&entry);
+  HandleTextKey(digit);
+  EXPECT_EQ(entry.Text(), u"123");
+}
+
 TEST_F(TextBoxTest, EditingKeysAtTheBoundaries) {
   TextBox box(0, 0, 100, u"ab");
   Focus(&box);
