@@ -58,6 +58,8 @@ TEST_F(IsolateTest, ProductsAndAbsoluteValues) {
   EXPECT_EQ(Eval("Solve(y*cos(x)=1, x)"), Eval("acos(1/y)"));
   EXPECT_EQ(Eval("Solve(abs(x-1)=2, x)"), Eval("{-1,3}"));
   EXPECT_EQ(Eval("Solve(abs(x)=-2, x)"), kUnsolved);
+  // The branch ℯ^x = 0 has no root; the other still answers.
+  EXPECT_EQ(Eval("Solve(abs(ℯ^x-1)=1, x)"), Eval("ln(2)"));
 }
 
 TEST_F(IsolateTest, InverseFunctionsAreUndoneWithinTheirRange) {

@@ -112,7 +112,10 @@ class BranchSolver {
 
  private:
   bool Found(std::optional<ExprNode> answer, bool needs_check) {
-    if (!answer || !IsFinite(*answer)) return false;
+    if (!answer) return false;
+    // An infinite or undefined value (ln 0, a zero leading coefficient) is no
+    // root: the branch has none, and the others still count.
+    if (!IsFinite(*answer)) return true;
     branches_.push_back(Branch{std::move(*answer), needs_check});
     return true;
   }
