@@ -189,6 +189,9 @@ TEST(SimplifierValues, ExponentialOfImaginaryMultiplesOfPi) {
   EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ/2)"), "0+1i");
   EXPECT_EQ(testkit::Eval("ℯ^(-3ⅈπ/2)"), "0+1i");
   EXPECT_EQ(testkit::Eval("2ℯ^(ⅈπ)"), "-2");
+  // Other arguments keep their own rules.
+  EXPECT_EQ(testkit::Eval("ℯ^∞"), "inf");
+  EXPECT_EQ(testkit::Eval("exp(0)"), "1");
   Engine().angle_unit = 1;
   EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ)"), "-1");
   Engine().angle_unit = 0;

@@ -300,12 +300,12 @@ bool FunctionIdentities(ExprNode& node) {
   const int f = node.FunctionId();
   const ExprNode& u = node.Operand(0);
   if (f == id::kExp) {
-    std::optional<ExprNode> value = ExpOfImaginaryPi(u);
-    if (!value) return false;
-    const Number scale = node.coefficient();
-    node = scale.IsOne() ? std::move(*value) : MultiplyNumber(std::move(*value), scale);
-    RaiseRewriteFlag();
-    return true;
+    if (std::optional<ExprNode> value = ExpOfImaginaryPi(u)) {
+      const Number scale = node.coefficient();
+      node = scale.IsOne() ? std::move(*value) : MultiplyNumber(std::move(*value), scale);
+      RaiseRewriteFlag();
+      return true;
+    }
   }
   if ((f == id::kSin || f == id::kCos) && IsNegativeArgument(u)) {
     ExprNode positive = NegateTree(u);
