@@ -12,6 +12,7 @@
 #include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve_steps.h"
+#include "engine/core/charset.h"
 #include "engine/core/command_names.h"
 
 namespace zentrix::engine::solve {
@@ -138,6 +139,20 @@ Isolated UndoSymbolicPower(const ExprNode& lhs, const ExprNode& rhs, std::u16str
   return out;
 }
 
+// ln(R), with ln(ℯ^p) = p for a power of the symbol ℯ and for exp of a real
+// number.
+ExprNode NaturalLog(ExprNode r) {
+  if (r.IsFunction(id::kExp) && r.IsUnaryFunction() && r.coefficient().IsOne() &&
+      r.Operand(0).IsRealNumber()) {
+    return r.Operand(0);
+  }
+  if (r.IsSingleTerm() && r.Term(0).name.size() == 1 && r.Term(0).name[0] == chars::kEulerE &&
+      r.Term(0).coefficient.IsOne()) {
+    return ExprNode::MakeNumber(r.Term(0).exponent);
+  }
+  return ApplyFunction(id::kLn, std::move(r));
+}
+
 // f(u) = R undone; the node's coefficient multiplies the application.
 Isolated UndoFunction(const ExprNode& lhs, const ExprNode& rhs) {
   const int f = lhs.FunctionId();
@@ -148,7 +163,7 @@ Isolated UndoFunction(const ExprNode& lhs, const ExprNode& rhs) {
   }
   Isolated out;
   switch (f) {
-    case id::kExp: return Restart(u, ApplyFunction(id::kLn, std::move(right)));
+    case id::kExp: return Restart(u, NaturalLog(std::move(right)));
     case id::kLn: out = Restart(u, ApplyFunction(id::kExp, std::move(right))); break;
     case id::kLog10:
       out = Restart(u, PowerTrees(ExprNode::MakeNumber(Number(10.0)), std::move(right)));

@@ -31,6 +31,8 @@ TEST_F(IsolateTest, ExponentialsAndLogarithms) {
   EXPECT_EQ(Eval("Solve(ℯ^x=5, x)"), Eval("ln(5)"));
   EXPECT_EQ(Eval("Solve(3ℯ^(2x)=6, x)"), Eval("ln(2)/2"));
   EXPECT_EQ(Eval("Solve(ln(x)=2, x)"), Eval("ℯ^2"));
+  EXPECT_EQ(Eval("Solve(ℯ^x=ℯ^3, x)"), "3");
+  EXPECT_EQ(Eval("Solve(ℯ^(x^2)=ℯ, x)"), Eval("{-1,1}"));
   EXPECT_EQ(Eval("Solve(log10(x)=3, x)"), "1000");
   EXPECT_EQ(Eval("Solve(2^x=8, x)"), "3");
   EXPECT_EQ(Eval("Solve(3^(x+1)=1/9, x)"), "-3");
