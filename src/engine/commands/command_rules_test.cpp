@@ -20,7 +20,9 @@ TEST_F(CommandRulesTest, SumAndProduct) {
   EXPECT_EQ(Eval("Sum(k,k,1)"), "Error: Sum(expression, x, min, max)");
   EXPECT_EQ(Eval("Product(k,k,1)"), "Error: Product(expression, x, min, max)");
   EXPECT_EQ(Eval("Sum(k,k,1,2.5)"), "Error: Parameter 4 is not an integer");
-  EXPECT_EQ(Eval("Sum(k,k,x,2)"), "Error: Parameter 3 is not an integer");
+  EXPECT_EQ(Eval("Sum(k,k,1.5,2)"), "Error: Parameter 3 is not an integer");
+  // A bound in another variable is summed in closed form; Product keeps integers.
+  EXPECT_EQ(Eval("Product(k,k,x,2)"), "Error: Parameter 3 is not an integer");
   EXPECT_EQ(Eval("Sum(k,2,1,2)"), "Error: Parameter 2 is not a variable");
   EXPECT_EQ(Eval("Sum(k,k,1,10)"), "55");
 }

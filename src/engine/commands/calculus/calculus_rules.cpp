@@ -1,21 +1,43 @@
 #include "engine/commands/calculus/calculus_rules.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/simplify/rule_dispatch.h"
+#include "engine/core/command_names.h"
 
 namespace zentrix::engine {
 
 using namespace rule;
 
-// (f, x, min, max) with min and max integers.
+namespace {
+
+// A bound of Sum other than an integer: an expression in other variables (and
+// +∞ for the upper bound), free of the index.
+bool IsSymbolicSumBound(const CommandCall& call, const CommandArgs& a, const ExprNode& bound,
+                        bool upper) {
+  if (call.id != command_id::kSum || !a[1].IsVariable() || bound.IsList()) return false;
+  if (upper && bound.IsPlusInfinity()) return true;
+  const std::vector<std::u16string> names = Variables(bound);
+  return !names.empty() &&
+         std::find(names.begin(), names.end(), a[1].VariableName()) == names.end();
+}
+
+}  // namespace
+
+// (f, x, min, max) with min and max integers; Sum also takes bounds in other
+// variables and an infinite upper bound.
 CommandOutcome SumOrProductRule(const CommandCall& call, CommandArgs a) {
   if (a.size() != 4) return Help(call.id);
-  if (!a[3].IsInteger()) return Message(u"Parameter 4 is not an integer");
-  if (!a[2].IsInteger()) return Message(u"Parameter 3 is not an integer");
+  if (!a[3].IsInteger() && !IsSymbolicSumBound(call, a, a[3], true)) {
+    return Message(u"Parameter 4 is not an integer");
+  }
+  if (!a[2].IsInteger() && !IsSymbolicSumBound(call, a, a[2], false)) {
+    return Message(u"Parameter 3 is not an integer");
+  }
   if (!a[1].IsVariable()) return Message(u"Parameter 2 is not a variable");
   return Dispatch(call, std::move(a), kGeneral);
 }

@@ -1,12 +1,14 @@
 #include "engine/commands/calculus/sum_product.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/calculus/sum_closed_form.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 
@@ -53,6 +55,25 @@ class Accumulator {
   std::size_t merged_size_ = 0;
 };
 
+// Every number of the tree well inside the range where binary64 holds
+// integers exactly (2^50, with room for the larger values the closed forms
+// pass through): a sum beyond it would come out silently rounded.
+bool WellInsideExactRange(const ExprNode& tree) {
+  constexpr double kLimit = 1125899906842624.0;  // 2^50
+  auto fits = [](const Number& n) {
+    return std::fabs(n.RealNumerator()) < kLimit && std::fabs(n.RealDenominator()) < kLimit &&
+           std::fabs(n.ImagNumerator()) < kLimit && std::fabs(n.ImagDenominator()) < kLimit;
+  };
+  if (!fits(tree.coefficient())) return false;
+  for (const SymbolTerm& t : tree.terms()) {
+    if (!fits(t.coefficient) || !fits(t.exponent)) return false;
+  }
+  for (const ExprNode& op : tree.operands()) {
+    if (!WellInsideExactRange(op)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& arguments,
@@ -61,11 +82,28 @@ std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& argum
   const ExprNode& f = arguments[0];
   if (f.IsList()) return CommandOutcome::Refused();
   const std::u16string x(arguments[1].VariableName());
+  const bool integer_bounds = arguments[2].IsInteger() && arguments[3].IsInteger();
+  if (!integer_bounds) {
+    // A symbolic or infinite bound (Sum only).
+    if (product) return CommandOutcome::Refused();
+    std::optional<ExprNode> closed = calculus::ClosedFormSum(f, x, arguments[2], arguments[3]);
+    if (HasCommandFault()) return CommandOutcome::Refused();
+    if (!closed) return CommandOutcome::Fail(kNoClosedForm);
+    return CommandOutcome::Value(std::move(*closed));
+  }
   const double low = arguments[2].coefficient().RealValue();
   const double high = arguments[3].coefficient().RealValue();
   Accumulator acc(product);
   if (high < low) return CommandOutcome::Value(acc.Take());
-  if (high - low + 1 > kMaxRangeLength) return CommandOutcome::Fail(calculus::kRangeTooLarge);
+  if (high - low + 1 > kMaxRangeLength) {
+    // Too many values to add up; a closed form may still give the sum.
+    if (!product) {
+      std::optional<ExprNode> closed = calculus::ClosedFormSum(f, x, arguments[2], arguments[3]);
+      if (HasCommandFault()) return CommandOutcome::Refused();
+      if (closed && WellInsideExactRange(*closed)) return CommandOutcome::Value(std::move(*closed));
+    }
+    return CommandOutcome::Fail(calculus::kRangeTooLarge);
+  }
   for (double k = low; k <= high; ++k) {
     ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
     if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();

@@ -207,3 +207,37 @@ TEST(SimplifierValues, ApproximatedPowersOfIntegersAreDecimals) {
 
 }  // namespace
 }  // namespace zentrix::engine
+
+namespace zentrix::engine {
+namespace {
+
+// ℯ^(ⅈ·r·π) takes the exact value cos(rπ) + ⅈ·sin(rπ) wherever the exact
+// table knows both, in either angle unit, and agrees with the decimal value.
+TEST(SimplifierValues, ExponentialOfImaginaryMultiplesOfPi) {
+  ScopedEngineState state;
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ)"), "-1");
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈ*π)"), "-1");
+  EXPECT_EQ(testkit::Eval("exp(2ⅈπ)"), "1");
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ/2)"), "0+1i");
+  EXPECT_EQ(testkit::Eval("ℯ^(-3ⅈπ/2)"), "0+1i");
+  EXPECT_EQ(testkit::Eval("2ℯ^(ⅈπ)"), "-2");
+  // Other arguments keep their own rules.
+  EXPECT_EQ(testkit::Eval("ℯ^∞"), "inf");
+  EXPECT_EQ(testkit::Eval("exp(0)"), "1");
+  Engine().angle_unit = 1;
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ)"), "-1");
+  Engine().angle_unit = 0;
+  // No exact value: the power stays.
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈπ/5)").rfind("exp(", 0), 0u);
+  EXPECT_EQ(testkit::Eval("ℯ^(ⅈπx)").rfind("exp(", 0), 0u);
+  for (int twelfth = -24; twelfth <= 24; ++twelfth) {
+    const std::string entry = "ℯ^(" + std::to_string(twelfth) + "ⅈπ/12)";
+    EvaluationResult r = Evaluator().Evaluate(chars::U16(entry));
+    ASSERT_TRUE(r.ok) << entry;
+    const std::complex<double> exact = NumericValue(Approximate(r.value));
+    EXPECT_NEAR(std::abs(exact - std::polar(1.0, M_PI * twelfth / 12)), 0.0, 1e-12) << entry;
+  }
+}
+
+}  // namespace
+}  // namespace zentrix::engine

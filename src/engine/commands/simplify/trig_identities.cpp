@@ -252,10 +252,57 @@ std::optional<ExprNode> ExactValue(int f, const ExprNode& u) {
   return FromExactValue(*value);
 }
 
+// The exact value in [0, 2)·π of a circular function at the multiple p/q of π.
+std::optional<ExprNode> ExactCircularAt(int f, const Rational& c) {
+  std::int64_t r = c.p % (2 * c.q);
+  if (r < 0) r += 2 * c.q;
+  std::int64_t g = std::gcd(r, c.q);
+  if (g == 0) g = 1;
+  std::optional<ExactTrigValue> value = ExactTrigAt(f, r / g, c.q / g);
+  if (!value || value->pole) return std::nullopt;
+  return FromExactValue(*value);
+}
+
+// exp(i·r·π) = cos(rπ) + i·sin(rπ) for the multiples r the exact table knows
+// (exp(iπ) = −1). The angle unit plays no part: the exponent is in radians.
+std::optional<ExprNode> ExpOfImaginaryPi(const ExprNode& u) {
+  // c·π as a sum's single term, or as a product's only term (its coefficient
+  // then holds the factor).
+  if (u.OperandCount() != 0 || u.TermCount() != 1) return std::nullopt;
+  if (!(u.IsSum() && u.coefficient().IsZero()) && !u.IsProduct()) return std::nullopt;
+  const SymbolTerm& t = u.Term(0);
+  if (t.name.size() != 1 || t.name[0] != chars::kPi || !t.exponent.IsOne()) return std::nullopt;
+  // A product keeps its terms' coefficients at 1.
+  if (u.IsProduct() && !t.coefficient.IsOne()) return std::nullopt;
+  const Number& factor = u.IsProduct() ? u.coefficient() : t.coefficient;
+  if (!factor.IsComplex() || !factor.RealPart().IsZero()) return std::nullopt;
+  std::optional<Rational> c = AsRational(factor.ImagPart());
+  // Complex arithmetic may leave a sixth or a quarter as a decimal.
+  if (!c && factor.ImagPart().IsDecimal()) {
+    const double twelfths = factor.ImagValue() * 12.0;
+    if (std::fabs(twelfths) < 1e9 && std::fabs(twelfths - std::round(twelfths)) < 1e-9) {
+      c = Rational{static_cast<std::int64_t>(std::round(twelfths)), 12};
+    }
+  }
+  if (!c) return std::nullopt;
+  std::optional<ExprNode> cosine = ExactCircularAt(id::kCos, *c);
+  std::optional<ExprNode> sine = ExactCircularAt(id::kSin, *c);
+  if (!cosine || !sine) return std::nullopt;
+  return AddTrees(std::move(*cosine), MultiplyNumber(std::move(*sine), Number::Complex(0.0, 1.0)));
+}
+
 bool FunctionIdentities(ExprNode& node) {
   if (!node.IsUnaryFunction()) return false;
   const int f = node.FunctionId();
   const ExprNode& u = node.Operand(0);
+  if (f == id::kExp) {
+    if (std::optional<ExprNode> value = ExpOfImaginaryPi(u)) {
+      const Number scale = node.coefficient();
+      node = scale.IsOne() ? std::move(*value) : MultiplyNumber(std::move(*value), scale);
+      RaiseRewriteFlag();
+      return true;
+    }
+  }
   if ((f == id::kSin || f == id::kCos) && IsNegativeArgument(u)) {
     ExprNode positive = NegateTree(u);
     ExprNode value = ApplyFunction(f, std::move(positive));

@@ -1,13 +1,18 @@
 // Isolation: with the right side free of x, the operations around x on the
 // left are undone one at a time: constants and x-free operands of a sum move
-// across, a reciprocal is cross-multiplied (the equation then starts again),
-// and a function with an inverse is undone by applying the inverse.
+// across, x-free factors of a product divide the right side, a reciprocal is
+// cross-multiplied (the equation then starts again), a power is undone by the
+// inverse power (both signs for an even one), and a function is undone by its
+// inverse: exp by ln, ln by exp, the circular and hyperbolic functions by
+// their principal inverses and the inverses by the functions, |u| by ±.
 
+#include <cmath>
 #include <utility>
 
 #include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve_steps.h"
+#include "engine/core/charset.h"
 #include "engine/core/command_names.h"
 
 namespace zentrix::engine::solve {
@@ -34,23 +39,175 @@ int InverseFunction(int f) {
   }
 }
 
-Isolated Root(ExprNode root) {
+// The function that undoes an inverse function: any root of u = f(R) satisfies
+// f⁻¹(u) = R only when R lies in the inverse's range, so the root is checked.
+int ForwardFunction(int f) {
+  switch (f) {
+    case id::kAsin: return id::kSin;
+    case id::kAcos: return id::kCos;
+    case id::kAtan: return id::kTan;
+    case id::kAcsc: return id::kCsc;
+    case id::kAsec: return id::kSec;
+    case id::kAcot: return id::kCot;
+    case id::kAsinh: return id::kSinh;
+    case id::kAcosh: return id::kCosh;
+    case id::kAtanh: return id::kTanh;
+    case id::kAcsch: return id::kCsch;
+    case id::kAsech: return id::kSech;
+    case id::kAcoth: return id::kCoth;
+    default: return -1;
+  }
+}
+
+Isolated Root(ExprNode root, bool needs_check = false) {
   Isolated out;
   out.kind = Isolated::Kind::kRoot;
   out.root = std::move(root);
+  out.needs_check = needs_check;
   return out;
 }
 
 Isolated Restart(ExprNode lhs, ExprNode rhs) {
   Isolated out;
   out.kind = Isolated::Kind::kRestart;
-  out.restart = Equation{std::move(lhs), std::move(rhs)};
+  out.restarts.push_back(Equation{std::move(lhs), std::move(rhs)});
   return out;
 }
 
 Isolated Failed() { return Isolated{}; }
 
-// c·x^e: e = 1 gives R/c, e = −1 gives c/R.
+ExprNode One() { return ExprNode::MakeNumber(Number(1.0)); }
+
+// R^e, kept exact for a fraction R: (p/q)^e = p^e/q^e (the power of a
+// fraction itself would be computed as a decimal).
+ExprNode ExactPower(const ExprNode& r, const Number& e) {
+  if (r.IsRealNumber() && r.coefficient().IsFraction() && !r.coefficient().IsDecimal()) {
+    const Number& n = r.coefficient();
+    return DivideTrees(PowerNumber(ExprNode::MakeNumber(Number(n.RealNumerator())), e),
+                       PowerNumber(ExprNode::MakeNumber(Number(n.RealDenominator())), e));
+  }
+  return PowerNumber(r, e);
+}
+
+// u^n = R undone: u = R^(1/n), and also u = −R^(1/n) for an even integer n.
+// A non-integer n may bring in false roots (√u = −3 gives u = 9).
+Isolated UndoPower(const ExprNode& u, const Number& n, const ExprNode& rhs) {
+  if (n.IsZero() || !n.IsReal()) return Failed();
+  if (n.IsInteger() && n.EqualsValue(-1)) return Restart(MultiplyTrees(u, rhs), One());
+  ExprNode root = ExactPower(rhs, Divide(Number(1.0), n));
+  Isolated out = Restart(u, root);
+  if (n.IsInteger()) {
+    if (std::fmod(n.RealValue(), 2.0) == 0.0) out.restarts.push_back(Equation{u, NegateTree(root)});
+  } else {
+    out.needs_check = true;
+  }
+  return out;
+}
+
+// b^v = R with b free of x: v = ln(R)/ln(b), an exact integer when R is a
+// power of b (2^x = 8 gives 3).
+ExprNode LogarithmToBase(const ExprNode& base, const ExprNode& rhs) {
+  if (base.IsRealNumber() && rhs.IsRealNumber() && !base.coefficient().IsDecimal() &&
+      !rhs.coefficient().IsDecimal()) {
+    const double b = base.coefficient().RealValue();
+    const double r = rhs.coefficient().RealValue();
+    if (b > 0 && b != 1 && r > 0) {
+      const double k = std::round(std::log(r) / std::log(b));
+      if (std::fabs(k) <= 64 && Power(base.coefficient(), Number(k)) == rhs.coefficient()) {
+        return ExprNode::MakeNumber(Number(k));
+      }
+    }
+  }
+  return DivideTrees(ApplyFunction(id::kLn, rhs), ApplyFunction(id::kLn, base));
+}
+
+// A power with a symbolic exponent, b^v (the node's own exponent 1).
+Isolated UndoSymbolicPower(const ExprNode& lhs, const ExprNode& rhs, std::u16string_view x) {
+  if (lhs.OperandCount() != 2 || !lhs.coefficient().IsOne() || lhs.TermCount() != 0) {
+    return Failed();
+  }
+  const ExprNode& base = lhs.Operand(0);
+  const ExprNode& exponent = lhs.Operand(1);
+  if (!Contains(base, x)) {
+    Isolated out = Restart(exponent, LogarithmToBase(base, rhs));
+    out.needs_check = true;
+    return out;
+  }
+  if (Contains(exponent, x)) return Failed();
+  Isolated out = Restart(base, PowerTrees(rhs, ReciprocalTree(exponent)));
+  out.needs_check = true;
+  return out;
+}
+
+// ln(R), with ln(ℯ^p) = p for a power of the symbol ℯ and for exp of a real
+// number.
+ExprNode NaturalLog(ExprNode r) {
+  if (r.IsFunction(id::kExp) && r.IsUnaryFunction() && r.coefficient().IsOne() &&
+      r.Operand(0).IsRealNumber()) {
+    return r.Operand(0);
+  }
+  if (r.IsSingleTerm() && r.Term(0).name.size() == 1 && r.Term(0).name[0] == chars::kEulerE &&
+      r.Term(0).coefficient.IsOne()) {
+    return ExprNode::MakeNumber(r.Term(0).exponent);
+  }
+  return ApplyFunction(id::kLn, std::move(r));
+}
+
+// f(u) = R undone; the node's coefficient multiplies the application.
+Isolated UndoFunction(const ExprNode& lhs, const ExprNode& rhs) {
+  const int f = lhs.FunctionId();
+  ExprNode right = DivideTrees(rhs, ExprNode::MakeNumber(lhs.coefficient()));
+  const ExprNode& u = lhs.Operand(0);
+  if (const int inverse = InverseFunction(f); inverse >= 0) {
+    return Restart(u, ApplyFunction(inverse, std::move(right)));
+  }
+  Isolated out;
+  switch (f) {
+    case id::kExp: return Restart(u, NaturalLog(std::move(right)));
+    case id::kLn: out = Restart(u, ApplyFunction(id::kExp, std::move(right))); break;
+    case id::kLog10:
+      out = Restart(u, PowerTrees(ExprNode::MakeNumber(Number(10.0)), std::move(right)));
+      break;
+    case id::kSqrt: return UndoPower(u, Number::Ratio(1.0, 2.0), right);
+    case id::kAbs:
+      out = Restart(u, right);
+      out.restarts.push_back(Equation{u, NegateTree(std::move(right))});
+      break;
+    default: {
+      const int forward = ForwardFunction(f);
+      if (forward < 0) return Failed();
+      out = Restart(u, ApplyFunction(forward, std::move(right)));
+    }
+  }
+  out.needs_check = true;
+  return out;
+}
+
+// A product F·g with one factor g containing x: g = R/F.
+std::optional<Equation> DivideOutFreeFactors(const ExprNode& lhs, const ExprNode& rhs,
+                                             std::u16string_view x) {
+  std::optional<ExprNode> with_x;
+  ExprNode free = ExprNode::MakeNumber(lhs.coefficient());
+  auto take = [&](ExprNode part) {
+    if (!Contains(part, x)) {
+      free = MultiplyTrees(std::move(free), std::move(part));
+      return true;
+    }
+    if (with_x) return false;
+    with_x = std::move(part);
+    return true;
+  };
+  for (const SymbolTerm& t : lhs.terms()) {
+    if (!take(ExprNode::MakeTerm(t))) return std::nullopt;
+  }
+  for (const ExprNode& op : lhs.operands()) {
+    if (!take(op)) return std::nullopt;
+  }
+  if (!with_x || IsZeroNumber(free)) return std::nullopt;
+  return Equation{std::move(*with_x), DivideTrees(rhs, std::move(free))};
+}
+
+// c·x^e: e = 1 gives R/c, e = −1 gives c/R, any other e is undone as a power.
 Isolated SingleTerm(const Equation& eq, std::u16string_view x) {
   const SymbolTerm& t = eq.lhs.Term(0);
   if (t.name != x) return Failed();
@@ -61,7 +218,8 @@ Isolated SingleTerm(const Equation& eq, std::u16string_view x) {
   if (t.exponent.EqualsValue(-1) && t.exponent.IsInteger()) {
     return Root(DivideTrees(ExprNode::MakeNumber(c), eq.rhs));
   }
-  return Failed();
+  if (c.IsZero()) return Failed();
+  return UndoPower(Variable(x), t.exponent, DivideTrees(eq.rhs, ExprNode::MakeNumber(c)));
 }
 
 // Moves the constant and the operands of a sum to the right. False when an
@@ -110,21 +268,22 @@ Isolated Isolate(Equation eq, std::u16string_view x) {
       continue;
     }
     if (lhs.IsProduct()) {
-      if (!IsCrossMultipliable(lhs, x)) return Failed();
-      ExprNode left = MultiplyNumber(Variable(x), lhs.coefficient());
-      ExprNode right = MultiplyTrees(std::move(eq.rhs), lhs.Operand(0).Operand(0));
-      return Restart(std::move(left), std::move(right));
+      if (IsCrossMultipliable(lhs, x)) {
+        ExprNode left = MultiplyNumber(Variable(x), lhs.coefficient());
+        ExprNode right = MultiplyTrees(std::move(eq.rhs), lhs.Operand(0).Operand(0));
+        return Restart(std::move(left), std::move(right));
+      }
+      std::optional<Equation> divided = DivideOutFreeFactors(lhs, eq.rhs, x);
+      if (!divided) return Failed();
+      eq = std::move(*divided);
+      continue;
     }
-    if (lhs.IsOperandPower()) {
-      const Number& n = lhs.coefficient();
-      if (!n.IsInteger() || !n.EqualsValue(-1)) return Failed();
-      return Restart(MultiplyTrees(lhs.Operand(0), std::move(eq.rhs)),
-                     ExprNode::MakeNumber(Number(1.0)));
-    }
+    if (lhs.IsOperandPower()) return UndoPower(lhs.Operand(0), lhs.coefficient(), eq.rhs);
+    if (lhs.IsPower()) return UndoSymbolicPower(lhs, eq.rhs, x);
     if (lhs.IsUnaryFunction()) {
+      // The circular and hyperbolic functions are undone in place, as before.
       const int inverse = InverseFunction(lhs.FunctionId());
-      if (inverse < 0) return Failed();
-      // The coefficient of a function node multiplies the application.
+      if (inverse < 0) return UndoFunction(lhs, eq.rhs);
       ExprNode right = DivideTrees(std::move(eq.rhs), ExprNode::MakeNumber(lhs.coefficient()));
       ExprNode argument = lhs.Operand(0);
       eq.rhs = ApplyFunction(inverse, std::move(right));

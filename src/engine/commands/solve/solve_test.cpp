@@ -99,7 +99,6 @@ TEST_F(SolveTest, CubicRefusals) {
   EXPECT_EQ(Eval("Solve(x^3+y=0, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(0, 1, 2, 3)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(1, 0, 0, 1ᴇ300)"), kUnsolved);  // overflows binary64
-  EXPECT_EQ(Eval("Solve(x^4=16, x)"), kUnsolved);
 }
 
 TEST_F(SolveTest, IsolationThroughSumsAndReciprocals) {
@@ -127,11 +126,8 @@ TEST_F(SolveTest, IsolationThroughFunctions) {
 }
 
 TEST_F(SolveTest, IsolationFailures) {
-  EXPECT_EQ(Eval("Solve(ℯ^x=2, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(ln(x)=2, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(sqrt(x)=3, x)"), kUnsolved);
-  EXPECT_EQ(Eval("Solve(2^x=8, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(sin(x)=x, x)"), kUnsolved);
+  EXPECT_EQ(Eval("Solve(x*ℯ^x=1, x)"), kUnsolved);
   // Nothing can be moved any more: no endless repetition.
   EXPECT_EQ(Eval("Solve(x+y+ln(2)=0, x)"), kUnsolved);
   EXPECT_EQ(Eval("Solve(x+1/x=2, x)"), kUnsolved);
@@ -140,7 +136,7 @@ TEST_F(SolveTest, IsolationFailures) {
 TEST_F(SolveTest, TopLevelEquationAndForms) {
   EXPECT_EQ(Eval("x^2=4"), Eval("{-2,2}"));
   EXPECT_EQ(Eval("2t+1=0"), "-1/2");
-  EXPECT_EQ(Eval("ℯ^x=2"), kUnsolved);
+  EXPECT_EQ(Eval("ℯ^x=2"), Eval("ln(2)"));
   EXPECT_EQ(Eval("x+y=1"), "Error: Too many variables");
   EXPECT_EQ(Eval("Solve(x^2=4, 3)"), "Error: Syntax Error");
   EXPECT_EQ(Eval("Solve({x,1,2}, x)"), "Error: Syntax Error");
