@@ -10,11 +10,11 @@
 namespace zentrix::engine::poly {
 namespace {
 
-// Coefficient operations on numbers of `bits` bits cost in proportion to
-// their size, so that the allowance bounds the time of long sequences whose
-// coefficients grow.
+// An operation on GMP rationals costs several Number operations (they
+// allocate and reduce), and more in proportion to the size of the numbers,
+// so that the allowance bounds the time of sequences whose coefficients grow.
 void ChargeSized(std::int64_t operations, std::size_t bits) {
-  ChargeWork(operations * (1 + static_cast<std::int64_t>(bits / 256)));
+  ChargeWork(operations * (8 + static_cast<std::int64_t>(bits / 64)));
 }
 
 std::size_t BitsOf(const Rational& q) {
@@ -291,9 +291,9 @@ Number ToNumber(const Rational& q) {
     return Number(num.get_d());
   }
   // A fraction must stay reducible by the Number's own divisor routine.
-  const double n = num.get_d(), d = den.get_d();
-  if (std::fabs(n) > kExactIntegerLimit || d > kExactIntegerLimit) throw ExactRangeExceeded();
-  return Number::Raw(n, d, 0.0, 1.0);
+  const Integer limit(kExactIntegerLimit);
+  if (abs(num) > limit || den > limit) throw ExactRangeExceeded();
+  return Number::Raw(num.get_d(), den.get_d(), 0.0, 1.0);
 }
 
 std::optional<ExactPoly> ToExact(const Poly& p) {

@@ -79,7 +79,12 @@ QuotientAndRemainder<P> RecursiveDivide(const P& a, const P& b, int var) {
     QuotientAndRemainder<P> inner = RecursiveDivide(out.r.LeadingCoefficient(var), lb, var + 1);
     if (!inner.r.IsZero()) break;
     const P t = inner.q.Shifted(var, dr - db);
-    out.q = out.q + t;
+    // Every term of t has the power dr − db of var, below all of q's so far,
+    // and var is the most significant variable left: appending keeps the
+    // normal form (and the quotient linear in its size).
+    ChargeWork(static_cast<std::int64_t>(t.size()));
+    CheckTermCount(static_cast<std::int64_t>(out.q.size() + t.size()));
+    for (std::size_t i = 0; i < t.size(); ++i) out.q.Append(t.Exps(i), t.Coeff(i));
     P next = out.r - t * b;
     if (!next.IsZero() && next.Degree(var) >= dr) {
       next = next - next.LeadingCoefficient(var).Shifted(var, next.Degree(var));

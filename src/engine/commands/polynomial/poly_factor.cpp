@@ -216,22 +216,23 @@ Factorization Unfactored(const Poly& p) {
   return result;
 }
 
-// Musser's algorithm on an exact polynomial; the factors before their
-// contents are taken out.
-std::vector<std::pair<ExactPoly, int>> SquareFreeParts(const ExactPoly& p) {
-  const ExactPoly derivative = p.Derivative(0);
-  ExactPoly g = MonicGcd(p, derivative);
-  ExactPoly w;
+// Musser's algorithm (exact, or in Number arithmetic for decimal and complex
+// coefficients); the factors before their contents are taken out.
+template <typename P>
+std::vector<std::pair<P, int>> SquareFreeParts(const P& p) {
+  const P derivative = p.Derivative(0);
+  P g = MonicGcd(p, derivative);
+  P w;
   DivideExactly(p, g, &w);
-  std::vector<std::pair<ExactPoly, int>> parts;
+  std::vector<std::pair<P, int>> parts;
   int i = 1;
   const int bound = p.Degree(0) + 1;
   while (g.Degree(0) > 0 && i <= bound) {
-    const ExactPoly y = MonicGcd(g, w);
-    ExactPoly z;
+    const P y = MonicGcd(g, w);
+    P z;
     DivideExactly(w, y, &z);
     if (z.Degree(0) > 0) parts.emplace_back(std::move(z), i);
-    ExactPoly next_g;
+    P next_g;
     DivideExactly(g, y, &next_g);
     g = std::move(next_g);
     w = y;
@@ -239,6 +240,20 @@ std::vector<std::pair<ExactPoly, int>> SquareFreeParts(const ExactPoly& p) {
   }
   if (w.Degree(0) > 0) parts.emplace_back(std::move(w), i);
   return parts;
+}
+
+// Square-free factors of approximate coefficients only have their signs
+// made positive.
+Factorization NumericSquareFree(const Poly& p) {
+  Factorization result;
+  Number scale = p.LeadingNumber();
+  for (auto& [factor, k] : SquareFreeParts(p)) {
+    if (factor.LeadingNumber().LessThan(0)) factor = factor.Negated();
+    scale = Divide(scale, IntPower(factor.LeadingNumber(), k));
+    result.factors.emplace_back(std::move(factor), k);
+  }
+  result.coefficient = scale;
+  return result;
 }
 
 }  // namespace
@@ -304,7 +319,7 @@ Factorization KroneckerFactor(const Poly& p) {
 Factorization SquareFreeFactor(const Poly& p) {
   RaiseRewriteFlag();
   const std::optional<ExactPoly> exact = ToExact(p);
-  if (!exact) return Unfactored(p);
+  if (!exact) return NumericSquareFree(p);
   std::vector<std::pair<ExactPoly, int>> parts = SquareFreeParts(*exact);
   // Each factor primitive with a positive leading coefficient; the constants
   // left over make up the coefficient.
