@@ -100,13 +100,22 @@ TEST(ExactGcdTest, PlantedFactorInTwoVariables) {
 }
 
 TEST(ExactRangeTest, ResultsBeyondTheRangeAreRefusedNotRounded) {
-  // The quotient of x^40 by 3x − 1 has the coefficient 1/3^40.
-  EXPECT_EQ(Eval("Quotient(x^40, 3x-1)"),
+  // The remainder of x^40 by x − 3 is 3^40, which binary64 cannot hold.
+  EXPECT_EQ(Eval("Remainder(x^40, x-3)"),
             "Error: " + chars::ToUtf8(std::u16string(kExactRangeMessage)));
+  EXPECT_EQ(Eval("Remainder(x^30, x-3)"), Eval("205891132094649"));
+  // The quotient of x^40 by 3x − 1 has coefficients down to 1/3^40: those
+  // beyond the range are decimals, the others exact.
+  const PolyCommandResult q = QuotientCommand(Tree(X().Power(40)), Tree(Var(0, 1, 3.0) - Const(1)));
+  ASSERT_TRUE(q.ok());
+  const Poly quotient = AsPoly(q.value);
+  EXPECT_TRUE(quotient.ConstantTerm().IsDecimal());
+  EXPECT_EQ(quotient.Coeff(1), Number::Ratio(1, 9));
   EXPECT_EQ(Eval("PolyDivide(x^3, 3x-1)"), Eval("{x^2/3+x/9+1/27, 1/27}"));
   EXPECT_THROW(ToNumber(Rational(Integer("100000000000000000001"))), ExactRangeExceeded);
   EXPECT_EQ(ToNumber(Rational(Integer("1152921504606846976"))), Number(1152921504606846976.0));
-  EXPECT_THROW(ToNumber(Rational(Integer(1), Integer("9007199254740993"))), ExactRangeExceeded);
+  EXPECT_TRUE(ToNumber(Rational(Integer(1), Integer("9007199254740993"))).IsDecimal());
+  EXPECT_THROW(ToNumber(Rational(Integer("90071992547409930001"), Integer(3))), ExactRangeExceeded);
   EXPECT_FALSE(ToRational(Number(0.5)).has_value());
   EXPECT_EQ(*ToRational(Number::Ratio(-3, 4)), Rational(-3, 4));
 }

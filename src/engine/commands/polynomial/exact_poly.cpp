@@ -292,8 +292,13 @@ Number ToNumber(const Rational& q) {
   }
   // A fraction must stay reducible by the Number's own divisor routine.
   const Integer limit(kExactIntegerLimit);
-  if (abs(num) > limit || den > limit) throw ExactRangeExceeded();
-  return Number::Raw(num.get_d(), den.get_d(), 0.0, 1.0);
+  if (abs(num) <= limit && den <= limit) return Number::Raw(num.get_d(), den.get_d(), 0.0, 1.0);
+  // Beyond that the fraction's value becomes a decimal, which shows it is
+  // approximate; a value a decimal cannot show (no fractional part left, or
+  // underflow to 0) is refused.
+  const double value = q.get_d();
+  if (!Number::IsNonIntegral(value)) throw ExactRangeExceeded();
+  return Number(value);
 }
 
 std::optional<ExactPoly> ToExact(const Poly& p) {

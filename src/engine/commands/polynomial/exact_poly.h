@@ -4,8 +4,9 @@
 // factorisations, Normalize): Poly's sparse layout and normal form with GMP
 // rationals as coefficients, so that nothing is ever rounded on the way. A
 // Poly whose coefficients are all exact real numbers converts in; a result
-// converts back only when every coefficient fits the Number's exact range,
-// else ExactRangeExceeded is thrown (never a rounded "exact" coefficient).
+// converts back exactly where its coefficients fit the Number's exact range,
+// as decimals for fractions beyond it, and throws ExactRangeExceeded for an
+// integer beyond it (never a rounded "exact" coefficient).
 //
 // Work is charged against the command's allowance like Poly's, in proportion
 // to the size of the coefficients as well as their count.
@@ -78,7 +79,9 @@ bool DivideExactly(const ExactPoly& a, const ExactPoly& b, ExactPoly* quotient);
 // The value of an exact real Number (an integer or a fraction); nullopt for a
 // decimal, a complex or a non-finite value.
 std::optional<Rational> ToRational(const Number& v);
-// The Number of a rational; throws ExactRangeExceeded when it does not fit.
+// The Number of a rational: exact when it fits the exact range, a decimal
+// for a fraction beyond it; throws ExactRangeExceeded for an integer beyond
+// it (which a decimal could not tell from an exact value).
 Number ToNumber(const Rational& q);
 // The exact form of a polynomial whose coefficients are all exact real numbers.
 std::optional<ExactPoly> ToExact(const Poly& p);
