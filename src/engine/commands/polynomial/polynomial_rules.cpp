@@ -61,11 +61,8 @@ CommandOutcome LagrangeRule(const CommandCall& call, CommandArgs a) {
 }
 
 CommandOutcome SquareFreeRule(const CommandCall& call, CommandArgs a) {
-  if (a.size() > 2) return Code(EngineError::kTooManyParameters);
-  if (a.size() == 2) {
-    if (!a[1].IsVariable()) return Message(u"Parameter 2 is not a variable");
-    return Dispatch(call, std::move(a), kUnevaluated);
-  }
+  // The variable may be given; any other shape is the generic error.
+  if (a.size() == 2 && a[1].IsVariable()) return Dispatch(call, std::move(a), kUnevaluated);
   if (a.size() != 1) return Code(EngineError::kBadSyntax);
   std::optional<std::u16string> x = SingleVariable(a[0]);
   if (!x) return Code(EngineError::kTooManyVariables);
