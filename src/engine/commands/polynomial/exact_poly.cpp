@@ -67,6 +67,16 @@ bool FitsDouble(const Integer& z) {
   return Integer(d) == z;
 }
 
+// The binary64 value nearest to q (GMP's conversion truncates).
+double NearestDouble(const Rational& q) {
+  const double d = q.get_d();
+  const double other = std::nextafter(d, q > 0 ? HUGE_VAL : -HUGE_VAL);
+  if (!std::isfinite(other)) return d;
+  const Rational error_d = abs(q - Rational(d));
+  const Rational error_other = abs(q - Rational(other));
+  return error_other < error_d ? other : d;
+}
+
 }  // namespace
 
 ExactPoly ExactPoly::Constant(int nvars, const Rational& c) {
@@ -296,7 +306,7 @@ Number ToNumber(const Rational& q) {
   // Beyond that the fraction's value becomes a decimal, which shows it is
   // approximate; a value a decimal cannot show (no fractional part left, or
   // underflow to 0) is refused.
-  const double value = q.get_d();
+  const double value = NearestDouble(q);
   if (!Number::IsNonIntegral(value)) throw ExactRangeExceeded();
   return Number(value);
 }
