@@ -7,8 +7,8 @@
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/base/exact_range.h"
-#include "engine/commands/calculus/exact_accumulator.h"
 #include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/calculus/exact_accumulator.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
 

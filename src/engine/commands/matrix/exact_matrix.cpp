@@ -23,8 +23,8 @@ std::optional<RationalGrid> ToRationalGrid(const NumberGrid& grid) {
     for (const Number& v : row) {
       std::optional<mpq_class> q = poly::ToRational(v);
       if (!q) return std::nullopt;
-      bits = std::max(bits, mpz_sizeinbase(q->get_num_mpz_t(), 2) +
-                                mpz_sizeinbase(q->get_den_mpz_t(), 2));
+      bits = std::max(
+          bits, mpz_sizeinbase(q->get_num_mpz_t(), 2) + mpz_sizeinbase(q->get_den_mpz_t(), 2));
       exact.push_back(std::move(*q));
     }
   }

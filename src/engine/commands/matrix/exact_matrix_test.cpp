@@ -47,7 +47,8 @@ TEST(ExactMatrixTest, BareissAgreesWithCofactorExpansion) {
       }
     }
     auto minor = [&](int a, int b) -> mpq_class { return g[1][a] * g[2][b] - g[1][b] * g[2][a]; };
-    const mpq_class expected = g[0][0] * minor(1, 2) - g[0][1] * minor(0, 2) + g[0][2] * minor(0, 1);
+    const mpq_class expected =
+        g[0][0] * minor(1, 2) - g[0][1] * minor(0, 2) + g[0][2] * minor(0, 1);
     EXPECT_EQ(ExactDeterminant(g), expected) << round;
   }
 }
