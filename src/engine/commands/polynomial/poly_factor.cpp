@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/commands/base/limits.h"
 #include "engine/commands/base/poly_limits.h"
@@ -129,6 +130,38 @@ bool ExactRationalSqrt(const Rational& v, Rational* root) {
   return true;
 }
 
+// A cheap necessary test of a candidate before its exact interpolation and
+// trial division. The candidate g through (i, y_i), i = 0..m, has the value
+// g(m+1) = Σ (−1)^(m−i)·C(m+1, i)·y_i (its (m+1)-th difference vanishes). For
+// an integer polynomial p, a primitive factor g' of p divides p(m+1) at m + 1,
+// and so does any g = g'/c; a candidate c·g' (c > 1) that fails is skipped,
+// since g' itself is among the candidates.
+struct NextPoint {
+  std::vector<std::int64_t> weights;  // (−1)^(m−i)·C(m+1, i)
+  Integer value;                      // p(m + 1)
+
+  bool Admits(const std::vector<std::int64_t>& y) const {
+    std::int64_t g = 0;  // |y_i| < 2^31 and m ≤ 10: no overflow
+    for (std::size_t i = 0; i < y.size(); ++i) g += weights[i] * y[i];
+    if (g == 0) return true;
+    return mpz_divisible_p(value.get_mpz_t(), Integer(static_cast<long>(g)).get_mpz_t()) != 0;
+  }
+};
+
+std::optional<NextPoint> NextPointOf(const Dense& p, int m) {
+  for (const Rational& c : p) {
+    if (c.get_den() != 1) return std::nullopt;
+  }
+  NextPoint next;
+  next.value = EvaluateAt(p, Rational(m + 1)).get_num();
+  std::int64_t binomial = 1;  // C(m+1, i)
+  for (int i = 0; i <= m; ++i) {
+    next.weights.push_back((m - i) % 2 == 0 ? binomial : -binomial);
+    binomial = binomial * (m + 1 - i) / (i + 1);
+  }
+  return next;
+}
+
 class Kronecker {
  public:
   // Factors p (positive leading coefficient) into `out`.
@@ -163,12 +196,14 @@ class Kronecker {
     if (points * combinations > kMaxCombinationEntries) return false;
     ChargeWork(combinations * points * (d + 1));
 
+    const std::optional<NextPoint> next = NextPointOf(p, m);
+
     // Mixed-radix walk over the combinations, point 0 changing slowest.
     std::vector<std::size_t> digit(points, 0);
     std::vector<std::int64_t> values(points);
     for (std::int64_t c = 0; c < combinations; ++c) {
       for (int i = 0; i < points; ++i) values[i] = lists[i][digit[i]];
-      if (TryCandidate(p, values, g, h)) return true;
+      if ((!next || next->Admits(values)) && TryCandidate(p, values, g, h)) return true;
       for (int i = m; i >= 0; --i) {
         if (++digit[i] < lists[i].size()) break;
         digit[i] = 0;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/dense_gcd.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
 
 namespace zentrix::engine::poly {
@@ -105,6 +107,77 @@ P PseudoRemainderOf(const P& a, const P& b, int var) {
   return r;
 }
 
+// Polynomials of one variable up to this degree take the dense path.
+constexpr Exponent kMaxDenseDegree = 4096;
+
+// The only variable that occurs in p, or -1 (none or several).
+int OnlyVariable(const ExactPoly& p) {
+  int only = -1;
+  for (int v = 0; v < p.nvars(); ++v) {
+    if (p.IsFreeOf(v)) continue;
+    if (only >= 0) return -1;
+    only = v;
+  }
+  return only;
+}
+
+// The integer coefficients of p (in its variable x, no negative exponents)
+// times the lcm of their denominators; also the gcd of the coefficients when
+// all are integers, else 1, the content the general algorithm takes.
+DenseIntegers ScaledDense(const ExactPoly& p, int x, mpz_class* content) {
+  mpz_class lcm = 1;
+  bool integral = true;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const Rational& c = p.Coeff(i);
+    if (c.get_den() != 1) integral = false;
+    mpz_lcm(lcm.get_mpz_t(), lcm.get_mpz_t(), c.get_den_mpz_t());
+  }
+  DenseIntegers dense(static_cast<std::size_t>(p.Degree(x)) + 1);
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const Rational& c = p.Coeff(i);
+    dense[p.Exp(i, x)] = c.get_num() * (lcm / c.get_den());
+  }
+  *content = integral ? DenseContent(dense) : mpz_class(1);
+  return dense;
+}
+
+// The gcd of two polynomials in one and the same variable on dense integers;
+// the same value as the general algorithm up to the sign.
+std::optional<ExactPoly> UnivariateGcd(const ExactPoly& a, const ExactPoly& b, int first_var) {
+  const int x = OnlyVariable(a);
+  if (x < first_var || OnlyVariable(b) != x) return std::nullopt;
+  for (const ExactPoly* p : {&a, &b}) {
+    for (std::size_t i = 0; i < p->size(); ++i) {
+      if (p->Exp(i, x) < 0) return std::nullopt;
+    }
+    if (p->Degree(x) > kMaxDenseDegree) return std::nullopt;
+  }
+  mpz_class content_a, content_b;
+  DenseIntegers da = ScaledDense(a, x, &content_a);
+  DenseIntegers db = ScaledDense(b, x, &content_b);
+  mpz_class content;
+  mpz_gcd(content.get_mpz_t(), content_a.get_mpz_t(), content_b.get_mpz_t());
+  const DenseIntegers g = DensePrimitiveGcd(std::move(da), std::move(db));
+  ExactPoly out(a.nvars());
+  std::vector<Exponent> e(a.nvars(), 0);
+  for (std::size_t k = g.size(); k-- > 0;) {
+    if (g[k] == 0) continue;
+    e[x] = static_cast<Exponent>(k);
+    out.Append(e.data(), Rational(g[k] * content));
+  }
+  return out;
+}
+
+template <typename P>
+std::optional<P> FastGcd(const P&, const P&, int) {
+  return std::nullopt;
+}
+
+template <>
+std::optional<ExactPoly> FastGcd(const ExactPoly& a, const ExactPoly& b, int first_var) {
+  return UnivariateGcd(a, b, first_var);
+}
+
 template <typename P>
 P GcdOf(const P& a, const P& b, int first_var) {
   using C = Coefficients<P>;
@@ -113,6 +186,7 @@ P GcdOf(const P& a, const P& b, int first_var) {
   const int n = a.nvars();
   const int x = MainVariable(a, b, first_var);
   if (x < 0) return P::Constant(n, C::Gcd(a.LeadingNumber(), b.LeadingNumber()));
+  if (std::optional<P> fast = FastGcd(a, b, first_var)) return *fast;
   const bool a_first = a.Degree(x) >= b.Degree(x);
   P A = a_first ? a : b;
   P B = a_first ? b : a;
