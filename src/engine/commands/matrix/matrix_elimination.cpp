@@ -145,7 +145,6 @@ Reduction ExactInverse(RationalGrid a) {
 }
 
 Reduction NumericInverse(NumberGrid a) {
-  if (std::optional<RationalGrid> exact = ToRationalGrid(a)) return ExactInverse(std::move(*exact));
   const std::size_t n = a.size();
   for (std::size_t i = 0; i < n; ++i) {
     a[i].resize(2 * n, Number(0.0));
@@ -196,6 +195,15 @@ Reduction SymbolicInverse(const Grid& g, const ExprNode& det) {
 
 Reduction Inverse(const ExprNode& matrix) {
   if (!IsSquare(matrix)) return {};
+  if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
+    // Exact entries: the reduction itself finds a singular matrix, and an
+    // inverse whose determinant is beyond the exact range has decimal entries.
+    const double n = static_cast<double>(numbers->size());
+    if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers);
+        exact && n * n * n <= kMaxWork) {
+      return ExactInverse(std::move(*exact));
+    }
+  }
   Determinant det = DeterminantOf(matrix);
   if (!det.value) return {std::nullopt, det.message};
   if (IsZeroTree(*det.value)) return {};
