@@ -82,8 +82,8 @@ BENCHMARK(BM_GcdLargeCoefficients)->Unit(benchmark::kMicrosecond);
 void BM_FactorDegreeTwelve(benchmark::State& state) {
   // (x^4 − 2x^3 + 7x^2 − x + 5)(3x^4 + x − 1)(x^4 + 5): irreducible quartics.
   const Poly x = Var(0);
-  const Poly a = x.Power(4) - x.Power(3).Scaled(Number(2.0)) + x.Power(2).Scaled(Number(7.0)) - x +
-                 Const(5);
+  const Poly a =
+      x.Power(4) - x.Power(3).Scaled(Number(2.0)) + x.Power(2).Scaled(Number(7.0)) - x + Const(5);
   const Poly b = x.Power(4).Scaled(Number(3.0)) + x - Const(1);
   const Poly c = x.Power(4) + Const(5);
   const ExprNode f = Tree(a * b * c);

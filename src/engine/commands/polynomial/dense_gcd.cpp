@@ -30,8 +30,8 @@ DenseIntegers PseudoRemainder(DenseIntegers r, const DenseIntegers& b) {
   const std::size_t db = b.size() - 1;
   const mpz_class& lb = b.back();
   // Each step costs a pass over r, in proportion to the coefficients' size.
-  ChargeWork(static_cast<std::int64_t>((r.size() - db) * r.size() *
-                                       (1 + (Bits(r) + Bits(b)) / 64)));
+  ChargeWork(
+      static_cast<std::int64_t>((r.size() - db) * r.size() * (1 + (Bits(r) + Bits(b)) / 64)));
   while (!r.empty() && r.size() - 1 >= db) {
     const mpz_class lr = r.back();
     const std::size_t shift = r.size() - 1 - db;
