@@ -64,5 +64,32 @@ void BM_GcdDegreeEight(benchmark::State& state) {
 }
 BENCHMARK(BM_GcdDegreeEight)->Unit(benchmark::kMicrosecond);
 
+void BM_GcdLargeCoefficients(benchmark::State& state) {
+  // A common factor of degree 6 with coefficients near 10^6 times cofactors of
+  // degree 4: the remainder sequence's coefficients pass 2^53.
+  const Poly x = Var(0);
+  const double c[] = {912345, -734561, 598713, -403927, 287361, -120457, 999983};
+  Poly common = Const(0);
+  for (int k = 0; k <= 6; ++k) common = common + x.Power(k).Scaled(Number(c[k]));
+  const Poly u = x.Power(4).Scaled(Number(3.0)) - x.Power(2).Scaled(Number(7.0)) + Const(11);
+  const Poly v = x.Power(4).Scaled(Number(5.0)) + x.Power(3) - x.Scaled(Number(13.0)) + Const(2);
+  const ExprNode a = Tree(common * u);
+  const ExprNode b = Tree(common * v);
+  for (auto _ : state) benchmark::DoNotOptimize(PolyGcd(a, b));
+}
+BENCHMARK(BM_GcdLargeCoefficients)->Unit(benchmark::kMicrosecond);
+
+void BM_FactorDegreeTwelve(benchmark::State& state) {
+  // (x^4 − 2x^3 + 7x^2 − x + 5)(3x^4 + x − 1)(x^4 + 5): irreducible quartics.
+  const Poly x = Var(0);
+  const Poly a =
+      x.Power(4) - x.Power(3).Scaled(Number(2.0)) + x.Power(2).Scaled(Number(7.0)) - x + Const(5);
+  const Poly b = x.Power(4).Scaled(Number(3.0)) + x - Const(1);
+  const Poly c = x.Power(4) + Const(5);
+  const ExprNode f = Tree(a * b * c);
+  for (auto _ : state) benchmark::DoNotOptimize(Factor(f));
+}
+BENCHMARK(BM_FactorDegreeTwelve)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace zentrix::engine

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/calculus/calculus_support.h"
+#include "engine/commands/calculus/exact_accumulator.h"
 #include "engine/commands/calculus/sum_closed_form.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/engine_state.h"
@@ -104,14 +106,25 @@ std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& argum
     }
     return CommandOutcome::Fail(calculus::kRangeTooLarge);
   }
+  calculus::ExactAccumulator exact(product);
   for (double k = low; k <= high; ++k) {
     ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
     if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();
+    exact.Add(value);
     if (!acc.Add(std::move(value))) return CommandOutcome::Fail(calculus::kResultTooLarge);
   }
   const bool small_enough = acc.Merge();
   if (HasCommandFault()) return CommandOutcome::Refused();
   if (!small_enough) return CommandOutcome::Fail(calculus::kResultTooLarge);
+  try {
+    // A sum or product of exact numbers is the exact value, not the one
+    // that Number arithmetic rounded on the way.
+    if (std::optional<Number> value = exact.Result()) {
+      return CommandOutcome::Value(ExprNode::MakeNumber(*value));
+    }
+  } catch (const ExactRangeExceeded&) {
+    return CommandOutcome::Fail(kExactRangeMessage);
+  }
   return CommandOutcome::Value(acc.Take());
 }
 

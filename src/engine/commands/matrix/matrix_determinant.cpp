@@ -4,6 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/commands/base/exact_range.h"
+#include "engine/commands/matrix/exact_matrix.h"
+#include "engine/commands/polynomial/exact_poly.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 
@@ -102,6 +105,13 @@ Determinant DeterminantOf(const ExprNode& matrix) {
   const std::size_t n = Rows(matrix);
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
     if (static_cast<double>(n) * n * n > kMaxWork) return {std::nullopt, kMatrixTooLarge};
+    if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers)) {
+      try {
+        return {ExprNode::MakeNumber(poly::ToNumber(ExactDeterminant(*exact))), {}};
+      } catch (const ExactRangeExceeded&) {
+        return {std::nullopt, kExactRangeMessage};
+      }
+    }
     return {ExprNode::MakeNumber(NumericDeterminant(std::move(*numbers))), {}};
   }
   return SymbolicDeterminant(ToGrid(matrix));

@@ -1,6 +1,8 @@
 #pragma once
 // Determinants. A numeric matrix is reduced by fraction-free (Bareiss)
-// elimination, exact for integers and fractions and cubic in the size. A
+// elimination, on GMP integers when its entries are exact (a determinant
+// beyond the Number's exact range is reported, not rounded) and cubic in the
+// size. A
 // matrix with symbolic entries is expanded by cofactors along the first row,
 // each minor (a set of remaining columns on the bottom rows) computed once and
 // expanded, so the work is about n·2ⁿ products instead of n!; beyond

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/base/limits.h"
+#include "engine/commands/matrix/exact_matrix.h"
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -104,6 +106,14 @@ Reduction RowReduce(const ExprNode& matrix) {
   const double work = EliminationWork(rows, columns);
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
     if (work > kMaxWork) return {std::nullopt, kMatrixTooLarge};
+    if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers)) {
+      ExactRowReduce(*exact);
+      try {
+        return {FromNumberGrid(FromRationalGrid(*exact)), {}};
+      } catch (const ExactRangeExceeded&) {
+        return {std::nullopt, kExactRangeMessage};
+      }
+    }
     RowReduceNumbers(*numbers);
     return {FromNumberGrid(*numbers), {}};
   }
@@ -116,6 +126,24 @@ Reduction RowReduce(const ExprNode& matrix) {
 namespace {
 
 // [A | I] reduced; the right half is the inverse when A is invertible.
+Reduction ExactInverse(RationalGrid a) {
+  const std::size_t n = a.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    a[i].resize(2 * n, 0);
+    a[i][n + i] = 1;
+  }
+  ExactRowReduce(a);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (a[i][i] != 1) return {};  // singular
+    a[i].erase(a[i].begin(), a[i].begin() + static_cast<std::ptrdiff_t>(n));
+  }
+  try {
+    return {FromNumberGrid(FromRationalGrid(a)), {}};
+  } catch (const ExactRangeExceeded&) {
+    return {std::nullopt, kExactRangeMessage};
+  }
+}
+
 Reduction NumericInverse(NumberGrid a) {
   const std::size_t n = a.size();
   for (std::size_t i = 0; i < n; ++i) {
@@ -167,6 +195,15 @@ Reduction SymbolicInverse(const Grid& g, const ExprNode& det) {
 
 Reduction Inverse(const ExprNode& matrix) {
   if (!IsSquare(matrix)) return {};
+  if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
+    // Exact entries: the reduction itself finds a singular matrix, and an
+    // inverse whose determinant is beyond the exact range has decimal entries.
+    const double n = static_cast<double>(numbers->size());
+    if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers);
+        exact && n * n * n <= kMaxWork) {
+      return ExactInverse(std::move(*exact));
+    }
+  }
   Determinant det = DeterminantOf(matrix);
   if (!det.value) return {std::nullopt, det.message};
   if (IsZeroTree(*det.value)) return {};

@@ -1,7 +1,8 @@
 #pragma once
 // Exact Gauss–Jordan elimination (reduced row echelon form) and the inverse.
 //
-// Numeric matrices are reduced on plain numbers; other matrices on trees with
+// Matrices of exact numbers are reduced on GMP rationals (exact_matrix.h),
+// other numeric matrices on plain numbers, and symbolic ones on trees with
 // every entry expanded. The pivot of a column is the first non-zero entry at
 // or below the current row; a symbolic entry counts as zero only when it
 // simplifies to the number 0 (or, for the eigenvector search, when the given

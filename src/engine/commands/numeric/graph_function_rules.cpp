@@ -1,9 +1,12 @@
 #include "engine/commands/numeric/graph_function_rules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/numeric/special_functions.h"
 
@@ -23,20 +26,41 @@ std::optional<std::vector<double>> RealValues(const CommandArgs& a) {
 
 CommandOutcome Value(double d) { return CommandOutcome::Value(ExprNode::MakeNumber(Number(d))); }
 
+// n!/(n-r)! (with `choose`, also divided by r!) for integers 0 ≤ r ≤ n ≤ 2^53,
+// in exact integer arithmetic; nullopt when the value is beyond the exact
+// range, where binary64 would round it.
+std::optional<double> ExactArrangements(double n, double r, bool choose) {
+  using Wide = unsigned __int128;
+  const Wide limit = static_cast<Wide>(kExactIntegerLimit);
+  const std::uint64_t top = static_cast<std::uint64_t>(n);
+  std::uint64_t steps = static_cast<std::uint64_t>(r);
+  // C(n, r) = C(n, n − r); with r ≤ n/2 every partial product
+  // C(n, k) grows with k, so each stays below the final value.
+  if (choose) steps = std::min(steps, top - steps);
+  Wide value = 1;
+  for (std::uint64_t k = 0; k < steps; ++k) {
+    value *= top - k;
+    if (choose) value /= k + 1;  // C(n, k)·(n − k) is divisible by k + 1
+    if (value > limit) return std::nullopt;
+  }
+  return static_cast<double>(value);
+}
+
 // n!/(n-r)! (with `choose`, also divided by r!): exact products for integers,
-// the gamma function otherwise; 0 when n < r.
-double Arrangements(double n, double r, bool choose) {
+// the gamma function otherwise; 0 when n < r; nullopt for an integer value
+// beyond the exact range.
+std::optional<double> Arrangements(double n, double r, bool choose) {
   if (n < r) return 0.0;
-  if (n == std::trunc(n) && r == std::trunc(r) && r >= 0 && r <= 1000) {
-    double value = 1.0;
-    for (double k = 0; k < r; ++k) {
-      value *= (n - k);
-      if (choose) value /= (k + 1);
-    }
-    return choose ? std::round(value) : value;
+  if (n == std::trunc(n) && r == std::trunc(r) && r >= 0 && n <= kExactIntegerLimit) {
+    return ExactArrangements(n, r, choose);
   }
   double value = FactorialOperator(n) / FactorialOperator(n - r);
   return choose ? value / FactorialOperator(r) : value;
+}
+
+CommandOutcome ArrangementsValue(std::optional<double> value) {
+  if (!value) return CommandOutcome::Fail(kExactRangeMessage);
+  return Value(*value);
 }
 
 double Wavelet(double a) {
@@ -57,13 +81,13 @@ std::optional<std::vector<double>> RealArguments(const CommandArgs& a, std::size
 CommandOutcome PermutationsRule(const CommandCall&, CommandArgs a) {
   std::optional<std::vector<double>> v = RealArguments(a, 2);
   if (!v) return Code(EngineError::kBadSyntax);
-  return Value(Arrangements((*v)[0], (*v)[1], false));
+  return ArrangementsValue(Arrangements((*v)[0], (*v)[1], false));
 }
 
 CommandOutcome CombinationsRule(const CommandCall&, CommandArgs a) {
   std::optional<std::vector<double>> v = RealArguments(a, 2);
   if (!v) return Code(EngineError::kBadSyntax);
-  return Value(Arrangements((*v)[0], (*v)[1], true));
+  return ArrangementsValue(Arrangements((*v)[0], (*v)[1], true));
 }
 
 // atan2(a, b): the angle of the point (a, b).

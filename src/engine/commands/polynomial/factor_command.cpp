@@ -58,9 +58,46 @@ std::optional<ExprNode> KroneckerTree(const ExprNode& primitive, const std::u16s
   AtomTable atoms(std::vector<std::u16string>{x});
   auto p = ToPolynomial(primitive, atoms);
   if (!p || atoms.size() != 1) return std::nullopt;
-  Factorization factors = KroneckerFactor(*p);
-  if (factors.factors.size() == 1 && factors.factors[0].second == 1) return std::nullopt;
+  // The lowest power of x is a factor of its own; Kronecker's method needs a
+  // non-zero constant term.
+  const Exponent low = p->MinDegree(0);
+  if (low > 0) *p = p->Shifted(0, -low);
+  Factorization factors;
+  if (p->Degree(0) >= 1) {
+    factors = KroneckerFactor(*p);
+  } else {
+    factors.coefficient = p->LeadingNumber();
+  }
+  if (low > 0) {
+    factors.factors.insert(factors.factors.begin(),
+                           {Poly::Monomial(1, Number(1.0), 0, 1), static_cast<int>(low)});
+  } else if (factors.factors.size() == 1 && factors.factors[0].second == 1) {
+    return std::nullopt;
+  }
   factors.coefficient = Multiply(factors.coefficient, content);
+  return FactorizationTree(factors, atoms);
+}
+
+// The common monomial factor of a polynomial in several variables taken out:
+// x²y + xy² = xy(x + y). nullopt when there is none.
+std::optional<ExprNode> MonomialFactorTree(const ExprNode& primitive, const Number& content) {
+  if (!IsPolynomialTree(primitive)) return std::nullopt;
+  AtomTable atoms(Variables(primitive));
+  auto p = ToPolynomial(primitive, atoms);
+  if (!p || p->size() < 2) return std::nullopt;
+  Poly monomial = Poly::Constant(p->nvars(), Number(1.0));
+  Poly rest = *p;
+  for (int v = 0; v < p->nvars(); ++v) {
+    const Exponent low = p->MinDegree(v);
+    if (low <= 0) continue;
+    monomial = monomial * Poly::Monomial(p->nvars(), Number(1.0), v, low);
+    rest = rest.Shifted(v, -low);
+  }
+  if (monomial.IsConstant()) return std::nullopt;
+  Factorization factors;
+  factors.coefficient = content;
+  factors.factors.emplace_back(std::move(monomial), 1);
+  factors.factors.emplace_back(std::move(rest), 1);
   return FactorizationTree(factors, atoms);
 }
 
@@ -109,6 +146,9 @@ ExprNode FactorTree(const ExprNode& f) {
   const auto names = Variables(f);
   if (names.size() != 1) {
     ContentSplit split = SplitContent(f);
+    if (names.size() > 1) {
+      if (auto factored = MonomialFactorTree(split.primitive, split.content)) return *factored;
+    }
     return WithContent(split.content, split.primitive);
   }
   return FactorIn(f, names[0], 0);

@@ -57,12 +57,22 @@ TEST(FactorTest, IrreducibleAndOutOfRangeAreUnchanged) {
   EXPECT_EQ(Factor(sum_of_squares), sum_of_squares);
   const ExprNode degree21 = Tree(X().Power(21) - Const(1));
   EXPECT_EQ(Factor(degree21), degree21);
-  // A zero constant term: only the content comes out.
-  const ExprNode no_constant = Tree(X().Power(2).Scaled(Number(2.0)) + X().Scaled(Number(2.0)));
-  const ExprNode r = Factor(no_constant);
+}
+
+TEST(FactorTest, LowestPowerOfTheVariableComesOutFirst) {
+  // 2x^2 + 2x = 2·x·(x + 1): the content, the power of x, then Kronecker.
+  const ExprNode r = Factor(Tree(X().Power(2).Scaled(Number(2.0)) + X().Scaled(Number(2.0))));
   ASSERT_TRUE(r.IsProduct());
   EXPECT_EQ(r.coefficient(), Number(2.0));
-  EXPECT_EQ(r.Operand(0), Tree(X().Power(2) + X()));
+  ASSERT_EQ(r.TermCount(), 1u);
+  EXPECT_EQ(r.Term(0).exponent, Number(1.0));
+  ASSERT_EQ(r.OperandCount(), 1u);
+  EXPECT_EQ(r.Operand(0), Tree(X() + Const(1)));
+  // x^3·(x^2 + 1): the power of x is taken out of an irreducible rest too.
+  const ExprNode s = Factor(Tree(X().Power(5) + X().Power(3)));
+  ASSERT_TRUE(s.IsProduct());
+  EXPECT_EQ(s.Term(0).exponent, Number(3.0));
+  EXPECT_EQ(s.Operand(0), Tree(X().Power(2) + Const(1)));
 }
 
 TEST(FactorTest, SixLinearFactorsInCanonicalOrder) {
@@ -82,13 +92,21 @@ TEST(FactorTest, RepeatedFactorsBecomePowersAndContentMultiplies) {
   EXPECT_EQ(f, (std::vector<std::pair<Poly, int>>{{Linear(1, 1), 3}, {Linear(2, -1), 1}}));
 }
 
-TEST(FactorTest, SeveralVariablesGiveContentTimesPrimitivePart) {
+TEST(FactorTest, SeveralVariablesGiveContentMonomialAndPrimitivePart) {
+  // 6xy + 4y = 2·y·(3x + 2).
   const Poly p = X().Scaled(Number(6.0)) * Var(1) + Var(1).Scaled(Number(4.0));
   const ExprNode r = Factor(Tree(p));
   ASSERT_TRUE(r.IsProduct());
   EXPECT_EQ(r.coefficient(), Number(2.0));
-  EXPECT_EQ(r.Operand(0), Tree(p.Scaled(Number(0.5))));
+  ASSERT_EQ(r.TermCount(), 1u);
+  ASSERT_EQ(r.OperandCount(), 1u);
+  EXPECT_EQ(r.Operand(0), Tree(X().Scaled(Number(3.0)) + Const(2)));
   EXPECT_EQ(ContentCommand(Tree(p)).value, ExprNode::MakeNumber(Number(2.0)));
+  // Without a common monomial only the content comes out.
+  const Poly q = X().Scaled(Number(6.0)) * Var(1) + Const(4);
+  const ExprNode s = Factor(Tree(q));
+  EXPECT_EQ(s.coefficient(), Number(2.0));
+  EXPECT_EQ(s.Operand(0), Tree(q.Scaled(Number(0.5))));
 }
 
 TEST(FactorTest, RandomProductsFactorToEqualValues) {

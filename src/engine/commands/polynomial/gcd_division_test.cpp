@@ -119,7 +119,9 @@ TEST(DivisionTest, RandomDivisionsSatisfyTheIdentity) {
     const Poly q = AsPoly(r.value.Operand(0));
     const Poly rem = AsPoly(r.value.Operand(1));
     EXPECT_EQ(q * b + rem, a) << round;
-    if (nvars == 1) EXPECT_LT(rem.Degree(0), b.Degree(0)) << round;
+    if (nvars == 1) {
+      EXPECT_LT(rem.Degree(0), b.Degree(0)) << round;
+    }
   }
 }
 

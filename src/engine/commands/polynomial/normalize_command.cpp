@@ -1,5 +1,6 @@
 // Normalize on trees: the polynomial divided by its leading coefficient.
 
+#include "engine/commands/polynomial/exact_poly.h"
 #include "engine/commands/polynomial/poly_convert.h"
 #include "engine/commands/polynomial/poly_support.h"
 #include "engine/commands/polynomial/poly_tree_ops.h"
@@ -35,6 +36,14 @@ ExprNode NormalizeTree(const ExprNode& f) {
     std::vector<Exponent> e(lead.Exps(0), lead.Exps(0) + lead.nvars());
     for (Exponent& k : e) k = -k;
     Poly inverse(lead.nvars());
+    const std::optional<ExactPoly> exact = ToExact(*p);
+    if (exact) {
+      // Exact coefficients are divided exactly (the leading one is among
+      // them); the monomial only shifts the exponents.
+      inverse.Append(e.data(), Number(1.0));
+      const Rational scale = 1 / *ToRational(lead.Coeff(0));
+      return FromPoly(FromExact(exact->Scaled(scale)) * inverse, atoms);
+    }
     inverse.Append(e.data(), Divide(Number(1.0), lead.Coeff(0)));
     return FromPoly(*p * inverse, atoms);
   }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/commands/base/exact_range.h"
+#include "engine/commands/polynomial/exact_poly.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/polynomial/poly_convert.h"
 #include "engine/commands/polynomial/poly_support.h"
@@ -48,33 +50,61 @@ PolyQR DenseDivide(const Poly& a, const Poly& b) {
   return out;
 }
 
+Number Reciprocal(const Number& c) { return engine::Divide(Number(1.0), c); }
+Rational Reciprocal(const Rational& c) { return 1 / c; }
+
+template <typename P>
+struct QuotientAndRemainder {
+  P q;
+  P r;
+};
+
 // Division by the main variable with the leading coefficients divided by this
 // same algorithm on the remaining variables. Stops when a leading coefficient
 // does not divide.
-PolyQR RecursiveDivide(const Poly& a, const Poly& b, int var) {
+template <typename P>
+QuotientAndRemainder<P> RecursiveDivide(const P& a, const P& b, int var) {
   const int n = a.nvars();
-  PolyQR out{Poly(n), a};
+  QuotientAndRemainder<P> out{P(n), a};
   if (b.IsConstant()) {
-    out.q = a.Scaled(Divide(Number(1.0), b.LeadingNumber()));
-    out.r = Poly(n);
+    out.q = a.Scaled(Reciprocal(b.LeadingNumber()));
+    out.r = P(n);
     return out;
   }
   if (var >= n) return out;
   const Exponent db = b.Degree(var);
-  const Poly lb = b.LeadingCoefficient(var);
+  const P lb = b.LeadingCoefficient(var);
   while (!out.r.IsZero() && out.r.Degree(var) >= db) {
     const Exponent dr = out.r.Degree(var);
-    PolyQR inner = RecursiveDivide(out.r.LeadingCoefficient(var), lb, var + 1);
+    QuotientAndRemainder<P> inner = RecursiveDivide(out.r.LeadingCoefficient(var), lb, var + 1);
     if (!inner.r.IsZero()) break;
-    const Poly t = inner.q.Shifted(var, dr - db);
-    out.q = out.q + t;
-    Poly next = out.r - t * b;
+    const P t = inner.q.Shifted(var, dr - db);
+    // Every term of t has the power dr − db of var, below all of q's so far,
+    // and var is the most significant variable left: appending keeps the
+    // normal form (and the quotient linear in its size).
+    ChargeWork(static_cast<std::int64_t>(t.size()));
+    CheckTermCount(static_cast<std::int64_t>(out.q.size() + t.size()));
+    for (std::size_t i = 0; i < t.size(); ++i) out.q.Append(t.Exps(i), t.Coeff(i));
+    P next = out.r - t * b;
     if (!next.IsZero() && next.Degree(var) >= dr) {
       next = next - next.LeadingCoefficient(var).Shifted(var, next.Degree(var));
     }
     out.r = std::move(next);
   }
   return out;
+}
+
+// Exact operands are divided in exact arithmetic, whatever their degree.
+PolyQR DivideExactOrNumeric(const Poly& a, const Poly& b, bool dense) {
+  auto ea = ToExact(a);
+  auto eb = ToExact(b);
+  if (ea && eb) {
+    QuotientAndRemainder<ExactPoly> qr = RecursiveDivide(*ea, *eb, 0);
+    return PolyQR{FromExact(qr.q), FromExact(qr.r)};
+  }
+  if (dense) return DenseDivide(a, b);
+  QuotientAndRemainder<Poly> qr = RecursiveDivide(a, b, 0);
+  return PolyQR{std::move(qr.q), std::move(qr.r)};
 }
 
 // The variable list of both operands with the division variable first.
@@ -106,12 +136,8 @@ std::optional<PolyDivision> Divide(const ExprNode& a, const ExprNode& b, std::u1
   const bool dense =
       univariate && atoms.size() == 1 && pa->Degree(0) < kDenseSize && pb->Degree(0) < kDenseSize;
   if (pb->IsZero()) return PolyDivision{TreeDivide(a, b), ExprNode::Zero()};
-  PolyQR qr;
-  if (dense && !pb->IsConstant() && pa->Degree(0) >= pb->Degree(0)) {
-    qr = DenseDivide(*pa, *pb);
-  } else {
-    qr = RecursiveDivide(*pa, *pb, 0);
-  }
+  const PolyQR qr =
+      DivideExactOrNumeric(*pa, *pb, dense && !pb->IsConstant() && pa->Degree(0) >= pb->Degree(0));
   return PolyDivision{FromPoly(qr.q, atoms), FromPoly(qr.r, atoms)};
 }
 
@@ -144,6 +170,8 @@ std::optional<PolyDivision> DividePolynomials(const ExprNode& a, const ExprNode&
   try {
     return poly::Divide(a, b, variable);
   } catch (const poly::PolyTooLarge&) {
+    return std::nullopt;
+  } catch (const ExactRangeExceeded&) {
     return std::nullopt;
   }
 }

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/commands/base/limits.h"
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/exact_poly.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/polynomial/poly_gcd.h"
 #include "engine/core/engine_state.h"
@@ -20,20 +22,21 @@ constexpr std::int64_t kReduction = 16;
 // Sample values must fit the 32-bit combination table.
 constexpr double kMaxSampleValue = 2147483647.0;
 
-using Dense = std::vector<Number>;  // index = exponent
+using Dense = std::vector<Rational>;  // index = exponent
 
-Dense ToDense(const Poly& p) {
-  ChargeWork(std::max<Exponent>(p.Degree(0), 0) + 1);
-  Dense d(static_cast<std::size_t>(std::max<Exponent>(p.Degree(0), 0)) + 1);
+Dense ToDense(const ExactPoly& p) {
+  const Exponent degree = std::max<Exponent>(p.Degree(0), 0);
+  ChargeWork(degree + 1);
+  Dense d(static_cast<std::size_t>(degree) + 1);
   for (std::size_t i = 0; i < p.size(); ++i) d[p.Exp(i, 0)] = p.Coeff(i);
   return d;
 }
 
-Poly FromDense(const Dense& d, int nvars) {
-  Poly p(nvars);
+ExactPoly FromDense(const Dense& d, int nvars) {
+  ExactPoly p(nvars);
   std::vector<Exponent> e(nvars, 0);
   for (std::size_t k = d.size(); k-- > 0;) {
-    if (d[k].IsZero()) continue;
+    if (d[k] == 0) continue;
     e[0] = static_cast<Exponent>(k);
     p.Append(e.data(), d[k]);
   }
@@ -41,19 +44,19 @@ Poly FromDense(const Dense& d, int nvars) {
 }
 
 void Trim(Dense& d) {
-  while (d.size() > 1 && d.back().IsZero()) d.pop_back();
+  while (d.size() > 1 && d.back() == 0) d.pop_back();
 }
 
 int DegreeOf(const Dense& d) {
   for (std::size_t k = d.size(); k-- > 0;) {
-    if (!d[k].IsZero()) return static_cast<int>(k);
+    if (d[k] != 0) return static_cast<int>(k);
   }
   return -1;
 }
 
-Number EvaluateAt(const Dense& p, const Number& x) {
-  Number value;
-  for (std::size_t k = p.size(); k-- > 0;) value = Add(MulNumbers(value, x), p[k]);
+Rational EvaluateAt(const Dense& p, const Rational& x) {
+  Rational value = 0;
+  for (std::size_t k = p.size(); k-- > 0;) value = value * x + p[k];
   return value;
 }
 
@@ -61,22 +64,20 @@ Number EvaluateAt(const Dense& p, const Number& x) {
 // Newton divided differences (the nodes are consecutive integers).
 Dense Interpolate(const std::vector<std::int64_t>& y) {
   const int m = static_cast<int>(y.size()) - 1;
-  std::vector<Number> dd(y.size());
-  for (int i = 0; i <= m; ++i) dd[i] = Number(static_cast<double>(y[i]));
+  std::vector<Rational> dd(y.size());
+  for (int i = 0; i <= m; ++i) dd[i] = Rational(static_cast<long>(y[i]));
   for (int j = 1; j <= m; ++j) {
-    for (int i = m; i >= j; --i) {
-      dd[i] = Divide(Subtract(dd[i], dd[i - 1]), Number(static_cast<double>(j)));
-    }
+    for (int i = m; i >= j; --i) dd[i] = (dd[i] - dd[i - 1]) / j;
   }
   Dense p{dd[m]};
   for (int k = m - 1; k >= 0; --k) {
     // p = p·(x − k) + dd[k]
     Dense next(p.size() + 1);
     for (std::size_t i = 0; i < p.size(); ++i) {
-      next[i + 1] = Add(next[i + 1], p[i]);
-      next[i] = Subtract(next[i], MulNumbers(p[i], Number(static_cast<double>(k))));
+      next[i + 1] += p[i];
+      next[i] -= p[i] * k;
     }
-    next[0] = Add(next[0], dd[k]);
+    next[0] += dd[k];
     p = std::move(next);
   }
   Trim(p);
@@ -90,41 +91,75 @@ bool DivideDense(const Dense& p, const Dense& g, Dense* quotient) {
   Dense r = p;
   Dense q(dp - dg + 1);
   for (int k = dp - dg; k >= 0; --k) {
-    q[k] = Divide(r[k + dg], g[dg]);
-    if (q[k].IsZero()) continue;
-    for (int j = 0; j <= dg; ++j) r[k + j] = Subtract(r[k + j], MulNumbers(q[k], g[j]));
+    q[k] = r[k + dg] / g[dg];
+    if (q[k] == 0) continue;
+    for (int j = 0; j <= dg; ++j) r[k + j] -= q[k] * g[j];
   }
   for (int k = 0; k < dg; ++k) {
-    if (!r[k].IsZero()) return false;
+    if (r[k] != 0) return false;
   }
   *quotient = std::move(q);
   return true;
 }
 
-// The rational content of a dense polynomial: gcd of the numerators over the
-// lcm of the denominators, positive; 1 when it cannot be formed exactly.
-Number RationalContent(const Dense& p) {
-  double num = 0.0, den = 1.0;
-  for (const Number& c : p) {
-    if (c.IsZero()) continue;
-    if (!c.IsReal() || c.IsDecimal()) return Number(1.0);
-    num = NumberGcd(num, c.RealNumerator());
-    const double d = c.RealDenominator();
-    const double g = NumberGcd(den, d);
-    if (num == 0.0 || g == 0.0) return Number(1.0);
-    den = den / g * d;
-    if (den > 9007199254740992.0) return Number(1.0);
+// The rational content: the gcd of the numerators over the lcm of the
+// denominators, positive (1 for the zero polynomial).
+Rational RationalContent(const Dense& p) {
+  Integer num = 0, den = 1;
+  for (const Rational& c : p) {
+    if (c == 0) continue;
+    mpz_gcd(num.get_mpz_t(), num.get_mpz_t(), c.get_num_mpz_t());
+    mpz_lcm(den.get_mpz_t(), den.get_mpz_t(), c.get_den_mpz_t());
   }
-  return num == 0.0 ? Number(1.0) : Number::Ratio(num, den);
+  if (num == 0) return Rational(1);
+  Rational q(num, den);
+  q.canonicalize();
+  return q;
 }
 
-bool ExactRationalSqrt(const Number& v, Number* root) {
-  if (!v.IsReal() || v.IsDecimal() || !v.GreaterThan(0)) return false;
-  const double n = v.RealNumerator(), d = v.RealDenominator();
-  const double sn = std::round(std::sqrt(n)), sd = std::round(std::sqrt(d));
-  if (sn * sn != n || sd * sd != d) return false;
-  *root = Number::Ratio(sn, sd);
+bool ExactRationalSqrt(const Rational& v, Rational* root) {
+  if (v <= 0) return false;
+  if (!mpz_perfect_square_p(v.get_num_mpz_t()) || !mpz_perfect_square_p(v.get_den_mpz_t())) {
+    return false;
+  }
+  Integer sn, sd;
+  mpz_sqrt(sn.get_mpz_t(), v.get_num_mpz_t());
+  mpz_sqrt(sd.get_mpz_t(), v.get_den_mpz_t());
+  *root = Rational(sn, sd);
+  root->canonicalize();
   return true;
+}
+
+// A cheap necessary test of a candidate before its exact interpolation and
+// trial division. The candidate g through (i, y_i), i = 0..m, has the value
+// g(m+1) = Σ (−1)^(m−i)·C(m+1, i)·y_i (its (m+1)-th difference vanishes). For
+// an integer polynomial p, a primitive factor g' of p divides p(m+1) at m + 1,
+// and so does any g = g'/c; a candidate c·g' (c > 1) that fails is skipped,
+// since g' itself is among the candidates.
+struct NextPoint {
+  std::vector<std::int64_t> weights;  // (−1)^(m−i)·C(m+1, i)
+  Integer value;                      // p(m + 1)
+
+  bool Admits(const std::vector<std::int64_t>& y) const {
+    std::int64_t g = 0;  // |y_i| < 2^31 and m ≤ 10: no overflow
+    for (std::size_t i = 0; i < y.size(); ++i) g += weights[i] * y[i];
+    if (g == 0) return true;
+    return mpz_divisible_p(value.get_mpz_t(), Integer(static_cast<long>(g)).get_mpz_t()) != 0;
+  }
+};
+
+std::optional<NextPoint> NextPointOf(const Dense& p, int m) {
+  for (const Rational& c : p) {
+    if (c.get_den() != 1) return std::nullopt;
+  }
+  NextPoint next;
+  next.value = EvaluateAt(p, Rational(m + 1)).get_num();
+  std::int64_t binomial = 1;  // C(m+1, i)
+  for (int i = 0; i <= m; ++i) {
+    next.weights.push_back((m - i) % 2 == 0 ? binomial : -binomial);
+    binomial = binomial * (m + 1 - i) / (i + 1);
+  }
+  return next;
 }
 
 class Kronecker {
@@ -144,15 +179,15 @@ class Kronecker {
  private:
   bool Split(const Dense& p, Dense* g, Dense* h) {
     const int d = DegreeOf(p);
-    if (d < kMinDegree || d > kMaxDegree || p[0].IsZero()) return false;
-    if (d == 2 && p[1].IsZero()) return SplitBinomial(p, g, h);
+    if (d < kMinDegree || d > kMaxDegree || p[0] == 0) return false;
+    if (d == 2 && p[1] == 0) return SplitBinomial(p, g, h);
     const int m = d / 2;
     std::vector<std::vector<std::int64_t>> lists;
     std::int64_t combinations = 1;
     for (int i = 0; i <= m; ++i) {
-      const Number v = EvaluateAt(p, Number(static_cast<double>(i)));
-      if (!v.IsInteger() || std::fabs(v.RealValue()) > kMaxSampleValue) return false;
-      lists.push_back(KroneckerDivisors(static_cast<std::int64_t>(v.RealValue())));
+      const Rational v = EvaluateAt(p, Rational(i));
+      if (v.get_den() != 1 || abs(v) > kMaxSampleValue) return false;
+      lists.push_back(KroneckerDivisors(v.get_num().get_si()));
       combinations =
           std::min<std::int64_t>(combinations * lists.back().size(), kMaxCombinationEntries + 1);
     }
@@ -161,12 +196,14 @@ class Kronecker {
     if (points * combinations > kMaxCombinationEntries) return false;
     ChargeWork(combinations * points * (d + 1));
 
+    const std::optional<NextPoint> next = NextPointOf(p, m);
+
     // Mixed-radix walk over the combinations, point 0 changing slowest.
     std::vector<std::size_t> digit(points, 0);
     std::vector<std::int64_t> values(points);
     for (std::int64_t c = 0; c < combinations; ++c) {
       for (int i = 0; i < points; ++i) values[i] = lists[i][digit[i]];
-      if (TryCandidate(p, values, g, h)) return true;
+      if ((!next || next->Admits(values)) && TryCandidate(p, values, g, h)) return true;
       for (int i = m; i >= 0; --i) {
         if (++digit[i] < lists[i].size()) break;
         digit[i] = 0;
@@ -181,10 +218,10 @@ class Kronecker {
     Dense quotient;
     if (!DivideDense(p, candidate, &quotient)) return false;
     // Move the content so that the candidate is primitive and leads positive.
-    Number content = RationalContent(candidate);
-    if (candidate[DegreeOf(candidate)].LessThan(0)) content = Negate(content);
-    for (Number& c : candidate) c = Divide(c, content);
-    for (Number& c : quotient) c = MulNumbers(c, content);
+    Rational content = RationalContent(candidate);
+    if (candidate[DegreeOf(candidate)] < 0) content = -content;
+    for (Rational& c : candidate) c /= content;
+    for (Rational& c : quotient) c *= content;
     Trim(quotient);
     *g = std::move(candidate);
     *h = std::move(quotient);
@@ -193,13 +230,66 @@ class Kronecker {
 
   // a·x^2 + c, a > 0: (s·x − t)(s·x + t) when a = s^2 and −c = t^2 exactly.
   bool SplitBinomial(const Dense& p, Dense* g, Dense* h) {
-    Number s, t;
-    if (!ExactRationalSqrt(p[2], &s) || !ExactRationalSqrt(Negate(p[0]), &t)) return false;
-    *g = Dense{Negate(t), s};
+    Rational s, t;
+    if (!ExactRationalSqrt(p[2], &s) || !ExactRationalSqrt(-p[0], &t)) return false;
+    *g = Dense{-t, s};
     *h = Dense{t, s};
     return true;
   }
 };
+
+// p as its own single factor with a positive leading coefficient.
+Factorization Unfactored(const Poly& p) {
+  Factorization result;
+  Number leading(1.0);
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    if (p.Exp(i, 0) == p.Degree(0)) leading = p.Coeff(i);
+  }
+  const bool negative = leading.LessThan(0);
+  result.coefficient = Number(negative ? -1.0 : 1.0);
+  result.factors.emplace_back(negative ? p.Scaled(Number(-1.0)) : p, 1);
+  return result;
+}
+
+// Musser's algorithm (exact, or in Number arithmetic for decimal and complex
+// coefficients); the factors before their contents are taken out.
+template <typename P>
+std::vector<std::pair<P, int>> SquareFreeParts(const P& p) {
+  const P derivative = p.Derivative(0);
+  P g = MonicGcd(p, derivative);
+  P w;
+  DivideExactly(p, g, &w);
+  std::vector<std::pair<P, int>> parts;
+  int i = 1;
+  const int bound = p.Degree(0) + 1;
+  while (g.Degree(0) > 0 && i <= bound) {
+    const P y = MonicGcd(g, w);
+    P z;
+    DivideExactly(w, y, &z);
+    if (z.Degree(0) > 0) parts.emplace_back(std::move(z), i);
+    P next_g;
+    DivideExactly(g, y, &next_g);
+    g = std::move(next_g);
+    w = y;
+    ++i;
+  }
+  if (w.Degree(0) > 0) parts.emplace_back(std::move(w), i);
+  return parts;
+}
+
+// Square-free factors of approximate coefficients only have their signs
+// made positive.
+Factorization NumericSquareFree(const Poly& p) {
+  Factorization result;
+  Number scale = p.LeadingNumber();
+  for (auto& [factor, k] : SquareFreeParts(p)) {
+    if (factor.LeadingNumber().LessThan(0)) factor = factor.Negated();
+    scale = Divide(scale, IntPower(factor.LeadingNumber(), k));
+    result.factors.emplace_back(std::move(factor), k);
+  }
+  result.coefficient = scale;
+  return result;
+}
 
 }  // namespace
 
@@ -228,32 +318,27 @@ std::vector<std::int64_t> KroneckerDivisors(std::int64_t v) {
 
 Factorization KroneckerFactor(const Poly& p) {
   RaiseRewriteFlag();
+  // Beyond the degrees Kronecker's method tries, and for decimal or complex
+  // coefficients (whose sample values are not exact integers), p is its own
+  // factor. No dense copy for a high degree, whose size is the degree.
+  if (p.Degree(0) > kMaxDegree) return Unfactored(p);
+  const std::optional<ExactPoly> exact = ToExact(p);
+  if (!exact) return Unfactored(p);
   Factorization result;
-  if (p.Degree(0) > kMaxDegree) {
-    // Beyond the degrees Kronecker's method tries: p is its own factor, with a
-    // positive leading coefficient. No dense copy, whose size is the degree.
-    Number leading(1.0);
-    for (std::size_t i = 0; i < p.size(); ++i) {
-      if (p.Exp(i, 0) == p.Degree(0)) leading = p.Coeff(i);
-    }
-    const bool negative = leading.LessThan(0);
-    result.coefficient = Number(negative ? -1.0 : 1.0);
-    result.factors.emplace_back(negative ? p.Scaled(Number(-1.0)) : p, 1);
-    return result;
-  }
-  Dense dense = ToDense(p);
-  if (dense.back().LessThan(0)) {
-    result.coefficient = Number(-1.0);
-    for (Number& c : dense) c = Negate(c);
+  Rational coefficient = 1;
+  Dense dense = ToDense(*exact);
+  if (dense.back() < 0) {
+    coefficient = -1;
+    for (Rational& c : dense) c = -c;
   }
   std::vector<Dense> parts;
   Kronecker().Run(dense, parts);
   for (Dense& part : parts) {
     if (DegreeOf(part) < 1) {
-      result.coefficient = MulNumbers(result.coefficient, part[0]);
+      coefficient *= part[0];
       continue;
     }
-    Poly f = FromDense(part, p.nvars());
+    Poly f = FromExact(FromDense(part, p.nvars()));
     auto same = std::find_if(result.factors.begin(), result.factors.end(),
                              [&](const auto& e) { return e.first == f; });
     if (same != result.factors.end()) {
@@ -262,42 +347,29 @@ Factorization KroneckerFactor(const Poly& p) {
       result.factors.emplace_back(std::move(f), 1);
     }
   }
+  result.coefficient = ToNumber(coefficient);
   return result;
 }
 
 Factorization SquareFreeFactor(const Poly& p) {
   RaiseRewriteFlag();
-  Factorization result;
-  const Poly derivative = p.Derivative(0);
-  Poly g = MonicGcd(p, derivative);
-  Poly w;
-  DivideExactly(p, g, &w);
-  std::vector<std::pair<Poly, int>> parts;
-  int i = 1;
-  const int bound = p.Degree(0) + 1;
-  while (g.Degree(0) > 0 && i <= bound) {
-    const Poly y = MonicGcd(g, w);
-    Poly z;
-    DivideExactly(w, y, &z);
-    if (z.Degree(0) > 0) parts.emplace_back(std::move(z), i);
-    Poly next_g;
-    DivideExactly(g, y, &next_g);
-    g = std::move(next_g);
-    w = y;
-    ++i;
-  }
-  if (w.Degree(0) > 0) parts.emplace_back(std::move(w), i);
+  const std::optional<ExactPoly> exact = ToExact(p);
+  if (!exact) return NumericSquareFree(p);
+  std::vector<std::pair<ExactPoly, int>> parts = SquareFreeParts(*exact);
   // Each factor primitive with a positive leading coefficient; the constants
   // left over make up the coefficient.
-  Number scale = p.LeadingNumber();
+  Rational scale = exact->LeadingNumber();
+  Factorization result;
   for (auto& [factor, k] : parts) {
-    Number content = RationalContent(ToDense(factor));
-    if (factor.LeadingNumber().LessThan(0)) content = Negate(content);
-    factor = factor.Scaled(Divide(Number(1.0), content));
-    scale = Divide(scale, IntPower(factor.LeadingNumber(), k));
+    Rational content = RationalContent(ToDense(factor));
+    if (factor.LeadingNumber() < 0) content = -content;
+    factor = factor.Scaled(1 / content);
+    Rational lead_power = 1;
+    for (int j = 0; j < k; ++j) lead_power *= factor.LeadingNumber();
+    scale /= lead_power;
+    result.factors.emplace_back(FromExact(factor), k);
   }
-  result.coefficient = scale;
-  result.factors = std::move(parts);
+  result.coefficient = ToNumber(scale);
   return result;
 }
 

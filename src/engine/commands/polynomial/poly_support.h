@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/base/poly_limits.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/core/expr_node.h"
@@ -20,16 +21,21 @@ PolyCommandResult Guarded(Body body) {
     return body();
   } catch (const PolyTooLarge&) {
     return PolyCommandResult::Fail(EngineError::kGeneral, std::u16string(kPolyTooLargeMessage));
+  } catch (const ExactRangeExceeded&) {
+    return PolyCommandResult::Fail(EngineError::kGeneral, std::u16string(kExactRangeMessage));
   }
 }
 
-// Runs a body that falls back to a given value when the work is too large.
+// Runs a body that falls back to a given value when the work is too large or
+// its exact result does not fit the Number's exact range.
 template <typename Body>
 ExprNode GuardedOr(const ExprNode& fallback, Body body) {
   ScopedWorkAllowance allowance;
   try {
     return body();
   } catch (const PolyTooLarge&) {
+    return fallback;
+  } catch (const ExactRangeExceeded&) {
     return fallback;
   }
 }

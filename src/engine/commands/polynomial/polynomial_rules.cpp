@@ -61,6 +61,8 @@ CommandOutcome LagrangeRule(const CommandCall& call, CommandArgs a) {
 }
 
 CommandOutcome SquareFreeRule(const CommandCall& call, CommandArgs a) {
+  // The variable may be given; any other shape is the generic error.
+  if (a.size() == 2 && a[1].IsVariable()) return Dispatch(call, std::move(a), kUnevaluated);
   if (a.size() != 1) return Code(EngineError::kBadSyntax);
   std::optional<std::u16string> x = SingleVariable(a[0]);
   if (!x) return Code(EngineError::kTooManyVariables);
