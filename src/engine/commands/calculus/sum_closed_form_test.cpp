@@ -71,7 +71,7 @@ TEST_F(SumClosedFormTest, GeometricSeries) {
   EXPECT_SAME("Sum((1/3)^k,k,1,∞)", "1/2");
   EXPECT_SAME("Sum(2^k,k,0,n)", "2^(n+1)-1");
   EXPECT_SAME("Eval(Sum(x^k,k,0,n),{x,n},{3,4})", "121");
-  EXPECT_SAME("Sum(k+1/2^k,k,1,n)", "n^2/2+n/2+1-(1/2)^n");
+  EXPECT_SAME("Sum(k+1/2^k,k,1,n)", "n*(n+1)/2+1-(1/2)^n");
   EXPECT_SAME("Sum(2^k,k,0,∞)", "∞");
   // (−2)^k oscillates; x^k to ∞ depends on x.
   EXPECT_EQ(Eval("Sum((-2)^k,k,0,∞)"), kNoClosedForm);

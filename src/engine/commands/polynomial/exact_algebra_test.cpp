@@ -128,6 +128,12 @@ TEST(ExactFactorTest, PowersOfTheVariableAndCommonMonomials) {
   EXPECT_EQ(Eval("Factor(x^4)"), Eval("x^4"));
 }
 
+TEST(ExactFactorTest, RationalContentComesOutFirst) {
+  EXPECT_EQ(Eval("Factor(x^2/2+3x/2+1)"), Eval("(x+1)*(x+2)/2"));
+  EXPECT_EQ(Eval("Factor(2x/3+4/9)"), Eval("2/9*(3x+2)"));
+  EXPECT_EQ(Eval("Sum(k,k,1,n)"), Eval("n*(n+1)/2"));
+}
+
 TEST(ExactFactorTest, SquareFreeTakesAnOptionalVariable) {
   EXPECT_EQ(Eval("FactorSquareFree(x^3-x^2-x+1, x)"), Eval("(x+1)*(x-1)^2"));
   EXPECT_EQ(Eval("FactorSquareFree(x^3-x^2-x+1)"), Eval("(x+1)*(x-1)^2"));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/commands/base/command_rule.h"
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/polynomial/poly_factor.h"
 #include "engine/commands/polynomial/poly_gcd.h"
 #include "engine/commands/polynomial/poly_support.h"
@@ -19,6 +20,23 @@ struct ContentSplit {
   ExprNode primitive;
 };
 
+// The content of a polynomial with exact rational coefficients: the gcd of
+// the numerators over the lcm of the denominators, so that the primitive part
+// has coprime integer coefficients (x²/2 + x/2 = 1/2·(x² + x)). 1 when a
+// coefficient is not rational or the lcm leaves the exact range.
+Number RationalContent(const Poly& p) {
+  double numerator = 0.0;
+  double denominator = 1.0;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const Number& c = p.Coeff(i);
+    if (!c.IsInteger() && !c.IsFraction()) return Number(1.0);
+    numerator = NumberGcd(numerator, std::fabs(c.RealNumerator()));
+    denominator *= c.RealDenominator() / NumberGcd(denominator, c.RealDenominator());
+    if (numerator == 0.0 || denominator > kExactIntegerLimit) return Number(1.0);
+  }
+  return Divide(Number(numerator), Number(denominator));
+}
+
 // The numeric content of a polynomial tree: the gcd of its constant term and
 // of every coefficient of its terms and of its product operands.
 Number TreeContent(const ExprNode& f) {
@@ -26,7 +44,9 @@ Number TreeContent(const ExprNode& f) {
   auto p = ToPolynomial(f, atoms);
   if (!p) return Number(1.0);
   // The constant term counts even when it is 0 (gcd(0, c) = c).
-  return NumericContent(*p);
+  bool has_fraction = false;
+  for (std::size_t i = 0; i < p->size(); ++i) has_fraction |= p->Coeff(i).IsFraction();
+  return has_fraction ? RationalContent(*p) : NumericContent(*p);
 }
 
 ContentSplit SplitContent(const ExprNode& f) {
