@@ -34,6 +34,7 @@ class StatPlot : public Graph2D {
   std::u16string data_text;       // the data list as entered
   std::u16string frequency_text;  // the frequency (or y) list as entered
   Colour second_colour = colour::kWhite;
+  bool use_frequency = false;  // the editor's "Use Frequency List"
   bool data_changed = false;  // set whenever a list is assigned
   std::unique_ptr<StatResult> statistics;
 
