@@ -14,7 +14,10 @@ constexpr int kSwitchGap = 40;  // Small-skin pixels between the two choices
 GraphingScreen::GraphingScreen(GraphingServices services)
     : services_(std::move(services)),
       two_(services_.grapher, time_),
-      three_(services_.grapher, time_) {
+      three_(services_.grapher, time_),
+      files_(GraphFileServices{services_.data_folder, services_.grapher.show_message,
+                               [this](Dimension d) { SetChanged(d); }},
+             GraphDocuments{two_.Graphs(), two_.DataTable(), three_.Graphs()}) {
   switch_label_.SetAcceptsInput(false);
   switch_.Add(0, 0, u"2D");
   switch_.Add(ui::Px(kSwitchGap), 0, u"3D");
@@ -32,15 +35,29 @@ GraphingScreen::GraphingScreen(GraphingServices services)
   }
 }
 
+void GraphingScreen::SetChanged(Dimension d) {
+  Grapher& grapher = Of(d);
+  grapher.ClosePlot();
+  grapher.List().CloseEditor();
+  grapher.Enter();
+}
+
 void GraphingScreen::Enter(Dimension d) {
   shown_ = d;
   switch_.Select(static_cast<int>(d));
-  if (!was_shown_[static_cast<int>(d)]) {
-    was_shown_[static_cast<int>(d)] = true;
-    if (services_.first_shown) services_.first_shown(d);
-  }
+  was_shown_[static_cast<int>(d)] = true;
+  files_.LoadDefaultOnce(d);
   Of(d).Enter();
 }
+
+files::GraphSettingsRefs GraphingScreen::SettingsRefs() {
+  dimensions_value_ = static_cast<int>(shown_);
+  return {dimensions_value_,          two_.Window(),    three_.Window(),
+          time_,                      two_.View().display, two_.SinglePlot(),
+          three_.View(),              three_.Background(), three_.SinglePlot()};
+}
+
+bool GraphingScreen::Close() { return files_.WriteBackDefaults(); }
 
 void GraphingScreen::LayOutSwitch(const draw::Rect& content) {
   const int margin = PanelMargin();
@@ -55,19 +72,22 @@ void GraphingScreen::LayOutSwitch(const draw::Rect& content) {
 
 void GraphingScreen::LayoutAndDraw(Dimension d, draw::Surface& surface,
                                    const draw::Rect& content) {
+  content_ = content;
   Grapher& grapher = Of(d);
   if (grapher.PlotShown()) {
     grapher.LayoutAndDraw(surface, content);
-    return;
+  } else {
+    LayOutSwitch(content);
+    switch_label_.Draw(surface);
+    switch_.Draw(surface);
+    grapher.LayoutAndDraw(surface,
+                          draw::Rect{content.left, switch_bottom_, content.right, content.bottom});
   }
-  LayOutSwitch(content);
-  switch_label_.Draw(surface);
-  switch_.Draw(surface);
-  grapher.LayoutAndDraw(surface,
-                        draw::Rect{content.left, switch_bottom_, content.right, content.bottom});
+  if (files_.DialogShown()) files_.DrawDialogs(surface);
 }
 
 bool GraphingScreen::StylusDown(Dimension d, ui::Point p) {
+  if (files_.DialogShown()) return files_.StylusDown(p);
   Grapher& grapher = Of(d);
   if (!grapher.PlotShown() && !grapher.List().PopupOpen() && !grapher.Display().PopupOpen() &&
       switch_.StylusDown(p)) {
@@ -76,18 +96,29 @@ bool GraphingScreen::StylusDown(Dimension d, ui::Point p) {
   return grapher.StylusDown(p);
 }
 
-bool GraphingScreen::StylusMove(Dimension d, ui::Point p) { return Of(d).StylusMove(p); }
+bool GraphingScreen::StylusMove(Dimension d, ui::Point p) {
+  if (files_.DialogShown()) return files_.StylusMove(p);
+  return Of(d).StylusMove(p);
+}
 
 bool GraphingScreen::StylusUp(Dimension d, ui::Point p) {
+  if (files_.DialogShown()) return files_.StylusUp(p);
   const bool taken = !Of(d).PlotShown() && switch_.StylusUp(p);
   return Of(d).StylusUp(p) || taken;
 }
 
-bool GraphingScreen::Wheel(Dimension d, ui::Point p, int steps) { return Of(d).Wheel(p, steps); }
+bool GraphingScreen::Wheel(Dimension d, ui::Point p, int steps) {
+  if (files_.DialogShown()) return files_.Wheel(p, steps);
+  return Of(d).Wheel(p, steps);
+}
 
 bool GraphingScreen::KeyDown(Dimension d, const ui::KeyEvent& key) { return Of(d).KeyDown(key); }
 
 void GraphingScreen::DescribeWidgets(Dimension d, ui::WidgetList& out) const {
+  if (files_.DialogShown()) {
+    files_.DescribeDialogs(out);
+    return;
+  }
   const Grapher& grapher = const_cast<GraphingScreen*>(this)->Of(d);
   if (!grapher.PlotShown()) {
     switch_label_.Describe(out);
@@ -99,13 +130,7 @@ void GraphingScreen::DescribeWidgets(Dimension d, ui::WidgetList& out) const {
 ui::ScreenMenu GraphingScreen::Menu(Dimension d) const {
   ui::ScreenMenu menu =
       ui::StandardMenu(d == Dimension::k2D ? ui::MenuKind::kGrapher2D : ui::MenuKind::kGrapher3D);
-  // The save items name the grapher they save.
-  for (ui::MenuItem& item : menu.file) {
-    if (item.command == ui::MenuCommand::kSave) item.text = d == Dimension::k2D ? u"Save 2D" : u"Save 3D";
-    if (item.command == ui::MenuCommand::kSaveAs) {
-      item.text = d == Dimension::k2D ? u"Save 2D As..." : u"Save 3D As...";
-    }
-  }
+  menu.file = GraphFileCommands::FileMenu(d);
   return menu;
 }
 
@@ -116,8 +141,8 @@ bool GraphingScreen::OnMenuCommand(Dimension d, ui::MenuCommand command) {
     case MenuCommand::kOpen:
     case MenuCommand::kSave:
     case MenuCommand::kSaveAs:
-      if (Of(d).PlotShown()) Of(d).ClosePlot();
-      return file_commands_ && file_commands_(d, command);
+      Of(d).ClosePlot();
+      return files_.OnMenuCommand(d, command, content_);
     default: return Of(d).OnMenuCommand(command);
   }
 }

@@ -5,13 +5,19 @@
 // Both graphers share the time settings: applying them in either copies
 // Unbounded, Loop and Play Mode (and the bounds) into both live states.
 //
+// The File menu's new, open and save commands and the default files (loaded
+// the first time each grapher is shown) belong to the screen's
+// GraphFileCommands; their dialogs lie over the screen while shown.
+//
 // GrapherScreen is one of the two screens the program holds; both show the
 // same GraphingScreen, each with its own grapher.
 
 #include <functional>
 #include <memory>
 
+#include "graphing/files/graph_settings.h"
 #include "graphing/model/time_settings.h"
+#include "graphing/screens/files/graph_file_commands.h"
 #include "graphing/screens/grapher/grapher_2d.h"
 #include "graphing/screens/grapher/grapher_3d.h"
 #include "ui/core/screen.h"
@@ -20,14 +26,12 @@
 
 namespace zentrix::graphing::screens {
 
-enum class Dimension : int { k2D = 0, k3D = 1 };
-
 struct GraphingServices {
   GrapherServices grapher;
+  // The folder of the default files and of saved sets.
+  std::filesystem::path data_folder;
   // Shows the other grapher's screen (the Dimensions switch).
   std::function<void(Dimension)> show_dimension;
-  // The first time a grapher is shown (its default file is loaded then).
-  std::function<void(Dimension)> first_shown;
 };
 
 class GraphingScreen {
@@ -52,24 +56,30 @@ class GraphingScreen {
   void DescribeWidgets(Dimension d, ui::WidgetList& out) const;
   ui::ScreenMenu Menu(Dimension d) const;
   bool OnMenuCommand(Dimension d, ui::MenuCommand command);
-  // A menu command the screen hands on (the file commands).
-  void SetFileCommandHandler(std::function<bool(Dimension, ui::MenuCommand)> handler) {
-    file_commands_ = std::move(handler);
-  }
+  GraphFileCommands& Files() { return files_; }
+  // What the registry exchange of the graph settings reads and writes.
+  files::GraphSettingsRefs SettingsRefs();
+  // The graphing screen closes: the default files of the graphers that
+  // loaded theirs are written back.
+  bool Close();
 
  private:
   void LayOutSwitch(const draw::Rect& content);
+  // A set was replaced or emptied by a file command.
+  void SetChanged(Dimension d);
 
   GraphingServices services_;
   TimeSettings time_;
   Grapher2D two_;
   Grapher3D three_;
   Dimension shown_ = Dimension::k2D;
+  int dimensions_value_ = 0;  // "Dimensions": the grapher shown last
   bool was_shown_[2] = {false, false};
   ui::Label switch_label_{0, 0, u"Dimensions"};
   ui::RadioGroup switch_;
   int switch_bottom_ = 0;
-  std::function<bool(Dimension, ui::MenuCommand)> file_commands_;
+  GraphFileCommands files_;
+  draw::Rect content_;
 };
 
 class GrapherScreen : public ui::Screen {

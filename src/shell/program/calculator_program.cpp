@@ -287,6 +287,7 @@ void CalculatorProgram::Destroy() {
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
+  CloseGraphScreens(*this);
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "graphing/files/graph_settings.h"
 #include "graphing/screens/graphing_screen.h"
 #include "shell/program/calculator_program.h"
 #include "shell/screens/calculator_screen.h"
@@ -31,7 +32,22 @@ std::shared_ptr<GraphingScreen> MakeHost(CalculatorProgram& program) {
   services.show_dimension = [&program](Dimension d) {
     program.SwitchTo(d == Dimension::k2D ? kGrapher2DScreen : kGrapher3DScreen);
   };
-  return std::make_shared<GraphingScreen>(std::move(services));
+  services.data_folder = program.Config().home_folder;
+  auto host = std::make_shared<GraphingScreen>(std::move(services));
+  if (auto file = program.Registry().Open()) {
+    graphing::files::ExchangeGraphSettings(*file, kProgramKey, graphing::files::StreamMode::kRead,
+                                           host->SettingsRefs());
+  }
+  return host;
+}
+
+GraphingScreen* HostOf(CalculatorProgram& program) {
+  for (int index : {kGrapher2DScreen, kGrapher3DScreen}) {
+    if (auto* screen = dynamic_cast<GrapherScreen*>(program.ScreenAt(index))) {
+      return &screen->Host();
+    }
+  }
+  return nullptr;
 }
 
 GraphingScreen* ShownHost(CalculatorProgram& program, const GraphScreens& screens) {
@@ -76,6 +92,17 @@ void InstallGraphScreens(CalculatorProgram& program) {
     if (graph.shown) graph.background = grapher.PlotBackground();
     return graph;
   });
+}
+
+void CloseGraphScreens(CalculatorProgram& program) {
+  GraphingScreen* host = HostOf(program);
+  if (!host) return;
+  host->Close();
+  auto file = program.Registry().Open();
+  if (!file) return;
+  graphing::files::ExchangeGraphSettings(*file, kProgramKey, graphing::files::StreamMode::kWrite,
+                                         host->SettingsRefs());
+  program.Registry().Store(*file);
 }
 
 }  // namespace zentrix::shell

@@ -11,7 +11,12 @@ namespace zentrix::shell {
 class CalculatorProgram;
 
 // Sets the factories of screens 2 and 3, the two button hooks and the query
-// for a graph shown over the whole screen.
+// for a graph shown over the whole screen. The graph settings are read from
+// the registry when the graphing screen is made.
 void InstallGraphScreens(CalculatorProgram& program);
+
+// The graphing screen closes with the program: the default graph files are
+// written back and the graph settings stored (nothing when it was never made).
+void CloseGraphScreens(CalculatorProgram& program);
 
 }  // namespace zentrix::shell

@@ -31,12 +31,18 @@ std::u16string Number(int n) {
 Grapher2D::Grapher2D(GrapherServices services, TimeSettings& time)
     : Grapher(std::move(services), time,
               {kGraphsPage, kWindowPage, kTimePage, kTablePage, kDisplayPage}),
-      model_(graphs_, data_, [this](std::u16string m) { Tell(std::move(m)); }),
-      table_(table_settings_, &graphs_, &data_) {
-  for (int c = 0; c < kDataColumns; ++c) data_.AddColumn();
+      model_(graphs_, data_.grid, [this](std::u16string m) { Tell(std::move(m)); }),
+      table_(table_settings_, &graphs_, &data_.grid) {
+  for (int c = 0; c < kDataColumns; ++c) data_.grid.AddColumn();
   SetPanels(&window_editor_, &table_);
   BuildToolbar();
   BuildDisplay();
+}
+
+void Grapher2D::Enter() {
+  // The interval may have come from the registry since the form was built.
+  interval_text_ = Number(view_.display.number_interval);
+  Grapher::Enter();
 }
 
 void Grapher2D::DefaultColours(PlotDisplay& display) {
@@ -181,7 +187,7 @@ bool Grapher2D::Prepare() {
   settings.always_radians = s.always_graph_in_radians;
   settings.single_plot = single_plot_;
   settings.variables = Variables();
-  settings.load_lists = [this](StatPlot& plot) { LoadPlotLists(data_, plot); };
+  settings.load_lists = [this](StatPlot& plot) { LoadPlotLists(data_.grid, plot); };
   const PreparationResult result = PrepareGraphSet(graphs_, settings);
   if (!result.ok) {
     Tell(result.message);
@@ -215,7 +221,12 @@ void Grapher2D::LayOutPlot(const draw::Rect& plot_area) {
   view_.SetPlotArea(plot_area.left, plot_area.top, plot_area.Width(), plot_area.Height());
 }
 
-void Grapher2D::DrawPlot(draw::Surface& surface) { view_.Draw(surface, ui::CurrentFont()); }
+// Numbers and labels take their colours from the display settings: they are
+// drawn with the font whose glyphs are white, whatever the skin's style.
+void Grapher2D::DrawPlot(draw::Surface& surface) {
+  ui::TextRenderer* font = ui::Ui().white_font ? ui::Ui().white_font : ui::CurrentFont();
+  view_.Draw(surface, font);
+}
 
 void Grapher2D::PlotDown(ui::Point p) { view_.PenDown(p.x, p.y); }
 void Grapher2D::PlotMove(ui::Point p) { view_.PenMove(p.x, p.y); }
@@ -247,9 +258,10 @@ void Grapher2D::WriteState(ui::JsonWriter& json) const {
   json.Key("table");
   WriteTableJson(table_.Table(), json);
   json.Key("data").BeginArray();
-  for (int c = 0; c < data_.ColumnCount(); ++c) {
+  const ui::CellGrid& grid = data_.grid;
+  for (int c = 0; c < grid.ColumnCount(); ++c) {
     json.BeginArray();
-    for (int r = 0; r < data_.CellCount(c); ++r) json.Text(data_.CellText(c, r));
+    for (int r = 0; r < grid.CellCount(c); ++r) json.Text(grid.CellText(c, r));
     json.EndArray();
   }
   json.EndArray();
@@ -258,10 +270,10 @@ void Grapher2D::WriteState(ui::JsonWriter& json) const {
 bool Grapher2D::OnMenuCommand(ui::MenuCommand command) {
   using ui::MenuCommand;
   switch (command) {
-    case MenuCommand::kInsertCell: data_.InsertCell(); return true;
-    case MenuCommand::kDeleteCell: data_.DeleteCell(); return true;
-    case MenuCommand::kInsertRow: data_.InsertRow(); return true;
-    case MenuCommand::kDeleteRow: data_.DeleteRow(); return true;
+    case MenuCommand::kInsertCell: data_.grid.InsertCell(); return true;
+    case MenuCommand::kDeleteCell: data_.grid.DeleteCell(); return true;
+    case MenuCommand::kInsertRow: data_.grid.InsertRow(); return true;
+    case MenuCommand::kDeleteRow: data_.grid.DeleteRow(); return true;
     default: return Grapher::OnMenuCommand(command);
   }
 }

@@ -19,6 +19,7 @@
 #include "graphing/screens/list/graph_list_2d.h"
 #include "graphing/screens/table_panel.h"
 #include "graphing/screens/window_editor_2d.h"
+#include "graphing/files/data_table.h"
 #include "ui/grid/cell_grid.h"
 
 namespace zentrix::graphing::screens {
@@ -27,6 +28,7 @@ class Grapher2D : public Grapher {
  public:
   Grapher2D(GrapherServices services, TimeSettings& time);
 
+  void Enter() override;
   Colour PlotBackground() const override { return view_.display.background_colour; }
   bool OnMenuCommand(ui::MenuCommand command) override;
 
@@ -34,7 +36,8 @@ class Grapher2D : public Grapher {
   Window2D& Window() { return window_; }
   PlotView2D& View() { return view_; }
   TableSettings& Table() { return table_settings_; }
-  ui::CellGrid& DataTable() { return data_; }
+  ui::CellGrid& DataGrid() { return data_.grid; }
+  files::DataTable& DataTable() { return data_; }
   bool& SinglePlot() { return single_plot_; }
   WindowEditor2D& WindowEditor() { return window_editor_; }
   TablePanel& TablePage() { return table_; }
@@ -69,7 +72,7 @@ class Grapher2D : public Grapher {
   Window2D window_;
   PlotView2D view_{graphs_, window_};
   TableSettings table_settings_;
-  ui::CellGrid data_;
+  files::DataTable data_;
   bool single_plot_ = false;
   std::u16string interval_text_;
 

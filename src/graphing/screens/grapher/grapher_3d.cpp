@@ -10,6 +10,7 @@
 #include "graphing/render3d/sampling/compute_mesh.h"
 #include "graphing/screens/window_json.h"
 #include "ui/settings/program_settings.h"
+#include "ui/core/ui_state.h"
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::graphing::screens {
@@ -188,7 +189,8 @@ void Grapher3D::LayOutPlot(const draw::Rect& plot_area) {
 }
 
 void Grapher3D::DrawPlot(draw::Surface& surface) {
-  const ui::TextRenderer* font = ui::CurrentFont();
+  // The window bar tints its texts: the font with white glyphs takes the tint.
+  const ui::TextRenderer* font = ui::Ui().white_font ? ui::Ui().white_font : ui::CurrentFont();
   painter_.Paint(surface, PlotArea(), view_, GraphPointers(), window_,
                  font ? font->Font() : nullptr, background_);
 }
