@@ -90,10 +90,7 @@ bool GraphList2D::Create(int item) {
     // A new plot reads the first columns of the data table.
     auto& plot = static_cast<StatPlot&>(g);
     plot.data_text = ListOfColumn(0);
-    if (kind == Graph2DKind::kScatter) {
-      plot.frequency_text = ListOfColumn(1);
-      g.style = GraphStyle::kDotted;  // "Point"
-    }
+    if (kind == Graph2DKind::kScatter) plot.frequency_text = ListOfColumn(1);
     plot.data_changed = true;
   }
   return true;
@@ -150,7 +147,10 @@ void GraphList2D::BuildEditor(int index, SettingsForm& form) {
       form.SameRow();
       AddListChoice(form, u"Y", &plot.frequency_text);
       form.AddCheck(u"Connect", &scatter.connect);
-      form.AddChoice(u"Draw", {u"Point", u"Line"}, StyleOf(g), SetStyle(g));
+      // "Point" is style 1 (a new plot's), "Line" style 0.
+      form.AddChoice(
+          u"Draw", {u"Point", u"Line"}, [&g] { return g.style == GraphStyle::kDotted ? 1 : 0; },
+          [&g](int i) { g.style = i == 1 ? GraphStyle::kDotted : GraphStyle::kLine; });
       std::vector<std::u16string> models{u"None"};
       for (int m = 0; m < kRegressionModelCount; ++m) {
         models.emplace_back(RegressionModelName(RegressionModelFromIndex(m)));
