@@ -25,9 +25,15 @@ class GraphingScreenTest : public ::testing::Test {
  protected:
   void SetUp() override { Open(240, 320, ui::SkinSize::kSmall, ui::SkinStyle::kClassic); }
 
-  void Open(int width, int height, ui::SkinSize size, ui::SkinStyle style) {
+  // A screen of width × height Small-skin pixels; with several columns the
+  // surface holds that many screens side by side (pictures of several pages
+  // in one image), and Column() chooses the one drawn into.
+  void Open(int width, int height, ui::SkinSize size, ui::SkinStyle style, int columns = 1) {
     host_.reset();
-    ASSERT_TRUE(screen_.Open(width, height, size, style)) << "build the zentrix_skins target first";
+    ASSERT_TRUE(screen_.Open(width * columns, height, size, style))
+        << "build the zentrix_skins target first";
+    screen_width_ = screen_.Surface().Width() / columns;
+    column_ = 0;
     folder_ = std::filesystem::path(ZENTRIX_BINARY_DIR) / "graphing_screen_test" /
               ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(folder_);
@@ -49,14 +55,18 @@ class GraphingScreenTest : public ::testing::Test {
     host_->Enter(d);
     Frame();
   }
+  void Column(int column) { column_ = column; }
   draw::Rect Content() {
     const draw::Surface& s = screen_.Surface();
-    return draw::Rect{0, ui::Px(ui::kScreenBarHeight), s.Width(),
-                      s.Height() - ui::Px(ui::kMenuBarHeight)};
+    return draw::Rect{column_ * screen_width_, ui::Px(ui::kScreenBarHeight),
+                      (column_ + 1) * screen_width_, s.Height() - ui::Px(ui::kMenuBarHeight)};
   }
+  // Draws one frame into the current column's content area.
   void Frame() {
-    screen_.Clear();
-    host_->LayoutAndDraw(dimension_, screen_.Surface(), Content());
+    const draw::Rect area = Content();
+    const ui::Skin* skin = ui::CurrentSkin();
+    screen_.Surface().FillRect(&area, skin ? skin->Palette().background : 0);
+    host_->LayoutAndDraw(dimension_, screen_.Surface(), area);
   }
   ui::WidgetList Widgets() {
     ui::WidgetList out;
@@ -115,6 +125,8 @@ class GraphingScreenTest : public ::testing::Test {
   std::filesystem::path folder_;
   std::unique_ptr<GraphingScreen> host_;
   Dimension dimension_ = Dimension::k2D;
+  int screen_width_ = 0;
+  int column_ = 0;
   std::vector<std::u16string> messages_;
   std::function<void(bool)> answer_;
   std::vector<Dimension> switched_;
