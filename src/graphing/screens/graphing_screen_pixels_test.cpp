@@ -125,12 +125,11 @@ TEST_P(GraphingScreenPixelsTest, Grapher3D) {
   EXPECT_TRUE(testing::MatchesReference(screen_.Surface(), Name("grapher3d")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, GraphingScreenPixelsTest,
-                         ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic,
-                                                    "small_classic"},
-                                           SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright,
-                                                    "large_bright"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Skins, GraphingScreenPixelsTest,
+    ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic, "small_classic"},
+                      SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright, "large_bright"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zentrix::graphing::screens

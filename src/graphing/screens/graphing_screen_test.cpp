@@ -47,7 +47,7 @@ TEST_F(GraphingScreenTest, KindMenusOfferTheKindsOfEachGrapher) {
   EXPECT_TRUE(Shows(u"No [yellow]3D graphs[/] have been created."));
   ASSERT_TRUE(Click(u"add"));
   EXPECT_EQ(Texts("menu item"), (std::vector<std::u16string>{u"Function", u"Parametric",
-                                                              u"Spherical", u"Cylindrical"}));
+                                                             u"Spherical", u"Cylindrical"}));
 }
 
 TEST_F(GraphingScreenTest, TheSeventeenthGraphIsRefusedAndRemovingAsksFirst) {
@@ -85,8 +85,8 @@ TEST_F(GraphingScreenTest, RowFieldsAndEditorsWriteTheGraphs) {
 
   ASSERT_TRUE(Click(u"graph 1"));
   EXPECT_TRUE(Shows(u"Parametric #1"));
-  EXPECT_EQ(Texts("text box"), (std::vector<std::u16string>{u"2cos(u)", u"sin(u)", u"0",
-                                                             u"2\u00ED", u"48"}));
+  EXPECT_EQ(Texts("text box"),
+            (std::vector<std::u16string>{u"2cos(u)", u"sin(u)", u"0", u"2\u00ED", u"48"}));
   const std::vector<std::u16string> choices = Texts("drop-down box");
   ASSERT_EQ(choices.size(), 1u);
   EXPECT_EQ(choices[0], u"Line");
