@@ -76,6 +76,7 @@ void GraphingScreen::LayoutAndDraw(Dimension d, draw::Surface& surface, const dr
   if (grapher.PlotShown()) {
     grapher.LayoutAndDraw(surface, content);
   } else {
+    grapher.ExpectPlotIn(content);
     LayOutSwitch(content);
     switch_label_.Draw(surface);
     switch_.Draw(surface);

@@ -150,6 +150,15 @@ TEST_F(GraphingScreenTest, AGraphThatDoesNotCompileKeepsTheTabs) {
   EXPECT_TRUE(Click(u"Trig"));
 }
 
+TEST_F(GraphingScreenTest, StandardFitsTheAreaThePlotWillHave) {
+  ASSERT_TRUE(Click(u"Window", "tab"));
+  ASSERT_TRUE(Click(u"Standard"));
+  // 240 pixels across, 280 of content less the 20 of the toolbar: a unit as
+  // long on both axes.
+  EXPECT_EQ(Two().Window().text(Window2D::kXmin), u"-9.23");
+  EXPECT_EQ(Two().Window().text(Window2D::kYmax), u"10");
+}
+
 TEST_F(GraphingScreenTest, TimeControlsPlayPauseRewindAndStep) {
   Add(u"Function");
   TypeInto(u"", "sin(x+T)");

@@ -150,6 +150,12 @@ void Grapher::ToggleToolbar() {
   toolbar_.SetVisible(!toolbar_.Visible());
 }
 
+void Grapher::ExpectPlotIn(const draw::Rect& content) {
+  draw::Rect plot = content;
+  if (toolbar_.Visible()) plot.top += Toolbar::Height();
+  ExpectPlotArea(plot);
+}
+
 void Grapher::LayoutAndDraw(draw::Surface& surface, const draw::Rect& area) {
   if (plot_shown_) {
     draw::Rect plot = area;

@@ -48,6 +48,9 @@ class Grapher {
   // Made current: the time settings and the list read again.
   virtual void Enter();
   void LayoutAndDraw(draw::Surface& surface, const draw::Rect& area);
+  // Where the plot will stand (the screen's content area less the toolbar),
+  // told while the tabs show, so that a window's Standard fits it.
+  void ExpectPlotIn(const draw::Rect& content);
   bool StylusDown(ui::Point p);
   bool StylusMove(ui::Point p);
   bool StylusUp(ui::Point p);
@@ -87,6 +90,7 @@ class Grapher {
   // Compiles the set and applies its windows; false with the message shown.
   virtual bool Prepare() = 0;
   virtual void LayOutPlot(const draw::Rect& plot_area) = 0;
+  virtual void ExpectPlotArea(const draw::Rect&) {}
   virtual void DrawPlot(draw::Surface& surface) = 0;
   virtual void PlotDown(ui::Point p) = 0;
   virtual void PlotMove(ui::Point p) = 0;

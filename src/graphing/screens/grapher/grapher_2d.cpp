@@ -223,6 +223,15 @@ void Grapher2D::LayOutPlot(const draw::Rect& plot_area) {
 
 // Numbers and labels take their colours from the display settings: they are
 // drawn with the font whose glyphs are white, whatever the skin's style.
+void Grapher2D::ExpectPlotArea(const draw::Rect& plot_area) {
+  const PlotViewport& v = window_.viewport();
+  if (v.left == plot_area.left && v.top == plot_area.top && v.width == plot_area.Width() &&
+      v.height == plot_area.Height()) {
+    return;
+  }
+  window_.SetPlotArea(plot_area.left, plot_area.top, plot_area.Width(), plot_area.Height());
+}
+
 void Grapher2D::DrawPlot(draw::Surface& surface) {
   ui::TextRenderer* font = ui::Ui().white_font ? ui::Ui().white_font : ui::CurrentFont();
   view_.Draw(surface, font);

@@ -49,6 +49,7 @@ class Grapher2D : public Grapher {
  protected:
   bool Prepare() override;
   void LayOutPlot(const draw::Rect& plot_area) override;
+  void ExpectPlotArea(const draw::Rect& plot_area) override;
   void DrawPlot(draw::Surface& surface) override;
   void PlotDown(ui::Point p) override;
   void PlotMove(ui::Point p) override;
