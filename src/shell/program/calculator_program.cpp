@@ -285,6 +285,9 @@ void CalculatorProgram::Destroy() {
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
+  if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
+    calculator->SaveOnExit();
+  }
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }
