@@ -154,6 +154,18 @@ TEST_F(GraphFileCommandsTest, UnreadableFilesLeaveTheSetAndAreReported) {
   EXPECT_EQ(graphs3d_.size(), 1u);
   EXPECT_EQ(messages_, std::vector<std::u16string>{GraphFileCommands::kCannotOpen});
   EXPECT_TRUE(commands_.CurrentName(Dimension::k3D).empty());
+
+  // A damaged file: what was read is kept and said once, and it is not the
+  // current file, so Save asks for a name instead of writing over it.
+  std::ofstream(folder_ / "Graphs" / "cut.qv2") << "2\n0\n1\n255\n1\n1\n1\nx\n";
+  messages_.clear();
+  commands_.Open(Dimension::k2D, area_);
+  TapItem(commands_, 0);
+  EXPECT_EQ(messages_, std::vector<std::u16string>{GraphFileCommands::kDamaged});
+  ASSERT_EQ(graphs2d_.size(), 1u);
+  EXPECT_EQ(graphs2d_[0].expression_text, u"x");
+  EXPECT_TRUE(commands_.CurrentName(Dimension::k2D).empty());
+  EXPECT_EQ(changed_, std::vector<Dimension>{Dimension::k2D});
 }
 
 TEST_F(GraphFileCommandsTest, DefaultFilesLoadOnceAndAreWrittenBack) {
