@@ -85,7 +85,8 @@ TEST_F(GraphSettingsTest, ChangedValuesComeBack) {
   a.Write(registry_);
 
   Holder b;
-  b.Read(registry_);
+  EXPECT_FALSE(
+      ExchangeGraphSettings(registry_, kKey, StreamMode::kRead, b.Refs()).window2d_standard);
   EXPECT_EQ(b.dimensions, 1);
   EXPECT_EQ(b.window2d.text(Window2D::kXmax), a.window2d.text(Window2D::kXmax));  // π kept
   EXPECT_NEAR(b.window2d.value(Window2D::kXmax), 47.0 / 24.0 * M_PI, 1e-12);
@@ -112,7 +113,9 @@ TEST_F(GraphSettingsTest, EmptyOrUnusableTextsGiveTheDefaults) {
   Holder h;
   h.window2d.Trig();
   h.time.SetText(TimeSettings::kTstep, u"7");
-  h.Read(registry_);  // a first run: nothing stored
+  // A first run: nothing stored.
+  EXPECT_TRUE(
+      ExchangeGraphSettings(registry_, kKey, StreamMode::kRead, h.Refs()).window2d_standard);
   EXPECT_EQ(h.window2d.text(Window2D::kXmin), u"-10");
   EXPECT_EQ(h.time.text(TimeSettings::kTmin), u"0");
   EXPECT_EQ(h.time.text(TimeSettings::kTmax), u"100");
