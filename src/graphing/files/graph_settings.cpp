@@ -145,27 +145,33 @@ void VisitGraphSettings(const GraphSettingsRefs& s, const Keys& k, Visitor& v) {
 }
 
 // After reading: empty or failing texts give the defaults; the values follow the texts.
-void ApplyReadTexts(const GraphSettingsRefs& s) {
-  if (s.window2d.text(Window2D::kXmin).empty() || !s.window2d.Apply().ok) s.window2d.Standard();
+GraphSettingsRead ApplyReadTexts(const GraphSettingsRefs& s) {
+  GraphSettingsRead read;
+  if (s.window2d.text(Window2D::kXmin).empty() || !s.window2d.Apply().ok) {
+    s.window2d.Standard();
+    read.window2d_standard = true;
+  }
   if (s.window3d.text(Window3D::kXmin).empty() || !s.window3d.Apply().ok) s.window3d.Standard();
   if (s.time.text(TimeSettings::kTmin).empty() || !s.time.Apply().ok) s.time.SetDefaults();
+  return read;
 }
 
 }  // namespace
 
-void ExchangeGraphSettings(platform::RegistryFile& registry, std::string_view program_key,
-                           StreamMode mode, const GraphSettingsRefs& settings) {
+GraphSettingsRead ExchangeGraphSettings(platform::RegistryFile& registry,
+                                        std::string_view program_key, StreamMode mode,
+                                        const GraphSettingsRefs& settings) {
   const std::string key(program_key);
   const Keys keys{key, key + "\\" + std::string(kGraphing2DKey),
                   key + "\\" + std::string(kGraphing3DKey)};
   if (mode == StreamMode::kWrite) {
     Writer writer{registry};
     VisitGraphSettings(settings, keys, writer);
-    return;
+    return {};
   }
   Reader reader{registry};
   VisitGraphSettings(settings, keys, reader);
-  ApplyReadTexts(settings);
+  return ApplyReadTexts(settings);
 }
 
 }  // namespace zentrix::graphing::files

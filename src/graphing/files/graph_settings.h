@@ -43,9 +43,18 @@ struct GraphSettingsRefs {
   bool& single_plot_3d;  // "PlotAll3D"
 };
 
+// What reading found.
+struct GraphSettingsRead {
+  // The 2D window fell back to Standard, for the plot area it had then (100 ×
+  // 100 before the screen is laid out): run Standard again once the plot
+  // area is known.
+  bool window2d_standard = false;
+};
+
 // Reads every value from the registry, or writes every value into it (the
 // caller stores the registry file afterwards).
-void ExchangeGraphSettings(platform::RegistryFile& registry, std::string_view program_key,
-                           StreamMode mode, const GraphSettingsRefs& settings);
+GraphSettingsRead ExchangeGraphSettings(platform::RegistryFile& registry,
+                                        std::string_view program_key, StreamMode mode,
+                                        const GraphSettingsRefs& settings);
 
 }  // namespace zentrix::graphing::files

@@ -1,14 +1,87 @@
 #include "notebook/calculator/calculator_panel.h"
 
 #include "engine/core/result_printer.h"
+#include "notebook/file/notebook_file.h"
+#include "notebook/file/notebook_folder.h"
 #include "notebook/view/notebook_style.h"
 #include "ui/core/ui_state.h"
 
 namespace zentrix::notebook {
 
-CalculatorPanel::CalculatorPanel() {
+namespace {
+
+constexpr char16_t kCannotOpen[] = u"This notebook file cannot be read.";
+constexpr char16_t kCannotSave[] = u"This notebook file cannot be saved.";
+
+// Every way of opening leaves an entry to type in: a file that could not be
+// read at all leaves the notebook as New would.
+void KeepAnEntry(Notebook& notebook) {
+  if (notebook.EntryCount() == 0) notebook.New();
+}
+
+}  // namespace
+
+CalculatorPanel::CalculatorPanel()
+    : files_(NotebookFolder(), data_,
+             ui::DocumentHooks{[this](const std::filesystem::path& path) {
+                                 return SaveNotebookFile(notebook_, path);
+                               },
+                               [this](const std::filesystem::path& path) {
+                                 const NotebookRead read = LoadNotebookFile(notebook_, path);
+                                 KeepAnEntry(notebook_);
+                                 return read == NotebookRead::kWhole || read == NotebookRead::kEmpty
+                                            ? ui::OpenOutcome::kOpened
+                                            : ui::OpenOutcome::kPartial;
+                               },
+                               SummariseNotebookFile,
+                               [this](const std::u16string& text) {
+                                 if (notify_) notify_(text);
+                               }},
+             ui::DocumentTexts{kCannotOpen, kCannotSave},
+             // Tapping outside the list goes back to the saved notebook.
+             ui::DocumentFiles::Dismiss::kReopenCurrent) {
   pad_.SetVariables(&notebook_.Variables());
   pad_.SetOnSolveDms([this] { Solve(engine::SolveMode::kDegreesMinutesSeconds); });
+}
+
+void CalculatorPanel::SetFileServices(std::filesystem::path program_folder,
+                                      std::function<void(const std::u16string&)> notify) {
+  data_ = ui::DataFolder(std::move(program_folder));
+  notify_ = std::move(notify);
+  NotebookFolder().Create(data_);
+}
+
+void CalculatorPanel::NewNotebook() {
+  notebook_.New();
+  files_.Forget();
+}
+
+void CalculatorPanel::OpenNamed(const std::u16string& name) {
+  if (!name.empty()) files_.OpenNamed(name);
+}
+
+bool CalculatorPanel::StylusDown(ui::Point p) {
+  return files_.Shown() ? files_.StylusDown(p) : view_.StylusDown(p);
+}
+
+bool CalculatorPanel::StylusMove(ui::Point p) {
+  return files_.Shown() ? files_.StylusMove(p) : view_.StylusMove(p);
+}
+
+bool CalculatorPanel::StylusUp(ui::Point p) {
+  return files_.Shown() ? files_.StylusUp(p) : view_.StylusUp(p);
+}
+
+bool CalculatorPanel::Wheel(ui::Point p, int steps) {
+  return files_.Shown() ? files_.Wheel(p, steps) : view_.Wheel(p, steps);
+}
+
+void CalculatorPanel::DescribeWidgets(ui::WidgetList& out) const {
+  if (files_.Shown()) {
+    files_.Describe(out);
+  } else {
+    view_.Describe(out);
+  }
 }
 
 void CalculatorPanel::SetSkin(ui::Skin* skin, const std::string& skins_folder) {
@@ -42,7 +115,12 @@ void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& co
                      : NotebookStyle::Classic(options_.answer_color, options_.color_parentheses));
   view_.SetRect(draw::Rect{content.left, content.top, content.right,
                            std::max(content.top, content.bottom - pad_height)});
-  view_.LayoutAndDraw(surface);
+  // The file list and the save dialog take the notebook's place.
+  if (files_.Shown()) {
+    files_.Draw(surface);
+  } else {
+    view_.LayoutAndDraw(surface);
+  }
   pad_.Draw(surface);
 }
 

@@ -7,6 +7,7 @@
 // New's question with its message box and forwards the notebook's stylus
 // events.
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,8 @@
 #include "notebook/view/notebook_view.h"
 #include "ui/core/json_writer.h"
 #include "ui/core/widget_info.h"
+#include "ui/dialogs/document_files.h"
+#include "ui/files/data_folder.h"
 #include "ui/skin/skin.h"
 
 namespace zentrix::notebook {
@@ -65,11 +68,38 @@ class CalculatorPanel {
   bool Solve(engine::SolveMode mode = engine::SolveMode::kNormal);
   void InsertEntry() { notebook_.InsertEntry(); }
   void DeleteEntry() { notebook_.DeleteEntry(); }
-  // New after its question was answered Yes (or at once in a tutorial).
-  void NewNotebook() { notebook_.New(); }
+  // New after its question was answered Yes: an empty notebook without a
+  // file.
+  void NewNotebook();
 
-  // The notebook's widgets (the pad describes itself in its routing slot).
-  void DescribeWidgets(ui::WidgetList& out) const { view_.Describe(out); }
+  // Notebook files in "Files" of the data folder (the program's folder);
+  // notices (an unreadable file, a failed save) go to `notify`.
+  void SetFileServices(std::filesystem::path program_folder,
+                       std::function<void(const std::u16string&)> notify);
+  // The File menu: the file list in place of the notebook, Save (Save As...
+  // without a current file) and Save As... with the save dialog.
+  void ShowOpen() { files_.ShowOpen(view_.Rect()); }
+  void Save() { files_.Save(view_.Rect()); }
+  void ShowSaveAs() { files_.ShowSaveAs(view_.Rect()); }
+  // Start-up: opens the notebook saved under the name kept from the last run.
+  void OpenNamed(const std::u16string& name);
+  // Exit: saves to the current file when there is one.
+  bool SaveCurrentFile() { return files_.SaveCurrent(); }
+  const std::u16string& CurrentFileName() const { return files_.CurrentName(); }
+  std::u16string SaveItemText() const { return files_.SaveItemText(); }
+  ui::DocumentFiles& Files() { return files_; }
+  const ui::DataFolder& Data() const { return data_; }
+
+  // Input: to the file list or save dialog while one is shown, else to the
+  // notebook.
+  bool StylusDown(ui::Point p);
+  bool StylusMove(ui::Point p);
+  bool StylusUp(ui::Point p);
+  bool Wheel(ui::Point p, int steps);
+
+  // The notebook's widgets, or the open file list's or save dialog's (the
+  // pad describes itself in its routing slot).
+  void DescribeWidgets(ui::WidgetList& out) const;
   // Writes "entries", "variables" and "pad_page" into the open object of the
   // screen's dump section.
   void WriteState(ui::JsonWriter& json, const AnswerTextForm& text_form) const;
@@ -80,6 +110,9 @@ class CalculatorPanel {
   Notebook notebook_;
   NotebookView view_{notebook_};
   ButtonPad pad_;
+  ui::DataFolder data_;
+  std::function<void(const std::u16string&)> notify_;
+  ui::DocumentFiles files_;
 };
 
 }  // namespace zentrix::notebook

@@ -146,18 +146,19 @@ std::string PiEncoder(std::u16string_view text) {
 TEST(NotesFolderTest, ListsBooksByNameWithPageCountsAndReadsNamesBack) {
   ui::ScopedUiStateReset reset;
   ui::Ui().encoder = &PiEncoder;
-  const fs::path data = TempFolder("folder");
-  const NotesFolder folder(data);
+  const fs::path data_path = TempFolder("folder");
+  const ui::DataFolder data(data_path);
+  const ui::DocumentFolder folder = NotesFolder();
   const std::u16string pi_name = u"circle \u00ED";
-  EXPECT_EQ(folder.FileFor(pi_name), data / "Notes" / "circle \xCF\x80.qv4");
-  ASSERT_TRUE(SaveNotesFile(folder.FileFor(pi_name), SampleBook()));
-  ASSERT_TRUE(SaveNotesFile(folder.FileFor(u"a"), NotesBook{}));
-  std::ofstream(data / "Notes" / "other.txt") << "not a book";
-  std::ofstream(data / "Notes" / "broken.qv4") << "garbage";
-  EXPECT_TRUE(folder.Exists(pi_name));
-  EXPECT_FALSE(folder.Exists(u"b"));
+  EXPECT_EQ(folder.FileFor(data, pi_name), data_path / "Notes" / "circle \xCF\x80.qv4");
+  ASSERT_TRUE(SaveNotesFile(folder.FileFor(data, pi_name), SampleBook()));
+  ASSERT_TRUE(SaveNotesFile(folder.FileFor(data, u"a"), NotesBook{}));
+  std::ofstream(data_path / "Notes" / "other.txt") << "not a book";
+  std::ofstream(data_path / "Notes" / "broken.qv4") << "garbage";
+  EXPECT_TRUE(folder.Exists(data, pi_name));
+  EXPECT_FALSE(folder.Exists(data, u"b"));
 
-  const std::vector<NotesFileEntry> list = folder.List();
+  const std::vector<ui::DocumentFile> list = folder.List(data, SummariseNotesFile);
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[0].item.name, u"a");
   EXPECT_EQ(list[0].item.entries, 1);
@@ -165,10 +166,10 @@ TEST(NotesFolderTest, ListsBooksByNameWithPageCountsAndReadsNamesBack) {
   EXPECT_EQ(list[1].item.entries, 0);
   EXPECT_EQ(list[2].item.name, pi_name);
   EXPECT_EQ(list[2].item.entries, 3);
-  EXPECT_EQ(list[2].path, folder.FileFor(pi_name));
+  EXPECT_EQ(list[2].path, folder.FileFor(data, pi_name));
   EXPECT_FALSE(list[2].item.date.empty());
   // Bytes no program character encodes to read as "?".
-  EXPECT_EQ(NameFromFile("x\xE2\x82\xAC\xFFy"), u"x??y");
+  EXPECT_EQ(ui::NameFromFile("x\xE2\x82\xAC\xFFy"), u"x??y");
 }
 
 }  // namespace

@@ -1,48 +1,23 @@
 #pragma once
 // Where notes files live: the folder "Notes" in the data folder, one file per
-// book named by the name the user typed and the extension "qv4". Names are
-// program text; on disk they are UTF-8 through the toolkit's encoder, and
-// read back into program text when the folder is listed.
+// book named by the name the user typed and the extension "qv4". The file
+// list counts a book's pages.
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "ui/dialogs/file_list.h"
+#include "ui/files/document_folder.h"
 
 namespace zentrix::notes {
 
-inline constexpr char kNotesFolder[] = "Notes";
-inline constexpr char kNotesExtension[] = "qv4";
+inline constexpr char16_t kNotesFolder[] = u"Notes";
+inline constexpr char16_t kNotesExtension[] = u"qv4";
 
-// One file of the folder: what the file list shows, and where it is.
-struct NotesFileEntry {
-  ui::FileListItem item;
-  std::filesystem::path path;
-};
+inline ui::DocumentFolder NotesFolder() {
+  return ui::DocumentFolder(kNotesFolder, kNotesExtension);
+}
 
-class NotesFolder {
- public:
-  NotesFolder() = default;
-  explicit NotesFolder(std::filesystem::path data_folder)
-      : folder_(std::move(data_folder) / kNotesFolder) {}
-
-  const std::filesystem::path& Path() const { return folder_; }
-  std::filesystem::path FileFor(const std::u16string& name) const;
-  bool Exists(const std::u16string& name) const;
-  // Every notes file, sorted by name, with its page count and date. The
-  // folder is created when missing.
-  std::vector<NotesFileEntry> List() const;
-
- private:
-  std::filesystem::path folder_;
-};
-
-// A file name's bytes as program text: each run that the encoder writes for
-// one program character becomes that character again; other characters
-// outside the program's set become "?".
-std::u16string NameFromFile(std::string_view utf8);
-// month/day/year without leading zeros.
-std::u16string FileDate(const std::filesystem::file_time_type& time);
+// The file list's count of a notes file: its pages (0 when unreadable).
+void SummariseNotesFile(const std::filesystem::path& path, ui::FileListItem& item);
 
 }  // namespace zentrix::notes

@@ -37,13 +37,22 @@ std::u16string Digits(int n) {
 
 NotesScreen::NotesScreen(NotesServices services)
     : services_(std::move(services)),
-      folder_(services_.data_folder),
+      data_(services_.data_folder),
       pen_(0, 0, u"Pen"),
       back_(0, 0, ui::ScaledPx(kArrowWidth), ui::ScaledPx(kArrowHeight), u"",
             ui::Button::Style::kSmall),
       next_(0, 0, ui::ScaledPx(kArrowWidth), ui::ScaledPx(kArrowHeight), u"",
             ui::Button::Style::kSmall),
-      erase_(0, 0, u"Erase") {
+      erase_(0, 0, u"Erase"),
+      files_(NotesFolder(), data_,
+             ui::DocumentHooks{
+                 [this](const std::filesystem::path& path) { return SaveNotesFile(path, book_); },
+                 [this](const std::filesystem::path& path) { return OpenPath(path); },
+                 SummariseNotesFile, [this](const std::u16string& text) { Tell(text.c_str()); }},
+             ui::DocumentTexts{kCannotOpen, kCannotSave},
+             // Closing the list without a choice leaves the book as it is:
+             // unsaved drawing is never dropped by a change of mind.
+             ui::DocumentFiles::Dismiss::kKeep) {
   back_.SetIcon(ui::Icon::kBack, u"previous page");
   next_.SetIcon(ui::Icon::kNext, u"next page");
   back_.SetAction([this] { TurnBack(); });
@@ -53,17 +62,7 @@ NotesScreen::NotesScreen(NotesServices services)
     book_.SetErasing(on);
     drawing_ = false;
   });
-  file_list_.SetCountWords(u"Page", u"Pages");
-  file_list_.SetOnClose([this](int index) {
-    // Closing the list without a choice leaves the book as it is: unsaved
-    // drawing is never dropped by a change of mind.
-    if (index < 0 || index >= static_cast<int>(listed_.size())) return;
-    const NotesFileEntry entry = listed_[static_cast<std::size_t>(index)];
-    OpenPath(entry.path, entry.item.name);
-  });
-  save_dialog_.SetExists([this](const std::u16string& name) { return folder_.Exists(name); });
-  save_dialog_.SetOnAccept(
-      [this](const std::u16string& name) { SaveTo(folder_.FileFor(name), name); });
+  files_.List().SetCountWords(u"Page", u"Pages");
   UpdatePageText();
   if (!services_.content.Empty()) LayOut(services_.content, services_.screen_width);
 }
@@ -84,16 +83,11 @@ void NotesScreen::Enter() {
   canvas_.Invalidate();
 }
 
-void NotesScreen::OpenNamed(const std::u16string& name) {
-  if (name.empty() || !ui::SaveDialog::NameAllowed(name)) return;
-  if (!folder_.Exists(name)) return;
-  OpenPath(folder_.FileFor(name), name);
-}
+void NotesScreen::OpenNamed(const std::u16string& name) { files_.OpenNamed(name); }
 
 bool NotesScreen::Modal() const {
   const ui::UiState& ui = ui::Ui();
-  return ui.modal_open || ui.message_box_open || file_list_.Shown() || save_dialog_.Shown() ||
-         pen_.IsOpen();
+  return ui.modal_open || ui.message_box_open || files_.Shown() || pen_.IsOpen();
 }
 
 void NotesScreen::Ask(const char16_t* question, std::function<void()> on_yes) {
@@ -164,12 +158,8 @@ void NotesScreen::DrawToolRow(draw::Surface& surface) {
 void NotesScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   UpdatePageText();
   LayOut(content, surface.Width());
-  if (file_list_.Shown()) {
-    file_list_.Draw(surface);
-    return;
-  }
-  if (save_dialog_.Shown()) {
-    save_dialog_.Draw(surface);
+  if (files_.Shown()) {
+    files_.Draw(surface);
     return;
   }
   canvas_.Draw(surface, area_, book_.CurrentPage(), Background());
@@ -192,8 +182,7 @@ void NotesScreen::EraseAt(ui::Point p) {
 
 bool NotesScreen::StylusDown(ui::Point p) {
   drawing_ = false;
-  if (file_list_.Shown()) return file_list_.StylusDown(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusDown(p), true;
+  if (files_.Shown()) return files_.StylusDown(p);
   if (pen_.IsOpen()) return pen_.StylusDown(p);
   for (ui::Widget* w : std::initializer_list<ui::Widget*>{&pen_, &back_, &next_, &erase_}) {
     if (w->StylusDown(p)) return true;
@@ -211,8 +200,7 @@ bool NotesScreen::StylusDown(ui::Point p) {
 }
 
 bool NotesScreen::StylusMove(ui::Point p) {
-  if (file_list_.Shown()) return file_list_.StylusMove(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusMove(p);
+  if (files_.Shown()) return files_.StylusMove(p);
   if (!drawing_) return false;
   if (book_.Erasing()) {
     EraseAt(p);
@@ -223,8 +211,7 @@ bool NotesScreen::StylusMove(ui::Point p) {
 }
 
 bool NotesScreen::StylusUp(ui::Point p) {
-  if (file_list_.Shown()) return file_list_.StylusUp(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusUp(p), true;
+  if (files_.Shown()) return files_.StylusUp(p);
   if (drawing_) {
     drawing_ = false;
     return true;
@@ -244,27 +231,33 @@ bool NotesScreen::KeyDown(const ui::KeyEvent& key) {
   return false;
 }
 
-bool NotesScreen::Wheel(ui::Point p, int steps) {
-  return file_list_.Shown() && file_list_.Wheel(p, steps);
-}
+bool NotesScreen::Wheel(ui::Point p, int steps) { return files_.Wheel(p, steps); }
 
 // Menu -----------------------------------------------------------------------
 
 bool NotesScreen::OnMenuCommand(ui::MenuCommand command) {
   using ui::MenuCommand;
-  if (file_list_.Shown() || save_dialog_.Shown()) return false;
+  if (files_.Shown()) return false;
   switch (command) {
     case MenuCommand::kNew:
       Ask(kNewQuestion, [this] {
         book_.Reset();
-        file_path_.clear();
-        file_name_.clear();
+        files_.Forget();
         Changed();
       });
       return true;
-    case MenuCommand::kOpen: ShowFileList(); return true;
-    case MenuCommand::kSave: Save(); return true;
-    case MenuCommand::kSaveAs: ShowSaveDialog(); return true;
+    case MenuCommand::kOpen:
+      BeforeFiles();
+      files_.ShowOpen(content_);
+      return true;
+    case MenuCommand::kSave:
+      BeforeFiles();
+      files_.Save(content_);
+      return true;
+    case MenuCommand::kSaveAs:
+      BeforeFiles();
+      files_.ShowSaveAs(content_);
+      return true;
     case MenuCommand::kInsertPage:
       book_.InsertPage();
       Changed();
@@ -285,59 +278,24 @@ bool NotesScreen::OnMenuCommand(ui::MenuCommand command) {
   }
 }
 
-void NotesScreen::ShowFileList() {
+void NotesScreen::BeforeFiles() {
   pen_.Close();
   drawing_ = false;
-  listed_ = folder_.List();
-  std::vector<ui::FileListItem> items;
-  items.reserve(listed_.size());
-  for (const NotesFileEntry& entry : listed_) items.push_back(entry.item);
-  file_list_.Show(std::move(items), content_);
 }
 
-void NotesScreen::ShowSaveDialog() {
-  pen_.Close();
-  drawing_ = false;
-  save_dialog_.Show(content_);
-}
-
-void NotesScreen::Save() {
-  if (file_path_.empty()) {
-    ShowSaveDialog();
-    return;
-  }
-  SaveTo(file_path_, file_name_);
-}
-
-bool NotesScreen::SaveTo(const std::filesystem::path& path, const std::u16string& name) {
-  if (!SaveNotesFile(path, book_)) {
-    Tell(kCannotSave);
-    return false;
-  }
-  file_path_ = path;
-  file_name_ = name;
-  return true;
-}
-
-bool NotesScreen::OpenPath(const std::filesystem::path& path, const std::u16string& name) {
+ui::OpenOutcome NotesScreen::OpenPath(const std::filesystem::path& path) {
   ReadResult read = LoadNotesFile(path);
-  if (!read.content) {
-    // The book on the screen stays as it was.
-    Tell(kCannotOpen);
-    return false;
-  }
+  // An unreadable file leaves the book on the screen as it was.
+  if (!read.content) return ui::OpenOutcome::kUntouched;
   book_.Replace(std::move(read.content->pages), read.content->format);
-  file_path_ = path;
-  file_name_ = name;
   Changed();
-  return true;
+  return ui::OpenOutcome::kOpened;
 }
 
 // Description ----------------------------------------------------------------
 
 void NotesScreen::DescribeWidgets(ui::WidgetList& out) const {
-  if (file_list_.Shown()) return file_list_.Describe(out);
-  if (save_dialog_.Shown()) return save_dialog_.Describe(out);
+  if (files_.Shown()) return files_.Describe(out);
   for (const ui::Widget* w :
        std::initializer_list<const ui::Widget*>{&pen_, &back_, &page_label_, &next_, &erase_}) {
     w->Describe(out);
@@ -346,7 +304,7 @@ void NotesScreen::DescribeWidgets(ui::WidgetList& out) const {
 
 bool NotesScreen::DescribeState(ui::JsonWriter& json) const {
   json.BeginObject();
-  json.Key("file").Text(file_name_);
+  json.Key("file").Text(files_.CurrentName());
   json.Key("page").Integer(book_.PageIndex() + 1);
   json.Key("pages").Integer(book_.PageCount());
   json.Key("strokes").BeginArray();

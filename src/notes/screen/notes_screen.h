@@ -18,8 +18,7 @@
 #include "notes/file/notes_folder.h"
 #include "notes/screen/page_canvas.h"
 #include "ui/core/screen.h"
-#include "ui/dialogs/file_list.h"
-#include "ui/dialogs/save_dialog.h"
+#include "ui/dialogs/document_files.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/color_selector.h"
@@ -48,7 +47,7 @@ class NotesScreen : public ui::Screen {
   // missing file is forgotten quietly; an unreadable one is reported.
   void OpenNamed(const std::u16string& name);
   // The display name of the current file (empty for a new book).
-  const std::u16string& CurrentFileName() const { return file_name_; }
+  const std::u16string& CurrentFileName() const { return files_.CurrentName(); }
   const NotesBook& Book() const { return book_; }
   // The area the stylus draws in (after the first layout).
   const draw::Rect& DrawingArea() const { return area_; }
@@ -87,18 +86,16 @@ class NotesScreen : public ui::Screen {
   void TurnBack();
   void Changed();
 
-  void ShowFileList();
-  void ShowSaveDialog();
-  void Save();
-  bool SaveTo(const std::filesystem::path& path, const std::u16string& name);
-  bool OpenPath(const std::filesystem::path& path, const std::u16string& name);
+  // File menu: the files flow with the pen's palette closed first.
+  void BeforeFiles();
+  ui::OpenOutcome OpenPath(const std::filesystem::path& path);
 
   // Drawing and erasing with the stylus.
   StrokePoint Clamp(ui::Point p) const;
   void EraseAt(ui::Point p);
 
   NotesServices services_;
-  NotesFolder folder_;
+  ui::DataFolder data_;
   NotesBook book_;
   PageCanvas canvas_;
 
@@ -107,12 +104,7 @@ class NotesScreen : public ui::Screen {
   ui::Label page_label_;
   ui::Button next_;
   ui::CheckBox erase_;
-  ui::FileList file_list_;
-  ui::SaveDialog save_dialog_;
-  std::vector<NotesFileEntry> listed_;
-
-  std::filesystem::path file_path_;
-  std::u16string file_name_;
+  ui::DocumentFiles files_;
 
   draw::Rect content_;
   draw::Rect area_;

@@ -289,6 +289,9 @@ void CalculatorProgram::Destroy() {
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
+  if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
+    calculator->SaveOnExit();
+  }
   CloseGraphScreens(*this);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/answer_text.h"
+#include "engine/core/charset.h"
 #include "shell/program/calculator_program.h"
 #include "ui/core/key_event.h"
 #include "ui/core/ui_state.h"
@@ -25,9 +26,39 @@ notebook::CalculatorOptions CalculatorOptionsFrom(const ui::ProgramSettings& set
   return options;
 }
 
+namespace {
+
+constexpr char kCalculatorFileValue[] = "CalculatorFile";
+
+}  // namespace
+
 CalculatorScreen::CalculatorScreen(CalculatorProgram& program) : program_(program) {
   program_.SetButtonPad(&panel_.Pad());
   panel_.SetOptions(CalculatorOptionsFrom(ui::Settings()));
+  panel_.SetFileServices(program_.Config().home_folder,
+                         [this](const std::u16string& text) { program_.ShowMessage(text, false); });
+  // The notebook of the last run.
+  if (auto file = program_.Registry().Open()) {
+    if (auto name = file->GetString(kProgramKey, kCalculatorFileValue)) {
+      panel_.OpenNamed(chars::FromUtf8(*name).text);
+    }
+  }
+}
+
+void CalculatorScreen::SaveOnExit() {
+  panel_.SaveCurrentFile();
+  auto file = program_.Registry().Open();
+  if (!file) return;
+  file->SetString(kProgramKey, kCalculatorFileValue, chars::ToUtf8(panel_.CurrentFileName()));
+  program_.Registry().Store(*file);
+}
+
+ui::ScreenMenu CalculatorScreen::Menu() const {
+  ui::ScreenMenu menu = ui::StandardMenu(ui::MenuKind::kCalculator);
+  for (ui::MenuItem& item : menu.file) {
+    if (item.command == ui::MenuCommand::kSave) item.text = panel_.SaveItemText();
+  }
+  return menu;
 }
 
 CalculatorScreen::~CalculatorScreen() {
@@ -61,7 +92,8 @@ void CalculatorScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& c
 bool CalculatorScreen::KeyDown(const ui::KeyEvent& key) {
   // A desktop Return answers the focused entry, but not behind a question.
   if (key.code == ui::keys::kEnter && !key.control) {
-    if (program_.MessageShown()) return true;
+    if (program_.MessageShown() || panel_.Files().List().Shown()) return true;
+    if (panel_.Files().Dialog().Shown()) return panel_.Files().Dialog().PressSave(), true;
     panel_.Solve();
     return true;
   }
@@ -70,9 +102,14 @@ bool CalculatorScreen::KeyDown(const ui::KeyEvent& key) {
 
 bool CalculatorScreen::OnMenuCommand(ui::MenuCommand command) {
   using ui::MenuCommand;
+  // The file list and the save dialog are modal.
+  if (panel_.Files().Shown()) return true;
   switch (command) {
     case MenuCommand::kAction: panel_.Solve(); return true;
     case MenuCommand::kNew: AskNew(); return true;
+    case MenuCommand::kOpen: panel_.ShowOpen(); return true;
+    case MenuCommand::kSave: panel_.Save(); return true;
+    case MenuCommand::kSaveAs: panel_.ShowSaveAs(); return true;
     case MenuCommand::kInsertEntry: InsertEntry(); return true;
     case MenuCommand::kDeleteEntry: panel_.DeleteEntry(); return true;
     default: return false;  // Cut, Copy, Paste and Clear act on the focused box
@@ -99,8 +136,7 @@ void CalculatorScreen::InsertEntry() {
 
 bool CalculatorScreen::DescribeState(ui::JsonWriter& json) const {
   json.BeginObject();
-  // Notebook files are not opened or saved yet: no file is current.
-  json.Key("file").Null();
+  json.Key("file").Text(panel_.CurrentFileName());
   panel_.WriteState(json,
                     [](const engine::AnswerLayout& layout) { return engine::RenderText(layout); });
   json.EndObject();

@@ -30,19 +30,23 @@ class CalculatorScreen : public ui::Screen {
   void Enter() override;
   void LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) override;
 
-  bool StylusDown(ui::Point p) override { return panel_.View().StylusDown(p); }
-  bool StylusMove(ui::Point p) override { return panel_.View().StylusMove(p); }
-  bool StylusUp(ui::Point p) override { return panel_.View().StylusUp(p); }
+  bool StylusDown(ui::Point p) override { return panel_.StylusDown(p); }
+  bool StylusMove(ui::Point p) override { return panel_.StylusMove(p); }
+  bool StylusUp(ui::Point p) override { return panel_.StylusUp(p); }
   bool KeyDown(const ui::KeyEvent& key) override;
-  bool Wheel(ui::Point p, int steps) override { return panel_.View().Wheel(p, steps); }
+  bool Wheel(ui::Point p, int steps) override { return panel_.Wheel(p, steps); }
 
-  ui::ScreenMenu Menu() const override { return ui::StandardMenu(ui::MenuKind::kCalculator); }
+  // The File menu's Save item names the current file.
+  ui::ScreenMenu Menu() const override;
   bool OnMenuCommand(ui::MenuCommand command) override;
 
   void DescribeWidgets(ui::WidgetList& out) const override { panel_.DescribeWidgets(out); }
   bool DescribeState(ui::JsonWriter& json) const override;
 
   notebook::CalculatorPanel& Panel() { return panel_; }
+  // Exit: saves the notebook to its current file and keeps the file's display
+  // name in "CalculatorFile" (empty when there is none).
+  void SaveOnExit();
 
  private:
   void AskNew();

@@ -29,7 +29,10 @@ TEST_F(DialogTest, SaveDialogRefusesNamesAndAsksToReplace) {
   SaveDialog dialog;
   std::u16string accepted;
   dialog.SetExists([](const std::u16string& name) { return name == u"old"; });
-  dialog.SetOnAccept([&](const std::u16string& name) { accepted = name; });
+  dialog.SetOnAccept([&](const std::u16string& name) {
+    accepted = name;
+    return true;
+  });
   dialog.Show(draw::Rect{0, 20, 240, 300});
   EXPECT_TRUE(Ui().modal_open);
   EXPECT_EQ(Focused(), &dialog.NameBox());

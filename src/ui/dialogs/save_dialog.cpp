@@ -35,9 +35,7 @@ void SaveDialog::Show(const draw::Rect& area) {
   name_.SetReadOnly(false);
   name_.SetText({});
   message_.clear();
-  asking_ = false;
-  save_.SetText(u"Save");
-  cancel_.SetText(u"Cancel");
+  RestoreButtons();
   visible_ = true;
   Ui().modal_open = true;
   LayOut();
@@ -52,9 +50,16 @@ void SaveDialog::Close() {
 }
 
 void SaveDialog::Accept() {
-  const std::u16string name = name_.Text();
+  RestoreButtons();
+  message_.clear();
+  if (on_accept_ && !on_accept_(name_.Text())) return;  // the owner's message stays
   Close();
-  if (on_accept_) on_accept_(name);
+}
+
+void SaveDialog::RestoreButtons() {
+  asking_ = false;
+  save_.SetText(u"Save");
+  cancel_.SetText(u"Cancel");
 }
 
 void SaveDialog::PressSave() {
@@ -78,10 +83,8 @@ void SaveDialog::PressSave() {
 
 void SaveDialog::PressCancel() {
   if (asking_) {  // "No"
-    asking_ = false;
+    RestoreButtons();
     message_.clear();
-    save_.SetText(u"Save");
-    cancel_.SetText(u"Cancel");
     return;
   }
   Close();

@@ -5,8 +5,10 @@
 // stays open; an empty name is refused too (it names no file). When the
 // owner says the file exists, the dialog asks "This file already exists." /
 // "Do you want to replace it?" with "Yes" and "No"; No restores "Save" and
-// "Cancel" and clears the message. Accepting or cancelling closes it and
-// gives the focus back to the box that had it before.
+// "Cancel" and clears the message. The owner's accept hook saves: when it
+// reports a failure the dialog stays open with the owner's one-line message,
+// so the person can try another name; otherwise accepting (like cancelling)
+// closes it and gives the focus back to the box that had it before.
 
 #include <functional>
 
@@ -26,11 +28,14 @@ class SaveDialog : public Widget {
   bool Shown() const { return visible_; }
   // Asked whether a name's file exists already.
   void SetExists(std::function<bool(const std::u16string&)> f) { exists_ = std::move(f); }
-  void SetOnAccept(std::function<void(const std::u16string&)> f) { on_accept_ = std::move(f); }
+  // True when the name was taken (the dialog closes); false keeps it open.
+  void SetOnAccept(std::function<bool(const std::u16string&)> f) { on_accept_ = std::move(f); }
   void SetOnCancel(std::function<void()> f) { on_cancel_ = std::move(f); }
 
   TextBox& NameBox() { return name_; }
   const std::u16string& Message() const { return message_; }
+  // A message under the buttons (a failed save says why here).
+  void SetMessage(std::u16string text) { message_ = std::move(text); }
   bool AskingToReplace() const { return asking_; }
   // The buttons, as a person taps them.
   void PressSave();
@@ -50,6 +55,7 @@ class SaveDialog : public Widget {
   void LayOut();
   void Accept();
   void Close();
+  void RestoreButtons();
 
   TextBox name_;
   Button save_;
@@ -58,7 +64,7 @@ class SaveDialog : public Widget {
   bool asking_ = false;
   TextBox* previous_focus_ = nullptr;
   std::function<bool(const std::u16string&)> exists_;
-  std::function<void(const std::u16string&)> on_accept_;
+  std::function<bool(const std::u16string&)> on_accept_;
   std::function<void()> on_cancel_;
 };
 

@@ -1,19 +1,35 @@
 #include "graphing/screens/files/graph_file_commands.h"
 
+#include "graphing/screens/files/graph_summary.h"
+
 namespace zentrix::graphing::screens {
 
 GraphFileCommands::GraphFileCommands(GraphFileServices services, GraphDocuments documents)
-    : services_(std::move(services)),
-      documents_(documents),
-      folders_{GraphFolder(services_.data_folder, kGraph2DExtension),
-               GraphFolder(services_.data_folder, kGraph3DExtension)} {
-  file_list_.SetCountWords(u"Graph", u"Graphs");
-  file_list_.SetOnClose([this](int index) { OpenChosen(pending_, index); });
-  save_dialog_.SetExists(
-      [this](const std::u16string& name) { return Folder(pending_).Exists(name); });
-  save_dialog_.SetOnAccept([this](const std::u16string& name) {
-    if (Write(pending_, FileFor(pending_, name))) names_[Index(pending_)] = name;
-  });
+    : services_(std::move(services)), documents_(documents), data_(services_.data_folder) {
+  flows_[Index(Dimension::k2D)] = MakeFlow(Dimension::k2D);
+  flows_[Index(Dimension::k3D)] = MakeFlow(Dimension::k3D);
+}
+
+std::unique_ptr<ui::DocumentFiles> GraphFileCommands::MakeFlow(Dimension dimension) {
+  const bool two_d = dimension == Dimension::k2D;
+  ui::DocumentHooks hooks;
+  hooks.save = [this, dimension](const std::filesystem::path& path) {
+    return Write(dimension, path);
+  };
+  hooks.open = [this, dimension](const std::filesystem::path& path) {
+    return OpenFile(dimension, path);
+  };
+  hooks.summary = two_d ? ReadGraph2DSummary : ReadGraph3DSummary;
+  hooks.notify = [this](const std::u16string& text) {
+    Tell(damaged_ ? std::u16string(kDamaged) : text);
+    damaged_ = false;
+  };
+  auto flow = std::make_unique<ui::DocumentFiles>(
+      ui::DocumentFolder(kGraphFolder, two_d ? kGraph2DExtension : kGraph3DExtension), data_,
+      std::move(hooks), ui::DocumentTexts{kCannotOpen, kCannotSave},
+      ui::DocumentFiles::Dismiss::kKeep);
+  flow->List().SetCountWords(u"Graph", u"Graphs");
+  return flow;
 }
 
 std::vector<ui::MenuItem> GraphFileCommands::FileMenu(Dimension dimension) {
@@ -48,46 +64,38 @@ void GraphFileCommands::New(Dimension dimension) {
     } else {
       documents_.graphs3d.Clear();
     }
-    names_[Index(dimension)].clear();
+    Flow(dimension).Forget();
     Changed(dimension);
   });
 }
 
 void GraphFileCommands::Open(Dimension dimension, const draw::Rect& area) {
-  pending_ = dimension;
-  listed_ = Folder(dimension).List();
-  std::vector<ui::FileListItem> items;
-  items.reserve(listed_.size());
-  for (const GraphFileEntry& entry : listed_) items.push_back(entry.item);
-  file_list_.Show(std::move(items), area);
+  last_ = dimension;
+  Flow(dimension).ShowOpen(area);
 }
 
 void GraphFileCommands::Save(Dimension dimension, const draw::Rect& area) {
-  const std::u16string& name = names_[Index(dimension)];
-  if (name.empty()) {
-    SaveAs(dimension, area);
-    return;
-  }
-  Write(dimension, FileFor(dimension, name));
+  last_ = dimension;
+  Flow(dimension).Save(area);
 }
 
 void GraphFileCommands::SaveAs(Dimension dimension, const draw::Rect& area) {
-  pending_ = dimension;
-  save_dialog_.Show(area);
+  last_ = dimension;
+  Flow(dimension).ShowSaveAs(area);
 }
 
-void GraphFileCommands::OpenChosen(Dimension dimension, int index) {
-  // Closing the list without a choice leaves the set as it is.
-  if (index < 0 || index >= static_cast<int>(listed_.size())) return;
-  const GraphFileEntry entry = listed_[static_cast<std::size_t>(index)];
-  switch (Read(dimension, entry.path)) {
-    case files::LoadStatus::kLoaded: break;
-    case files::LoadStatus::kDamaged: Tell(kDamaged); break;
+ui::OpenOutcome GraphFileCommands::OpenFile(Dimension dimension,
+                                            const std::filesystem::path& path) {
+  switch (Read(dimension, path)) {
+    case files::LoadStatus::kLoaded: Changed(dimension); return ui::OpenOutcome::kOpened;
+    case files::LoadStatus::kDamaged:
+      damaged_ = true;
+      Changed(dimension);
+      return ui::OpenOutcome::kPartial;
     case files::LoadStatus::kCannotOpen:
-    case files::LoadStatus::kRejected: Tell(kCannotOpen); return;
+    case files::LoadStatus::kRejected: break;
   }
-  names_[Index(dimension)] = entry.item.name;
-  Changed(dimension);
+  return ui::OpenOutcome::kUntouched;
 }
 
 // The default files.
@@ -114,7 +122,10 @@ bool GraphFileCommands::WriteBackDefaults() {
   bool all_written = true;
   for (Dimension d : {Dimension::k2D, Dimension::k3D}) {
     if (!loaded_[Index(d)]) continue;
-    if (!Write(d, DefaultFile(d))) all_written = false;
+    if (!Write(d, DefaultFile(d))) {
+      Tell(kCannotSave);
+      all_written = false;
+    }
   }
   return all_written;
 }
@@ -124,11 +135,9 @@ bool GraphFileCommands::WriteBackDefaults() {
 bool GraphFileCommands::Write(Dimension dimension, const std::filesystem::path& path) {
   std::error_code error;
   std::filesystem::create_directories(path.parent_path(), error);
-  const bool written = dimension == Dimension::k2D
-                           ? files::SaveGraphSet2D(path, documents_.graphs2d, documents_.data_table)
-                           : files::SaveGraphSet3D(path, documents_.graphs3d);
-  if (!written) Tell(kCannotSave);
-  return written;
+  return dimension == Dimension::k2D
+             ? files::SaveGraphSet2D(path, documents_.graphs2d, documents_.data_table)
+             : files::SaveGraphSet3D(path, documents_.graphs3d);
 }
 
 files::LoadStatus GraphFileCommands::Read(Dimension dimension, const std::filesystem::path& path) {
@@ -137,7 +146,7 @@ files::LoadStatus GraphFileCommands::Read(Dimension dimension, const std::filesy
              : files::LoadGraphSet3D(path, documents_.graphs3d);
 }
 
-void GraphFileCommands::Tell(const char16_t* notice) {
+void GraphFileCommands::Tell(const std::u16string& notice) {
   if (services_.show_message) services_.show_message(notice, false, {});
 }
 
@@ -147,36 +156,41 @@ void GraphFileCommands::Changed(Dimension dimension) {
 
 // The dialogs.
 
+ui::DocumentFiles* GraphFileCommands::ShownFlow() {
+  for (auto& flow : flows_) {
+    if (flow->Shown()) return flow.get();
+  }
+  return nullptr;
+}
+
 void GraphFileCommands::DrawDialogs(draw::Surface& surface) {
-  if (file_list_.Shown()) file_list_.Draw(surface);
-  if (save_dialog_.Shown()) save_dialog_.Draw(surface);
+  if (ui::DocumentFiles* flow = ShownFlow()) flow->Draw(surface);
 }
 
 bool GraphFileCommands::StylusDown(ui::Point p) {
-  if (file_list_.Shown()) return file_list_.StylusDown(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusDown(p), true;
-  return false;
+  ui::DocumentFiles* flow = ShownFlow();
+  return flow && flow->StylusDown(p);
 }
 
 bool GraphFileCommands::StylusMove(ui::Point p) {
-  if (file_list_.Shown()) return file_list_.StylusMove(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusMove(p), true;
-  return false;
+  ui::DocumentFiles* flow = ShownFlow();
+  return flow && flow->StylusMove(p);
 }
 
 bool GraphFileCommands::StylusUp(ui::Point p) {
-  if (file_list_.Shown()) return file_list_.StylusUp(p);
-  if (save_dialog_.Shown()) return save_dialog_.StylusUp(p), true;
-  return false;
+  ui::DocumentFiles* flow = ShownFlow();
+  return flow && flow->StylusUp(p);
 }
 
 bool GraphFileCommands::Wheel(ui::Point p, int steps) {
-  return file_list_.Shown() && file_list_.Wheel(p, steps);
+  ui::DocumentFiles* flow = ShownFlow();
+  return flow && flow->Wheel(p, steps);
 }
 
 void GraphFileCommands::DescribeDialogs(ui::WidgetList& out) const {
-  if (file_list_.Shown()) file_list_.Describe(out);
-  if (save_dialog_.Shown()) save_dialog_.Describe(out);
+  for (const auto& flow : flows_) {
+    if (flow->Shown()) flow->Describe(out);
+  }
 }
 
 }  // namespace zentrix::graphing::screens

@@ -9,11 +9,14 @@
 // "Graph2D.dat" and "Graph3D.dat" in the data folder are loaded the first
 // time a grapher is shown and written back when the graphing screen closes.
 //
+// Open, Save and Save As... of each grapher are the toolkit's document flow.
 // Every write goes through a temporary file renamed into place: a failed
-// write keeps the old file and says so in the message box. A damaged file
-// keeps the graphs read before the damage and says so once; a file that
-// cannot be read at all leaves the set as it was (reported for files the user
-// chose, quiet for a missing default file).
+// write keeps the old file and says so (in the message box, or on the save
+// dialog's message line for Save As...). A damaged file keeps the graphs read
+// before the damage and says so once; an opened damaged file is then no
+// longer the set's current file, so Save asks for a name. A file that cannot
+// be read at all leaves the set as it was (reported for files the user chose,
+// quiet for a missing default file).
 //
 // The screen owns the commands, forwards its file-menu commands, draws the
 // dialogs and offers them the stylus first while one is shown, and rebuilds
@@ -22,22 +25,25 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "graphing/files/data_table.h"
 #include "graphing/files/graph_set_files.h"
 #include "graphing/model/graph_set.h"
-#include "graphing/screens/files/graph_folder.h"
 #include "ui/core/menu_command.h"
 #include "ui/core/widget.h"
-#include "ui/dialogs/file_list.h"
-#include "ui/dialogs/save_dialog.h"
+#include "ui/dialogs/document_files.h"
+#include "ui/files/data_folder.h"
 
 namespace zentrix::graphing::screens {
 
 enum class Dimension : int { k2D = 0, k3D = 1 };
 
+inline constexpr char16_t kGraphFolder[] = u"Graphs";
+inline constexpr char16_t kGraph2DExtension[] = u"qv2";
+inline constexpr char16_t kGraph3DExtension[] = u"qv3";
 inline constexpr char kDefaultGraph2DFile[] = "Graph2D.dat";
 inline constexpr char kDefaultGraph3DFile[] = "Graph3D.dat";
 
@@ -94,43 +100,49 @@ class GraphFileCommands {
   bool WriteBackDefaults();
 
   // The display name of the set's current file (empty: none yet).
-  const std::u16string& CurrentName(Dimension dimension) const { return names_[Index(dimension)]; }
+  const std::u16string& CurrentName(Dimension dimension) const {
+    return Flow(dimension).CurrentName();
+  }
   std::filesystem::path FileFor(Dimension dimension, const std::u16string& name) const {
-    return Folder(dimension).FileFor(name);
+    return Flow(dimension).Folder().FileFor(data_, name);
   }
   std::filesystem::path DefaultFile(Dimension dimension) const;
 
   // The dialogs, while one is shown: drawn over the screen and offered the
   // stylus before anything else.
-  bool DialogShown() const { return file_list_.Shown() || save_dialog_.Shown(); }
+  bool DialogShown() const { return Flow(Dimension::k2D).Shown() || Flow(Dimension::k3D).Shown(); }
   void DrawDialogs(draw::Surface& surface);
   bool StylusDown(ui::Point p);
   bool StylusMove(ui::Point p);
   bool StylusUp(ui::Point p);
   bool Wheel(ui::Point p, int steps);
   void DescribeDialogs(ui::WidgetList& out) const;
-  ui::FileList& FileList() { return file_list_; }
-  ui::SaveDialog& SaveDialog() { return save_dialog_; }
+  // The file list and save dialog of the grapher whose dialog was opened last.
+  ui::FileList& FileList() { return Flow(last_).List(); }
+  ui::SaveDialog& SaveDialog() { return Flow(last_).Dialog(); }
 
  private:
   static std::size_t Index(Dimension d) { return static_cast<std::size_t>(d); }
+  ui::DocumentFiles& Flow(Dimension d) { return *flows_[Index(d)]; }
+  const ui::DocumentFiles& Flow(Dimension d) const { return *flows_[Index(d)]; }
+  // The flow whose list or dialog is shown, if any.
+  ui::DocumentFiles* ShownFlow();
+  std::unique_ptr<ui::DocumentFiles> MakeFlow(Dimension dimension);
+
   bool Write(Dimension dimension, const std::filesystem::path& path);
   files::LoadStatus Read(Dimension dimension, const std::filesystem::path& path);
-  void OpenChosen(Dimension dimension, int index);
-  void Tell(const char16_t* notice);
+  ui::OpenOutcome OpenFile(Dimension dimension, const std::filesystem::path& path);
+  void Tell(const std::u16string& notice);
   void Changed(Dimension dimension);
 
   GraphFileServices services_;
   GraphDocuments documents_;
+  ui::DataFolder data_;
   std::array<bool, 2> loaded_{false, false};
-  std::array<std::u16string, 2> names_;
-  ui::FileList file_list_;
-  ui::SaveDialog save_dialog_;
-  const GraphFolder& Folder(Dimension d) const { return folders_[Index(d)]; }
-
-  std::array<GraphFolder, 2> folders_;
-  Dimension pending_ = Dimension::k2D;  // the grapher the open dialog works for
-  std::vector<GraphFileEntry> listed_;
+  // The last open read a damaged file: its notice names the damage.
+  bool damaged_ = false;
+  Dimension last_ = Dimension::k2D;
+  std::array<std::unique_ptr<ui::DocumentFiles>, 2> flows_;
 };
 
 }  // namespace zentrix::graphing::screens
