@@ -35,8 +35,9 @@ std::shared_ptr<GraphingScreen> MakeHost(CalculatorProgram& program) {
   services.data_folder = program.Config().home_folder;
   auto host = std::make_shared<GraphingScreen>(std::move(services));
   if (auto file = program.Registry().Open()) {
-    graphing::files::ExchangeGraphSettings(*file, kProgramKey, graphing::files::StreamMode::kRead,
-                                           host->SettingsRefs());
+    const graphing::files::GraphSettingsRead read = graphing::files::ExchangeGraphSettings(
+        *file, kProgramKey, graphing::files::StreamMode::kRead, host->SettingsRefs());
+    if (read.window2d_standard) host->Two().StandardOnceLaidOut();
   }
   return host;
 }

@@ -225,11 +225,15 @@ void Grapher2D::LayOutPlot(const draw::Rect& plot_area) {
 // drawn with the font whose glyphs are white, whatever the skin's style.
 void Grapher2D::ExpectPlotArea(const draw::Rect& plot_area) {
   const PlotViewport& v = window_.viewport();
-  if (v.left == plot_area.left && v.top == plot_area.top && v.width == plot_area.Width() &&
-      v.height == plot_area.Height()) {
-    return;
+  if (v.left != plot_area.left || v.top != plot_area.top || v.width != plot_area.Width() ||
+      v.height != plot_area.Height()) {
+    window_.SetPlotArea(plot_area.left, plot_area.top, plot_area.Width(), plot_area.Height());
   }
-  window_.SetPlotArea(plot_area.left, plot_area.top, plot_area.Width(), plot_area.Height());
+  if (standard_pending_) {
+    standard_pending_ = false;
+    window_.Standard();
+    window_editor_.Refresh();
+  }
 }
 
 void Grapher2D::DrawPlot(draw::Surface& surface) {

@@ -42,6 +42,10 @@ class Grapher2D : public Grapher {
   WindowEditor2D& WindowEditor() { return window_editor_; }
   TablePanel& TablePage() { return table_; }
 
+  // The window was set to Standard before the plot area was known (a first
+  // run): Standard runs again once the tabs tell where the plot will be.
+  void StandardOnceLaidOut() { standard_pending_ = true; }
+
   // The display colours of "Default" and "Bright".
   static void DefaultColours(PlotDisplay& display);
   static void BrightColours(PlotDisplay& display);
@@ -75,6 +79,7 @@ class Grapher2D : public Grapher {
   TableSettings table_settings_;
   files::DataTable data_;
   bool single_plot_ = false;
+  bool standard_pending_ = false;
   std::u16string interval_text_;
 
   GraphList2D model_;
