@@ -8,9 +8,11 @@ void ToolButton::Draw(draw::Surface& surface) {
   if (!visible_) return;
   const ui::Skin* skin = ui::CurrentSkin();
   if (checked_.value_or(false) || pressed_) {
+    // Highlighted and framed, so that a switch that is on reads on either style.
     const draw::Color fill = skin ? skin->Palette().highlight : 0x7D7D7D;
     const draw::Rect box = Bounds();
     surface.FillRect(&box, fill);
+    ui::DrawFrameRect(surface, box, skin ? skin->Palette().grid_line : 0x7D7D7D);
   }
   if (!skin) return;
   const int size = skin->FrameHeight(ui::SkinImageId::kImageList);

@@ -1,7 +1,7 @@
 #pragma once
 // ToolButton: a picture-only button of a grapher's toolbar: one "ImageList"
 // icon, named by its automation name ("tracing", "play" ...). A switch shows
-// its state: a checked button is drawn on a highlighted square. A tap runs
+// its state: a checked button is drawn on a highlighted, framed square. A tap runs
 // the action.
 
 #include <functional>
