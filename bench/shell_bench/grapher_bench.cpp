@@ -73,8 +73,7 @@ class GrapherFrames : public CalculatorProgram {
       return;
     }
     graphing::GraphSet2D& graphs = host.Two().Graphs();
-    const char16_t* texts[] = {scene_ == kPlaying2D ? u"sin(x+T)" : u"sin(x)", u"x^2/4",
-                               u"cos(x)"};
+    const char16_t* texts[] = {scene_ == kPlaying2D ? u"sin(x+T)" : u"sin(x)", u"x^2/4", u"cos(x)"};
     for (const char16_t* text : texts) {
       graphs.Create(graphing::Graph2DKind::kFunction);
       graphs[graphs.size() - 1].expression_text = text;
@@ -111,8 +110,8 @@ void BM_GrapherFrame(benchmark::State& state) {
   const auto scene = static_cast<Scene>(state.range(0));
   GrapherFrames program(config, options, &state, scene);
   program.Run();
-  const char* labels[] = {"2D graph list", "2D plot, still", "2D plot, playing",
-                          "3D plot, still", "3D plot, playing"};
+  const char* labels[] = {"2D graph list", "2D plot, still", "2D plot, playing", "3D plot, still",
+                          "3D plot, playing"};
   state.SetLabel(labels[scene]);
 }
 BENCHMARK(BM_GrapherFrame)
