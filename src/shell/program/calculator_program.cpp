@@ -6,6 +6,7 @@
 #include "platform/home_folder.h"
 #include "platform/platform.h"
 #include "shell/buttons/button_config_screen.h"
+#include "shell/program/graph_screens_factory.h"
 #include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
 #include "shell/screens/calculator_screen.h"
@@ -40,7 +41,10 @@ CalculatorProgram::CalculatorProgram(const ApplicationConfig& config, const Prog
       options_(options),
       registry_(platform::RegistryPathIn(config.home_folder)),
       clipboard_(config.platform),
-      screenshots_(config.home_folder, FindStorageCards()) {}
+      screenshots_(config.home_folder, FindStorageCards()) {
+  // Before any caller's own factories and hooks, which then take their place.
+  InstallGraphScreens(*this);
+}
 
 CalculatorProgram::~CalculatorProgram() {
   // The toolkit's state points into this program's skin and clipboard.
@@ -288,6 +292,7 @@ void CalculatorProgram::Destroy() {
   if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
     calculator->SaveOnExit();
   }
+  CloseGraphScreens(*this);
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }

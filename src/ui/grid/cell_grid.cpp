@@ -480,6 +480,9 @@ bool CellGrid::Load(LineReader& in, std::u16string* grid_title) {
       AppendCell(index);
       columns_.back().cells.back()->SetText(*text);
     }
+    // Every stored cell stays a cell, an empty last one included, so a grid
+    // saves again as it was read.
+    if (growing_ && !uniform_) AppendCell(index);
   }
   EnsureTrailingCells();
   ComputeColumnWidth();

@@ -133,6 +133,17 @@ TEST_F(CellGridTest, SaveAndLoadRestoreTitlesAndCells) {
   EXPECT_EQ(copy.CellCount(0), 2);
   EXPECT_EQ(copy.CellText(0, 1), u"2.5");
   EXPECT_EQ(copy.CellText(1, 0), u"-3");
+
+  // An empty cell stored last stays a cell: the copy saves as the grid did.
+  Type(1, 1, u"4");
+  grid_.Cell(1, 1)->SetText(u"");
+  MemoryLineStream first;
+  grid_.Save(first, u"Data");
+  copy.SetSize(116, 100);
+  ASSERT_TRUE(copy.Load(first));
+  MemoryLineStream second;
+  copy.Save(second, u"Data");
+  EXPECT_EQ(second.Lines(), first.Lines());
 }
 
 TEST_F(CellGridTest, DamagedStreamsLoadAsAnEmptyGrid) {

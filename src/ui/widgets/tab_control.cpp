@@ -1,5 +1,7 @@
 #include "ui/widgets/tab_control.h"
 
+#include <algorithm>
+
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::ui {
@@ -18,11 +20,20 @@ void TabControl::Select(int index) {
   if (index >= 0 && index < Count()) selected_ = index;
 }
 
-// A caption and a margin on each side, at most the image's width.
+void TabControl::FitMargin() {
+  const TextRenderer* font = CurrentFont();
+  int text = 0;
+  for (const std::u16string& caption : captions_) text += font ? font->TextWidth(caption) : 0;
+  const int room = width_ - Px(kTabLeftWidth) - text;
+  margin_ = Px(12);
+  if (Count() > 0 && room < margin_ * Count()) margin_ = std::max(room / Count(), Px(2));
+}
+
+// A caption and a margin, at most the image's width.
 int TabControl::TabWidth(int index) const {
   const TextRenderer* font = CurrentFont();
   const int text = font ? font->TextWidth(captions_[static_cast<std::size_t>(index)]) : 0;
-  return std::min(text + Px(12), Px(kTabButtonWidth));
+  return std::min(text + (margin_ >= 0 ? margin_ : Px(12)), Px(kTabButtonWidth));
 }
 
 draw::Rect TabControl::TabRect(int index) const {
@@ -54,6 +65,7 @@ bool TabControl::StylusUp(Point) {
 
 void TabControl::Draw(draw::Surface& surface) {
   if (!visible_) return;
+  FitMargin();
   const Skin* skin = CurrentSkin();
   TextRenderer* font = CurrentFont();
   if (skin) skin->DrawFrame(surface, SkinImageId::kTabControlLeft, 0, x_, y_);

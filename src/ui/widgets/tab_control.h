@@ -1,7 +1,9 @@
 #pragma once
 // TabControl: a row of tab captions ("TabControlLeft", one "TabControlButton"
 // per tab, frame 1 for the chosen one, then "TabControlRight" to the end of
-// the row). A tap on a tab chooses it.
+// the row). A tap on a tab chooses it. Each tab is its caption with a margin;
+// when the row is too narrow for them all the margins shrink so that every
+// tab stays on it.
 
 #include <functional>
 #include <vector>
@@ -30,9 +32,13 @@ class TabControl : public Widget {
 
  private:
   int TabWidth(int index) const;
+  // The margin beside each caption, narrowed to fit the row (measured when
+  // drawn, so a tap hits the tabs as last shown).
+  void FitMargin();
 
   std::vector<std::u16string> captions_;
   int selected_ = 0;
+  int margin_ = -1;  // -1: not measured yet
   std::function<void(int)> on_change_;
 };
 
