@@ -33,6 +33,21 @@ bool PrintsNegative(const Number& n) {
   return false;
 }
 
+// Fractions whose parts the Float formatter cannot show in full (and whose
+// reduction is no longer reliable) are shown as one decimal instead of as a
+// quotient of two rounded numbers.
+constexpr double kLargestShownPart = 1e9;
+
+Number Shown(const Number& n) {
+  if (!n.IsFraction()) return n;
+  double p = n.RealNumerator(), q = n.RealDenominator();
+  if (std::fabs(p) <= kLargestShownPart && std::fabs(q) <= kLargestShownPart) return n;
+  return Number(p / q);
+}
+
+// A purely imaginary value: no real part, a non-zero imaginary part.
+bool IsImaginary(const Number& n) { return n.IsComplex() && n.RealNumerator() == 0; }
+
 bool IsHalf(const Number& n, double sign) {
   return n.IsFraction() && n.RealNumerator() == sign && n.RealDenominator() == 2.0;
 }
@@ -134,7 +149,8 @@ AnswerLayout ResultPrinter::PrintNumber(const Number& number) const {
   return PrintReal(number);
 }
 
-AnswerLayout ResultPrinter::PrintReal(const Number& number) const {
+AnswerLayout ResultPrinter::PrintReal(const Number& exact) const {
+  const Number number = Shown(exact);
   if (number.IsPlusInfinity()) return AnswerLayout::Text(std::u16string(1, chars::kInfinity));
   if (number.IsMinusInfinity()) return AnswerLayout::Text(std::u16string{u'-', chars::kInfinity});
   if (number.IsComplexInfinity()) return AnswerLayout::Text(u"ComplexInfinity");
@@ -221,7 +237,9 @@ AnswerLayout ResultPrinter::PrintSum(const ExprNode& node, int depth) const {
   }
   for (const ExprNode& operand : node.operands()) {
     bool has_factor = operand.IsProduct() || operand.IsAnyFunction();
-    if (has_factor && IsNegativeReal(operand.coefficient())) {
+    const Number& c = operand.coefficient();
+    bool negative = IsNegativeReal(c) || (IsImaginary(c) && PrintsNegative(c));
+    if (has_factor && negative) {
       row.Append(u'-', PrintScaled(operand, depth + 1, NegatedForPrint(operand.coefficient())));
     } else {
       row.Append(u'+', PrintNode(operand, depth + 1));
@@ -270,8 +288,23 @@ AnswerLayout ResultPrinter::PrintMonomial(const ExprNode& node, const Number& c)
   return row;
 }
 
-AnswerLayout ResultPrinter::PrintProduct(const ExprNode& node, int depth, const Number& c) const {
+AnswerLayout ResultPrinter::PrintProduct(const ExprNode& node, int depth,
+                                         const Number& exact) const {
+  const Number c = Shown(exact);
   if (IsPlainMonomial(node, c)) return PrintMonomial(node, c);
+  if (IsImaginary(c) && c.ImagDenominator() != 1.0) {
+    // (p/q)ⅈ·F reads best as the real product over q followed by the unit:
+    // (√3/2)ⅈ rather than (ⅈ/2)·√3.
+    Number b = Number::Raw(c.ImagNumerator(), c.ImagDenominator(), 0.0, 1.0);
+    bool negative = b.RealNumerator() < 0;
+    AnswerLayout real = PrintProduct(node, depth, negative ? NegatedForPrint(b) : b);
+    if (real.kind == BoxKind::kFraction) {
+      AnswerLayout row = AnswerLayout::Row(2);
+      row.Append(negative ? u'-' : 0, std::move(real));
+      row.Append(u'*', AnswerLayout::Text(std::u16string(1, chars::kImaginaryUnit)));
+      return row;
+    }
+  }
   bool as_fraction = false;
   for (const SymbolTerm& term : node.terms()) as_fraction |= term.exponent.LessThan(0);
   for (const ExprNode& operand : node.operands()) {
@@ -445,8 +478,9 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
   return PrintTerm(term.name, term.coefficient, term.exponent);
 }
 
-AnswerLayout ResultPrinter::PrintTerm(const std::u16string& term_name, const Number& c,
+AnswerLayout ResultPrinter::PrintTerm(const std::u16string& term_name, const Number& exact,
                                       const Number& e) const {
+  const Number c = Shown(exact);
   // The common case first: a whole or decimal coefficient and exponent, one text.
   if (e.IsIntegerOrDecimal() && !e.LessThan(0) && !c.IsFraction()) {
     std::u16string text;
