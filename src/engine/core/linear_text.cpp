@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,8 +22,12 @@ std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin
 // same double back.
 std::u16string ExactDecimal(double v) {
   char buffer[1100];
+  if (std::trunc(v) == v && std::fabs(v) < 1e18) {
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(v)).ptr;
+    return std::u16string(buffer, end);
+  }
   if (std::trunc(v) == v && std::fabs(v) < 1e21) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", v == 0 ? 0.0 : v);
+    std::snprintf(buffer, sizeof buffer, "%.0f", v);
     return Widen(buffer);
   }
   auto fixed = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
