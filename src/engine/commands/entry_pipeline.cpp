@@ -81,11 +81,15 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   // An overflowed number must reach the overflow test as it is: its decimal
   // approximation would turn it into Indeterminate and hide the overflow.
   const bool overflowed = HasOverflow(result);
+  // Whether `result` is still the tree just found free of overflow, which
+  // spares a large answer a second walk.
+  bool known_finite = !overflowed;
   bool toggle = decimal_toggle;
   if (overflowed) {
     toggle = !toggle;
   } else if (settings.number_mode == NumberMode::kDecimal || toggle) {
     result = Approximate(result);
+    known_finite = false;
     toggle = false;
   } else {
     toggle = true;
@@ -98,14 +102,18 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   if (settings.smart_solve && !rewritten && !overflowed) {
     if (Variables(result).empty()) {
       result = Approximate(result);
+      known_finite = false;
     } else if (result.IsProduct()) {
       result = TidyProduct(std::move(result));
+      known_finite = false;
     }
   }
 
   if (WorkBudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), toggle);
   if (evaluation.final_text) return Message(EntryAnswer::Kind::kResult, evaluation.text, toggle);
-  if (HasOverflow(result)) return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
+  if (!known_finite && HasOverflow(result)) {
+    return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
+  }
 
   if (mode == SolveMode::kDegreesMinutesSeconds) {
     if (!result.IsRealNumber() || result.coefficient().IsZero()) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"
@@ -39,6 +40,14 @@ TEST_F(EntryPipelineTest, SolvingAgainAlternatesExactAndDecimal) {
   EXPECT_EQ(Shown(second), "0.75");
   EXPECT_FALSE(second.decimal_toggle);
   EXPECT_EQ(Shown(Solve("3/12+1/2", second.decimal_toggle)), "3/4");
+}
+
+TEST_F(EntryPipelineTest, ExactImaginaryPartsAndSignsInAnswers) {
+  EXPECT_EQ(RenderText(Solve("Solve(x^2+x+1=0,x)").layout), "{-1/2 - (√3/2)ⅈ, -1/2 + (√3/2)ⅈ}");
+  EXPECT_EQ(RenderText(Solve("1/2-ⅈ/2").layout), "1/2 - ⅈ/2");
+  EXPECT_EQ(RenderText(Solve("(1+2ⅈ)/(3/4)").layout), "4/3 + 8ⅈ/3");
+  EXPECT_EQ(RenderText(Solve("1/7+1/11+1/13+1/17+1/19+1/23+1/29+1/31+1/37+1/41+1/43").layout),
+            "0.60704");
 }
 
 TEST_F(EntryPipelineTest, NumberModes) {

@@ -57,6 +57,13 @@ struct AnswerLayout {
     box.kind = BoxKind::kRow;
     return box;
   }
+  // A row with room for `children` children.
+  static AnswerLayout Row(std::size_t children) {
+    AnswerLayout box = Row();
+    box.operators.reserve(children);
+    box.children.reserve(children);
+    return box;
+  }
 
   // Appends a child to a row or matrix with the operator drawn before it.
   void Append(char16_t op, AnswerLayout child) {

@@ -133,9 +133,7 @@ std::string_view Utf8Of(char16_t code) {
   return {};
 }
 
-std::string ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
+void AppendUtf8(std::u16string_view text, std::string& out) {
   for (char16_t c : text) {
     if (c < 128) {
       out += static_cast<char>(c);
@@ -145,6 +143,12 @@ std::string ToUtf8(std::u16string_view text) {
       out += kReplacement;
     }
   }
+}
+
+std::string ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendUtf8(text, out);
   return out;
 }
 

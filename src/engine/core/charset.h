@@ -81,6 +81,8 @@ struct Utf8Decoding {
 
 // Program text to UTF-8; codes without a mapping become U+FFFD.
 std::string ToUtf8(std::u16string_view text);
+// The same, appended to `out`.
+void AppendUtf8(std::u16string_view text, std::string& out);
 // UTF-8 to program text. Malformed UTF-8 and characters outside the program's set
 // are reported with their byte offset; the text decoded so far is kept.
 Utf8Decoding FromUtf8(std::string_view utf8);

@@ -1,7 +1,8 @@
 #include "engine/core/decimal_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <string>
 
 #include "engine/core/charset.h"
@@ -17,13 +18,20 @@ std::u16string Widen(const std::string& ascii) {
   return std::u16string(ascii.begin(), ascii.end());
 }
 
+// The value with `decimals` digits after the point, correctly rounded, as
+// printf's "%.*f" writes it.
+std::string FixedDigits(double value, int decimals) {
+  char buffer[400];
+  auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return std::string(buffer, end.ptr);
+}
+
 // The integer part of a value, truncated toward zero, without a "-0".
 std::string IntegerPartText(double value) {
   double whole = std::trunc(value);
   if (whole == 0.0) return "0";
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.0f", whole);
-  return buffer;
+  return FixedDigits(whole, 0);
 }
 
 void StripTrailingZeros(std::string& text) {
@@ -43,12 +51,18 @@ std::string FixedText(double value, int precision, bool show_zeros) {
   int room = kFixedWidth - whole_width;
   if (room <= 0) return whole;
   int decimals = room < precision ? room : precision;
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%1.*f", decimals, value);
-  std::string text = buffer;
+  std::string text = FixedDigits(value, decimals);
   if (!show_zeros || std::trunc(value) == value) StripTrailingZeros(text);
   if (text == "-0") text = "0";
   return text;
+}
+
+// The number of digits before the point of a fixed-style text; the text
+// reaches 10^k exactly when it has more than k of them.
+int IntegerDigits(const std::string& text) {
+  std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+  std::size_t point = text.find('.');
+  return static_cast<int>((point == std::string::npos ? text.size() : point) - start);
 }
 
 // Scales the value into [1, limit) (or (-limit, -1]) by steps of `step`,
@@ -77,7 +91,7 @@ std::u16string ExponentText(double value, const DecimalFormat& format, double fa
   std::string text = FixedText(mantissa, format.precision, format.show_zeros);
   // Rounding the decimals can carry the mantissa up to the limit (9.999996 to
   // "10"); move that carry into the exponent so the mantissa stays normalised.
-  if (std::fabs(std::strtod(text.c_str(), nullptr)) >= limit) {
+  if (IntegerDigits(text) > exponent_step) {
     mantissa /= factor;
     exponent += exponent_step;
     text = FixedText(mantissa, format.precision, format.show_zeros);
@@ -88,11 +102,27 @@ std::u16string ExponentText(double value, const DecimalFormat& format, double fa
   return out;
 }
 
+// Whole numbers that print in fixed style are their digits whatever the
+// precision (no decimals survive zero stripping), so they skip the formatted
+// printing, which dominates the cost of printing large polynomials.
+bool IsPlainWholeNumber(double value, const DecimalFormat& format) {
+  double magnitude = std::fabs(value);
+  return format.notation == Notation::kNormal && magnitude >= 1 && magnitude <= 1e9 &&
+         std::trunc(value) == value;
+}
+
+std::u16string WholeNumberText(double value) {
+  char buffer[16];
+  auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
+  return std::u16string(buffer, end);
+}
+
 }  // namespace
 
 std::u16string FormatDecimal(double value, const DecimalFormat& format) {
   if (!std::isfinite(value)) return u"NaN";
   if (value == 0.0) return u"0";
+  if (IsPlainWholeNumber(value, format)) return WholeNumberText(value);
   Notation style = format.notation;
   if (style == Notation::kNormal) {
     double magnitude = std::fabs(value);

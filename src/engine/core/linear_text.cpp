@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,8 +22,12 @@ std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin
 // same double back.
 std::u16string ExactDecimal(double v) {
   char buffer[1100];
+  if (std::trunc(v) == v && std::fabs(v) < 1e18) {
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(v)).ptr;
+    return std::u16string(buffer, end);
+  }
   if (std::trunc(v) == v && std::fabs(v) < 1e21) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", v == 0 ? 0.0 : v);
+    std::snprintf(buffer, sizeof buffer, "%.0f", v);
     return Widen(buffer);
   }
   auto fixed = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
@@ -46,24 +51,34 @@ bool IsPlainNumber(std::u16string_view text) {
   return true;
 }
 
-bool IsName(std::u16string_view text) {
-  if (text.empty() || !chars::IsNameStart(text[0])) return false;
-  for (char16_t c : text) {
-    if (!chars::IsNameContinuation(c)) return false;
-  }
-  return true;
-}
+// Marks a character whose choice waits for the text written after it (a '+'
+// that a signed term makes unnecessary, an opening bracket, a '*' that
+// juxtaposition drops). Holes left open are removed in one pass at the end, so
+// every subtree is written once, in place, whatever the depth of the tree.
+constexpr char16_t kHole = u'\0';
 
 class LinearWriter {
  public:
   explicit LinearWriter(const LinearTextOptions& options) : options_(options) {}
 
-  std::u16string Node(const ExprNode& node, int depth) const {
-    if (depth > kMaxTreeDepth) return u"...";
-    if (node.IsEmpty() || (node.IsPlain() && node.IsProduct())) {
-      return Number(node.coefficient()).text;
+  std::u16string Take() {
+    if (holes_) std::erase(out_, kHole);
+    return std::move(out_);
+  }
+
+  void Node(const ExprNode& node, int depth) {
+    if (depth > kMaxTreeDepth) {
+      out_ += u"...";
+      return;
     }
-    if (node.IsSingleTerm()) return Term(node.Term(0));
+    if (node.IsEmpty() || (node.IsPlain() && node.IsProduct())) {
+      out_ += Number(node.coefficient()).text;
+      return;
+    }
+    if (node.IsSingleTerm()) {
+      out_ += Term(node.Term(0));
+      return;
+    }
     if (node.IsAnyFunction()) return Function(node, depth);
     switch (node.kind()) {
       case NodeKind::kSum: return Sum(node, depth);
@@ -74,6 +89,34 @@ class LinearWriter {
   }
 
  private:
+  std::size_t OpenHole() {
+    holes_ = true;
+    out_ += kHole;
+    return out_.size() - 1;
+  }
+
+  // The first character written from `start` on, holes skipped; 0 for none.
+  char16_t FirstFrom(std::size_t start) const {
+    for (std::size_t i = start; i < out_.size(); ++i) {
+      if (out_[i] != kHole) return out_[i];
+    }
+    return 0;
+  }
+
+  // Whether the text written from `start` on is a name, or a plain number
+  // without a sign. Both tests stop at the first character that fails them.
+  bool IsAtomFrom(std::size_t start) const {
+    bool name = true, number = true, any = false;
+    for (std::size_t i = start; i < out_.size() && (name || number); ++i) {
+      char16_t c = out_[i];
+      if (c == kHole) continue;
+      name = name && chars::IsNameContinuation(c) && (any || chars::IsNameStart(c));
+      number = number && (chars::IsDigit(c) || c == u'.');
+      any = true;
+    }
+    return any && (name || number);
+  }
+
   NumberText Number(const engine::Number& n) const {
     if (n.IsPlusInfinity()) return {std::u16string(1, chars::kInfinity)};
     if (n.IsMinusInfinity()) return {std::u16string{u'-', chars::kInfinity}};
@@ -118,22 +161,55 @@ class LinearWriter {
     return {text + imaginary, true};
   }
 
-  // A coefficient in front of a factor: nothing for 1, "-" for -1, else the
-  // number, juxtaposed when it is plain digits and the factor starts with a
-  // name, a root or a bracket, and joined by '*' otherwise.
-  std::u16string WithCoefficient(const engine::Number& c, const std::u16string& factor) const {
-    if (c.IsOne()) return factor;
-    if (c.IsIntegerOrDecimal() && c.RealNumerator() == -1.0) return u"-" + factor;
+  // The text of a coefficient in front of a factor (c other than 1 and -1),
+  // bracketed where it would not read as one factor.
+  std::u16string CoefficientText(const engine::Number& c) const {
     NumberText n = Number(c);
     bool signed_complex = options_.exact_numbers && c.IsComplex() && c.RealNumerator() != 0;
     if (signed_complex || c.IsIndeterminate() || c.IsComplexInfinity()) {
       n.text = u"(" + n.text + u")";
     }
-    char16_t first = factor.empty() ? 0 : factor[0];
-    bool juxtapose =
-        IsPlainNumber(n.text) && (chars::IsNameStart(first) || first == chars::kSquareRootSign ||
-                                  first == u'(' || first == chars::kPi || first == chars::kEulerE);
-    return n.text + (juxtapose ? u"" : u"*") + factor;
+    return n.text;
+  }
+
+  static bool IsMinusOne(const engine::Number& c) {
+    return c.IsIntegerOrDecimal() && c.RealNumerator() == -1.0;
+  }
+
+  // A factor that starts with this character follows a plain number directly.
+  static bool Juxtaposes(char16_t first) {
+    return chars::IsNameStart(first) || first == chars::kSquareRootSign || first == u'(' ||
+           first == chars::kPi || first == chars::kEulerE;
+  }
+
+  // A coefficient in front of a factor: nothing for 1, "-" for -1, else the
+  // number, juxtaposed when it is plain digits and the factor starts with a
+  // name, a root or a bracket, and joined by '*' otherwise.
+  template <typename WriteFactor>
+  void WithCoefficient(const engine::Number& c, WriteFactor write_factor) {
+    if (c.IsOne()) return write_factor();
+    if (IsMinusOne(c)) {
+      out_ += u'-';
+      return write_factor();
+    }
+    std::u16string coefficient = CoefficientText(c);
+    out_ += coefficient;
+    if (!IsPlainNumber(coefficient)) {
+      out_ += u'*';
+      return write_factor();
+    }
+    std::size_t hole = OpenHole();
+    write_factor();
+    if (!Juxtaposes(FirstFrom(hole + 1))) out_[hole] = u'*';
+  }
+
+  // The same for a factor already in hand.
+  std::u16string WithCoefficient(const engine::Number& c, const std::u16string& factor) const {
+    if (c.IsOne()) return factor;
+    if (IsMinusOne(c)) return u"-" + factor;
+    std::u16string n = CoefficientText(c);
+    bool juxtapose = IsPlainNumber(n) && Juxtaposes(factor.empty() ? 0 : factor[0]);
+    return n + (juxtapose ? u"" : u"*") + factor;
   }
 
   std::u16string ExponentSuffix(const engine::Number& e) const {
@@ -154,6 +230,13 @@ class LinearWriter {
 
   static std::u16string Root(const std::u16string& radicand) {
     return chars::kSquareRootSign + (u"(" + radicand + u")");
+  }
+
+  void RootOf(const ExprNode& radicand, int depth) {
+    out_ += chars::kSquareRootSign;
+    out_ += u'(';
+    Node(radicand, depth);
+    out_ += u')';
   }
 
   // The symbol ℯ raised to a positive exponent other than 1. Typed as ℯ^k it
@@ -179,6 +262,7 @@ class LinearWriter {
     return name.size() == 1 && name[0] == chars::kEulerE;
   }
 
+  // A term is a leaf: its few characters are built apart and appended.
   std::u16string Term(const SymbolTerm& term) const {
     const engine::Number& c = term.coefficient;
     const engine::Number& e = term.exponent;
@@ -215,97 +299,141 @@ class LinearWriter {
     return WithCoefficient(c, term.name + ExponentSuffix(e));
   }
 
-  static std::u16string Join(const std::vector<std::u16string>& pieces, char16_t separator) {
-    std::u16string out;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-      // A sum piece with its own sign needs no '+': "x-3", not "x+-3".
-      bool signed_piece = separator == u'+' && !pieces[i].empty() && pieces[i][0] == u'-';
-      if (i > 0 && !signed_piece) out += separator;
-      out += pieces[i];
-    }
-    return out;
+  // A sum piece after the first: '+' unless the piece brings its own sign
+  // ("x-3", not "x+-3").
+  template <typename WritePiece>
+  void SumPiece(bool first, WritePiece write_piece) {
+    if (first) return write_piece();
+    std::size_t hole = OpenHole();
+    write_piece();
+    if (FirstFrom(hole + 1) != u'-') out_[hole] = u'+';
   }
 
-  std::u16string Sum(const ExprNode& node, int depth) const {
-    std::vector<std::u16string> pieces;
-    for (const SymbolTerm& term : node.terms()) pieces.push_back(Term(term));
-    for (const ExprNode& operand : node.operands()) pieces.push_back(Node(operand, depth + 1));
-    if (!node.coefficient().IsZero()) pieces.push_back(Number(node.coefficient()).text);
-    return Join(pieces, u'+');
+  void Sum(const ExprNode& node, int depth) {
+    bool first = true;
+    for (const SymbolTerm& term : node.terms()) {
+      SumPiece(first, [&] { out_ += Term(term); });
+      first = false;
+    }
+    for (const ExprNode& operand : node.operands()) {
+      SumPiece(first, [&] { Node(operand, depth + 1); });
+      first = false;
+    }
+    if (!node.coefficient().IsZero()) {
+      SumPiece(first, [&] { out_ += Number(node.coefficient()).text; });
+    }
   }
 
   // An operand inside a product, in brackets unless it already reads as one
   // unit (a plain call, a list, a root or a bracketed power).
-  std::u16string Factor(const ExprNode& operand, int depth) const {
-    std::u16string text = Node(operand, depth + 1);
+  void Factor(const ExprNode& operand, int depth) {
     bool unit = (operand.IsAnyFunction() && operand.coefficient().IsOne()) || operand.IsList() ||
                 (operand.IsPower() && !operand.IsSingleTerm());
-    return unit ? text : u"(" + text + u")";
+    if (!unit) out_ += u'(';
+    Node(operand, depth + 1);
+    if (!unit) out_ += u')';
   }
 
-  std::u16string Product(const ExprNode& node, int depth) const {
-    std::vector<std::u16string> factors;
-    for (const SymbolTerm& term : node.terms()) factors.push_back(Term(term));
-    for (const ExprNode& operand : node.operands()) factors.push_back(Factor(operand, depth));
-    if (factors.empty()) return Number(node.coefficient()).text;
+  void Factors(const ExprNode& node, int depth) {
+    bool first = true;
+    for (const SymbolTerm& term : node.terms()) {
+      if (!first) out_ += u'*';
+      out_ += Term(term);
+      first = false;
+    }
+    for (const ExprNode& operand : node.operands()) {
+      if (!first) out_ += u'*';
+      Factor(operand, depth);
+      first = false;
+    }
+  }
+
+  void Product(const ExprNode& node, int depth) {
+    if (node.IsPlain()) {
+      out_ += Number(node.coefficient()).text;
+      return;
+    }
     // A leading "-" before a bracketed sum would negate the sum on reading
     // (-(a+b) becomes -a-b) before the other factors join it; "-1*" keeps the
     // coefficient in the product.
-    if (node.coefficient().IsIntegerOrDecimal() && node.coefficient().RealNumerator() == -1.0 &&
-        factors.size() > 1 && factors[0][0] == u'(') {
-      return u"-1*" + Join(factors, u'*');
+    if (IsMinusOne(node.coefficient()) && node.TermCount() + node.OperandCount() > 1) {
+      out_ += u'-';
+      std::size_t one = OpenHole(), times = OpenHole();
+      Factors(node, depth);
+      if (FirstFrom(times + 1) == u'(') out_[one] = u'1', out_[times] = u'*';
+      return;
     }
-    return WithCoefficient(node.coefficient(), Join(factors, u'*'));
+    WithCoefficient(node.coefficient(), [&] { Factors(node, depth); });
   }
 
-  std::u16string Base(const ExprNode& operand, int depth) const {
-    std::u16string text = Node(operand, depth + 1);
-    bool atomic = IsName(text) || (IsPlainNumber(text) && text[0] != u'-');
-    return atomic ? text : u"(" + text + u")";
+  void Base(const ExprNode& operand, int depth) {
+    std::size_t hole = OpenHole();
+    Node(operand, depth + 1);
+    if (!IsAtomFrom(hole + 1)) {
+      out_[hole] = u'(';
+      out_ += u')';
+    }
   }
 
-  std::u16string Power(const ExprNode& node, int depth) const {
-    if (node.OperandCount() == 0) return Number(node.coefficient()).text;
+  void Power(const ExprNode& node, int depth) {
+    if (node.OperandCount() == 0) {
+      out_ += Number(node.coefficient()).text;
+      return;
+    }
     const engine::Number& e = node.coefficient();
     if (node.OperandCount() == 1) {
-      if (IsHalf(e, 1.0)) return Root(Node(node.Operand(0), depth + 1));
+      if (IsHalf(e, 1.0)) return RootOf(node.Operand(0), depth + 1);
       // 1/√n of a number would read back with √n reduced first (√12 = 2√3,
       // √-7 = ⅈ√7); the power stays a power when written as one.
       if (IsHalf(e, -1.0) && !node.Operand(0).IsNumber()) {
-        return u"1/" + Root(Node(node.Operand(0), depth + 1));
+        out_ += u"1/";
+        return RootOf(node.Operand(0), depth + 1);
       }
     }
-    std::u16string out = Base(node.Operand(0), depth);
+    Base(node.Operand(0), depth);
     for (std::size_t i = 1; i < node.OperandCount(); ++i) {
-      out += u"^(" + Node(node.Operand(i), depth + 1) + u")";
+      out_ += u"^(";
+      Node(node.Operand(i), depth + 1);
+      out_ += u')';
     }
-    return out + ExponentSuffix(e);
+    out_ += ExponentSuffix(e);
   }
 
-  std::u16string Arguments(const ExprNode& node, int depth) const {
-    std::vector<std::u16string> items;
-    for (const ExprNode& operand : node.operands()) items.push_back(Node(operand, depth + 1));
-    return Join(items, u',');
+  void Arguments(const ExprNode& node, int depth) {
+    for (std::size_t i = 0; i < node.OperandCount(); ++i) {
+      if (i > 0) out_ += u',';
+      Node(node.Operand(i), depth + 1);
+    }
   }
 
-  std::u16string Function(const ExprNode& node, int depth) const {
-    std::u16string call = FunctionName(node.FunctionId()) + u"(" + Arguments(node, depth) + u")";
-    return WithCoefficient(node.coefficient(), call);
+  void Function(const ExprNode& node, int depth) {
+    WithCoefficient(node.coefficient(), [&] {
+      out_ += FunctionName(node.FunctionId());
+      out_ += u'(';
+      Arguments(node, depth);
+      out_ += u')';
+    });
   }
 
   // Lists, matrices and intervals (which have no entry syntax of their own and
   // are written as the list of their two ends).
-  std::u16string List(const ExprNode& node, int depth) const {
-    return u"{" + Arguments(node, depth) + u"}";
+  void List(const ExprNode& node, int depth) {
+    out_ += u'{';
+    Arguments(node, depth);
+    out_ += u'}';
   }
 
   LinearTextOptions options_;
+  std::u16string out_;
+  bool holes_ = false;
 };
 
 }  // namespace
 
 std::u16string LinearText(const ExprNode& node, const LinearTextOptions& options) {
-  return LinearWriter(options).Node(node, 0);
+  LinearWriter writer(options);
+  writer.Node(node, 0);
+  return writer.Take();
 }
 
 }  // namespace zentrix::engine

@@ -102,6 +102,28 @@ TEST_F(LinearTextTest, ProductsPowersCallsAndLists) {
   EXPECT_EQ(Entry(matrix), "{{0,0},{0,0}}");
 }
 
+TEST_F(LinearTextTest, DeepTreesKeepEveryChoiceOfSignBracketAndJuxtaposition) {
+  // ((x+1)^2+1)^2+1 ... and -2sin(-2sin(x)): each level decides its brackets,
+  // '+' and '*' after writing what lies below it.
+  ExprNode nested = Num(1.0);
+  nested.AddTerm(Term("x", 1, 1));
+  std::string expected = "x+1";
+  ExprNode calls = Sym("x");
+  std::string expected_calls = "x";
+  for (int level = 0; level < 300; ++level) {
+    ExprNode sum = Num(1.0);
+    sum.AddOperand(PowerOf(std::move(nested), 2));
+    nested = std::move(sum);
+    expected = "(" + expected + ")^2+1";
+    ExprNode call(FunctionKind(command_id::kSin), Number(level % 2 ? -2.0 : 3.0));
+    call.AddOperand(std::move(calls));
+    calls = std::move(call);
+    expected_calls = (level % 2 ? "-2sin(" : "3sin(") + expected_calls + ")";
+  }
+  EXPECT_EQ(Entry(nested), expected);
+  EXPECT_EQ(Entry(calls), expected_calls);
+}
+
 TEST_F(LinearTextTest, EveryFormParses) {
   for (const char* text :
        {"2√(3)", "(1+ⅈ)*x", "3ⅈ/2", "-ⅈ", "2-3ⅈ", "x^-1", "(x+1)⁻¹", "1/√(t)", "3/√(u)", "v^(2/3)",

@@ -319,11 +319,13 @@ Number Multiply(const Number& a, const Number& b) {
     return Number::FromParts(Multiply(b, a.RealPart()), Multiply(b, a.ImagPart()));
   }
   if (a.IsComplex() && b.IsComplex()) return MultiplyComplex(a, b);
-  // A fraction with a complex value: the double formula.
+  // A fraction with a complex value, part by part, so that exact parts stay
+  // exact (i/2 is the fraction 1/2 times i, not 0.5i).
   RaiseRewriteFlag();
-  const double ar = a.RealValue(), ai = a.ImagValue();
-  const double br = b.RealValue(), bi = b.ImagValue();
-  return Number::Complex(ar * br - ai * bi, ar * bi + ai * br);
+  const Number& fraction = a.IsFraction() ? a : b;
+  const Number& complex = a.IsFraction() ? b : a;
+  return Number::FromParts(Multiply(fraction, complex.RealPart()),
+                           Multiply(fraction, complex.ImagPart()));
 }
 
 // ---- Division -------------------------------------------------------------

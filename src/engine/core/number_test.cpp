@@ -94,6 +94,11 @@ TEST_F(NumberTest, Products) {
   ExpectFraction(Number::Ratio(2, 3) * Number::Ratio(9, 4), 3, 2);
   EXPECT_EQ(Number::Complex(1, 2) * Number::Complex(3, 4), Number::Complex(-5, 10));
   EXPECT_EQ(Number(2) * Number::Complex(0, 1), Number::Complex(0, 2));
+  // A fraction times a complex value keeps both parts exact: i/2, not 0.5i.
+  const Number half = Number::Ratio(1, 2);
+  EXPECT_EQ(half * Number::Complex(0, 1), Number::FromParts(Number(0.0), half));
+  EXPECT_EQ(Number::Complex(3, -1) * Number::Ratio(2, 3),
+            Number::FromParts(Number(2.0), Number::Ratio(-2, 3)));
   // The tiny imaginary part of a complex product is dropped.
   Number almost_real = Number::Complex(1, 1e-13) * Number::Complex(1, 1e-300);
   EXPECT_TRUE(almost_real.IsReal());

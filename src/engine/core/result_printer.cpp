@@ -33,6 +33,21 @@ bool PrintsNegative(const Number& n) {
   return false;
 }
 
+// Fractions whose parts the Float formatter cannot show in full (and whose
+// reduction is no longer reliable) are shown as one decimal instead of as a
+// quotient of two rounded numbers.
+constexpr double kLargestShownPart = 1e9;
+
+Number Shown(const Number& n) {
+  if (!n.IsFraction()) return n;
+  double p = n.RealNumerator(), q = n.RealDenominator();
+  if (std::fabs(p) <= kLargestShownPart && std::fabs(q) <= kLargestShownPart) return n;
+  return Number(p / q);
+}
+
+// A purely imaginary value: no real part, a non-zero imaginary part.
+bool IsImaginary(const Number& n) { return n.IsComplex() && n.RealNumerator() == 0; }
+
 bool IsHalf(const Number& n, double sign) {
   return n.IsFraction() && n.RealNumerator() == sign && n.RealDenominator() == 2.0;
 }
@@ -134,7 +149,8 @@ AnswerLayout ResultPrinter::PrintNumber(const Number& number) const {
   return PrintReal(number);
 }
 
-AnswerLayout ResultPrinter::PrintReal(const Number& number) const {
+AnswerLayout ResultPrinter::PrintReal(const Number& exact) const {
+  const Number number = Shown(exact);
   if (number.IsPlusInfinity()) return AnswerLayout::Text(std::u16string(1, chars::kInfinity));
   if (number.IsMinusInfinity()) return AnswerLayout::Text(std::u16string{u'-', chars::kInfinity});
   if (number.IsComplexInfinity()) return AnswerLayout::Text(u"ComplexInfinity");
@@ -180,11 +196,11 @@ AnswerLayout ResultPrinter::PrintNode(const ExprNode& node, int depth) const {
   if (node.IsEmpty() || (node.IsPlain() && node.IsProduct())) {
     return PrintNumber(node.coefficient());
   }
-  if (node.IsAnyFunction()) return PrintFunction(node, depth);
+  if (node.IsAnyFunction()) return PrintFunction(node, depth, node.coefficient());
   switch (node.kind()) {
     case NodeKind::kSum: return PrintSum(node, depth);
-    case NodeKind::kProduct: return PrintProduct(node, depth);
-    case NodeKind::kPower: return PrintPower(node, depth);
+    case NodeKind::kProduct: return PrintProduct(node, depth, node.coefficient());
+    case NodeKind::kPower: return PrintPower(node, depth, node.coefficient());
     case NodeKind::kList:
     case NodeKind::kInterval: return PrintList(node, depth);
     default: {
@@ -199,13 +215,19 @@ AnswerLayout ResultPrinter::PrintNode(const ExprNode& node, int depth) const {
   }
 }
 
+AnswerLayout ResultPrinter::PrintScaled(const ExprNode& node, int depth, const Number& c) const {
+  if (depth > kMaxTreeDepth) return AnswerLayout::Text(kElided);
+  if (node.IsPlain() && node.IsProduct()) return PrintNumber(c);
+  if (node.IsAnyFunction()) return PrintFunction(node, depth, c);
+  return PrintProduct(node, depth, c);
+}
+
 AnswerLayout ResultPrinter::PrintSum(const ExprNode& node, int depth) const {
-  AnswerLayout row = AnswerLayout::Row();
+  AnswerLayout row = AnswerLayout::Row(node.TermCount() + node.OperandCount() + 1);
   for (const SymbolTerm& term : node.terms()) {
     bool negative = PrintsNegative(term.coefficient);
-    SymbolTerm shown = term;
-    if (negative) shown.coefficient = NegatedForPrint(term.coefficient);
-    row.Append(negative ? u'-' : u'+', PrintTerm(shown));
+    const Number shown = negative ? NegatedForPrint(term.coefficient) : term.coefficient;
+    row.Append(negative ? u'-' : u'+', PrintTerm(term.name, shown, term.exponent));
   }
   const Number& constant = node.coefficient();
   if (!constant.IsZero()) {
@@ -215,10 +237,10 @@ AnswerLayout ResultPrinter::PrintSum(const ExprNode& node, int depth) const {
   }
   for (const ExprNode& operand : node.operands()) {
     bool has_factor = operand.IsProduct() || operand.IsAnyFunction();
-    if (has_factor && IsNegativeReal(operand.coefficient())) {
-      ExprNode shown = operand;
-      shown.set_coefficient(NegatedForPrint(operand.coefficient()));
-      row.Append(u'-', PrintNode(shown, depth + 1));
+    const Number& c = operand.coefficient();
+    bool negative = IsNegativeReal(c) || (IsImaginary(c) && PrintsNegative(c));
+    if (has_factor && negative) {
+      row.Append(u'-', PrintScaled(operand, depth + 1, NegatedForPrint(operand.coefficient())));
     } else {
       row.Append(u'+', PrintNode(operand, depth + 1));
     }
@@ -235,20 +257,66 @@ AnswerLayout ResultPrinter::PrintFactor(const ExprNode& operand, int depth) cons
   return box;
 }
 
-AnswerLayout ResultPrinter::PrintProduct(const ExprNode& node, int depth) const {
+// c·x^a·y^b·... with a whole or decimal c, unit term coefficients and
+// exponents that are whole or decimal and not negative: the shape of every
+// monomial of an expanded polynomial.
+bool IsPlainMonomial(const ExprNode& node, const Number& c) {
+  if (node.OperandCount() != 0 || node.TermCount() == 0 || !c.IsIntegerOrDecimal()) return false;
+  for (const SymbolTerm& term : node.terms()) {
+    const Number& e = term.exponent;
+    if (!term.coefficient.IsOne() || !e.IsIntegerOrDecimal() || e.RealNumerator() < 0) return false;
+  }
+  return true;
+}
+
+// The row that PrintProduct builds for a plain monomial, built in place: the
+// coefficient (none for 1, a leading minus for -1), then each factor after '*'.
+AnswerLayout ResultPrinter::PrintMonomial(const ExprNode& node, const Number& c) const {
+  const bool minus = IsMinusOne(c);
+  AnswerLayout row = AnswerLayout::Row(node.TermCount() + 1);
+  if (!c.IsOne() && !minus) {
+    row.operators.push_back(0);
+    row.children.emplace_back().text = FormatDecimal(c.RealValue(), settings_.decimal);
+  }
+  for (const SymbolTerm& term : node.terms()) {
+    row.operators.push_back(row.children.empty() ? (minus ? u'-' : 0) : u'*');
+    std::u16string& text = row.children.emplace_back().text;
+    text = term.name;
+    AppendExponent(term.exponent, text);
+  }
+  if (row.children.size() == 1 && row.operators[0] != u'-') return std::move(row.children[0]);
+  return row;
+}
+
+AnswerLayout ResultPrinter::PrintProduct(const ExprNode& node, int depth,
+                                         const Number& exact) const {
+  const Number c = Shown(exact);
+  if (IsPlainMonomial(node, c)) return PrintMonomial(node, c);
+  if (IsImaginary(c) && c.ImagDenominator() != 1.0) {
+    // (p/q)ⅈ·F reads best as the real product over q followed by the unit:
+    // (√3/2)ⅈ rather than (ⅈ/2)·√3.
+    Number b = Number::Raw(c.ImagNumerator(), c.ImagDenominator(), 0.0, 1.0);
+    bool negative = b.RealNumerator() < 0;
+    AnswerLayout real = PrintProduct(node, depth, negative ? NegatedForPrint(b) : b);
+    if (real.kind == BoxKind::kFraction) {
+      AnswerLayout row = AnswerLayout::Row(2);
+      row.Append(negative ? u'-' : 0, std::move(real));
+      row.Append(u'*', AnswerLayout::Text(std::u16string(1, chars::kImaginaryUnit)));
+      return row;
+    }
+  }
   bool as_fraction = false;
   for (const SymbolTerm& term : node.terms()) as_fraction |= term.exponent.LessThan(0);
   for (const ExprNode& operand : node.operands()) {
     as_fraction |= operand.IsPower() && operand.coefficient().LessThan(0);
   }
-  if (node.coefficient().IsFraction() && node.OperandCount() == 1) {
+  if (c.IsFraction() && node.OperandCount() == 1) {
     const ExprNode& only = node.Operand(0);
     as_fraction |= only.IsOperandPower() && only.Operand(0).IsNumber();
   }
-  if (as_fraction) return PrintProductAsFraction(node, depth);
+  if (as_fraction) return PrintProductAsFraction(node, depth, c);
 
-  AnswerLayout row = AnswerLayout::Row();
-  const Number& c = node.coefficient();
+  AnswerLayout row = AnswerLayout::Row(node.TermCount() + node.OperandCount() + 1);
   bool minus = IsMinusOne(c);
   if (!c.IsOne() && !minus) {
     AppendMerged(row, 0, AsCoefficient(PrintNumber(c)));
@@ -267,8 +335,8 @@ AnswerLayout ResultPrinter::PrintProduct(const ExprNode& node, int depth) const 
   return row;
 }
 
-AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int depth) const {
-  const Number& c = node.coefficient();
+AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int depth,
+                                                   const Number& c) const {
   bool negative = IsNegativeReal(c);
   Number magnitude = negative ? NegatedForPrint(c) : c;
   std::vector<AnswerLayout> numerator, denominator;
@@ -280,9 +348,7 @@ AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int dep
   }
   for (const SymbolTerm& term : node.terms()) {
     if (term.exponent.LessThan(0)) {
-      SymbolTerm positive = term;
-      positive.exponent = NegatedForPrint(term.exponent);
-      denominator.push_back(PrintTerm(positive));
+      denominator.push_back(PrintTerm(term.name, term.coefficient, NegatedForPrint(term.exponent)));
     } else {
       numerator.push_back(PrintTerm(term));
     }
@@ -298,9 +364,9 @@ AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int dep
     if (exponent.IsOne()) {
       denominator.push_back(PrintFactor(operand.Operand(0), depth));
     } else {
-      ExprNode positive = operand;
-      positive.set_coefficient(exponent);
-      denominator.push_back(PrintFactor(positive, depth));
+      AnswerLayout box = depth + 1 > kMaxTreeDepth ? AnswerLayout::Text(kElided)
+                                                   : PrintPower(operand, depth + 1, exponent);
+      denominator.push_back(operand.IsOperandPower() ? std::move(box) : Bracketed(std::move(box)));
     }
   }
   if (numerator.empty()) numerator.push_back(AnswerLayout::Text(u"1"));
@@ -314,10 +380,9 @@ AnswerLayout ResultPrinter::PrintProductAsFraction(const ExprNode& node, int dep
   return row;
 }
 
-AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth) const {
+AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth, const Number& e) const {
   if (node.IsSingleTerm()) return PrintTerm(node.Term(0));
-  if (node.OperandCount() == 0) return PrintNumber(node.coefficient());
-  const Number& e = node.coefficient();
+  if (node.OperandCount() == 0) return PrintNumber(e);
   auto power_row = [&](const ExprNode& base, const Number& exponent) {
     AnswerLayout row = AnswerLayout::Row();
     row.Append(0, Bracketed(PrintNode(base, depth + 1)));
@@ -346,7 +411,7 @@ AnswerLayout ResultPrinter::PrintPower(const ExprNode& node, int depth) const {
   return row;
 }
 
-AnswerLayout ResultPrinter::PrintFunction(const ExprNode& node, int depth) const {
+AnswerLayout ResultPrinter::PrintFunction(const ExprNode& node, int depth, const Number& c) const {
   AnswerLayout argument;
   if (node.OperandCount() == 1) {
     argument = PrintNode(node.Operand(0), depth + 1);
@@ -358,7 +423,6 @@ AnswerLayout ResultPrinter::PrintFunction(const ExprNode& node, int depth) const
     }
   }
   AnswerLayout call = AnswerLayout::Call(FunctionName(node.FunctionId()), std::move(argument));
-  const Number& c = node.coefficient();
   if (c.IsOne()) return call;
   AnswerLayout row = AnswerLayout::Row();
   if (IsMinusOne(c)) {
@@ -396,15 +460,47 @@ AnswerLayout ResultPrinter::PrintList(const ExprNode& node, int depth) const {
 }
 
 std::u16string ResultPrinter::ExponentText(const Number& exponent) const {
-  if (exponent.EqualsValue(2)) return std::u16string(1, chars::kSquaredMark);
-  if (exponent.IsOne()) return u"";
-  return u"^" + FormatDecimal(exponent.RealValue(), settings_.decimal);
+  std::u16string text;
+  AppendExponent(exponent, text);
+  return text;
+}
+
+void ResultPrinter::AppendExponent(const Number& exponent, std::u16string& text) const {
+  if (exponent.EqualsValue(2)) {
+    text += chars::kSquaredMark;
+  } else if (!exponent.IsOne()) {
+    text += u'^';
+    text += FormatDecimal(exponent.RealValue(), settings_.decimal);
+  }
 }
 
 AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
-  const Number& c = term.coefficient;
-  const Number& e = term.exponent;
-  AnswerLayout name = AnswerLayout::Text(term.name);
+  return PrintTerm(term.name, term.coefficient, term.exponent);
+}
+
+AnswerLayout ResultPrinter::PrintTerm(const std::u16string& term_name, const Number& exact,
+                                      const Number& e) const {
+  const Number c = Shown(exact);
+  // The common case first: a whole or decimal coefficient and exponent, one text.
+  if (e.IsIntegerOrDecimal() && !e.LessThan(0) && !c.IsFraction()) {
+    std::u16string text;
+    if (IsMinusOne(c)) {
+      text = u"-";
+    } else if (!c.IsOne()) {
+      AnswerLayout coefficient = PrintNumber(c);
+      if (!coefficient.IsText()) {
+        AnswerLayout row = AnswerLayout::Row(2);
+        AppendMerged(row, 0, AsCoefficient(std::move(coefficient)));
+        row.Append(u'*', AnswerLayout::Text(term_name + ExponentText(e)));
+        return row;
+      }
+      text = std::move(coefficient.text);
+    }
+    text += term_name;
+    AppendExponent(e, text);
+    return AnswerLayout::Text(std::move(text));
+  }
+  AnswerLayout name = AnswerLayout::Text(term_name);
   // c followed by a factor: nothing for 1, a minus for -1, else the printed
   // coefficient ('*' drawn as a gap).
   auto with_coefficient = [&](AnswerLayout factor) {
@@ -422,8 +518,8 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
   if (c.IsFraction() && !e.LessThan(0)) {
     // (p/q)·x^e reads as p·x^e over q, as products with fractions do.
     double p = c.RealNumerator();
-    AnswerLayout fraction = AnswerLayout::Fraction(
-        PrintTerm(SymbolTerm{term.name, Number(std::fabs(p)), e}), FloatText(c.RealDenominator()));
+    AnswerLayout fraction = AnswerLayout::Fraction(PrintTerm(term_name, Number(std::fabs(p)), e),
+                                                   FloatText(c.RealDenominator()));
     if (p > 0) return fraction;
     AnswerLayout row = AnswerLayout::Row();
     row.Append(u'-', std::move(fraction));
@@ -444,7 +540,7 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
         denominator = std::move(row);
       }
     } else {
-      denominator = PrintTerm(SymbolTerm{term.name, Number(q), NegatedForPrint(e)});
+      denominator = PrintTerm(term_name, Number(q), NegatedForPrint(e));
     }
     return AnswerLayout::Fraction(std::move(numerator), std::move(denominator));
   }
@@ -455,11 +551,7 @@ AnswerLayout ResultPrinter::PrintTerm(const SymbolTerm& term) const {
     power.Append(u'^', AsExponent(PrintNumber(e)));
     return with_coefficient(std::move(power));
   }
-  std::u16string text = term.name + ExponentText(e);
-  if (c.IsOne()) return AnswerLayout::Text(std::move(text));
-  if (IsMinusOne(c)) return AnswerLayout::Text(u"-" + text);
-  AnswerLayout coefficient = PrintNumber(c);
-  if (coefficient.IsText()) return AnswerLayout::Text(coefficient.text + text);
+  std::u16string text = term_name + ExponentText(e);
   return with_coefficient(AnswerLayout::Text(std::move(text)));
 }
 

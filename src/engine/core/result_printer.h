@@ -29,14 +29,20 @@ class ResultPrinter {
   AnswerLayout PrintReal(const Number& number) const;
   AnswerLayout PrintComplex(const Number& number) const;
   AnswerLayout PrintSum(const ExprNode& node, int depth) const;
-  AnswerLayout PrintProduct(const ExprNode& node, int depth) const;
-  AnswerLayout PrintProductAsFraction(const ExprNode& node, int depth) const;
-  AnswerLayout PrintPower(const ExprNode& node, int depth) const;
-  AnswerLayout PrintFunction(const ExprNode& node, int depth) const;
+  // Products and calls take their coefficient apart from the node, so that a
+  // sum can print an operand negated without copying it.
+  AnswerLayout PrintScaled(const ExprNode& node, int depth, const Number& c) const;
+  AnswerLayout PrintProduct(const ExprNode& node, int depth, const Number& c) const;
+  AnswerLayout PrintMonomial(const ExprNode& node, const Number& c) const;
+  AnswerLayout PrintProductAsFraction(const ExprNode& node, int depth, const Number& c) const;
+  AnswerLayout PrintPower(const ExprNode& node, int depth, const Number& exponent) const;
+  AnswerLayout PrintFunction(const ExprNode& node, int depth, const Number& c) const;
   AnswerLayout PrintList(const ExprNode& node, int depth) const;
   AnswerLayout PrintTerm(const SymbolTerm& term) const;
+  AnswerLayout PrintTerm(const std::u16string& name, const Number& c, const Number& e) const;
   AnswerLayout PrintFactor(const ExprNode& operand, int depth) const;
   std::u16string ExponentText(const Number& exponent) const;
+  void AppendExponent(const Number& exponent, std::u16string& text) const;
 
   PrintSettings settings_;
 };

@@ -96,6 +96,33 @@ TEST_F(ResultPrinterTest, ComplexValues) {
   EXPECT_EQ(ShowNumber(Number::FromParts(Number(1.0), Number::Ratio(3, 2))), "+1+{3ⅈ/2}");
 }
 
+TEST_F(ResultPrinterTest, FractionsBeyondTheFormatterPrintAsOneDecimal) {
+  EXPECT_EQ(ShowNumber(Number::Ratio(264723826650.0, 436092044390.0)), "0.60704");
+  EXPECT_EQ(ShowNumber(Number::Ratio(-12345678901.0, 2.0)), "-6.17284ᴇ9");
+  EXPECT_EQ(ShowNumber(Number::Ratio(999999999.0, 2.0)), "{999999999/2}");
+  ExprNode scaled = ExprNode::MakeProduct(Number::Ratio(7.0, 12345678901.0));
+  scaled.AddOperand(ExprNode::MakeFunction(command_id::kSin, Sym("x")));
+  EXPECT_EQ(Show(scaled), "5.67ᴇ-10*sin<x>");
+}
+
+TEST_F(ResultPrinterTest, ImaginaryFactorsInSums) {
+  // -1/2 - (√3/2)ⅈ: the minus moves to the row and the unit follows the
+  // fraction; a whole imaginary factor keeps its place in front.
+  ExprNode root3 = PowerOf(Num(3.0), Number::Ratio(1, 2));
+  ExprNode half_i = ExprNode::MakeProduct(Number::FromParts(Number(0.0), Number::Ratio(-1, 2)));
+  half_i.AddOperand(root3);
+  ExprNode sum = Num(Number::Ratio(-1, 2));
+  sum.AddOperand(half_i);
+  EXPECT_EQ(Show(sum), "-{1/2}-{√{3}/2}*ⅈ");
+  half_i.set_coefficient(Number::FromParts(Number(0.0), Number::Ratio(1, 2)));
+  EXPECT_EQ(Show(half_i), "{√{3}/2}*ⅈ");
+  ExprNode two_i = ExprNode::MakeProduct(Number::Complex(0, -2));
+  two_i.AddOperand(root3);
+  ExprNode other = Num(1.0);
+  other.AddOperand(two_i);
+  EXPECT_EQ(Show(other), "+1-2ⅈ*√{3}");
+}
+
 TEST_F(ResultPrinterTest, FunctionNamesById) {
   EXPECT_EQ(Show(ExprNode::MakeFunction(command_id::kFloor, Sym("x"))), "floor<x>");
   EXPECT_EQ(Show(ExprNode::MakeFunction(command_id::kExp, Sym("x"))), "ℯ^<x>");

@@ -322,6 +322,50 @@ NthDerivativeResult Failure(EngineError code, std::u16string_view message = {}) 
 
 }  // namespace
 
+namespace {
+
+// Adds scale·part to the pieces of a sum being gathered: sums are opened and
+// so are numeric multiples of a sum (2·(a + b) gives 2a + 2b), so that the
+// like terms that the product rule spreads over nested sums meet in one sum.
+void CollectSumParts(const ExprNode& part, const Number& scale, std::vector<ExprNode>& pieces,
+                     int depth = 0) {
+  const bool scaled_sum = part.IsProduct() && part.TermCount() == 0 && part.OperandCount() == 1 &&
+                          part.Operand(0).IsSum() && part.coefficient().IsFinite();
+  if (depth < kMaxTreeDepth && scaled_sum) {
+    CollectSumParts(part.Operand(0), Multiply(scale, part.coefficient()), pieces, depth + 1);
+    return;
+  }
+  if (depth < kMaxTreeDepth && part.IsSum() && !part.IsEmpty()) {
+    if (!part.coefficient().IsZero()) {
+      pieces.push_back(Num(Multiply(scale, part.coefficient())));
+    }
+    for (const SymbolTerm& t : part.terms()) {
+      pieces.push_back(MakeTermNode(t.name, Multiply(scale, t.coefficient), t.exponent));
+    }
+    for (const ExprNode& op : part.operands()) CollectSumParts(op, scale, pieces, depth + 1);
+    return;
+  }
+  pieces.push_back(MultiplyNumber(part, scale));
+}
+
+// A derivative with its like terms collected, kept when that makes it no
+// larger (a lone 2·(x + 1) stays as it is). Lists are gathered element by
+// element; anything that is not a sum is left as it is.
+ExprNode Gathered(ExprNode d) {
+  if (d.IsList()) {
+    for (ExprNode& element : d.mutable_operands()) element = Gathered(std::move(element));
+    return d;
+  }
+  if (!d.IsSum()) return d;
+  std::vector<ExprNode> pieces;
+  CollectSumParts(d, Number(1.0), pieces);
+  ExprNode gathered = SumOfTrees(std::move(pieces));
+  const std::size_t limit = calculus::TreeSize(d);
+  return calculus::TreeSize(gathered, limit) <= limit ? gathered : d;
+}
+
+}  // namespace
+
 NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, double n) {
   NthDerivativeResult result;
   if (n < 0 || n != std::floor(n)) return result;
@@ -340,7 +384,7 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
       result.value = Unevaluated(std::move(current), x, n - step + 1);
       return result;
     }
-    current = std::move(*next);
+    current = Gathered(std::move(*next));
     if (HasCommandFault()) return result;
     if (!overflow_before && HasOverflow(current)) return Failure(EngineError::kOverflow);
     const std::size_t size = calculus::TreeSize(current, calculus::kMaxResultSize);

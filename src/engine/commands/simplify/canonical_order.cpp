@@ -117,16 +117,71 @@ bool OperandBefore(const ExprNode& a, const ExprNode& b) {
   return CompareTrees(a, b) < 0;
 }
 
+namespace {
+
+// A stable sort that orders positions and then moves each item once: the
+// items (whole subtrees, named terms) are far dearer to move than an index.
+template <typename T, typename Less>
+void StableSortInPlace(std::vector<T>& items, Less less) {
+  if (std::is_sorted(items.begin(), items.end(), less)) return;
+  std::vector<std::size_t> order(items.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return less(items[a], items[b]); });
+  std::vector<T> sorted;
+  sorted.reserve(items.size());
+  for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+  items = std::move(sorted);
+}
+
+// What OperandBefore looks at before it compares whole trees, read once per
+// operand: its group and its coefficient as a value.
+struct OperandKey {
+  int rank;
+  bool real;
+  double value;
+};
+
+OperandKey KeyOf(const ExprNode& n) {
+  const Number& c = n.coefficient();
+  return {KindRank(n), c.IsReal(), c.IsReal() ? c.RealValue() : 0.0};
+}
+
+// OperandBefore with the group and coefficient taken from the keys.
+bool KeyedOperandBefore(const ExprNode& a, const OperandKey& ka, const ExprNode& b,
+                        const OperandKey& kb) {
+  if (ka.rank != kb.rank) return ka.rank < kb.rank;
+  if (ka.rank == 3 && a.kind() != b.kind()) return OperandBefore(a, b);
+  if (ka.real != kb.real) return ka.real;
+  if (ka.real) {
+    int c = CompareDoubles(ka.value, kb.value);
+    if (c != 0) return c < 0;
+  }
+  return CompareTrees(a, b) < 0;
+}
+
+void SortOperands(std::vector<ExprNode>& operands) {
+  if (std::is_sorted(operands.begin(), operands.end(), OperandBefore)) return;
+  std::vector<OperandKey> keys;
+  keys.reserve(operands.size());
+  for (const ExprNode& op : operands) keys.push_back(KeyOf(op));
+  std::vector<std::size_t> order(operands.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return KeyedOperandBefore(operands[a], keys[a], operands[b], keys[b]);
+  });
+  std::vector<ExprNode> sorted;
+  sorted.reserve(operands.size());
+  for (std::size_t i : order) sorted.push_back(std::move(operands[i]));
+  operands = std::move(sorted);
+}
+
+}  // namespace
+
 void SortParts(ExprNode& node) {
   if (!node.IsSum() && !node.IsProduct()) return;
-  auto& terms = node.mutable_terms();
-  if (!std::is_sorted(terms.begin(), terms.end(), TermBefore)) {
-    std::stable_sort(terms.begin(), terms.end(), TermBefore);
-  }
-  auto& operands = node.mutable_operands();
-  if (!std::is_sorted(operands.begin(), operands.end(), OperandBefore)) {
-    std::stable_sort(operands.begin(), operands.end(), OperandBefore);
-  }
+  StableSortInPlace(node.mutable_terms(), TermBefore);
+  SortOperands(node.mutable_operands());
 }
 
 std::size_t HashNumber(const Number& n) {
