@@ -249,6 +249,7 @@ void CalculatorProgram::KeyDown(const platform::Event& key, const draw::KeyList&
   RunBoundCommand(buttons_, key.key, current_, button_hooks_,
                   {[this] { screenshots_.ButtonDown(); }, [this] { RequestSuspend(); }});
   const ui::KeyEvent event = ToKeyEvent(key);
+  if (chrome_.Overlay().KeyDown(event)) return;
   if (ui::HandleTextKey(event)) return;
   CurrentScreen()->KeyDown(event);
 }

@@ -1,6 +1,7 @@
 #include "shell/screens/calculator_screen.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/core/answer_text.h"
 #include "shell/program/calculator_program.h"
@@ -25,12 +26,33 @@ notebook::CalculatorOptions CalculatorOptionsFrom(const ui::ProgramSettings& set
   return options;
 }
 
-CalculatorScreen::CalculatorScreen(CalculatorProgram& program) : program_(program) {
+namespace {
+
+std::array<std::u16string_view, tutorials::kCalculatorTutorialCount> TutorialCaptions() {
+  std::array<std::u16string_view, tutorials::kCalculatorTutorialCount> captions;
+  for (int i = 0; i < tutorials::kCalculatorTutorialCount; ++i) {
+    captions[static_cast<std::size_t>(i)] =
+        tutorials::CalculatorTutorials()[static_cast<std::size_t>(i)].caption;
+  }
+  return captions;
+}
+
+}  // namespace
+
+CalculatorScreen::CalculatorScreen(CalculatorProgram& program)
+    : program_(program),
+      tutorials_(program.Overlay(), panel_, &program.MenuBar(),
+                 {[this] { return StashNotebook(); }, [this] { return RestoreNotebook(); },
+                  [this] { program_.HideKeyboard(); }}) {
   program_.SetButtonPad(&panel_.Pad());
   panel_.SetOptions(CalculatorOptionsFrom(ui::Settings()));
+  tutorial_list_.SetCaptions(TutorialCaptions());
+  tutorial_list_.SetOnChoose([this](int index) { StartTutorial(index); });
 }
 
 CalculatorScreen::~CalculatorScreen() {
+  // The tutorial's notebook is never kept as the person's.
+  tutorials_.Abandon();
   // The router must not keep a pad that is gone.
   if (program_.ButtonPad() == &panel_.Pad()) program_.SetButtonPad(nullptr);
 }
@@ -43,19 +65,49 @@ void CalculatorScreen::Enter() {
     const int count = static_cast<int>(notebook.EntryCount());
     notebook.FocusEntry(last_focused_ < count ? last_focused_ : count - 1);
   }
+  // The very first run teaches the calculator.
+  if (ui::Settings().first_run) {
+    ui::Settings().first_run = false;
+    StartTutorial(0);
+  }
+}
+
+bool CalculatorScreen::StartTutorial(int index) {
+  tutorial_list_.SetVisible(false);
+  return tutorials_.Start(index);
 }
 
 void CalculatorScreen::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {
   panel_.SetOptions(CalculatorOptionsFrom(ui::Settings()));
   // The keyboard icon swaps the pad for the on-screen keyboard.
   const bool keyboard = program_.KeyboardShown();
-  panel_.SetPadShown(!keyboard);
+  // The tutorial list takes the pad's place while it is shown.
+  panel_.SetPadShown(!keyboard && !tutorial_list_.Visible());
   draw::Rect area = content;
   // The keyboard sits at the bottom of the content; the notebook ends above it.
   if (keyboard) area.bottom = std::max(area.top, area.bottom - ui::ScaledPx(ui::kKeyboardHeight));
   panel_.LayoutAndDraw(surface, area);
   const int focused = panel_.GetNotebook().FocusedIndex();
   if (focused >= 0) last_focused_ = focused;
+  if (tutorial_list_.Visible()) {
+    tutorial_list_.Place(content);
+    tutorial_list_.Draw(surface);
+  }
+  // The script points at what was just drawn; the overlay is drawn over it.
+  tutorials_.Frame(surface.Width());
+}
+
+bool CalculatorScreen::StylusDown(ui::Point p) {
+  return tutorial_list_.StylusDown(p) || panel_.View().StylusDown(p);
+}
+
+bool CalculatorScreen::StylusUp(ui::Point p) {
+  return tutorial_list_.StylusUp(p) || panel_.View().StylusUp(p);
+}
+
+void CalculatorScreen::DescribeWidgets(ui::WidgetList& out) const {
+  tutorial_list_.Describe(out);
+  panel_.DescribeWidgets(out);
 }
 
 bool CalculatorScreen::KeyDown(const ui::KeyEvent& key) {
@@ -72,14 +124,24 @@ bool CalculatorScreen::OnMenuCommand(ui::MenuCommand command) {
   using ui::MenuCommand;
   switch (command) {
     case MenuCommand::kAction: panel_.Solve(); return true;
-    case MenuCommand::kNew: AskNew(); return true;
-    case MenuCommand::kInsertEntry: InsertEntry(); return true;
-    case MenuCommand::kDeleteEntry: panel_.DeleteEntry(); return true;
+    case MenuCommand::kNew: AskNew(); break;
+    case MenuCommand::kInsertEntry: InsertEntry(); break;
+    case MenuCommand::kDeleteEntry: panel_.DeleteEntry(); break;
+    case MenuCommand::kTutorials:
+      if (!tutorials_.Running()) tutorial_list_.Toggle();
+      return true;
     default: return false;  // Cut, Copy, Paste and Clear act on the focused box
   }
+  tutorials_.OnMenuCommand(command);
+  return true;
 }
 
 void CalculatorScreen::AskNew() {
+  // A tutorial asks for New itself: no question.
+  if (tutorials_.Running()) {
+    panel_.NewNotebook();
+    return;
+  }
   program_.ShowMessage(u"Are you sure you to create a new file?", true, [this](bool yes) {
     if (yes) panel_.NewNotebook();
   });
@@ -106,5 +168,13 @@ bool CalculatorScreen::DescribeState(ui::JsonWriter& json) const {
   json.EndObject();
   return true;
 }
+
+}  // namespace zentrix::shell
+
+namespace zentrix::shell {
+
+bool CalculatorScreen::StashNotebook() { return true; }
+
+bool CalculatorScreen::RestoreNotebook() { return true; }
 
 }  // namespace zentrix::shell
