@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialogs/file_list.h"
+#include "ui/files/document_folder.h"
 
 namespace zentrix::notes {
 
@@ -38,11 +39,8 @@ class NotesFolder {
   std::filesystem::path folder_;
 };
 
-// A file name's bytes as program text: each run that the encoder writes for
-// one program character becomes that character again; other characters
-// outside the program's set become "?".
-std::u16string NameFromFile(std::string_view utf8);
-// month/day/year without leading zeros.
-std::u16string FileDate(const std::filesystem::file_time_type& time);
+// How file names and dates are shown (shared by every document folder).
+using ui::FileDate;
+using ui::NameFromFile;
 
 }  // namespace zentrix::notes

@@ -1,0 +1,81 @@
+#include "notebook/file/record_reader.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace zentrix::notebook {
+
+std::optional<std::string_view> RecordReader::Line() {
+  const std::string_view rest = data_.substr(at_);
+  const std::size_t end = rest.substr(0, kMaxLine + 1).find('\n');
+  if (end == std::string_view::npos) {
+    // The last line may lack its line feed; a longer line is refused.
+    if (rest.empty() || rest.size() > kMaxLine) return std::nullopt;
+    at_ = data_.size();
+    return rest;
+  }
+  at_ += end + 1;
+  std::string_view line = rest.substr(0, end);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+std::optional<long long> RecordReader::Integer() {
+  const std::size_t start = at_;
+  const std::optional<std::string_view> line = Line();
+  long long value = 0;
+  if (line && !line->empty()) {
+    const char* first = line->data();
+    const char* last = first + line->size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc() && end == last) return value;
+  }
+  at_ = start;
+  return std::nullopt;
+}
+
+std::optional<std::u16string> RecordReader::String() {
+  const std::size_t start = at_;
+  const std::optional<long long> length = Integer();
+  if (!length || *length < 0) {
+    at_ = start;
+    return std::nullopt;
+  }
+  if (*length == 0) return std::u16string();
+  // The text and its line feed must both be there before anything is kept.
+  const std::size_t rest = Remaining();
+  if (static_cast<unsigned long long>(*length) >= rest) {
+    at_ = start;
+    return std::nullopt;
+  }
+  const auto size = static_cast<std::size_t>(*length);
+  std::size_t end = at_ + size;
+  if (data_[end] == '\r' && end + 1 < data_.size()) ++end;
+  if (data_[end] != '\n') {
+    at_ = start;
+    return std::nullopt;
+  }
+  std::u16string text(size, u'\0');
+  for (std::size_t i = 0; i < size; ++i) {
+    text[i] = static_cast<unsigned char>(data_[at_ + i]);
+  }
+  at_ = end + 1;
+  return text;
+}
+
+void AppendInteger(std::string& out, long long value) {
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+  out += '\n';
+}
+
+void AppendString(std::string& out, std::u16string_view text) {
+  const std::size_t length = std::min(text.find(u'\0'), text.size());
+  AppendInteger(out, static_cast<long long>(length));
+  if (length == 0) return;
+  for (std::size_t i = 0; i < length; ++i) out += static_cast<char>(text[i] & 0xFF);
+  out += '\n';
+}
+
+}  // namespace zentrix::notebook
