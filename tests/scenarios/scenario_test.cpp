@@ -10,6 +10,10 @@
 //   #@exists FILE                 the file exists
 //   #@missing FILE                the file does not exist
 //   #@same FILE OTHER             the two files hold the same bytes (OTHER may hold spaces)
+//   #@firstrun                    the home is left truly fresh: the first-run tutorial starts
+//
+// Otherwise the registry says the first run is over ("New=dword:0"), so that a
+// script starts on the plain calculator.
 //
 // Dumps are written by the program's JSON writer as `"key": value` with ", "
 // between members, so a member can be checked as text.
@@ -66,6 +70,7 @@ struct Directives {
   std::vector<std::string> missing;
   std::vector<std::pair<std::string, std::string>> same;
   std::vector<std::string> options;
+  bool first_run = false;
 };
 
 Directives ReadDirectives(const std::string& script) {
@@ -86,6 +91,8 @@ Directives ReadDirectives(const std::string& script) {
       d.status = std::stoi(rest);
     } else if (verb == "stderr") {
       d.stderr_texts.push_back(rest);
+    } else if (verb == "firstrun") {
+      d.first_run = true;
     } else if (verb == "options") {
       d.options.push_back(rest);
     } else if (verb == "exists") {
@@ -117,9 +124,13 @@ TEST_P(ScenarioTest, Runs) {
   const fs::path home = fs::path(ZENTRIX_BINARY_DIR) / "scenarios" / GetParam();
   fs::remove_all(home);
   fs::create_directories(home);
-  if (!d.registry.empty()) {
+  if (!d.first_run) {
     std::ofstream registry(home / "registry.txt");
     registry << "[Software\\Corvane\\Zentrix 2.0]\n";
+    const bool names_new =
+        std::any_of(d.registry.begin(), d.registry.end(),
+                    [](const std::string& v) { return v.rfind("New=", 0) == 0; });
+    if (!names_new) registry << "New=dword:0\n";
     for (const std::string& value : d.registry) registry << value << '\n';
   }
   std::string command = "cd " + Quote(home.string()) + " && " + Quote(ZENTRIX_PATH) +

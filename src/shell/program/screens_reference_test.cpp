@@ -58,6 +58,7 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
   draw::ScopedDrawContextReset draw;
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
+  ui::Settings().first_run = false;  // no first-run tutorial over the screen
   const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test" /
                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);

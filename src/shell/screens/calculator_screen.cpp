@@ -4,9 +4,12 @@
 #include <array>
 
 #include "engine/core/answer_text.h"
+#include "notebook/file/notebook_file.h"
+#include "notebook/file/notebook_folder.h"
 #include "shell/program/calculator_program.h"
 #include "ui/core/key_event.h"
 #include "ui/core/ui_state.h"
+#include "ui/files/data_folder.h"
 #include "ui/skin/skin_geometry.h"
 
 namespace zentrix::shell {
@@ -173,8 +176,36 @@ bool CalculatorScreen::DescribeState(ui::JsonWriter& json) const {
 
 namespace zentrix::shell {
 
-bool CalculatorScreen::StashNotebook() { return true; }
+std::filesystem::path CalculatorScreen::TutorialNotebookPath() const {
+  return ui::DataFolder(program_.Config().home_folder).Resolve(notebook::kTutorialNotebookFile);
+}
 
-bool CalculatorScreen::RestoreNotebook() { return true; }
+bool CalculatorScreen::StashNotebook() {
+  notebook::Notebook& notebook = panel_.GetNotebook();
+  if (!notebook::SaveNotebookFile(notebook, TutorialNotebookPath())) return false;
+  // The file keeps the entries and answers; what it does not hold (the
+  // variables, the focus, the decimal toggles) waits here.
+  stash_.variables = notebook.Variables();
+  stash_.focused = notebook.FocusedIndex();
+  stash_.decimal.clear();
+  for (std::size_t i = 0; i < notebook.EntryCount(); ++i) {
+    stash_.decimal.push_back(notebook.Entry(i).Input().DecimalToggle());
+  }
+  return true;
+}
+
+bool CalculatorScreen::RestoreNotebook() {
+  notebook::Notebook& notebook = panel_.GetNotebook();
+  const bool read = notebook::OpenNotebookFile(notebook, TutorialNotebookPath());
+  if (notebook.EntryCount() == 0) notebook.AddEntry();
+  notebook.Variables() = stash_.variables;
+  for (std::size_t i = 0; i < notebook.EntryCount() && i < stash_.decimal.size(); ++i) {
+    notebook.Entry(i).Input().SetDecimalToggle(stash_.decimal[i]);
+  }
+  const int count = static_cast<int>(notebook.EntryCount());
+  notebook.FocusEntry(stash_.focused >= 0 && stash_.focused < count ? stash_.focused : 0);
+  stash_ = {};
+  return read;
+}
 
 }  // namespace zentrix::shell

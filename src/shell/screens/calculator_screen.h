@@ -9,8 +9,10 @@
 // place); a chosen tutorial runs on the program's overlay, its script once per
 // frame after the screen is drawn. The very first run starts the first one.
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "notebook/calculator/calculator_panel.h"
 #include "tutorials/calculator/calculator_tutorial_runner.h"
@@ -57,12 +59,20 @@ class CalculatorScreen : public ui::Screen {
   void AskNew();
   void InsertEntry();
   // Keep and bring back the person's notebook around a tutorial.
+  // The notebook goes to "notebook.txt" in the data folder.
   bool StashNotebook();
   bool RestoreNotebook();
+  std::filesystem::path TutorialNotebookPath() const;
 
   CalculatorProgram& program_;
   notebook::CalculatorPanel panel_;
   int last_focused_ = 0;  // the entry focused when the screen was last drawn
+  struct Stash {
+    engine::VariableStore variables;
+    int focused = -1;
+    std::vector<bool> decimal;
+  };
+  Stash stash_;
   tutorials::TutorialList tutorial_list_;
   tutorials::CalculatorTutorialRunner tutorials_;
 };
