@@ -243,10 +243,19 @@ draw::Rect CalculatorTutorialRunner::PadTarget(const TutorialStep& step) {
   const int focused = notebook.FocusedIndex();
   const notebook::ButtonPad& pad = panel_.Pad();
   if (focused < 0 || !pad.Visible()) return {};
-  const int key =
-      pointer_.NextKey(pad.Model().Arrangement(), pad.Model().Page(),
-                       notebook.EntryText(static_cast<std::size_t>(focused)), step.expected);
-  return key == PadPointer::kNone ? draw::Rect{} : pad.KeyRect(key);
+  // The key changes only with the text, the page or the expected text: worked out
+  // again only then, not every frame.
+  const std::u16string& text = notebook.EntryText(static_cast<std::size_t>(focused));
+  const int page = pad.Model().Page();
+  if (text != pointed_.text || page != pointed_.page || step.expected.data() != pointed_.expected ||
+      pad.Model().Arrangement() != pointed_.arrangement) {
+    pointed_.text = text;
+    pointed_.page = page;
+    pointed_.expected = step.expected.data();
+    pointed_.arrangement = pad.Model().Arrangement();
+    pointed_.key = pointer_.NextKey(pointed_.arrangement, page, text, step.expected);
+  }
+  return pointed_.key == PadPointer::kNone ? draw::Rect{} : pad.KeyRect(pointed_.key);
 }
 
 draw::Rect CalculatorTutorialRunner::EntryTarget(const TutorialStep& step) const {

@@ -23,6 +23,7 @@
 // from a solving step brings back the unsolved text.
 
 #include <functional>
+#include <string>
 
 #include "notebook/calculator/calculator_panel.h"
 #include "tutorials/calculator/calculator_tutorials.h"
@@ -85,6 +86,14 @@ class CalculatorTutorialRunner {
   ui::MainMenu* menu_;
   CalculatorTutorialHooks hooks_;
   PadPointer pointer_;
+  struct Pointed {
+    std::u16string text;
+    int page = -1;
+    const char16_t* expected = nullptr;  // the step's expected text
+    notebook::PadArrangement arrangement = notebook::PadArrangement::kBright;
+    int key = PadPointer::kNone;
+  };
+  Pointed pointed_;  // the last key the pointer chose, and for what
   bool running_ = false;
   int tutorial_ = -1;
   int step_ = 0;
