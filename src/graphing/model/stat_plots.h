@@ -34,6 +34,7 @@ class StatPlot : public Graph2D {
   std::u16string data_text;       // the data list as entered
   std::u16string frequency_text;  // the frequency (or y) list as entered
   Colour second_colour = colour::kWhite;
+  bool use_frequency = false;  // the editor's "Use Frequency List"
   bool data_changed = false;  // set whenever a list is assigned
   std::unique_ptr<StatResult> statistics;
 
@@ -44,7 +45,9 @@ class StatPlot : public Graph2D {
   std::vector<double> frequencies_;
 };
 
-// Points (x, y) from two lists, with an optional regression curve.
+// Points (x, y) from two lists, with an optional regression curve. Its style is
+// the drawing choice: 1 "Point" (marks only, the default), 0 "Line" (the marks
+// joined in the plot's colour).
 class ScatterPlot : public StatPlot {
  public:
   ScatterPlot();
@@ -65,12 +68,15 @@ class ScatterPlot : public StatPlot {
   std::u16string equation_text;
 };
 
+// Style: 0 "Bar" (outlines only), 1 "Fill Bars" (the default).
 class HistogramPlot : public StatPlot {
  public:
   HistogramPlot();
   bool outline = true;
 };
 
+// Style: 0 "Box", 1 "Fill Box" (the default), 2 "Line" (whiskers and median
+// only), 3 "Fill" (the box filled, without outline).
 class BoxPlot : public StatPlot {
  public:
   BoxPlot();

@@ -1,5 +1,7 @@
 #include "graphing/plot2d/plot_state_dump.h"
 
+#include <cmath>
+
 #include "graphing/model/parametric_graph.h"
 #include "graphing/stats/stat_plot_data.h"
 
@@ -23,6 +25,12 @@ std::string_view FeatureWord(FeatureKind kind) {
     case FeatureKind::kIntersection: break;
   }
   return "intersection";
+}
+
+// A refined value as the bar shows it: four decimals, and 0 below 10^-9.
+double AsShown(double v) {
+  if (std::fabs(v) < 1e-9) return 0.0;
+  return std::round(v * 1e4) / 1e4;
 }
 
 void WriteTexts(ui::JsonWriter& json, const Graph2D& graph) {
@@ -125,8 +133,8 @@ void WritePlotState(ui::JsonWriter& json, const PlotView2D& view) {
   if (s.visible) {
     json.BeginObject();
     json.Key("kind").String(FeatureWord(s.kind));
-    json.Key("x").Number(s.x);
-    json.Key("y").Number(s.y);
+    json.Key("x").Number(AsShown(s.x));
+    json.Key("y").Number(AsShown(s.y));
     json.EndObject();
   } else {
     json.Null();

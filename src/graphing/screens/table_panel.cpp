@@ -9,15 +9,18 @@
 
 namespace zentrix::graphing::screens {
 
-TablePanel::TablePanel(TableSettings& settings, GraphSet2D* graphs)
-    : settings_(settings), graphs_(graphs) {
+TablePanel::TablePanel(TableSettings& settings, GraphSet2D* graphs, ui::CellGrid* data)
+    : settings_(settings), graphs_(graphs), data_(data) {
+  if (data_) tabs_.SetCaptions({u"Table", u"Setup", u"Data"});
   SetUpFieldBox(start_, u"Table Start= ");
   SetUpFieldBox(step_, u"Table Step= ");
   up_.SetAction([this] { ScrollUp(); });
   down_.SetAction([this] { ScrollDown(); });
   tabs_.SetOnChange([this](int index) { OnTab(index); });
   view_.SetTable(&table_);
-  SetWidgets({&tabs_, &up_, &down_, &start_, &step_, &view_, &help_, &unavailable_});
+  std::vector<ui::Widget*> widgets{&tabs_, &up_, &down_, &start_, &step_, &view_, &help_, &unavailable_};
+  if (data_) widgets.push_back(data_);
+  SetWidgets(std::move(widgets));
   Refresh();
 }
 
@@ -69,7 +72,28 @@ void TablePanel::ScrollDown() {
   Refresh();
 }
 
+bool TablePanel::DataKey(const ui::KeyEvent& key) {
+  const int column = data_->CurrentColumn();
+  if (column < 0) return false;
+  const int row = data_->CurrentRow();
+  if (key.code == ui::keys::kEnter || key.code == ui::keys::kDown) {
+    // Past a typed last cell the column grows by one empty cell, as it does
+    // when the grid is drawn.
+    if (!data_->Cell(column, row + 1) && !data_->CellText(column, row).empty()) {
+      data_->AppendCell(column);
+    }
+    if (data_->Cell(column, row + 1)) data_->FocusCell(column, row + 1);
+    return true;
+  }
+  if (key.code == ui::keys::kUp) {
+    if (row > 0) data_->FocusCell(column, row - 1);
+    return true;
+  }
+  return false;
+}
+
 bool TablePanel::KeyDown(const ui::KeyEvent& key) {
+  if (CurrentPage() == kDataPage) return data_ && DataKey(key);
   if (CurrentPage() == kTablePage && table_.message.empty()) {
     if (key.code == ui::keys::kUp) {
       ScrollUp();
@@ -90,22 +114,27 @@ void TablePanel::ShowPage(Page page) {
 
 void TablePanel::OnTab(int index) {
   // Leaving the setup applies it; a bad field keeps the setup page open.
-  if (index == kTablePage && !Apply()) tabs_.Select(kSetupPage);
+  if (index != kSetupPage && !Apply()) tabs_.Select(kSetupPage);
   UpdateVisibility();
 }
 
 void TablePanel::UpdateVisibility() {
   const bool setup = tabs_.Selected() == kSetupPage;
+  const bool data = tabs_.Selected() == kDataPage;
   // A hidden field must not keep taking the keyboard.
   if (!setup && (ui::Focused() == &start_ || ui::Focused() == &step_)) ui::Focus(nullptr);
-  const bool table = !setup && table_.message.empty();
+  if (data_) {
+    if (!data && data_->CurrentColumn() >= 0) ui::Focus(nullptr);
+    data_->SetVisible(data);
+  }
+  const bool table = !setup && !data && table_.message.empty();
   start_.SetVisible(setup);
   step_.SetVisible(setup);
   view_.SetVisible(table);
   help_.SetVisible(table);
   up_.SetVisible(table);
   down_.SetVisible(table);
-  unavailable_.SetVisible(!setup && !table);
+  unavailable_.SetVisible(!setup && !data && !table);
 }
 
 void TablePanel::Arrange(const draw::Rect& area) {
@@ -138,6 +167,7 @@ void TablePanel::Arrange(const draw::Rect& area) {
   PlaceButtonRows(buttons, 2, left, buttons_top, std::min(width, ui::Px(120)), ui::Px(40));
   const int view_top = top + help_.Height() + gap;
   view_.SetBounds(left, view_top, width, std::max(buttons_top - gap - view_top, 0));
+  if (data_) data_->SetBounds(left, top, width, std::max(area.bottom - margin - top, 0));
   Rebuild();  // the row count follows the view's height
 }
 

@@ -4,6 +4,10 @@
 // buttons; "Setup" holds "Table Start= " and "Table Step= ". When no table
 // can be built its message is shown instead.
 //
+// With a data table, a third tab "Data" shows it: the cell grid the
+// statistical plots read, where Return and down move to the next row's cell
+// and up to the previous one.
+//
 // Applying the setup rebuilds the table only when a value changed. Up and
 // down on the navigation pad (or the buttons) move Table Start by one Table
 // Step and rebuild. Leaving the setup page applies it; a field that does not
@@ -15,6 +19,7 @@
 #include "graphing/screens/editor_panel.h"
 #include "graphing/screens/value_table_view.h"
 #include "ui/core/json_writer.h"
+#include "ui/grid/cell_grid.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/tab_control.h"
@@ -24,11 +29,11 @@ namespace zentrix::graphing::screens {
 
 class TablePanel : public EditorPanel {
  public:
-  enum Page : int { kTablePage, kSetupPage };
+  enum Page : int { kTablePage, kSetupPage, kDataPage };
 
   // The settings and graphs stay the grapher's and must outlive the panel. A
   // null graph set is the 3D grapher's, which has no table.
-  TablePanel(TableSettings& settings, GraphSet2D* graphs);
+  TablePanel(TableSettings& settings, GraphSet2D* graphs, ui::CellGrid* data = nullptr);
 
   // The notebook's number format for the cells; rebuilds the table.
   void SetFormat(const engine::DecimalFormat& format);
@@ -56,9 +61,11 @@ class TablePanel : public EditorPanel {
   void Rebuild();
   void UpdateVisibility();
   void OnTab(int index);
+  bool DataKey(const ui::KeyEvent& key);
 
   TableSettings& settings_;
   GraphSet2D* graphs_;
+  ui::CellGrid* data_;
   engine::DecimalFormat format_{5, engine::Notation::kNormal, false};
   ValueTable table_;
 

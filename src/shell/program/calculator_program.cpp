@@ -6,6 +6,7 @@
 #include "platform/home_folder.h"
 #include "platform/platform.h"
 #include "shell/buttons/button_config_screen.h"
+#include "shell/program/graph_screens_factory.h"
 #include "shell/program/notes_screen_factory.h"
 #include "shell/screens/about_screen.h"
 #include "shell/screens/calculator_screen.h"
@@ -132,6 +133,7 @@ void CalculatorProgram::CreateScreens() {
       std::make_unique<ScreenshotScreen>(screenshots_, registry_, square_);
   screens_[kButtonsScreen] = std::make_unique<ButtonConfigScreen>(buttons_, registry_, Keys());
   if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
+  if (!factories_[kGrapher2DScreen] && !factories_[kGrapher3DScreen]) InstallGraphScreens(*this);
   // A button bound to Solve answers as the calculator's action element does.
   if (!button_hooks_.solve) {
     button_hooks_.solve = [this] {
@@ -286,6 +288,7 @@ void CalculatorProgram::Destroy() {
   if (!initialised_) return;
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
+  CloseGraphScreens(*this);
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }

@@ -46,11 +46,13 @@ void DrawScatterPlot(draw::Surface& surface, const ScatterPlot& plot, const Curv
   auto plotted = [&](std::size_t i) {
     return std::isfinite(plot.data()[i]) && std::isfinite(plot.frequencies()[i]);
   };
-  if (plot.connect) {
+  const bool line_style = plot.style == GraphStyle::kDotted;  // the "Line" choice
+  if (plot.connect || line_style) {
+    const Colour colour = line_style ? plot.colour : plot.second_colour;
     for (std::size_t i = 0; i + 1 < count; ++i) {
       if (!plotted(i) || !plotted(i + 1)) continue;
       surface.DrawLine(points[i].column, points[i].row, points[i + 1].column, points[i + 1].row,
-                       plot.second_colour);
+                       colour);
     }
   }
   for (std::size_t i = 0; i < count; ++i) {
@@ -66,8 +68,10 @@ void DrawHistogram(draw::Surface& surface, const HistogramPlot& plot,
   for (std::size_t i = 0; i < bars.values.size(); ++i) {
     const PlotPoint top_left = viewport.ToPixel(bars.values[i], bars.counts[i]);
     const PlotPoint bottom_right = viewport.ToPixel(bars.values[i] + 1, 0);
-    FillBetween(surface, top_left.column, top_left.row, bottom_right.column, bottom_right.row,
-                plot.second_colour);
+    if (plot.style != GraphStyle::kDotted) {  // "Bar" draws outlines only
+      FillBetween(surface, top_left.column, top_left.row, bottom_right.column, bottom_right.row,
+                  plot.second_colour);
+    }
     if (plot.outline) {
       OutlineRect(surface, top_left.column, top_left.row, bottom_right.column, bottom_right.row,
                   plot.colour);
@@ -87,12 +91,18 @@ void DrawBoxPlot(draw::Surface& surface, const BoxPlot& plot, int index,
   auto column = [&](double x) { return viewport.ToPixel(x, 0).column; };
 
   const int q1 = column(box.q1), q3 = column(box.q3);
-  FillBetween(surface, q1, top, q3, bottom, plot.second_colour);
-  OutlineRect(surface, q1, top, q3, bottom, plot.colour);
+  const int variant = static_cast<int>(plot.style);  // 0 Box, 1 Fill Box, 2 Line, 3 Fill
+  if (variant == 1 || variant == 3) FillBetween(surface, q1, top, q3, bottom, plot.second_colour);
+  if (variant != 2 && variant != 3) OutlineRect(surface, q1, top, q3, bottom, plot.colour);
   const int median = column(box.median);
   surface.DrawLine(median, top, median, bottom, plot.colour);
-  surface.DrawLine(column(box.low_whisker), middle, q1, middle, plot.colour);
-  surface.DrawLine(q3, middle, column(box.high_whisker), middle, plot.colour);
+  if (variant == 2) {
+    surface.DrawLine(column(box.low_whisker), middle, column(box.high_whisker), middle,
+                     plot.colour);
+  } else {
+    surface.DrawLine(column(box.low_whisker), middle, q1, middle, plot.colour);
+    surface.DrawLine(q3, middle, column(box.high_whisker), middle, plot.colour);
+  }
   for (double v : box.low_outliers) DrawMark(surface, {column(v), middle}, plot.colour);
   for (double v : box.high_outliers) DrawMark(surface, {column(v), middle}, plot.colour);
 }
