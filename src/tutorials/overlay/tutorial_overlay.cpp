@@ -145,8 +145,7 @@ void TutorialOverlay::Press(ButtonId id) {
 bool TutorialOverlay::StylusDown(ui::Point p) {
   if (!visible_) return false;
   pressed_button_ = ButtonAt(p);
-  // The panel covers what lies under it: a tap on it goes nowhere else.
-  return pressed_button_ >= 0 || panel_.Contains(p.x, p.y);
+  return pressed_button_ >= 0 || Covers(p);
 }
 
 bool TutorialOverlay::StylusUp(ui::Point p) {
@@ -156,7 +155,13 @@ bool TutorialOverlay::StylusUp(ui::Point p) {
     Press(static_cast<ButtonId>(pressed));
     return true;
   }
-  return pressed >= 0 || panel_.Contains(p.x, p.y);
+  return pressed >= 0 || Covers(p);
+}
+
+bool TutorialOverlay::Covers(ui::Point p) const {
+  // The panel hides what lies under it, except where the step points (a plot
+  // under the panel is still tapped through it).
+  return panel_.Contains(p.x, p.y) && !Allowed().Contains(p.x, p.y);
 }
 
 bool TutorialOverlay::StylusMove(ui::Point) { return visible_; }

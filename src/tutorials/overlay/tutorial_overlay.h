@@ -89,6 +89,7 @@ class TutorialOverlay : public ui::Widget {
 
  private:
   int ButtonAt(ui::Point p) const;
+  bool Covers(ui::Point p) const;
   void Press(ButtonId id);
   void DrawBar(draw::Surface& surface, int bar_height);
   int RiseAbove(int bar_height, int height) const;
