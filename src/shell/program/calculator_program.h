@@ -117,6 +117,8 @@ class CalculatorProgram : public Application, public AutomationHost {
   void RunMenuCommand(ui::MenuCommand command);
   void CloseButton();
   void RouteButtonPad();
+  // Ends a running tutorial, putting back what it changed.
+  void EndTutorials();
 
   ProgramOptions options_;
   shell::Registry registry_;
