@@ -35,7 +35,7 @@ class StatPlot : public Graph2D {
   std::u16string frequency_text;  // the frequency (or y) list as entered
   Colour second_colour = colour::kWhite;
   bool use_frequency = false;  // the editor's "Use Frequency List"
-  bool data_changed = false;  // set whenever a list is assigned
+  bool data_changed = false;   // set whenever a list is assigned
   std::unique_ptr<StatResult> statistics;
 
  protected:

@@ -52,9 +52,9 @@ void GraphingScreen::Enter(Dimension d) {
 
 files::GraphSettingsRefs GraphingScreen::SettingsRefs() {
   dimensions_value_ = static_cast<int>(shown_);
-  return {dimensions_value_,          two_.Window(),    three_.Window(),
-          time_,                      two_.View().display, two_.SinglePlot(),
-          three_.View(),              three_.Background(), three_.SinglePlot()};
+  return {dimensions_value_,   two_.Window(),     three_.Window(), time_,
+          two_.View().display, two_.SinglePlot(), three_.View(),   three_.Background(),
+          three_.SinglePlot()};
 }
 
 bool GraphingScreen::Close() { return files_.WriteBackDefaults(); }
@@ -70,8 +70,7 @@ void GraphingScreen::LayOutSwitch(const draw::Rect& content) {
   switch_bottom_ = content.top + row + PanelGap();
 }
 
-void GraphingScreen::LayoutAndDraw(Dimension d, draw::Surface& surface,
-                                   const draw::Rect& content) {
+void GraphingScreen::LayoutAndDraw(Dimension d, draw::Surface& surface, const draw::Rect& content) {
   content_ = content;
   Grapher& grapher = Of(d);
   if (grapher.PlotShown()) {
@@ -140,9 +139,7 @@ bool GraphingScreen::OnMenuCommand(Dimension d, ui::MenuCommand command) {
     case MenuCommand::kNew:
     case MenuCommand::kOpen:
     case MenuCommand::kSave:
-    case MenuCommand::kSaveAs:
-      Of(d).ClosePlot();
-      return files_.OnMenuCommand(d, command, content_);
+    case MenuCommand::kSaveAs: Of(d).ClosePlot(); return files_.OnMenuCommand(d, command, content_);
     default: return Of(d).OnMenuCommand(command);
   }
 }

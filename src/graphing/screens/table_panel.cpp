@@ -18,7 +18,8 @@ TablePanel::TablePanel(TableSettings& settings, GraphSet2D* graphs, ui::CellGrid
   down_.SetAction([this] { ScrollDown(); });
   tabs_.SetOnChange([this](int index) { OnTab(index); });
   view_.SetTable(&table_);
-  std::vector<ui::Widget*> widgets{&tabs_, &up_, &down_, &start_, &step_, &view_, &help_, &unavailable_};
+  std::vector<ui::Widget*> widgets{&tabs_, &up_,   &down_, &start_,
+                                   &step_, &view_, &help_, &unavailable_};
   if (data_) widgets.push_back(data_);
   SetWidgets(std::move(widgets));
   Refresh();

@@ -42,7 +42,10 @@ CalculatorProgram::CalculatorProgram(const ApplicationConfig& config, const Prog
       options_(options),
       registry_(platform::RegistryPathIn(config.home_folder)),
       clipboard_(config.platform),
-      screenshots_(config.home_folder, FindStorageCards()) {}
+      screenshots_(config.home_folder, FindStorageCards()) {
+  // Before any caller's own factories and hooks, which then take their place.
+  InstallGraphScreens(*this);
+}
 
 CalculatorProgram::~CalculatorProgram() {
   // The toolkit's state points into this program's skin and clipboard.
@@ -134,7 +137,6 @@ void CalculatorProgram::CreateScreens() {
       std::make_unique<ScreenshotScreen>(screenshots_, registry_, square_);
   screens_[kButtonsScreen] = std::make_unique<ButtonConfigScreen>(buttons_, registry_, Keys());
   if (!factories_[kNotesScreen]) factories_[kNotesScreen] = MakeNotesScreen;
-  if (!factories_[kGrapher2DScreen] && !factories_[kGrapher3DScreen]) InstallGraphScreens(*this);
   // A button bound to Solve answers as the calculator's action element does.
   if (!button_hooks_.solve) {
     button_hooks_.solve = [this] {

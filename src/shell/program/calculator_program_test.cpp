@@ -59,6 +59,7 @@ TEST_F(CalculatorProgramTest, ExitSavesAndTheNextFrameEnds) {
 
 TEST_F(CalculatorProgramTest, ScreensWithoutAFactoryLeaveTheirIconsDoingNothing) {
   CalculatorProgram program(config_, options_);
+  program.SetScreenFactory(kGrapher2DScreen, nullptr);
   int made = 0;
   program.SetScreenFactory(kNotesScreen, [&](CalculatorProgram&) {
     ++made;

@@ -11,8 +11,8 @@ namespace zentrix::graphing {
 inline constexpr int kStatMarkSize = 5;
 
 // Scatter: the regression curve when fitted and shown, lines between consecutive points in
-// the second colour with Connect (in the plot's colour with the "Line" choice, style 0), then a mark at
-// each point in the plot's colour.
+// the second colour with Connect (in the plot's colour with the "Line" choice, style 0), then a
+// mark at each point in the plot's colour.
 void DrawScatterPlot(draw::Surface& surface, const ScatterPlot& plot, const CurveFrame& frame);
 // One bar per distinct value, one x unit wide to the right of the value, from the origin row
 // up to its count, filled with the second colour ("Fill Bars" style only) and outlined in the

@@ -175,10 +175,10 @@ void SettingsForm::Layout(const draw::Rect& area) {
           w.SetBounds(x, y, std::max(std::min(ui::Px(kChoiceWidth), right - x), ui::Px(40)),
                       ui::Px(ui::kDropDownHeight));
         } else if (auto* label = dynamic_cast<ui::Label*>(&w)) {
-          const int lines = font ? std::max(font->LayOut(label->Text(),
-                                                         draw::Rect{x, 0, right, 1 << 20}, false),
-                                            1)
-                                 : 1;
+          const int lines =
+              font ? std::max(font->LayOut(label->Text(), draw::Rect{x, 0, right, 1 << 20}, false),
+                              1)
+                   : 1;
           w.SetBounds(x, y, right - x, lines * line);
         } else {
           w.SetPosition(x, y);
@@ -318,9 +318,7 @@ void SettingsForm::Refresh() {
         break;
       }
       case Binding::kCheck: static_cast<ui::CheckBox&>(*e.widget).SetChecked(e.get_check()); break;
-      case Binding::kColour:
-        static_cast<ui::ColorSelector&>(*e.widget).SetValue(*e.colour);
-        break;
+      case Binding::kColour: static_cast<ui::ColorSelector&>(*e.widget).SetValue(*e.colour); break;
       case Binding::kChoice: static_cast<ui::DropDownBox&>(*e.widget).Select(e.get_choice()); break;
       case Binding::kNone: break;
     }

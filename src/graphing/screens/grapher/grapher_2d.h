@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "graphing/files/data_table.h"
 #include "graphing/model/graph_set.h"
 #include "graphing/model/value_table.h"
 #include "graphing/model/window2d.h"
@@ -19,7 +20,6 @@
 #include "graphing/screens/list/graph_list_2d.h"
 #include "graphing/screens/table_panel.h"
 #include "graphing/screens/window_editor_2d.h"
-#include "graphing/files/data_table.h"
 #include "ui/grid/cell_grid.h"
 
 namespace zentrix::graphing::screens {

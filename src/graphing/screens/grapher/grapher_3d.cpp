@@ -9,8 +9,8 @@
 #include "graphing/render3d/mesh/mesh_indices.h"
 #include "graphing/render3d/sampling/compute_mesh.h"
 #include "graphing/screens/window_json.h"
-#include "ui/settings/program_settings.h"
 #include "ui/core/ui_state.h"
+#include "ui/settings/program_settings.h"
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::graphing::screens {
@@ -160,9 +160,8 @@ bool Grapher3D::CompileGraph(Graph3D& graph, int number) {
 
 bool Grapher3D::Prepare() {
   const ui::ProgramSettings& s = ui::Settings();
-  GraphEvaluation().angle_mode = s.always_graph_in_radians || s.angle_mode != 1
-                                     ? AngleMode::kRadians
-                                     : AngleMode::kDegrees;
+  GraphEvaluation().angle_mode =
+      s.always_graph_in_radians || s.angle_mode != 1 ? AngleMode::kRadians : AngleMode::kDegrees;
   bool uses_time = false;
   for (std::size_t i = 0; i < graphs_.size(); ++i) {
     Graph3D& g = graphs_[i];

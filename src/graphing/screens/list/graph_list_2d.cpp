@@ -18,7 +18,11 @@ std::u16string Number(std::size_t n) {
   return std::u16string(digits.begin(), digits.end());
 }
 
-std::u16string WithTheta(std::u16string_view tail) { return std::u16string(1, kTheta) + std::u16string(tail); }
+std::u16string WithTheta(std::u16string_view tail) {
+  std::u16string text(1, kTheta);
+  text.append(tail);
+  return text;
+}
 
 // The style field as a choice index, and back (statistical plots keep their
 // drawing variant in it).
@@ -209,8 +213,9 @@ int GraphList2D::EditorShape(int index) const {
   int shape = plot.frequency_text.empty() ? 1 : 2;
   if (g.kind() == Graph2DKind::kScatter) {
     shape += static_cast<int>(
-        std::hash<std::u16string>{}(static_cast<const ScatterPlot&>(g).equation_text) % 1000003) *
-        4;
+                 std::hash<std::u16string>{}(static_cast<const ScatterPlot&>(g).equation_text) %
+                 1000003) *
+             4;
   }
   return shape + data_.ColumnCount() * 8;
 }

@@ -49,8 +49,8 @@ class GraphList2D : public GraphListModel {
 
 // The kinds of the kind menu, in its order.
 inline constexpr Graph2DKind kKindMenu2D[] = {
-    Graph2DKind::kFunction, Graph2DKind::kParametric, Graph2DKind::kPolar,
-    Graph2DKind::kScatter,  Graph2DKind::kHistogram,  Graph2DKind::kBox,
+    Graph2DKind::kFunction,         Graph2DKind::kParametric, Graph2DKind::kPolar,
+    Graph2DKind::kScatter,          Graph2DKind::kHistogram,  Graph2DKind::kBox,
     Graph2DKind::kNormalProbability};
 
 }  // namespace zentrix::graphing::screens

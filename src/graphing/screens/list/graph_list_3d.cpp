@@ -25,7 +25,9 @@ std::u16string Number(std::size_t n) {
 }
 
 std::u16string Named(char16_t variable, std::u16string_view tail) {
-  return std::u16string(1, variable) + std::u16string(tail);
+  std::u16string text(1, variable);
+  text.append(tail);
+  return text;
 }
 
 // The window fields of one sampling variable: minimum, maximum and points.

@@ -72,8 +72,8 @@ void GraphListPanel::BuildRows() {
   rows_.resize(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     Row& row = rows_[static_cast<std::size_t>(i)];
-    row.icon = std::make_unique<ToolButton>(model_.IconOf(i), GraphName(i),
-                                            [this, i] { OpenEditor(i); });
+    row.icon =
+        std::make_unique<ToolButton>(model_.IconOf(i), GraphName(i), [this, i] { OpenEditor(i); });
     row.colour = std::make_unique<ui::ColorSelector>(0, 0, u"");
     Colour* colour = model_.ColourOf(i);
     row.colour->SetValue(*colour);
@@ -170,14 +170,15 @@ void GraphListPanel::Layout(const draw::Rect& area) {
   // The empty-list texts, the add button's icon in the second line's gap.
   const ui::TextRenderer* font = ui::CurrentFont();
   const int line = font ? font->LineHeight() : ui::Px(12);
-  empty_first_.SetText(std::u16string(model_.EmptyText()));
+  if (empty_first_.Text() != model_.EmptyText())
+    empty_first_.SetText(std::u16string(model_.EmptyText()));
   empty_first_.SetPosition(area.left + margin, area.top + margin + line);
   empty_second_.SetPosition(area.left + margin, area.top + margin + line * 3);
   const int gap_x =
       area.left + margin + (font ? font->TextWidth(u"To create a graph click the ") : 0);
   const int icon = ui::Px(ui::kIconSize);
-  hint_icon_ = draw::Rect::FromSize(gap_x + ui::Px(2), empty_second_.Y() + (line - icon) / 2, icon,
-                                    icon);
+  hint_icon_ =
+      draw::Rect::FromSize(gap_x + ui::Px(2), empty_second_.Y() + (line - icon) / 2, icon, icon);
   const bool empty = model_.Count() == 0;
   empty_first_.SetVisible(empty);
   empty_second_.SetVisible(empty);
@@ -190,8 +191,7 @@ void GraphListPanel::LayOutRows(const draw::Rect& rows_area) {
   const int count = static_cast<int>(rows_.size());
   first_row_ = std::clamp(first_row_, 0, std::max(count - 1, 0));
   for (int pass = 0; pass < 2; ++pass) {
-    const int right =
-        rows_area.right - margin - (pass == 1 ? ui::Px(ui::kScrollBarThickness) : 0);
+    const int right = rows_area.right - margin - (pass == 1 ? ui::Px(ui::kScrollBarThickness) : 0);
     int y = rows_area.top + margin;
     bool overflow = false;
     int shown = 0;

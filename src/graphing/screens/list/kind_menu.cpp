@@ -20,7 +20,8 @@ void KindMenu::Open(const draw::Rect& anchor, const draw::Rect& bounds) {
   const int height = static_cast<int>(items_.size()) * ItemHeight();
   int top = anchor.top - height;
   if (top < bounds.top) top = std::min(anchor.bottom, bounds.bottom - height);
-  const int left = std::clamp(anchor.left, bounds.left, std::max(bounds.right - width, bounds.left));
+  const int left =
+      std::clamp(anchor.left, bounds.left, std::max(bounds.right - width, bounds.left));
   SetBounds(left, std::max(top, bounds.top), width, height);
   open_ = true;
   ui::Ui().modal_open = true;
