@@ -20,9 +20,9 @@ TutoredGrapherScreen::TutoredGrapherScreen(CalculatorProgram& program,
                                            Dimension dimension)
     : GrapherScreen(std::move(host), dimension),
       dimension_(dimension),
-      runner_(program.Overlay(),
-              {[&program](ui::WidgetList& out) { program.DescribeWidgets(out); },
-               [this] { return Probe(); }, [this] { Stash(); }, [this] { Restore(); }}) {}
+      runner_(program.Overlay(), {[&program](ui::WidgetList& out) { program.DescribeWidgets(out); },
+                                  [this] { return Probe(); }, [this] { Stash(); },
+                                  [this] { Restore(); }, [&program] { program.HideKeyboard(); }}) {}
 
 TutoredGrapherScreen::~TutoredGrapherScreen() { runner_.Abandon(); }
 

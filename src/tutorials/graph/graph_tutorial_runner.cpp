@@ -58,7 +58,7 @@ void GraphTutorialRunner::Frame(int screen_width) {
   const bool next = overlay_.NextRequested();
   const bool back = overlay_.BackRequested();
   if ((next || back) && overlay_.Step() != step_) {
-    if (next && overlay_.Step() == step_ + 1) FillIn(Current());
+    if (next && overlay_.Step() == step_ + 1) Done(Current());
     backwards_ = overlay_.Step() < step_;
     step_ = overlay_.Step();
   }
@@ -66,6 +66,7 @@ void GraphTutorialRunner::Frame(int screen_width) {
   for (int guard = 0; guard < StepCount(); ++guard) {
     if (entered_ != step_) Enter(Current(), now);
     if (!Check(Current(), now)) break;
+    Done(Current());
     step_ = std::min(step_ + 1, StepCount() - 1);
     overlay_.SetStep(step_);
     backwards_ = false;
@@ -149,12 +150,14 @@ draw::Rect GraphTutorialRunner::KeyboardTarget(const GraphStep& step) {
   return shift.Empty() ? keyboard : shift;
 }
 
-void GraphTutorialRunner::FillIn(const GraphStep& step) {
+void GraphTutorialRunner::Done(const GraphStep& step) {
   if (step.kind != GraphStepKind::kType) return;
-  if (ui::TextBox* box = ui::Focused()) {
+  ui::TextBox* box = ui::Focused();
+  if (box && box->Text() != step.expected) {
     box->SetText(std::u16string(step.expected));
     box->CaretToEnd();
   }
+  if (hooks_.hide_keyboard) hooks_.hide_keyboard();
 }
 
 }  // namespace zentrix::tutorials

@@ -22,6 +22,9 @@ struct GraphTutorialHooks {
   std::function<GraphProbe()> probe;
   std::function<void()> stash;    // keeps the person's graphs
   std::function<void()> restore;  // brings them back
+  // Puts the on-screen keyboard away once a typing step is done, so that it
+  // no longer hides the plot.
+  std::function<void()> hide_keyboard;
 };
 
 class GraphTutorialRunner {
@@ -43,7 +46,9 @@ class GraphTutorialRunner {
   bool Check(const GraphStep& step, const GraphProbe& now);
   draw::Rect WidgetTarget(const GraphStep& step, const GraphProbe& now);
   draw::Rect KeyboardTarget(const GraphStep& step);
-  void FillIn(const GraphStep& step);
+  // A step is left forward: a typing step's text is filled in when missing
+  // and the keyboard put away.
+  void Done(const GraphStep& step);
   void End();
 
   TutorialOverlay& overlay_;

@@ -42,10 +42,11 @@ class GraphTutorialRunnerTest : public ui::testing::UiTest {
   };
   int stashed_ = 0;
   int restored_ = 0;
+  int keyboard_put_away_ = 0;
   GraphTutorialRunner runner_{
       overlay_,
       {[this](ui::WidgetList& out) { out = widgets_; }, [this] { return grapher_; },
-       [this] { ++stashed_; }, [this] { ++restored_; }}};
+       [this] { ++stashed_; }, [this] { ++restored_; }, [this] { ++keyboard_put_away_; }}};
 };
 
 TEST_F(GraphTutorialRunnerTest, StepsPointAtTheirWidgetsAndMoveOnWhenDone) {
@@ -82,6 +83,7 @@ TEST_F(GraphTutorialRunnerTest, TypingPointsAtTheKeyboardThenItsKeysAndNextFills
   Press(TutorialOverlay::kNext);
   EXPECT_EQ(box.Text(), u"sin(x)");
   EXPECT_EQ(runner_.Step(), 5);
+  EXPECT_EQ(keyboard_put_away_, 1) << "the keyboard no longer hides the plot";
   ui::Focus(nullptr);
 }
 
