@@ -12,6 +12,10 @@
 //   #@same FILE OTHER             the two files hold the same bytes (OTHER may hold spaces)
 //   #@text FILE is TEXT           the file holds exactly TEXT, where \n stands for a line feed
 //   #@text FILE contains TEXT     ... holds TEXT somewhere
+//   #@firstrun                    the home is left truly fresh: the first-run tutorial starts
+//
+// Otherwise the registry says the first run is over ("New=dword:0"), so that a
+// script starts on the plain calculator.
 //
 // Dumps are written by the program's JSON writer as `"key": value` with ", "
 // between members, so a member can be checked as text.
@@ -74,6 +78,7 @@ struct Directives {
     std::string text;
   };
   std::vector<TextCheck> texts;
+  bool first_run = false;
 };
 
 // "\n" in a directive's text as the line feed it stands for.
@@ -102,6 +107,8 @@ Directives ReadDirectives(const std::string& script) {
       d.status = std::stoi(rest);
     } else if (verb == "stderr") {
       d.stderr_texts.push_back(rest);
+    } else if (verb == "firstrun") {
+      d.first_run = true;
     } else if (verb == "options") {
       d.options.push_back(rest);
     } else if (verb == "exists") {
@@ -142,9 +149,13 @@ TEST_P(ScenarioTest, Runs) {
   const fs::path home = fs::path(ZENTRIX_BINARY_DIR) / "scenarios" / GetParam();
   fs::remove_all(home);
   fs::create_directories(home);
-  if (!d.registry.empty()) {
+  if (!d.first_run) {
     std::ofstream registry(home / "registry.txt");
     registry << "[Software\\Corvane\\Zentrix 2.0]\n";
+    const bool names_new =
+        std::any_of(d.registry.begin(), d.registry.end(),
+                    [](const std::string& v) { return v.rfind("New=", 0) == 0; });
+    if (!names_new) registry << "New=dword:0\n";
     for (const std::string& value : d.registry) registry << value << '\n';
   }
   std::string command = "cd " + Quote(home.string()) + " && " + Quote(ZENTRIX_PATH) +

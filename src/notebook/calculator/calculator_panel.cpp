@@ -91,7 +91,10 @@ void CalculatorPanel::SetSkin(ui::Skin* skin, const std::string& skins_folder) {
 }
 
 bool CalculatorPanel::Solve(engine::SolveMode mode) {
-  return notebook_.Solve(mode, options_.entry);
+  const bool solved = notebook_.Solve(mode, options_.entry);
+  // A running tutorial counts the Solve as the step it asked for.
+  if (solved && ui::Ui().tutorial.active) ++ui::Ui().tutorial.global_step;
+  return solved;
 }
 
 void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& content) {

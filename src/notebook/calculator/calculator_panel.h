@@ -64,7 +64,8 @@ class CalculatorPanel {
   // leaves the whole content to the notebook.
   void LayoutAndDraw(draw::Surface& surface, const draw::Rect& content);
 
-  // The Solve action; DMS comes from the pad's key.
+  // The Solve action; DMS comes from the pad's key. While a tutorial
+  // restricts input, a Solve that answered adds one to its global step.
   bool Solve(engine::SolveMode mode = engine::SolveMode::kNormal);
   void InsertEntry() { notebook_.InsertEntry(); }
   void DeleteEntry() { notebook_.DeleteEntry(); }

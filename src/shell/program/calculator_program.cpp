@@ -11,6 +11,7 @@
 #include "shell/screens/about_screen.h"
 #include "shell/screens/calculator_screen.h"
 #include "shell/screens/settings_screen.h"
+#include "shell/screens/tutored_grapher_screen.h"
 #include "shell/screenshots/screenshot_screen.h"
 #include "shell/screenshots/storage_cards.h"
 #include "shell/settings/settings_store.h"
@@ -253,6 +254,7 @@ void CalculatorProgram::KeyDown(const platform::Event& key, const draw::KeyList&
   RunBoundCommand(buttons_, key.key, current_, button_hooks_,
                   {[this] { screenshots_.ButtonDown(); }, [this] { RequestSuspend(); }});
   const ui::KeyEvent event = ToKeyEvent(key);
+  if (chrome_.Overlay().KeyDown(event)) return;
   if (ui::HandleTextKey(event)) return;
   CurrentScreen()->KeyDown(event);
 }
@@ -287,12 +289,26 @@ void CalculatorProgram::Destroy() {
   // Nothing was loaded when start-up failed: saving now would overwrite the
   // stored settings with defaults.
   if (!initialised_) return;
+  EndTutorials();
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
   if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
     calculator->SaveOnExit();
   }
   CloseGraphScreens(*this);
+}
+
+void CalculatorProgram::EndTutorials() {
+  // Before anything is saved: a tutorial's notebook or graphs are never kept
+  // as the person's.
+  if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
+    calculator->Tutorials().Abandon();
+  }
+  for (int index : {kGrapher2DScreen, kGrapher3DScreen}) {
+    if (auto* grapher = dynamic_cast<TutoredGrapherScreen*>(screens_[index].get())) {
+      grapher->Tutorial().Abandon();
+    }
+  }
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }

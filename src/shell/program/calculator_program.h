@@ -78,6 +78,11 @@ class CalculatorProgram : public Application, public AutomationHost {
     chrome_.ShowMessage(std::move(text), yes_no, std::move(on_result));
   }
   bool MessageShown() const { return chrome_.MessageBoxShown(); }
+  // The tutorial overlay and the menu bar its scripts point into.
+  tutorials::TutorialOverlay& Overlay() { return chrome_.Overlay(); }
+  ui::MainMenu& MenuBar() { return chrome_.MenuBar(); }
+  // Puts the button pad back in place of the on-screen keyboard.
+  void HideKeyboard() { chrome_.SetKeyboardShown(false); }
   bool Square() const { return square_; }
   draw::Rect ContentRect() const { return content_; }
 
@@ -112,6 +117,8 @@ class CalculatorProgram : public Application, public AutomationHost {
   void RunMenuCommand(ui::MenuCommand command);
   void CloseButton();
   void RouteButtonPad();
+  // Ends a running tutorial, putting back what it changed.
+  void EndTutorials();
 
   ProgramOptions options_;
   shell::Registry registry_;

@@ -6,6 +6,7 @@
 #include "graphing/screens/graphing_screen.h"
 #include "shell/program/calculator_program.h"
 #include "shell/screens/calculator_screen.h"
+#include "shell/screens/tutored_grapher_screen.h"
 
 namespace zentrix::shell {
 namespace {
@@ -70,7 +71,7 @@ void InstallGraphScreens(CalculatorProgram& program) {
   for (int index : {kGrapher2DScreen, kGrapher3DScreen}) {
     program.SetScreenFactory(index, [screens, index](CalculatorProgram& p) {
       if (!screens->host) screens->host = MakeHost(p);
-      return std::make_unique<GrapherScreen>(screens->host, DimensionOf(index));
+      return std::make_unique<TutoredGrapherScreen>(p, screens->host, DimensionOf(index));
     });
   }
   ButtonHooks& hooks = program.ButtonCommandHooks();

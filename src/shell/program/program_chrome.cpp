@@ -5,7 +5,6 @@
 #include "ui/core/ui_state.h"
 #include "ui/skin/skin_geometry.h"
 #include "ui/widgets/keyboard.h"
-#include "ui/widgets/main_menu.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/screen_bar.h"
 
@@ -16,6 +15,7 @@ struct ProgramChrome::Parts {
   ui::MainMenu main_menu;
   ui::OnScreenKeyboard keyboard;
   ui::MessageBox message_box;
+  tutorials::TutorialOverlay overlay;
   int screen_width = 0;
   int screen_height = 0;
   bool keyboard_shown = false;
@@ -61,6 +61,7 @@ void ProgramChrome::Build(int screen_width, int screen_height, ui::StylusRouter&
   router.SetSlot(ui::RouteSlot::kMainMenu, &p.main_menu);
   router.SetSlot(ui::RouteSlot::kScreenBar, &p.screen_bar);
   router.SetSlot(ui::RouteSlot::kKeyboard, &p.keyboard);
+  router.SetSlot(ui::RouteSlot::kTutorialOverlay, &p.overlay);
 }
 
 void ProgramChrome::SetCurrentScreen(int index) {
@@ -82,6 +83,7 @@ void ProgramChrome::Draw(draw::Surface& surface) {
   if (p.keyboard_shown) p.keyboard.Draw(surface);
   p.screen_bar.Draw(surface);
   p.main_menu.Draw(surface);
+  p.overlay.Draw(surface);
   if (p.message_box.Shown()) p.message_box.Draw(surface);
 }
 
@@ -112,6 +114,10 @@ std::optional<draw::Rect> ProgramChrome::ScreenIcon(int index) const {
   if (r.Empty()) return std::nullopt;
   return r;
 }
+
+tutorials::TutorialOverlay& ProgramChrome::Overlay() { return parts_->overlay; }
+
+ui::MainMenu& ProgramChrome::MenuBar() { return parts_->main_menu; }
 
 bool ProgramChrome::MessageBoxShown() const { return parts_->message_box.Shown(); }
 

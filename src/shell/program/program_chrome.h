@@ -1,9 +1,8 @@
 #pragma once
 // The program's furniture around the current screen: the screen bar at the
 // top, the main menu at the bottom, the on-screen keyboard and the message
-// box, placed in the stylus router's slots. After input, the program asks it
-// what the person chose (a screen, the style toggle, the close button, a menu
-// command).
+// box and the tutorial overlay, placed in the stylus router's slots. After input, the program asks
+// it what the person chose (a screen, the style toggle, the close button, a menu command).
 
 #include <functional>
 #include <memory>
@@ -12,11 +11,13 @@
 
 #include "draw/rect.h"
 #include "draw/surface.h"
+#include "tutorials/overlay/tutorial_overlay.h"
 #include "ui/core/menu_command.h"
 #include "ui/core/screen.h"
 #include "ui/core/stylus_router.h"
 #include "ui/core/widget_info.h"
 #include "ui/skin/skin.h"
+#include "ui/widgets/main_menu.h"
 
 namespace zentrix::shell {
 
@@ -39,7 +40,8 @@ class ProgramChrome {
   // The on-screen keyboard above the menu bar (the keyboard icon toggles it).
   void SetKeyboardShown(bool shown);
   bool KeyboardShown() const;
-  // Draws the keyboard, the screen bar, the main menu and a shown message box.
+  // Draws the keyboard, the screen bar, the main menu, the tutorial overlay and
+  // a shown message box.
   void Draw(draw::Surface& surface);
   // Shows the message box; `on_result` hears the answer (true: Yes or OK).
   void ShowMessage(std::u16string text, bool yes_no, std::function<void(bool)> on_result = {});
@@ -52,6 +54,11 @@ class ProgramChrome {
 
   // The screen-bar icon of a screen, when shown.
   std::optional<draw::Rect> ScreenIcon(int index) const;
+
+  // The one tutorial overlay of the program, and the menu bar the tutorials
+  // point into.
+  tutorials::TutorialOverlay& Overlay();
+  ui::MainMenu& MenuBar();
 
   // The shown message box, if any: its text and buttons for the dump.
   bool MessageBoxShown() const;

@@ -49,7 +49,8 @@ std::string CalculatorProgram::Dump() {
   } else {
     json.Null();
   }
-  json.Key("tutorial").Null();
+  json.Key("tutorial");
+  chrome_.Overlay().WriteState(json);
   ui::WidgetList widgets;
   router_.DescribeAll(widgets);
   json.Key("widgets");

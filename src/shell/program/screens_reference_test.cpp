@@ -51,6 +51,12 @@ constexpr char kCalculatorSession[] =
     "type sqrt(8)/(x-1)\nmenu Solve\n"
     "type {{1,2},{3,4}}\nmenu Solve\n";
 
+// The tutorial overlay over the calculator: a step that points at a pad key
+// after one entry was solved under the tutorial.
+constexpr char kTutorialSession[] =
+    "click tutorials\nclick Calculator 1: Basics\nclick button:next\n"
+    "click key:3\nclick key:/\nclick key:1\nclick key:2\nmenu Solve\n";
+
 class ScreenReferenceTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ScreenReferenceTest, MatchesItsPicture) {
@@ -58,6 +64,7 @@ TEST_P(ScreenReferenceTest, MatchesItsPicture) {
   draw::ScopedDrawContextReset draw;
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
+  ui::Settings().first_run = false;  // no first-run tutorial over the screen
   const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test" /
                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);
@@ -104,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"screenshots_small_classic", 240, 320, 0, kScreenshotsScreen},
         Case{"screenshots_large_bright", 480, 640, 1, kScreenshotsScreen},
         Case{"buttons_small_bright", 240, 320, 1, kButtonsScreen},
-        Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen}),
+        Case{"buttons_large_classic", 480, 640, 0, kButtonsScreen},
+        Case{"tutorial_small_classic", 240, 320, 0, kCalculatorScreen, kTutorialSession},
+        Case{"tutorial_large_bright", 480, 640, 1, kCalculatorScreen, kTutorialSession}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -107,6 +107,7 @@ TEST(SdlWindowTest, ShowsTheFrameAndTakesClicksAndKeysThroughSdl) {
     GTEST_SKIP() << "no window system (CI runs this under xvfb-run)";
   }
   ui::ScopedSettingsReset settings;
+  ui::Settings().first_run = false;  // no first-run tutorial over the screen
   const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "sdl_window_test" /
                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::filesystem::remove_all(home);

@@ -54,6 +54,8 @@ class ProgramTest : public ::testing::Test {
     config_.home_folder = home_.string();
     config_.windowed = true;
     options_.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
+    // The first-run tutorial would hold the input; tests start on the calculator.
+    ui::Settings().first_run = false;
   }
 
   draw::ScopedDrawContextReset draw_;

@@ -8,14 +8,19 @@ bool StylusRouter::StylusDown(Point p) {
   Ui().stylus_down = true;
   Ui().last_stylus = p;
   down_target_ = kNoTarget;
+  // While a tutorial restricts input, a tap outside its allowed rectangle
+  // reaches only the overlay, whatever a widget's own gate would do.
+  const TutorialRestriction& tutorial = Ui().tutorial;
+  const bool refused = tutorial.active && !tutorial.allowed.Contains(p.x, p.y);
   for (int i = 0; i < kRouteSlotCount; ++i) {
+    if (refused && i != static_cast<int>(RouteSlot::kTutorialOverlay)) continue;
     Widget* w = slots_[i];
     if (w && w->Visible() && w->StylusDown(p)) {
       down_target_ = i;
       return true;
     }
   }
-  if (screen_ && screen_->StylusDown(p)) {
+  if (!refused && screen_ && screen_->StylusDown(p)) {
     down_target_ = kScreenTarget;
     return true;
   }

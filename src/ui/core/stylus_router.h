@@ -2,6 +2,8 @@
 // Stylus routing: a stylus down goes to the message box, then the main menu,
 // the screen bar, the on-screen keyboard, the button pad, the tutorial overlay
 // and finally the current screen; the first that takes it ends the routing.
+// While a tutorial restricts input, a stylus down outside its allowed
+// rectangle is offered to the tutorial overlay alone.
 // Stylus up follows the same order. A move goes to whichever took the last
 // down (the screen when nothing did), so a drag stays with its widget.
 //
