@@ -223,7 +223,8 @@ void CalculatorTutorialRunner::Complete(const TutorialStep& step) {
       }
       break;
     case StepKind::kMenu:
-      if (step.command == ui::MenuCommand::kNew) panel_.GetNotebook().New();  // keeps the current file
+      if (step.command == ui::MenuCommand::kNew)
+        panel_.GetNotebook().New();  // keeps the current file
       if (step.command == ui::MenuCommand::kInsertEntry) panel_.InsertEntry();
       break;
   }
