@@ -1,12 +1,12 @@
 #include "platform/registry_file.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "platform/atomic_file.h"
 
 namespace zentrix::platform {
 namespace {
@@ -222,19 +222,6 @@ void RegistryFile::Remove(std::string_view key, std::string_view name) {
     if (!SameName(k.name, key)) continue;
     std::erase_if(k.entries, [&](const Entry& e) { return SameName(e.name, name); });
   }
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace zentrix::platform
