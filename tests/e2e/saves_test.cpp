@@ -16,7 +16,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -79,19 +78,6 @@ bool WaitForFile(const fs::path& path, std::chrono::milliseconds limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   return true;
-}
-
-// The lines of a file, each with its line feed (a last line cut short has none).
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-    lines.push_back(text.substr(start, next - start));
-    start = next;
-  }
-  return lines;
 }
 
 // Long enough that only a signal ends the program.
@@ -172,11 +158,6 @@ TEST(SavesTest, AKillDuringSavesLeavesEachFileOldOrNew) {
   const auto whole_run = Clock::now() - started;
   const std::string new_registry = ReadFile(home / "registry.txt");
   ASSERT_NE(new_registry, old_registry);
-  ASSERT_EQ(Lines(old_registry).size(), Lines(new_registry).size());
-  std::set<std::string> known_lines;
-  for (const std::string& registry : {old_registry, new_registry}) {
-    for (const std::string& line : Lines(registry)) known_lines.insert(line);
-  }
   ASSERT_EQ(notebooks.count(ReadFile(home / "Files/book.qv1")), 1u);
 
   // Kill moments spread over the whole run, start-up and exit included.
@@ -192,14 +173,9 @@ TEST(SavesTest, AKillDuringSavesLeavesEachFileOldOrNew) {
     kill(pid, SIGKILL);
     if (WaitFor(pid, std::chrono::seconds(10)) == 128 + SIGKILL) ++killed_during_run;
 
-    // The exit path stores the settings and then the notebook's name, so a
-    // kill between the two leaves a third whole version: every line is one of
-    // the old or the new file's, and none is missing or cut short.
-    const std::vector<std::string> lines = Lines(ReadFile(home / "registry.txt"));
-    EXPECT_EQ(lines.size(), Lines(new_registry).size()) << "run " << run;
-    for (const std::string& line : lines) {
-      EXPECT_TRUE(known_lines.count(line)) << "run " << run << ": " << line;
-    }
+    const std::string registry = ReadFile(home / "registry.txt");
+    EXPECT_TRUE(registry == old_registry || registry == new_registry) << "run " << run << ":\n"
+                                                                      << registry;
     const fs::path notebook = home / "Files/book.qv1";
     if (fs::exists(notebook)) {
       EXPECT_EQ(notebooks.count(ReadFile(notebook)), 1u) << "run " << run;

@@ -283,11 +283,13 @@ void CalculatorProgram::Destroy() {
   // Nothing was loaded when start-up failed: saving now would overwrite the
   // stored settings with defaults.
   if (!initialised_) return;
+  registry_.BeginBatch();
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
   if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
     calculator->SaveOnExit();
   }
+  registry_.EndBatch();
 }
 
 void CalculatorProgram::DescribeWidgets(ui::WidgetList& out) { router_.DescribeAll(out); }
