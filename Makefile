@@ -10,7 +10,7 @@ FUZZ_TIMEOUT ?= 25
 FUZZ_RSS_MB ?= 4096
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test asan bench fuzz format format-check clean
+.PHONY: all deps build run test asan soak bench fuzz format format-check clean
 
 all: build
 
@@ -37,6 +37,16 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# The soak run: 20,000 frames over the calculator, settings, notes and
+# screenshots screens under the address sanitizer (leaks fail it, and so does
+# resident memory growing past the bound; see tests/soak/soak.py). A few minutes.
+SOAK_FRAMES ?= 20000
+soak: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTRIX_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-asan -j $(JOBS) --target zentrix zentrix_skins
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  tests/soak/soak.py --frames $(SOAK_FRAMES) --zentrix build-asan/zentrix
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZENTRIX_TESTS=OFF -DZENTRIX_BENCH=ON $(CMAKE_FLAGS)

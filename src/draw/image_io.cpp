@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "draw/image_codecs.h"
+#include "platform/atomic_file.h"
 
 namespace zentrix::draw {
 
@@ -100,22 +101,7 @@ DrawResult SaveImage(const Surface& surface, const std::string& path, std::uint3
   std::vector<std::uint8_t> bytes;
   DrawResult r = EncodeImage(surface, format, &bytes);
   if (Failed(r)) return r;
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) return kCannotCreateFile;
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
-      file.close();
-      std::remove(temp.c_str());
-      return kCannotCreateFile;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return kCannotCreateFile;
-  }
+  if (!platform::WriteFileAtomically(path, bytes)) return kCannotCreateFile;
   return kOk;
 }
 

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 #include <deque>
-#include <fstream>
 #include <utility>
 
 #include "draw/vfs_archive.h"
+#include "platform/atomic_file.h"
 
 namespace zentrix::draw {
 
@@ -129,21 +129,7 @@ std::vector<std::uint8_t> VfsWriter::Build() const {
 
 DrawResult VfsWriter::WriteFile(const std::string& path) const {
   const std::vector<std::uint8_t> bytes = Build();
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) return kCannotCreateFile;
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
-      std::remove(temp.c_str());
-      return kCannotCreateFile;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return kCannotCreateFile;
-  }
+  if (!platform::WriteFileAtomically(path, bytes)) return kCannotCreateFile;
   return kOk;
 }
 

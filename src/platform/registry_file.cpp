@@ -1,12 +1,13 @@
 #include "platform/registry_file.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
+
+#include "platform/atomic_file.h"
 
 namespace zentrix::platform {
 namespace {
@@ -19,6 +20,14 @@ bool SameName(std::string_view a, std::string_view b) {
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
+}
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
 }
 
 std::string Escape(std::string_view text) {
@@ -106,7 +115,22 @@ bool RegistryFile::Load() {
 
 void RegistryFile::Parse(std::string_view text) {
   keys_.clear();
-  Key* current = nullptr;
+  // Indexes by lower-cased name keep a long file linear to read; the first
+  // spelling of a key or value name is the one kept.
+  std::unordered_map<std::string, std::size_t> key_index;
+  std::unordered_map<std::string, std::size_t> entry_index;  // "key\nname"
+  constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+  std::size_t current = kNoKey;
+  auto store = [&](std::string_view name, Value value) {
+    Key& key = keys_[current];
+    const auto [at, added] =
+        entry_index.try_emplace(Lower(key.name) + '\n' + Lower(name), key.entries.size());
+    if (added) {
+      key.entries.push_back(Entry{std::string(name), std::move(value)});
+    } else {
+      key.entries[at->second].value = std::move(value);
+    }
+  };
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = Trim(text.substr(0, end));
@@ -114,13 +138,16 @@ void RegistryFile::Parse(std::string_view text) {
     if (line.empty() || line[0] == ';' || line[0] == '#') continue;
     if (line.front() == '[') {
       if (line.back() != ']' || line.size() < 3) {
-        current = nullptr;  // values below a broken section header belong nowhere
+        current = kNoKey;  // values below a broken section header belong nowhere
         continue;
       }
-      current = &KeyFor(line.substr(1, line.size() - 2));
+      const std::string_view name = line.substr(1, line.size() - 2);
+      const auto [at, added] = key_index.try_emplace(Lower(name), keys_.size());
+      if (added) keys_.push_back(Key{std::string(name), {}});
+      current = at->second;
       continue;
     }
-    if (!current) continue;
+    if (current == kNoKey) continue;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos || equals == 0) continue;
     const std::string_view name = Trim(line.substr(0, equals));
@@ -129,11 +156,10 @@ void RegistryFile::Parse(std::string_view text) {
     if (colon == std::string_view::npos || name.empty()) continue;
     const std::string_view type = typed.substr(0, colon);
     const std::string_view data = typed.substr(colon + 1);
-    const std::string key_name = current->name;
     if (type == "dword") {
-      if (auto v = ParseDword(Trim(data))) Set(key_name, name, *v);
+      if (auto v = ParseDword(Trim(data))) store(name, *v);
     } else if (type == "sz") {
-      if (auto v = Unescape(data)) Set(key_name, name, std::move(*v));
+      if (auto v = Unescape(data)) store(name, std::move(*v));
     }
   }
 }
@@ -222,19 +248,6 @@ void RegistryFile::Remove(std::string_view key, std::string_view name) {
     if (!SameName(k.name, key)) continue;
     std::erase_if(k.entries, [&](const Entry& e) { return SameName(e.name, name); });
   }
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace zentrix::platform

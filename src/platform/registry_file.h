@@ -17,6 +17,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/atomic_file.h"  // Save() writes through it; callers of the registry use it too
+
 namespace zentrix::platform {
 
 class RegistryFile {
@@ -61,8 +63,5 @@ class RegistryFile {
   std::string path_;
   std::vector<Key> keys_;
 };
-
-// Writes `contents` to a temporary file beside `path` and renames it into place.
-bool WriteFileAtomically(const std::string& path, std::string_view contents);
 
 }  // namespace zentrix::platform

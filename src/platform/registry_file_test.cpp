@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +42,27 @@ TEST(RegistryFileTest, ReadsTypedValuesAndSkipsWhatItCannotRead) {
   // A value of the other type reads as missing.
   EXPECT_FALSE(file.GetString(kKey, "Precision"));
   EXPECT_FALSE(file.GetDword(kKey, "CalculatorFile"));
+}
+
+TEST(RegistryFileTest, RepeatedNamesMergeWithoutRegardToCase) {
+  RegistryFile file;
+  file.Parse(
+      "[Software\\Corvane\\Zentrix 2.0]\nPrecision=dword:5\n[Other]\nA=dword:1\n"
+      "[SOFTWARE\\corvane\\zentrix 2.0]\nPRECISION=dword:6\nStart=dword:2\n");
+  EXPECT_EQ(file.Serialize(),
+            "[Software\\Corvane\\Zentrix 2.0]\nPrecision=dword:6\nStart=dword:2\n"
+            "[Other]\nA=dword:1\n");
+
+  // A long file (many keys, many values) reads in one pass.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) {
+    text += "[K" + std::to_string(i % 5000) + "]\nV" + std::to_string(i) + "=dword:1\n";
+  }
+  file.Parse(text);
+  EXPECT_EQ(file.GetDword("k4999", "v19999"), 1u);
+  const std::string written = file.Serialize();
+  EXPECT_EQ(std::count(written.begin(), written.end(), '['), 5000);
+  EXPECT_EQ(std::count(written.begin(), written.end(), '='), 20000);
 }
 
 TEST(RegistryFileTest, WritesThroughARenameAndReadsBackEqual) {

@@ -11,6 +11,7 @@
 #include "platform/home_folder.h"
 #include "platform/sdl_platform.h"
 #include "platform/single_instance.h"
+#include "platform/termination_request.h"
 #include "shell/automation/script_line.h"
 #include "shell/automation/script_runner.h"
 #include "shell/program/calculator_program.h"
@@ -107,6 +108,9 @@ int main(int argc, char** argv) {
     std::fputs(shell::UsageText().c_str(), stdout);
     return 0;
   }
+  // Before SDL starts: SDL leaves handlers it finds in place, and a SIGTERM
+  // must reach the same exit path in both modes.
+  platform::InstallTerminationHandler();
   const std::string home = platform::ResolveHomeFolder(parse.options.home);
   std::string error;
   if (!platform::PrepareHomeFolder(home, &error)) {

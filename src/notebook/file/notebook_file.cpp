@@ -6,7 +6,7 @@
 
 #include "notebook/file/answer_records.h"
 #include "notebook/file/record_reader.h"
-#include "platform/registry_file.h"
+#include "platform/atomic_file.h"
 
 namespace zentrix::notebook {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "notes/file/line_reader.h"
-#include "platform/registry_file.h"
+#include "platform/atomic_file.h"
 
 namespace zentrix::notes {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "platform/single_instance.h"
+#include "platform/termination_request.h"
 
 namespace zentrix::shell {
 namespace {
@@ -112,6 +113,10 @@ int Application::Start() {
 int Application::Loop() {
   platform::Event event;
   while (!quit_) {
+    if (platform::TerminationRequested()) {
+      quit_ = true;
+      break;
+    }
     if (Platform().PollEvent(&event)) {
       HandleEvent(event);
       continue;

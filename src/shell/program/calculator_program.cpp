@@ -290,12 +290,14 @@ void CalculatorProgram::Destroy() {
   // stored settings with defaults.
   if (!initialised_) return;
   EndTutorials();
+  registry_.BeginBatch();
   SaveSettings(registry_, ui::Settings(), current_);
   RememberNotesFile(*this);
   if (auto* calculator = dynamic_cast<CalculatorScreen*>(screens_[kCalculatorScreen].get())) {
     calculator->SaveOnExit();
   }
   CloseGraphScreens(*this);
+  registry_.EndBatch();
 }
 
 void CalculatorProgram::EndTutorials() {

@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "draw/draw_context.h"
 #include "notes/file/notes_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
+#include "platform/single_instance.h"
 #include "shell/automation/script_runner.h"
 #include "shell/testing/program_test_support.h"
 #include "ui/core/ui_state.h"
@@ -55,6 +57,32 @@ TEST_F(CalculatorProgramTest, ExitSavesAndTheNextFrameEnds) {
   ASSERT_FALSE(runner.Failed()) << runner.Error();
   EXPECT_LT(platform_.FramesPresented(), 10u);  // ended without drawing the 50 frames
   EXPECT_NE(ReadFile(registry_).find("Start=dword:7"), std::string::npos);
+}
+
+// Every file and folder under the home folder, with its size.
+std::map<std::string, std::uintmax_t> Listing(const fs::path& home) {
+  std::map<std::string, std::uintmax_t> listing;
+  for (const auto& entry : fs::recursive_directory_iterator(home)) {
+    listing[entry.path().string()] = entry.is_regular_file() ? entry.file_size() : 0;
+  }
+  return listing;
+}
+
+TEST_F(CalculatorProgramTest, ASecondCopyInTheSameHomeWritesNothing) {
+  platform::SingleInstance running;
+  ASSERT_EQ(running.ClaimFor(home_.string()), platform::SingleInstance::Claim::kFirst);
+  const auto before = Listing(home_);
+
+  platform::SingleInstance second;
+  ApplicationConfig config = config_;
+  config.instance = &second;
+  CalculatorProgram program(config, options_);
+  ScriptRunner runner(Lines("type 1+2\nmenu Solve\nscreen 1\nframes 5\n"), &program);
+  platform_.SetSource(&runner);
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(platform_.FramesPresented(), 0u);
+  EXPECT_EQ(Listing(home_), before);
+  EXPECT_TRUE(running.TakeRaiseRequest());  // the running copy is asked to come forward
 }
 
 TEST_F(CalculatorProgramTest, ScreensWithoutAFactoryLeaveTheirIconsDoingNothing) {

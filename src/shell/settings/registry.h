@@ -24,7 +24,13 @@ class Registry {
   // The file's current contents; nothing when it cannot be read.
   std::optional<platform::RegistryFile> Open() const;
   // Writes the values back; false when the file cannot be written.
-  bool Store(const platform::RegistryFile& file) const { return file.Save(); }
+  bool Store(const platform::RegistryFile& file) const;
+
+  // Between the two, Store keeps the values in memory and Open returns them;
+  // EndBatch writes the file once. The exit path stores from several places,
+  // and one write means that a kill leaves either the old file or the new one.
+  void BeginBatch() { batching_ = true; }
+  bool EndBatch();
 
   // One value, read or written on its own (the file is read and rewritten).
   std::optional<std::uint32_t> ReadDword(std::string_view name,
@@ -34,6 +40,8 @@ class Registry {
 
  private:
   std::string path_;
+  bool batching_ = false;
+  mutable std::optional<platform::RegistryFile> batch_;
 };
 
 }  // namespace zentrix::shell

@@ -83,5 +83,18 @@ TEST_F(SettingsStoreTest, AnUnreadableRegistryKeepsDefaultsAndIsNotOverwritten) 
   EXPECT_TRUE(fs::is_directory(path_));
 }
 
+TEST_F(SettingsStoreTest, ABatchOfStoresIsWrittenOnceAtItsEnd) {
+  registry_.BeginBatch();
+  ASSERT_TRUE(registry_.WriteDword("Start", 3));
+  ASSERT_TRUE(registry_.WriteDword("Precision", 7));
+  EXPECT_FALSE(fs::exists(path_));              // nothing on the disk yet
+  EXPECT_EQ(registry_.ReadDword("Start"), 3u);  // the batch reads its own values
+  ASSERT_TRUE(registry_.EndBatch());
+  EXPECT_EQ(Registry(path_).ReadDword("Start"), 3u);
+  EXPECT_EQ(Registry(path_).ReadDword("Precision"), 7u);
+  ASSERT_TRUE(registry_.WriteDword("Start", 4));  // after the batch, stores write at once
+  EXPECT_EQ(Registry(path_).ReadDword("Start"), 4u);
+}
+
 }  // namespace
 }  // namespace zentrix::shell
