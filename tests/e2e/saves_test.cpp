@@ -37,6 +37,8 @@ fs::path FreshFolder(const std::string& name) {
   const fs::path folder = fs::path(ZENTRIX_BINARY_DIR) / "e2e_saves" / name;
   fs::remove_all(folder);
   fs::create_directories(folder);
+  // Past the first run, so that the first-run tutorial does not take the input.
+  std::ofstream(folder / "registry.txt") << "[Software\\Corvane\\Zentrix 2.0]\nNew=dword:0\n";
   return folder;
 }
 

@@ -133,10 +133,16 @@ TEST_F(GraphFileCommandsTest, SaveAsThenSaveThenOpenInAnotherSession) {
 TEST_F(GraphFileCommandsTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
   graphs3d_.Create(Graph3DKind::kSpherical);
   SaveAs(Dimension::k3D, u"ball");
-  const fs::path path = folder_ / "Graphs" / "ball.qv3";
-  const std::string before = ReadFile(path);
-  // The temporary file's place is taken, so the write cannot start.
-  fs::create_directory(path.string() + ".tmp" + std::to_string(getpid()));
+  const fs::path saved = folder_ / "Graphs" / "ball.qv3";
+  const std::string before = ReadFile(saved);
+  // A name that fits the folder while the temporary file beside it does not,
+  // so a save over it cannot start; the set is opened from it first.
+  const fs::path path = folder_ / "Graphs" / (std::string(246, 'b') + ".qv3");
+  fs::rename(saved, path);
+  commands_.Open(Dimension::k3D, area_);
+  ASSERT_EQ(commands_.FileList().Items().size(), 1u);
+  TapItem(commands_, 0);
+  ASSERT_TRUE(messages_.empty());
   graphs3d_.Create(Graph3DKind::kFunction);
   commands_.Save(Dimension::k3D, area_);
   EXPECT_EQ(ReadFile(path), before);
