@@ -189,19 +189,22 @@ endfunction()
 
 # The window test of a test binary, run under a virtual X server so that CI
 # (which has no display) exercises the SDL backend for real.
-function(zentrix_window_test target filter)
+# Each call runs in a process (and an X server) of its own: SDL's video
+# system does not always start a second time in one process. They take turns,
+# since two `xvfb-run -a` started at once may pick the same display.
+function(zentrix_window_test target filter name)
   find_program(XVFB_RUN xvfb-run)
   if(NOT XVFB_RUN)
     message(WARNING "xvfb-run not found: the SDL window test will not run (scripts/install-deps installs it)")
     return()
   endif()
   if(TARGET ${target})
-    add_test(NAME ${target}_window COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+    add_test(NAME ${target}_${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
              $<TARGET_FILE:${target}> --gtest_filter=${filter})
     # The window system's own libraries (D-Bus, the GL driver SDL loads) keep
     # allocations to the end of the process; under the sanitizer build the
     # leak check would report them, not the program.
-    set_tests_properties(${target}_window PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                         TIMEOUT 120 ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+    set_tests_properties(${target}_${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+                         TIMEOUT 120 RESOURCE_LOCK xvfb ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
   endif()
 endfunction()
