@@ -45,7 +45,9 @@ class ScreenshotsTest : public ::testing::Test {
   fs::path Folder() const { return home_ / "My Documents" / "Corvane" / "ScreenShots"; }
 
   draw::ScopedDrawContextReset draw_;
-  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "screenshots_test";
+  // One folder per test: ctest runs the tests of this fixture side by side.
+  fs::path home_ = fs::path(ZENTRIX_BINARY_DIR) / "screenshots_test" /
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
   draw::Surface frame_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "engine/core/charset.h"
 #include "graphing/files/testing/sample_sets.h"
@@ -60,7 +61,10 @@ class GraphFileCommandsTest : public ui::testing::UiTest {
     commands_.SaveDialog().PressSave();
   }
 
-  fs::path folder_ = fs::temp_directory_path() / "zentrix_graph_commands_test";
+  // One folder per test: ctest runs the tests of this fixture side by side.
+  fs::path folder_ =
+      fs::temp_directory_path() / (std::string("zentrix_graph_commands_") +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
   draw::Rect area_{0, 20, 240, 280};
   GraphSet2D graphs2d_;
   files::DataTable table_;
