@@ -4,44 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-
-#include "draw/draw_context.h"
-#include "platform/headless_platform.h"
-#include "platform/home_folder.h"
-#include "shell/automation/script_runner.h"
-#include "shell/program/calculator_program.h"
-#include "ui/core/ui_state.h"
-#include "ui/settings/program_settings.h"
-#include "ui/testing/reference_image.h"
+#include "shell/program/screen_index.h"
+#include "shell/testing/screen_reference_support.h"
 
 namespace zentrix::shell {
 namespace {
 
-class ThenCompare : public platform::EventSource {
- public:
-  ThenCompare(ScriptRunner* runner, std::function<void()> compare)
-      : runner_(runner), compare_(std::move(compare)) {}
-  bool Feed(platform::HeadlessPlatform& platform) override {
-    if (runner_->Feed(platform)) return true;
-    if (compare_) std::exchange(compare_, nullptr)();
-    return false;
-  }
-
- private:
-  ScriptRunner* runner_;
-  std::function<void()> compare_;
-};
-
-struct Case {
-  const char* name;
-  int width;
-  int height;
-  int style;
-  int screen;
-  const char* script = "";  // run after the screen is shown
-};
+using testsupport::ScreenCase;
+using Case = ScreenCase;
 
 // Entries whose answers show a fraction, powers, a root over a sum and a
 // matrix; the view then scrolls to the new entry at the bottom.
@@ -60,41 +30,7 @@ constexpr char kTutorialSession[] =
 class ScreenReferenceTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ScreenReferenceTest, MatchesItsPicture) {
-  const Case c = GetParam();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  ui::Settings().first_run = false;  // no first-run tutorial over the screen
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "screen_reference_test" /
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  std::filesystem::remove_all(home);
-  std::string error;
-  ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;
-
-  platform::HeadlessPlatform platform;
-  ApplicationConfig config;
-  config.platform = &platform;
-  config.home_folder = home.string();
-  config.screen_width = c.width;
-  config.screen_height = c.height;
-  config.windowed = true;
-  ProgramOptions options;
-  options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
-  options.style_index = c.style;
-  CalculatorProgram program(config, options);
-  ScriptParse script =
-      ParseScript("screen " + std::to_string(c.screen) + "\n" + c.script + "frames 1\n");
-  ASSERT_EQ(script.error_line, 0) << script.error;
-  ScriptRunner runner(std::move(script.lines), &program);
-  std::string problem = "not compared";
-  ThenCompare source(&runner, [&] {
-    problem = ui::testing::CompareWithReference(
-        program.Display().BackBuffer(), std::string(ZENTRIX_SOURCE_DIR) + "/src/shell/testdata",
-        c.name, ZENTRIX_BINARY_DIR);
-  });
-  platform.SetSource(&source);
-  ASSERT_EQ(program.Run(), 0);
-  EXPECT_TRUE(problem.empty()) << problem;
+  EXPECT_EQ(testsupport::DrawScreenAndCompare(GetParam(), "src/shell/testdata"), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
