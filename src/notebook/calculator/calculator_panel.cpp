@@ -21,6 +21,16 @@ void KeepAnEntry(Notebook& notebook) {
 
 }  // namespace
 
+PadArrangement PadFor(int screen_width, int screen_height, bool bright) {
+  // A square screen is as narrow as a portrait one but much shorter: the
+  // portrait pad of the style, with shorter first pages.
+  if (screen_width == screen_height) {
+    return bright ? PadArrangement::kBrightSquare : PadArrangement::kClassicSquare;
+  }
+  if (screen_width > screen_height) return PadArrangement::kLandscape;
+  return bright ? PadArrangement::kBright : PadArrangement::kClassic;
+}
+
 CalculatorPanel::CalculatorPanel()
     : files_(NotebookFolder(), data_,
              ui::DocumentHooks{[this](const std::filesystem::path& path) {
@@ -104,12 +114,7 @@ void CalculatorPanel::LayoutAndDraw(draw::Surface& surface, const draw::Rect& co
   // frame unless the keyboard is up).
   if (files_.Dialog().Shown()) pad_.SetVisible(false);
   const bool bright = skin_->Style() == ui::SkinStyle::kBright;
-  // The landscape pad is for screens wider than tall; a square screen is as
-  // narrow as a portrait one and takes the portrait pad.
-  const bool landscape = surface.Width() > surface.Height();
-  pad_.SetArrangement(landscape ? PadArrangement::kLandscape
-                      : bright  ? PadArrangement::kBright
-                                : PadArrangement::kClassic);
+  pad_.SetArrangement(PadFor(surface.Width(), surface.Height(), bright));
   // A hidden pad leaves its place to the notebook.
   const int pad_height = pad_.Visible() ? pad_.Height() : 0;
   pad_.SetPosition(content.left + (content.Width() - pad_.Width()) / 2,

@@ -35,6 +35,10 @@ struct CalculatorOptions {
   draw::Color cell_color = 0xE6E6FF;     // Bright style
 };
 
+// The pad for a screen of this size in the style: landscape on wide screens,
+// the square pads on square ones, else the portrait pad of the style.
+PadArrangement PadFor(int screen_width, int screen_height, bool bright);
+
 // An answer as one line of UTF-8 text for the dump (the terminal calculator's
 // text form); message answers are written as their text without it.
 using AnswerTextForm = std::function<std::string(const engine::AnswerLayout&)>;

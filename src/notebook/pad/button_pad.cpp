@@ -52,22 +52,30 @@ void ButtonPad::SetSkin(const ui::Skin* skin) {
 
 void ButtonPad::SetArrangement(PadArrangement arrangement) {
   if (arrangement != pad_.Arrangement()) pad_.SetArrangement(arrangement);
+  height_ = 0;  // placed afresh by the owner
   highlighted_ = -1;
   UpdateSize();
 }
 
 const ui::PadGeometry& ButtonPad::Geometry() const {
-  switch (pad_.Arrangement()) {
-    case PadArrangement::kBright: return ui::kPadBright;
+  switch (ImageArrangement(pad_.Arrangement())) {
     case PadArrangement::kClassic: return ui::kPadClassic;
     case PadArrangement::kLandscape: return ui::kPadLandscape;
+    default: return ui::kPadBright;
   }
-  return ui::kPadBright;
+}
+
+int ButtonPad::SkippedImageRows() const {
+  return ShortPadPage(pad_.Arrangement(), pad_.Page()) ? 1 : 0;
 }
 
 void ButtonPad::UpdateSize() {
   const ui::PadGeometry& g = Geometry();
-  SetSize(Px(g.image_width), Px(g.image_height));
+  // A page of another height keeps the pad's bottom edge where it was, so
+  // that the keys under the stylus stay put until the owner places the pad.
+  const int height = Px(g.image_height - SkippedImageRows() * g.key_height);
+  if (height_ > 0 && height != height_) y_ += height_ - height;
+  SetSize(Px(g.image_width), height);
   if (skin_) {
     const ui::TextRenderer* font = LabelFont();
     const int key_width = Px(g.key_width) - 1;
@@ -106,9 +114,11 @@ bool ButtonPad::StylusDown(ui::Point p) {
   const int index = KeyAt(p);
   if (index < 0) return true;
   const bool on_first_page = pad_.Page() == 0;
+  const int rows_before = pad_.Rows();
   const ui::TextBox* focused = ui::Focused();
   Apply(pad_.Tap(index, !focused || focused->Text().empty()));
-  highlighted_ = on_first_page ? index : -1;
+  highlighted_ = on_first_page && pad_.Rows() == rows_before ? index : -1;
+  UpdateSize();
   return true;
 }
 
@@ -135,10 +145,15 @@ void ButtonPad::Apply(const PadAction& action) {
 void ButtonPad::Draw(draw::Surface& surface) {
   if (!visible_ || !skin_) return;
   const bool landscape = pad_.Arrangement() == PadArrangement::kLandscape;
-  skin_->DrawFrame(surface,
-                   landscape ? ui::SkinImageId::kCalculatorButtonPadLandscape
-                             : ui::SkinImageId::kCalculatorButtonPad,
-                   0, x_, y_);
+  const ui::SkinImageId image_id = landscape ? ui::SkinImageId::kCalculatorButtonPadLandscape
+                                             : ui::SkinImageId::kCalculatorButtonPad;
+  if (const draw::Surface* image = skin_->Image(image_id)) {
+    // A short page shows the image without its top row.
+    const int skipped = std::min(Px(SkippedTop()), image->Height());
+    const draw::Rect source =
+        draw::Rect::FromSize(0, skipped, skin_->FrameWidth(image_id), image->Height() - skipped);
+    surface.Blit(x_, y_, *image, &source, draw::blit_flags::kColorKey);
+  }
   if (highlighted_ >= 0) {
     const draw::Rect key = KeyRect(highlighted_);
     skin_->DrawFrameCut(surface, ui::SkinImageId::kButtonPadCircuits, 0, key.left, key.top,

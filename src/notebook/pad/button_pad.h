@@ -55,6 +55,10 @@ class ButtonPad : public ui::Widget {
 
  private:
   const ui::PadGeometry& Geometry() const;
+  // The image rows a short page leaves out at the top, and their height in
+  // Small pixels.
+  int SkippedImageRows() const;
+  int SkippedTop() const { return SkippedImageRows() * Geometry().key_height; }
   int Px(int small) const { return skin_ ? skin_->Px(small) : small; }
   ui::TextRenderer* LabelFont() const;
   void Apply(const PadAction& action);

@@ -41,7 +41,8 @@ class Pad {
   void SetLabelFits(LabelFits fits) { fits_ = std::move(fits); }
 
   int Columns() const { return PadColumns(arrangement_); }
-  int Rows() const { return PadRows(arrangement_); }
+  // The rows of the page shown (the square pads' pages 0 and 1 are shorter).
+  int Rows() const { return PadRows(arrangement_, page_); }
   int Page() const { return page_; }
   const std::vector<PadKey>& Keys() const { return keys_; }
   // The key tapped last on page 0, or -1.

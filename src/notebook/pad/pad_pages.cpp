@@ -37,6 +37,9 @@ constexpr KeyDef kInverseKey =
 constexpr KeyDef kInverseNormKey =
     u"\x01"
     u"invnorm";
+constexpr KeyDef kSecondKey =
+    u"\x01"
+    u"second";  // "2nd" inside a page, on the square pads' short pages
 
 constexpr KeyDef kPi = u"\u00ED";
 constexpr KeyDef kE = u"\u00DC";
@@ -122,6 +125,42 @@ const Page& LandscapeBasicPage() {
   return page;
 }
 
+// The square pads' pages 0 and 1, without the page-key column (see the header
+// for what moved and what was left out).
+const Page& SquarePage(PadArrangement arrangement, int page) {
+  static const Page bright_basic{
+      {kSecondKey, u"x", u"y", u"(", u")"},
+      {u"7", u"8", u"9", u"/", kRoot},
+      {u"4", u"5", u"6", u"*", u"^"},
+      {u"1", u"2", u"3", u"-", u"Ans"},
+      {u",", u"0", u".", u"+", kBackspaceKey},
+  };
+  static const Page bright_second{
+      {kSecondKey, kPi, kE, kExpKey, kInfinity},
+      {kI, u"re(", u"im(", u"{", u"}"},
+      {u"ln(", u"log10(", u"ceiling(", u"floor(", u"!"},
+      {u"=", u"sign(", kPiPowerKey, u"iPart(", u"fPart("},
+      {u"},{", kTenPower, u"abs(", u"", kClearKey},
+  };
+  static const Page classic_basic{
+      {kSecondKey, u"x", u"y", u"z", u"(", u")"},
+      {kPi, u"7", u"8", u"9", u"/", kRoot},
+      {u"=", u"4", u"5", u"6", u"*", u"^"},
+      {kSquareKey, u"1", u"2", u"3", u"-", u"Ans"},
+      {kInverseKey, u",", u"0", u".", u"+", kBackspaceKey},
+  };
+  static const Page classic_second{
+      {kSecondKey, kPi, kE, kExpKey, u"{", u"}"},
+      {u"abs(", kI, u"re(", u"im(", u"{{", u"}}"},
+      {kInfinity, u"ln(", u"log10(", u"ceiling(", u"floor(", u"!"},
+      {u"", u"=", u"sign(", kPiPowerKey, u"iPart(", u"fPart("},
+      {u"", u"},{", kTenPower, u"", u"", kClearKey},
+  };
+  const bool bright = arrangement == PadArrangement::kBrightSquare;
+  if (page == 0) return bright ? bright_basic : classic_basic;
+  return bright ? bright_second : classic_second;
+}
+
 PadKey Insert(std::u16string label, std::u16string text) {
   PadKey key;
   key.action = Action::kInsert;
@@ -130,10 +169,14 @@ PadKey Insert(std::u16string label, std::u16string text) {
   return key;
 }
 
+PadKey PageKey(int page);
+
 PadKey MakeKey(KeyDef def) {
   PadKey key;
   if (def.empty()) return key;
-  if (def == kBackspaceKey) {
+  if (def == kSecondKey) {
+    key = PageKey(1);
+  } else if (def == kBackspaceKey) {
     key.action = Action::kBackspace;
   } else if (def == kClearKey) {
     key.action = Action::kClearEntry;
@@ -167,9 +210,14 @@ PadKey PageKey(int page) {
   return key;
 }
 
-// The page keys: index and the page each opens.
-std::vector<std::pair<int, int>> PageKeys(PadArrangement arrangement) {
+// The page keys of the first column: index and the page each opens.
+std::vector<std::pair<int, int>> PageKeys(PadArrangement arrangement, int page) {
   const int columns = PadColumns(arrangement);
+  if (ShortPadPage(arrangement, page)) {
+    std::vector<std::pair<int, int>> keys;
+    for (int opens = 2; opens <= 6; ++opens) keys.emplace_back((opens - 2) * columns, opens);
+    return keys;
+  }
   std::vector<std::pair<int, int>> keys{{0, 1}};
   if (arrangement == PadArrangement::kLandscape) {
     for (int page = 2; page <= 5; ++page) keys.emplace_back((page - 1) * columns, page);
@@ -240,6 +288,15 @@ void PlaceVariables(std::vector<PadKey>& keys, int columns,
 bool Portrait(PadArrangement arrangement) { return arrangement != PadArrangement::kLandscape; }
 
 void MarkYellow(std::vector<PadKey>& keys, PadArrangement arrangement, int page) {
+  if (ShortPadPage(arrangement, page)) {
+    // "2nd" and "Clear" keep their colour wherever they moved.
+    for (PadKey& key : keys) {
+      if ((key.action == Action::kPage && key.page == 1) || key.action == Action::kClearEntry) {
+        key.yellow = true;
+      }
+    }
+    return;
+  }
   keys[0].yellow = true;
   for (PadKey& key : keys) {
     if (key.action == Action::kDms) key.yellow = true;
@@ -258,14 +315,19 @@ std::vector<PadKey> BuildPadPage(PadArrangement arrangement, int page,
                                  const std::vector<std::u16string>& variables,
                                  const LabelFits& fits) {
   const int columns = PadColumns(arrangement);
-  std::vector<PadKey> keys(static_cast<std::size_t>(columns * PadRows(arrangement)));
-  if (page < 0 || page >= kPadPages) return keys;
-  for (const auto& [index, opens] : PageKeys(arrangement)) keys[index] = PageKey(opens);
+  if (page < 0 || page >= kPadPages) {
+    return std::vector<PadKey>(static_cast<std::size_t>(columns * PadRows(arrangement)));
+  }
+  std::vector<PadKey> keys(static_cast<std::size_t>(columns * PadRows(arrangement, page)));
+  for (const auto& [index, opens] : PageKeys(arrangement, page)) keys[index] = PageKey(opens);
+  const PadArrangement image = ImageArrangement(arrangement);
   if (page == kVariablesPage) {
     PlaceVariables(keys, columns, variables, fits);
-  } else if (arrangement == PadArrangement::kBright) {
+  } else if (ShortPadPage(arrangement, page)) {
+    PlaceRows(keys, columns, SquarePage(arrangement, page));
+  } else if (image == PadArrangement::kBright) {
     PlaceRows(keys, columns, BrightPages()[page]);
-  } else if (arrangement == PadArrangement::kClassic) {
+  } else if (image == PadArrangement::kClassic) {
     PlaceRows(keys, columns, ClassicPage(page));
   } else if (page == 0) {
     PlaceRows(keys, columns, LandscapeBasicPage());
@@ -276,17 +338,34 @@ std::vector<PadKey> BuildPadPage(PadArrangement arrangement, int page,
   return keys;
 }
 
-int PadColumns(PadArrangement arrangement) {
+PadArrangement ImageArrangement(PadArrangement arrangement) {
   switch (arrangement) {
-    case PadArrangement::kBright: return 6;
+    case PadArrangement::kBrightSquare: return PadArrangement::kBright;
+    case PadArrangement::kClassicSquare: return PadArrangement::kClassic;
+    default: return arrangement;
+  }
+}
+
+int PadColumns(PadArrangement arrangement) {
+  switch (ImageArrangement(arrangement)) {
     case PadArrangement::kClassic: return 7;
     case PadArrangement::kLandscape: return 9;
+    default: return 6;
   }
-  return 6;
 }
 
 int PadRows(PadArrangement arrangement) {
   return arrangement == PadArrangement::kLandscape ? 5 : 6;
+}
+
+bool ShortPadPage(PadArrangement arrangement, int page) {
+  return (arrangement == PadArrangement::kBrightSquare ||
+          arrangement == PadArrangement::kClassicSquare) &&
+         (page == 0 || page == 1);
+}
+
+int PadRows(PadArrangement arrangement, int page) {
+  return PadRows(arrangement) - (ShortPadPage(arrangement, page) ? 1 : 0);
 }
 
 }  // namespace zentrix::notebook

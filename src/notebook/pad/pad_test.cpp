@@ -119,6 +119,57 @@ TEST(PadTest, EveryArrangementCarriesItsPages) {
   }
 }
 
+// The square pads leave the trigonometric row out of pages 0 and 1; what that
+// row held and has no other page moves in, and the page keys keep their rows.
+TEST(PadTest, SquarePadsHaveShorterFirstPages) {
+  for (PadArrangement arrangement :
+       {PadArrangement::kBrightSquare, PadArrangement::kClassicSquare}) {
+    const PadArrangement portrait = ImageArrangement(arrangement);
+    const int columns = PadColumns(portrait);
+    for (int page = 0; page < kPadPages; ++page) {
+      const std::vector<PadKey> keys = BuildPadPage(arrangement, page);
+      const int rows = page <= 1 ? 5 : 6;
+      ASSERT_EQ(keys.size(), static_cast<std::size_t>(rows * columns)) << "page " << page;
+      if (page >= 2) {
+        EXPECT_EQ(Names(keys), Names(BuildPadPage(portrait, page)));
+      }
+    }
+    const std::vector<std::u16string> basic = Names(BuildPadPage(arrangement, 0));
+    for (std::u16string_view kept : {u"2nd", u"Ans", u"backspace", u"x", u"y", u"(", u")", u"0",
+                                     u"7", u"/", u"*", u"^", u"-", u"+", u",", u".", u"",
+                                     u"page 2", u"page 6"}) {
+      EXPECT_THAT(basic, Contains(kept));
+    }
+    for (std::u16string_view left_out : {u"sin", u"cos", u"tan"}) {
+      EXPECT_THAT(basic, Not(Contains(left_out)));
+    }
+    const std::vector<std::u16string> second = Names(BuildPadPage(arrangement, 1));
+    for (std::u16string_view kept : {u"2nd", u"Clear", u"Û", u"í", u"=", u"abs"}) {
+      EXPECT_THAT(second, Contains(kept));
+    }
+    EXPECT_THAT(second, Not(Contains(u"asin")));
+
+    // The page keys stay in the first column, so that a page key does not
+    // move when the pad grows by the row the other pages have.
+    Pad pad(arrangement);
+    EXPECT_EQ(pad.Rows(), 5);
+    EXPECT_EQ(IndexOf(pad, u"page 2"), 0);
+    EXPECT_EQ(IndexOf(pad, u"page 6"), 4 * columns);
+    pad.Tap(IndexOf(pad, u"page 3"), true);
+    EXPECT_EQ(pad.Rows(), 6);
+    EXPECT_EQ(IndexOf(pad, u"page 3"), 2 * columns);
+    EXPECT_EQ(TapAll(pad, {u"Det", u"Ans", u"+", u"7", u"backspace", u"8"}), u"Det(Ans+8");
+    EXPECT_EQ(pad.Page(), 0);
+    pad.Tap(IndexOf(pad, u"2nd"), true);
+    EXPECT_EQ(pad.Page(), 1);
+    EXPECT_TRUE(pad.Keys()[IndexOf(pad, u"2nd")].yellow);
+    EXPECT_TRUE(pad.Keys()[IndexOf(pad, u"Clear")].yellow);
+    EXPECT_EQ(pad.Tap(IndexOf(pad, u"Clear"), false).kind, Kind::kClearEntry);
+    pad.Tap(IndexOf(pad, u"2nd"), true);
+    EXPECT_EQ(pad.Page(), 0);
+  }
+}
+
 TEST(PadTest, TheVariablesPageListsTheStoreWithoutAns) {
   engine::VariableStore store;
   store.Store(u"a", engine::ExprNode::Zero());
