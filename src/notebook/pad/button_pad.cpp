@@ -42,12 +42,14 @@ draw::DrawResult ButtonPad::LoadLabelFont(const std::string& skins_folder, ui::S
   own_label_font_.SetFont(&own_label_bitmap_, ui::NativeTextColor(ui::SkinStyle::kClassic));
   label_font_ = &own_label_font_;
   UpdateSize();
+  UpdateLabelFits();
   return draw::kOk;
 }
 
 void ButtonPad::SetSkin(const ui::Skin* skin) {
   skin_ = skin;
   UpdateSize();
+  UpdateLabelFits();
 }
 
 void ButtonPad::SetArrangement(PadArrangement arrangement) {
@@ -55,6 +57,7 @@ void ButtonPad::SetArrangement(PadArrangement arrangement) {
   height_ = 0;  // placed afresh by the owner
   highlighted_ = -1;
   UpdateSize();
+  UpdateLabelFits();
 }
 
 const ui::PadGeometry& ButtonPad::Geometry() const {
@@ -76,13 +79,15 @@ void ButtonPad::UpdateSize() {
   const int height = Px(g.image_height - SkippedImageRows() * g.key_height);
   if (height_ > 0 && height != height_) y_ += height_ - height;
   SetSize(Px(g.image_width), height);
-  if (skin_) {
-    const ui::TextRenderer* font = LabelFont();
-    const int key_width = Px(g.key_width) - 1;
-    pad_.SetLabelFits([font, key_width](std::u16string_view label) {
-      return !font || font->TextWidth(label) <= key_width;
-    });
-  }
+}
+
+void ButtonPad::UpdateLabelFits() {
+  if (!skin_) return;
+  const ui::TextRenderer* font = LabelFont();
+  const int key_width = Px(Geometry().key_width) - 1;
+  pad_.SetLabelFits([font, key_width](std::u16string_view label) {
+    return !font || font->TextWidth(label) <= key_width;
+  });
 }
 
 ui::TextRenderer* ButtonPad::LabelFont() const {
@@ -94,9 +99,10 @@ draw::Rect ButtonPad::KeyRect(int index) const {
   const ui::PadGeometry& g = Geometry();
   if (index < 0 || index >= pad_.Columns() * pad_.Rows()) return {};
   const int column = index % pad_.Columns(), row = index / pad_.Columns();
+  const int span = std::max(1, pad_.Keys()[static_cast<std::size_t>(index)].span);
   return draw::Rect::FromSize(x_ + Px(g.left + column * g.key_width),
-                              y_ + Px(g.top + row * g.key_height), Px(g.key_width) - 1,
-                              Px(g.key_height) - 1);
+                              y_ + Px(g.top + row * g.key_height),
+                              Px(span * g.key_width) - 1, Px(g.key_height) - 1);
 }
 
 int ButtonPad::KeyAt(ui::Point p) const {
@@ -105,7 +111,10 @@ int ButtonPad::KeyAt(ui::Point p) const {
   if (dx < 0 || dy < 0) return -1;
   const int column = dx / Px(g.key_width), row = dy / Px(g.key_height);
   if (column >= pad_.Columns() || row >= pad_.Rows()) return -1;
-  return row * pad_.Columns() + column;
+  const int index = row * pad_.Columns() + column;
+  // A key covered by a wide one belongs to it.
+  const int owner = pad_.Keys()[static_cast<std::size_t>(index)].owner;
+  return owner >= 0 ? owner : index;
 }
 
 bool ButtonPad::StylusDown(ui::Point p) {
@@ -153,6 +162,9 @@ void ButtonPad::Draw(draw::Surface& surface) {
     const draw::Rect source =
         draw::Rect::FromSize(0, skipped, skin_->FrameWidth(image_id), image->Height() - skipped);
     surface.Blit(x_, y_, *image, &source, draw::blit_flags::kColorKey);
+    for (int i = 0; i < static_cast<int>(pad_.Keys().size()); ++i) {
+      if (pad_.Keys()[static_cast<std::size_t>(i)].span > 1) DrawWideFace(surface, *image, i, skipped);
+    }
   }
   if (highlighted_ >= 0) {
     const draw::Rect key = KeyRect(highlighted_);
@@ -183,6 +195,26 @@ void ButtonPad::Draw(draw::Surface& surface) {
       DrawLabel(surface, *font, i);
     }
   }
+}
+
+void ButtonPad::DrawWideFace(draw::Surface& surface, const draw::Surface& image, int index,
+                             int skipped) const {
+  // One face over the keys: the first key's left half, its middle column
+  // stretched, and the last key's right half, each taken from the image where
+  // the pad shows it.
+  const draw::Rect face = KeyRect(index);
+  const int half = (Px(Geometry().key_width) - 1) / 2;
+  const int dx = -x_, dy = skipped - y_;
+  const draw::Rect left = draw::Rect::FromSize(face.left + dx, face.top + dy, half, face.Height());
+  surface.Blit(face.left, face.top, image, &left, draw::blit_flags::kColorKey);
+  const draw::Rect middle =
+      draw::Rect::FromSize(face.left + half + dx, face.top + dy, 1, face.Height());
+  for (int x = face.left + half; x < face.right - half; ++x) {
+    surface.Blit(x, face.top, image, &middle, draw::blit_flags::kColorKey);
+  }
+  const draw::Rect right =
+      draw::Rect::FromSize(face.right - half + dx, face.top + dy, half, face.Height());
+  surface.Blit(face.right - half, face.top, image, &right, draw::blit_flags::kColorKey);
 }
 
 void ButtonPad::DrawLabel(draw::Surface& surface, ui::TextRenderer& font, int index) {

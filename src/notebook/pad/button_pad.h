@@ -31,7 +31,7 @@ class ButtonPad : public ui::Widget {
   // Labels are drawn with this font (default: the skin's white font).
   void SetLabelFont(ui::TextRenderer* font) {
     label_font_ = font;
-    UpdateSize();
+    UpdateLabelFits();
   }
   // Loads the white small font of the skin size from the skins folder (the
   // Classic archive's "SmallFont": keys are dark in both styles) and draws
@@ -64,6 +64,10 @@ class ButtonPad : public ui::Widget {
   void Apply(const PadAction& action);
   void DrawLabel(draw::Surface& surface, ui::TextRenderer& font, int index);
   void UpdateSize();
+  // Tells the pad which labels fit on one key with the label font.
+  void UpdateLabelFits();
+  void DrawWideFace(draw::Surface& surface, const draw::Surface& image, int index,
+                    int skipped) const;
 
   const ui::Skin* skin_ = nullptr;
   ui::TextRenderer* label_font_ = nullptr;

@@ -38,7 +38,12 @@ class Pad {
   void SetArrangement(PadArrangement arrangement);
   // The store page 5 lists (not owned; null lists nothing).
   void SetVariables(const engine::VariableStore* variables) { variables_ = variables; }
-  void SetLabelFits(LabelFits fits) { fits_ = std::move(fits); }
+  // Rebuilds the page: wide labels take two keys where there is room.
+  void SetLabelFits(LabelFits fits) {
+    fits_ = std::move(fits);
+    Rebuild();
+  }
+  const LabelFits& Fits() const { return fits_; }
 
   int Columns() const { return PadColumns(arrangement_); }
   // The rows of the page shown (the square pads' pages 0 and 1 are shorter).

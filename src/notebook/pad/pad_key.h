@@ -22,8 +22,14 @@ struct PadKey {
   std::u16string text;   // kInsert
   int page = 0;          // kPage
   bool yellow = false;   // the label is drawn in yellow instead of white
+  // A label too wide for one key takes the free key after it too: `span` is
+  // the number of keys the face covers; each covered key names its `owner`.
+  int span = 1;
+  int owner = -1;
 
   bool Used() const { return action != Action::kNone; }
+  // Neither a key nor covered by one.
+  bool Free() const { return !Used() && owner < 0; }
   // The key's name for the dump and for `click`: its label, "page 2" to
   // "page 6" for the page keys, "backspace" for the backspace key.
   std::u16string Name() const;

@@ -230,34 +230,81 @@ std::vector<std::pair<int, int>> PageKeys(PadArrangement arrangement, int page) 
 
 bool IsActionKey(KeyDef def) { return def == kClearKey || def == kDmsKey; }
 
-// Row by row, each row's definitions fill its free keys from the second column on.
-void PlaceRows(std::vector<PadKey>& keys, int columns, const Page& rows) {
+// Whether the key's label needs two keys.
+bool Wide(const PadKey& key, const LabelFits& fits) {
+  return fits && key.action == Action::kInsert && !fits(key.label);
+}
+
+// Gives the key at `index` the free key after it too.
+void Widen(std::vector<PadKey>& keys, std::size_t index) {
+  keys[index].span = 2;
+  keys[index + 1].owner = static_cast<int>(index);
+}
+
+// Row by row, each row's definitions fill its free keys from the second column
+// on; while the row has keys to spare, a wide label takes two.
+void PlaceRows(std::vector<PadKey>& keys, int columns, const Page& rows, const LabelFits& fits) {
+  const auto cols = static_cast<std::size_t>(columns);
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    std::size_t next = 0;
-    for (int c = 1; c < columns && next < rows[r].size(); ++c) {
-      PadKey& key = keys[r * static_cast<std::size_t>(columns) + static_cast<std::size_t>(c)];
-      if (key.Used()) continue;
-      key = MakeKey(rows[r][next++]);
+    std::size_t free = 0;
+    for (std::size_t c = 1; c < cols; ++c) free += keys[r * cols + c].Free() ? 1 : 0;
+    std::size_t spare = free > rows[r].size() ? free - rows[r].size() : 0;
+    std::size_t c = 1;
+    for (KeyDef def : rows[r]) {
+      while (c < cols && !keys[r * cols + c].Free()) ++c;
+      if (c >= cols) break;
+      const std::size_t index = r * cols + c;
+      keys[index] = MakeKey(def);
+      if (spare > 0 && Wide(keys[index], fits) && c + 1 < cols && keys[index + 1].Free()) {
+        Widen(keys, index);
+        --spare;
+        ++c;
+      }
+      ++c;
     }
   }
 }
 
 // The landscape pad's other pages: the keys flow into the free keys in order;
 // the page's action key (Clear, DMS) takes the last key of the first row.
-void FlowKeys(std::vector<PadKey>& keys, int columns, const Page& rows) {
+// While there are keys to spare, a wide label takes two keys of one row
+// (moving on from a row's last key).
+void FlowKeys(std::vector<PadKey>& keys, int columns, const Page& rows, const LabelFits& fits) {
   const std::size_t action_index = static_cast<std::size_t>(columns) - 1;
-  std::size_t slot = 0;
+  const auto cols = static_cast<std::size_t>(columns);
+  std::vector<PadKey> flow;
   for (const Row& row : rows) {
     for (KeyDef def : row) {
       if (def.empty()) continue;
       if (IsActionKey(def)) {
         keys[action_index] = MakeKey(def);
-        continue;
+      } else {
+        flow.push_back(MakeKey(def));
       }
-      while (slot < keys.size() && (keys[slot].Used() || slot == action_index)) ++slot;
-      if (slot == keys.size()) return;
-      keys[slot++] = MakeKey(def);
     }
+  }
+  auto open = [&](std::size_t i) { return i < keys.size() && i != action_index && keys[i].Free(); };
+  auto spans = [&](std::size_t i) { return (i + 1) % cols != 0 && open(i + 1); };
+  std::size_t free = 0;
+  for (std::size_t i = 0; i < keys.size(); ++i) free += open(i) ? 1 : 0;
+  std::size_t spare = free > flow.size() ? free - flow.size() : 0;
+  std::size_t slot = 0;
+  for (PadKey& key : flow) {
+    while (slot < keys.size() && !open(slot)) ++slot;
+    const bool wide = Wide(key, fits);
+    if (wide && !spans(slot) && spare >= 2) {  // leave the row's last key empty
+      --spare;
+      ++slot;
+      while (slot < keys.size() && !open(slot)) ++slot;
+    }
+    if (slot >= keys.size()) return;
+    keys[slot] = std::move(key);
+    if (wide && spare > 0 && spans(slot)) {
+      Widen(keys, slot);
+      --spare;
+      ++slot;
+    }
+    ++slot;
   }
 }
 
@@ -324,15 +371,15 @@ std::vector<PadKey> BuildPadPage(PadArrangement arrangement, int page,
   if (page == kVariablesPage) {
     PlaceVariables(keys, columns, variables, fits);
   } else if (ShortPadPage(arrangement, page)) {
-    PlaceRows(keys, columns, SquarePage(arrangement, page));
+    PlaceRows(keys, columns, SquarePage(arrangement, page), fits);
   } else if (image == PadArrangement::kBright) {
-    PlaceRows(keys, columns, BrightPages()[page]);
+    PlaceRows(keys, columns, BrightPages()[page], fits);
   } else if (image == PadArrangement::kClassic) {
-    PlaceRows(keys, columns, ClassicPage(page));
+    PlaceRows(keys, columns, ClassicPage(page), fits);
   } else if (page == 0) {
-    PlaceRows(keys, columns, LandscapeBasicPage());
+    PlaceRows(keys, columns, LandscapeBasicPage(), fits);
   } else {
-    FlowKeys(keys, columns, ClassicPage(page));
+    FlowKeys(keys, columns, ClassicPage(page), fits);
   }
   MarkYellow(keys, arrangement, page);
   return keys;

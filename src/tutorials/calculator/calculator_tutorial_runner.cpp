@@ -254,6 +254,7 @@ draw::Rect CalculatorTutorialRunner::PadTarget(const TutorialStep& step) {
     pointed_.page = page;
     pointed_.expected = step.expected.data();
     pointed_.arrangement = pad.Model().Arrangement();
+    pointer_.SetLabelFits(pad.Model().Fits());
     pointed_.key = pointer_.NextKey(pointed_.arrangement, page, text, step.expected);
   }
   return pointed_.key == PadPointer::kNone ? draw::Rect{} : pad.KeyRect(pointed_.key);

@@ -31,7 +31,7 @@ void PadPointer::Build(notebook::PadArrangement arrangement) {
   arrangement_ = arrangement;
   built_ = true;
   for (int page = 0; page < notebook::kPadPages; ++page) {
-    pages_[static_cast<std::size_t>(page)] = notebook::BuildPadPage(arrangement, page);
+    pages_[static_cast<std::size_t>(page)] = notebook::BuildPadPage(arrangement, page, {}, fits_);
   }
 }
 

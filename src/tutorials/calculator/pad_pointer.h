@@ -26,6 +26,12 @@ class PadPointer {
   // helps. The pages of an arrangement are built once and kept.
   int NextKey(notebook::PadArrangement arrangement, int page, std::u16string_view text,
               std::u16string_view expected);
+  // The pad's rule for labels that take two keys, so that the pages are
+  // built as the pad shows them.
+  void SetLabelFits(notebook::LabelFits fits) {
+    fits_ = std::move(fits);
+    built_ = false;
+  }
 
  private:
   struct Choice {
@@ -39,6 +45,7 @@ class PadPointer {
   int BackspaceKey() const;
 
   bool built_ = false;
+  notebook::LabelFits fits_;
   notebook::PadArrangement arrangement_ = notebook::PadArrangement::kBright;
   std::array<std::vector<notebook::PadKey>, notebook::kPadPages> pages_;
 };
