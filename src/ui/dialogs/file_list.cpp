@@ -143,13 +143,20 @@ void FileList::Draw(draw::Surface& surface) {
     const draw::Rect inner{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
     const draw::Rect clip = saved_clip.Intersect(inner).Intersect(box);
     surface.SetClipRect(&clip);
+    // White text is hard to read on the light grey box: a white font writes
+    // in black there, as the black font of the Bright style does.
+    // (0 would mean "the font's own colour" to the renderer.)
+    const std::int32_t ink = font->NativeIsBlack() ? kNoColor : 0x010101;
+    const std::int32_t soft = font->NativeIsBlack() ? 0xC8C8C8 : 0x303030;
+    font->SetColor(ink);
     font->DrawPlainTruncated(item.name, inner.left, inner.top, r.Width() / 2);
     const std::u16string count = CountText(item.entries);
-    font->DrawPlain(count, inner.right - font->TextWidth(count), inner.top, 0xC8C8C8);
-    font->DrawPlain(item.date, inner.left, inner.top + line, 0xC8C8C8);
+    font->DrawPlain(count, inner.right - font->TextWidth(count), inner.top, soft);
+    font->DrawPlain(item.date, inner.left, inner.top + line, soft);
     font->DrawMarkupIn(item.preview,
                        draw::Rect{inner.left, inner.top + 2 * line, inner.right, inner.bottom},
                        false);
+    font->ResetColor();
     surface.SetClipRect(&saved_clip);
   }
   font->SetTarget(nullptr);

@@ -122,6 +122,10 @@ void SaveDialog::Draw(draw::Surface& surface) {
   const Skin* skin = CurrentSkin();
   const draw::Rect box = Bounds();
   surface.FillRect(&box, skin ? skin->Palette().background : 0);
+  // The white text of the Classic style is unreadable on the text box's
+  // light grey: the name box takes the dark grey of the notebook's entries.
+  const bool white_text = !skin || skin->Style() == SkinStyle::kClassic;
+  name_.SetBackground(white_text ? 0x505050 : 0xC8C8C8);
   name_.Draw(surface);
   save_.Draw(surface);
   cancel_.Draw(surface);
