@@ -91,24 +91,38 @@ std::string SkinName(const ::testing::TestParamInfo<int>& info) {
   return kNames[info.param];
 }
 
-TEST_P(CalculatorPanelTest, ASquareScreenTakesThePortraitPadWithEveryKeyOnIt) {
-  const int scale = ui::ScaleOf(ui::kSkins[GetParam()].size);
+TEST_P(CalculatorPanelTest, ASquareScreenTakesTheShorterPadWithEveryKeyOnIt) {
+  const ui::SkinInfo& skin = ui::kSkins[GetParam()];
+  const int scale = ui::ScaleOf(skin.size);
   draw::Surface square;
   ASSERT_EQ(square.Create(0, 240 * scale, 240 * scale), draw::kOk);
   // Between a screen bar and a menu bar of 20 pixels each.
   const draw::Rect content = draw::Rect::FromSize(0, 20 * scale, 240 * scale, 200 * scale);
-  panel_.LayoutAndDraw(square, content);
-  EXPECT_NE(panel_.Pad().Model().Arrangement(), PadArrangement::kLandscape);
-  ui::WidgetList keys;
-  panel_.Pad().Describe(keys);
-  ASSERT_FALSE(keys.empty());
-  for (const ui::WidgetInfo& key : keys) {
-    EXPECT_TRUE(key.rect.left >= content.left && key.rect.right <= content.right &&
-                key.rect.top >= content.top && key.rect.bottom <= content.bottom)
-        << ui::EncodeText(key.text) << " lies outside the content";
-  }
-  EXPECT_GE(panel_.View().Rect().top, content.top);
-  EXPECT_GT(panel_.View().Rect().Height(), 0);
+  auto keys_inside = [&] {
+    panel_.LayoutAndDraw(square, content);
+    ui::WidgetList keys;
+    panel_.Pad().Describe(keys);
+    ASSERT_FALSE(keys.empty());
+    for (const ui::WidgetInfo& key : keys) {
+      EXPECT_TRUE(key.rect.left >= content.left && key.rect.right <= content.right &&
+                  key.rect.top >= panel_.View().Rect().bottom && key.rect.bottom <= content.bottom)
+          << ui::EncodeText(key.text) << " lies outside the pad's place";
+    }
+  };
+  keys_inside();
+  EXPECT_EQ(panel_.Pad().Model().Arrangement(), skin.style == ui::SkinStyle::kBright
+                                                    ? PadArrangement::kBrightSquare
+                                                    : PadArrangement::kClassicSquare);
+  // Five rows of 22 pixels leave the notebook 90 (the full pad left 68).
+  EXPECT_EQ(panel_.View().Rect().Height(), 90 * scale);
+
+  // A page of six rows takes one row from the notebook while it is shown.
+  panel_.Pad().Model().OpenPage(3);
+  keys_inside();
+  EXPECT_EQ(panel_.View().Rect().Height(), 68 * scale);
+  panel_.Pad().Model().OpenPage(0);
+  keys_inside();
+  EXPECT_EQ(panel_.View().Rect().Height(), 90 * scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySkin, CalculatorPanelTest, ::testing::Values(0, 1, 2, 3), SkinName);

@@ -53,7 +53,12 @@ void ButtonPad::SetSkin(const ui::Skin* skin) {
 }
 
 void ButtonPad::SetArrangement(PadArrangement arrangement) {
-  if (arrangement != pad_.Arrangement()) pad_.SetArrangement(arrangement);
+  // Called every frame: the same arrangement only follows the page's height.
+  if (arrangement == pad_.Arrangement()) {
+    UpdateSize();
+    return;
+  }
+  pad_.SetArrangement(arrangement);
   height_ = 0;  // placed afresh by the owner
   highlighted_ = -1;
   UpdateSize();
@@ -101,8 +106,8 @@ draw::Rect ButtonPad::KeyRect(int index) const {
   const int column = index % pad_.Columns(), row = index / pad_.Columns();
   const int span = std::max(1, pad_.Keys()[static_cast<std::size_t>(index)].span);
   return draw::Rect::FromSize(x_ + Px(g.left + column * g.key_width),
-                              y_ + Px(g.top + row * g.key_height),
-                              Px(span * g.key_width) - 1, Px(g.key_height) - 1);
+                              y_ + Px(g.top + row * g.key_height), Px(span * g.key_width) - 1,
+                              Px(g.key_height) - 1);
 }
 
 int ButtonPad::KeyAt(ui::Point p) const {
@@ -163,7 +168,8 @@ void ButtonPad::Draw(draw::Surface& surface) {
         draw::Rect::FromSize(0, skipped, skin_->FrameWidth(image_id), image->Height() - skipped);
     surface.Blit(x_, y_, *image, &source, draw::blit_flags::kColorKey);
     for (int i = 0; i < static_cast<int>(pad_.Keys().size()); ++i) {
-      if (pad_.Keys()[static_cast<std::size_t>(i)].span > 1) DrawWideFace(surface, *image, i, skipped);
+      if (pad_.Keys()[static_cast<std::size_t>(i)].span > 1)
+        DrawWideFace(surface, *image, i, skipped);
     }
   }
   if (highlighted_ >= 0) {

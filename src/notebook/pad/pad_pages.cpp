@@ -129,10 +129,8 @@ const Page& LandscapeBasicPage() {
 // for what moved and what was left out).
 const Page& SquarePage(PadArrangement arrangement, int page) {
   static const Page bright_basic{
-      {kSecondKey, u"x", u"y", u"(", u")"},
-      {u"7", u"8", u"9", u"/", kRoot},
-      {u"4", u"5", u"6", u"*", u"^"},
-      {u"1", u"2", u"3", u"-", u"Ans"},
+      {kSecondKey, u"x", u"y", u"(", u")"},    {u"7", u"8", u"9", u"/", kRoot},
+      {u"4", u"5", u"6", u"*", u"^"},          {u"1", u"2", u"3", u"-", u"Ans"},
       {u",", u"0", u".", u"+", kBackspaceKey},
   };
   static const Page bright_second{

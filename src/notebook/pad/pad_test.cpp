@@ -135,9 +135,9 @@ TEST(PadTest, SquarePadsHaveShorterFirstPages) {
       }
     }
     const std::vector<std::u16string> basic = Names(BuildPadPage(arrangement, 0));
-    for (std::u16string_view kept : {u"2nd", u"Ans", u"backspace", u"x", u"y", u"(", u")", u"0",
-                                     u"7", u"/", u"*", u"^", u"-", u"+", u",", u".", u"",
-                                     u"page 2", u"page 6"}) {
+    for (std::u16string_view kept :
+         {u"2nd", u"Ans", u"backspace", u"x", u"y", u"(", u")", u"0", u"7", u"/", u"*", u"^", u"-",
+          u"+", u",", u".", u"", u"page 2", u"page 6"}) {
       EXPECT_THAT(basic, Contains(kept));
     }
     for (std::u16string_view left_out : {u"sin", u"cos", u"tan"}) {
