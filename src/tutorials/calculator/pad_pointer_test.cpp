@@ -35,7 +35,8 @@ int FollowPointer(PadArrangement arrangement, std::u16string text, std::u16strin
 
 TEST(PadPointerTest, EveryTypedTextOfTheTutorialsIsReachedOnEveryPad) {
   for (PadArrangement arrangement :
-       {PadArrangement::kBright, PadArrangement::kClassic, PadArrangement::kLandscape}) {
+       {PadArrangement::kBright, PadArrangement::kClassic, PadArrangement::kLandscape,
+        PadArrangement::kBrightSquare, PadArrangement::kClassicSquare}) {
     for (const CalculatorTutorial& tutorial : CalculatorTutorials()) {
       for (const TutorialStep& step : tutorial.steps) {
         if (step.kind != StepKind::kType) continue;
