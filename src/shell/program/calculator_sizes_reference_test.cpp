@@ -14,14 +14,15 @@ namespace {
 
 using Case = testsupport::ScreenCase;
 
-// A wide answer with its right arrow, an error message and a syntax help that
-// wrap, then a fraction and a matrix at the bottom.
+// A wide answer with its right arrow, an error message, a fraction and a
+// matrix, then a syntax help that wraps (the help keeps the focus on its
+// entry, so it comes last).
 constexpr char kNotebook[] =
     "type Expand((x+1)^9)\nmenu Solve\n"
     "type nCr(200,100)\nmenu Solve\n"
-    "type Limit(\nmenu Solve\n"
     "type 3/12+1/2\nmenu Solve\n"
-    "type {{1,2},{3,4}}\nmenu Solve\n";
+    "type {{1,2},{3,4}}\nmenu Solve\n"
+    "type Limit(\nmenu Solve\n";
 
 // A variable for the variables page, then the page.
 constexpr char kVariablesPage[] = "type a=1\nmenu Solve\nclick key:page 5\n";
