@@ -9,6 +9,7 @@
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/color_selector.h"
 #include "ui/widgets/drop_down_box.h"
+#include "ui/widgets/label.h"
 #include "ui/widgets/main_menu.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/screen_bar.h"
@@ -48,6 +49,20 @@ TEST_F(WidgetsTest, ButtonFramesAndDisabledTap) {
   Button small(0, 0, 48, 18, u"Off", Button::Style::kSmall);
   small.SetEnabled(false);
   EXPECT_EQ(small.Frame(), 2);
+}
+
+TEST_F(WidgetsTest, LabelLeavesTapsToTheControlBelow) {
+  // A caption drawn over a button: the screen offers the tap to both in turn.
+  Label caption(0, 0, u"Tap here");
+  caption.Draw(display_.BackBuffer());  // sized by its text
+  ASSERT_GT(caption.Width(), 4);
+  int clicks = 0;
+  Button below(0, 0, 64, 22, u"");
+  below.SetAction([&] { ++clicks; });
+  const Point p{3, 2};
+  EXPECT_FALSE(Tap(caption, p));
+  EXPECT_TRUE(Tap(below, p));
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(WidgetsTest, CheckBoxTogglesOnPressAndShowsCheckedOnlyWhenEnabled) {
