@@ -26,9 +26,9 @@ constexpr char kNotesSaveAs[] = "menu File/Save As...\ntype trip\n";
 // The A button bound to screenshots, two captures taken; the name box stays
 // empty, so its grey hint shows.
 constexpr char kScreenshotsTaken[] =
-    "screen 6\nkey A\nscreen 5\nkey A\nframes 2\nkey A\nframes 2\n";
+    "screen 6\nframes 1\nkey A\nscreen 5\nkey A\nframes 2\nkey A\nframes 2\n";
 // A bound to Solve, then B to Plot/Close: the list shows both.
-constexpr char kButtonsRebound[] = "key down\nkey down\nkey down\nkey A\nkey up\nkey B\n";
+constexpr char kButtonsRebound[] = "frames 1\nkey down\nkey down\nkey down\nkey A\nkey up\nkey B\n";
 constexpr char kSettingsPalette[] = "click Decimal\nclick colour selector:Answer\n";
 
 class OtherScreensSizesTest : public ::testing::TestWithParam<Case> {};

@@ -159,6 +159,9 @@ void SettingsScreen::Enter() {
 
 void SettingsScreen::Place(const draw::Rect& content) {
   content_ = content;
+  // The palettes stay between the bars, where every swatch can be tapped.
+  answer_colour_.SetPaletteArea(content);
+  cell_colour_.SetPaletteArea(content);
   const auto px = [](int small) { return ui::ScaledPx(small); };
   const Rows& rows = compact_ ? kCompact : kRoomy;
   const int group_gap = px(rows.gap);

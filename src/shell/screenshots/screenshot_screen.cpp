@@ -21,7 +21,7 @@ constexpr draw::Color kFailureColour = 0x0000FF;  // red (0x00BBGGRR)
 // The boxes look like the notebook's entry boxes in each style.
 constexpr std::int32_t kClassicBox = 0x505050;
 constexpr std::int32_t kBrightBox = 0xB4B4B4;
-constexpr draw::Color kBrightHint = 0x6E6E6E;
+constexpr draw::Color kBrightHint = 0x555555;
 constexpr int kSeparatorColumn = 120;
 constexpr int kLocationColumn = 128;
 constexpr std::u16string_view kHint = u"Type file name here";

@@ -166,6 +166,28 @@ TEST_F(WidgetsTest, ColourSelectorPicksASwatchOrKeepsItsColour) {
   EXPECT_EQ(ColorName(0x0080FF), u"#FF8000");
 }
 
+TEST_F(WidgetsTest, PaletteStaysInsideItsAreaWhereEverySwatchCanBeTapped) {
+  // A 240-pixel-tall screen leaves 200 pixels between the bars: fifteen rows
+  // at their full pitch would run under the menu bar.
+  const draw::Rect area{0, 20, 240, 220};
+  for (const PaletteKind kind : {PaletteKind::kNormal, PaletteKind::kLight}) {
+    ColorSelector selector(10, 30, u"Answer", kind);
+    selector.SetPaletteArea(area);
+    selector.Draw(display_.BackBuffer());
+    Tap(selector, {15, 35});
+    ASSERT_TRUE(selector.IsOpen());
+    for (int i = 0; i < selector.SwatchCount(); ++i) {
+      const draw::Rect r = selector.SwatchRect(i);
+      EXPECT_TRUE(area.Contains(r.left, r.top) && area.Contains(r.right - 1, r.bottom - 1)) << i;
+      EXPECT_GE(r.Height(), 4) << i;
+      if (i >= 11) EXPECT_LT(selector.SwatchRect(i - 11).bottom, r.top) << i;  // no overlap
+    }
+    const int last = selector.SwatchCount() - 1;
+    Tap(selector, Centre(selector.SwatchRect(last)));
+    EXPECT_EQ(selector.Value(), selector.SwatchColor(last));
+  }
+}
+
 TEST_F(WidgetsTest, TabControlChoosesTheTappedTab) {
   TabControl tabs(0, 0, 240, {u"Graphs", u"Window", u"Table"});
   Tap(tabs, Centre(tabs.TabRect(2)));
