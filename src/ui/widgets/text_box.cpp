@@ -178,13 +178,11 @@ int TextBox::IndexAt(Point p) {
   if (!font) return Length();
   const draw::Rect text = TextRect();
   const int px = p.x - text.left;
-  const int py = std::max(p.y - text.top, 0);  // the top padding counts as the first line
+  const int py = p.y - text.top;
   const int line_height = font->LineHeight();
   // Glyphs are in line order: skip to the tapped line, then scan it.
   auto it = std::lower_bound(glyphs_.begin(), glyphs_.end(), py,
                              [&](const GlyphRecord& g, int y) { return g.y + line_height <= y; });
-  // Left of the text (on the prefix or the padding): the line's first character.
-  if (px < 0 && it != glyphs_.end() && it->y <= py) return it->source;
   for (; it != glyphs_.end() && it->y <= py; ++it) {
     if (px >= it->x && px < it->x + it->advance) return it->source;
   }
