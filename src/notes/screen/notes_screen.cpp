@@ -133,6 +133,7 @@ void NotesScreen::LayOut(const draw::Rect& content, int screen_width) {
   const int line = font ? font->LineHeight() : ui::ScaledPx(12);
 
   pen_.SetPosition(content.left + gap, content.top + (row - ui::ScaledPx(16)) / 2);
+  pen_.SetPaletteArea(content);  // between the bars, where every swatch can be tapped
   erase_.SetPosition(content.right - gap - erase_.Width(),
                      content.top + (row - erase_.Height() + 1) / 2);
   const int text_width = font ? font->TextWidth(page_label_.Text()) : 0;

@@ -42,11 +42,6 @@ void ButtonConfigScreen::Build() {
   if (built_) return;
   built_ = true;
   title_.SetCentred(true);
-  for (ui::Label* help : {&select_help_, &bind_help_}) {
-    help->SetAcceptsInput(false);
-  }
-  for (ui::Label& name : key_names_) name.SetAcceptsInput(false);
-  title_.SetAcceptsInput(false);
   close_mode_.Add(0, 0, u"Close");
   close_mode_.Add(ui::ScaledPx(70), 0, u"Minimize");
   close_mode_.SetOnChange([this](int mode) {

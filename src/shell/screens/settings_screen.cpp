@@ -105,7 +105,6 @@ void SettingsScreen::Build() {
   const int column = ui::ScaledPx(kControlColumn - kLabelColumn - 4);
   for (ui::Label* label : {&number_label_, &notation_label_, &angle_label_, &precision_label_}) {
     label->SetColor(kLabelColour);
-    label->SetAcceptsInput(false);  // labels show; taps go to the controls beside them
     std::u16string text = label->Text();
     if (font && font->TextWidth(text) > column && text.find(u' ') != std::u16string::npos) {
       text[text.find(u' ')] = u'\n';
@@ -132,7 +131,6 @@ void SettingsScreen::Build() {
     registry_.WriteDword(kFullscreenValue, on ? 1 : 0);
   });
   note_.SetColor(kLabelColour);
-  note_.SetAcceptsInput(false);
 }
 
 void SettingsScreen::Enter() {
@@ -161,6 +159,9 @@ void SettingsScreen::Enter() {
 
 void SettingsScreen::Place(const draw::Rect& content) {
   content_ = content;
+  // The palettes stay between the bars, where every swatch can be tapped.
+  answer_colour_.SetPaletteArea(content);
+  cell_colour_.SetPaletteArea(content);
   const auto px = [](int small) { return ui::ScaledPx(small); };
   const Rows& rows = compact_ ? kCompact : kRoomy;
   const int group_gap = px(rows.gap);

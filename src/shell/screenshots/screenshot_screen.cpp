@@ -8,6 +8,7 @@
 #include "ui/core/focus.h"
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
+#include "ui/skin/skin.h"
 #include "ui/skin/skin_geometry.h"
 #include "ui/text/text_renderer.h"
 
@@ -20,7 +21,7 @@ constexpr draw::Color kFailureColour = 0x0000FF;  // red (0x00BBGGRR)
 // The boxes look like the notebook's entry boxes in each style.
 constexpr std::int32_t kClassicBox = 0x505050;
 constexpr std::int32_t kBrightBox = 0xB4B4B4;
-constexpr draw::Color kBrightHint = 0x6E6E6E;
+constexpr draw::Color kBrightHint = 0x555555;
 constexpr int kSeparatorColumn = 120;
 constexpr int kLocationColumn = 128;
 constexpr std::u16string_view kHint = u"Type file name here";
@@ -48,16 +49,13 @@ void ScreenshotScreen::Build() {
   if (built_) return;
   built_ = true;
   multiple_.SetOnChange([this](bool on) { shots_.SetMultiple(on); });
-  location_label_.SetAcceptsInput(false);
   location_.SetItems(shots_.LocationNames());
   location_.SetOnChange([this](int index) { shots_.ChooseLocation(index); });
   index_box_.SetPrefix(u"ScreenShot Index: ");
   prefix_box_.SetPrefix(u"File Name: ");
   for (ui::TextBox* box : {&index_box_, &prefix_box_}) box->SetPadded(true);
   saved_note_.SetColor(kNoteColour);
-  saved_note_.SetAcceptsInput(false);
   failure_.SetColor(kFailureColour);
-  failure_.SetAcceptsInput(false);
 }
 
 void ScreenshotScreen::Enter() {
@@ -107,11 +105,17 @@ void ScreenshotScreen::Place(const draw::Rect& content) {
   const int line = font ? font->LineHeight() : px(12);
   const int top = std::max(px(30), content.top + px(4));
   multiple_.SetPosition(content.left + px(4), top);
-  location_label_.SetPosition(content.left + px(kLocationColumn), top);
+  // The separator and the location column keep clear of the check box's
+  // label, which reaches the column on narrow screens.
+  const ui::Skin* skin = ui::Ui().skin;
+  const int box = skin ? skin->FrameWidth(ui::SkinImageId::kCheckBox) : px(13);
+  const int label_end = multiple_.X() + box + 4 + (font ? font->TextWidth(multiple_.Text()) : 0);
+  separator_x_ = std::max(content.left + px(kSeparatorColumn), label_end + px(3));
+  const int column = std::max(content.left + px(kLocationColumn), separator_x_ + px(6));
+  location_label_.SetPosition(column, top);
   const int list_top = top + line + px(2);
-  location_.SetPosition(content.left + px(kLocationColumn), list_top);
+  location_.SetPosition(column, list_top);
   location_.SetSize(content.right - location_.X() - px(4), px(ui::kDropDownHeight));
-  separator_x_ = content.left + px(kSeparatorColumn);
   separator_top_ = content.top + px(2);
   separator_bottom_ = location_.Y() + std::max(location_.Height(), line) + px(4);
   rule_y_ = separator_bottom_;
@@ -173,9 +177,8 @@ void ScreenshotScreen::DrawNotes(draw::Surface& surface) {
     font->SetTarget(&surface);
     const int x = prefix_box_.X() + ui::ScaledPx(3) + font->TextWidth(prefix_box_.Prefix());
     const int y = prefix_box_.Y() + (prefix_box_.Height() - font->LineHeight()) / 2;
-    // Mark-up drawing tints the Bright style's black glyphs too.
-    font->DrawMarkup(kHint, x, y, bright_ ? kBrightHint : kNoteColour);
-    font->ResetColor();
+    // Grey in both styles, so that the hint never reads as a typed name.
+    font->DrawPlainTinted(kHint, x, y, bright_ ? kBrightHint : kNoteColour);
     font->SetTarget(nullptr);
   }
 }

@@ -138,9 +138,11 @@ void FileList::Draw(draw::Surface& surface) {
     const draw::Rect r = ItemRect(i);
     if (r.bottom <= y_ || r.top >= y_ + height_) continue;
     const FileListItem& item = items_[static_cast<std::size_t>(i)];
-    surface.FillRect(&r, 0x969696);
+    // Mid grey under black text; under white text a darker grey, so that the
+    // white name and the light-grey date stay readable.
+    surface.FillRect(&r, font->NativeIsBlack() ? 0x969696 : 0x464646);
     DrawFrameRect(surface, r, frame);
-    const draw::Rect inner{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
+    const draw::Rect inner{r.left + Px(2), r.top + 1, r.right - Px(2), r.bottom - 1};
     const draw::Rect clip = saved_clip.Intersect(inner).Intersect(box);
     surface.SetClipRect(&clip);
     // White text is hard to read on the light grey box: a white font writes

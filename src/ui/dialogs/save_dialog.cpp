@@ -4,6 +4,12 @@
 #include "ui/widgets/widget_draw.h"
 
 namespace zentrix::ui {
+namespace {
+
+constexpr std::int32_t kLightNameBox = 0xC8C8C8;
+constexpr std::int32_t kDarkNameBox = 0x505050;
+
+}  // namespace
 
 SaveDialog::SaveDialog() {
   visible_ = false;
@@ -92,6 +98,9 @@ void SaveDialog::PressCancel() {
 }
 
 void SaveDialog::LayOut() {
+  // The name box is light under black text and dark under white text.
+  const TextRenderer* font = CurrentFont();
+  name_.SetBackground(font && !font->NativeIsBlack() ? kDarkNameBox : kLightNameBox);
   const int margin = Px(8);
   name_.SetBounds(x_ + margin, y_ + margin, width_ - 2 * margin, 0);
   name_.Layout();

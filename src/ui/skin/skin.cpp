@@ -1,5 +1,6 @@
 #include "ui/skin/skin.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "draw/vfs_archive.h"
@@ -139,6 +140,27 @@ void Skin::DrawFrameCut(draw::Surface& dest, SkinImageId id, int frame, int x, i
   const draw::Rect tail = draw::Rect::FromSize(frame * w + w - edge, 0, edge, image->Height());
   dest.Blit(x, y, *image, &head, draw::blit_flags::kColorKey);
   dest.Blit(x + left, y, *image, &tail, draw::blit_flags::kColorKey);
+}
+
+void Skin::DrawFrameFitted(draw::Surface& dest, SkinImageId id, int frame, int x, int y, int width,
+                           int edge) const {
+  const draw::Surface* image = Image(id);
+  if (!image || frame < 0 || frame >= Frames(id) || width <= 0) return;
+  const int w = FrameWidth(id);
+  const int tail_width = std::min({Px(edge), width, w});
+  const int head_width = std::min(width - tail_width, w - tail_width);
+  const int h = image->Height();
+  const draw::Rect head = draw::Rect::FromSize(frame * w, 0, head_width, h);
+  dest.Blit(x, y, *image, &head, draw::blit_flags::kColorKey);
+  if (head_width > 0) {
+    // A wider box repeats the last column of the head up to the tail.
+    const draw::Rect column = draw::Rect::FromSize(frame * w + head_width - 1, 0, 1, h);
+    for (int cx = x + head_width; cx < x + width - tail_width; ++cx) {
+      dest.Blit(cx, y, *image, &column, draw::blit_flags::kColorKey);
+    }
+  }
+  const draw::Rect tail = draw::Rect::FromSize(frame * w + w - tail_width, 0, tail_width, h);
+  dest.Blit(x + width - tail_width, y, *image, &tail, draw::blit_flags::kColorKey);
 }
 
 }  // namespace zentrix::ui

@@ -96,6 +96,11 @@ class Skin {
   // Draws a frame `width` wide: its left part, then its last kCutEdge columns
   // (scaled) so that the right-hand end stays intact.
   void DrawFrameCut(draw::Surface& dest, SkinImageId id, int frame, int x, int y, int width) const;
+  // Draws a frame exactly `width` wide keeping its last `edge` columns (Small
+  // pixels, scaled) intact: a narrower width cuts the middle out, a wider one
+  // repeats the column before that edge (a drop-down box keeps its arrow).
+  void DrawFrameFitted(draw::Surface& dest, SkinImageId id, int frame, int x, int y, int width,
+                       int edge) const;
 
   // The normal font (the skin's "Font"); the second font (Large: "SmallFont";
   // Small: the Large skin's "Font" of the same style); the white font (Bright

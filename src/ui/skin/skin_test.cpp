@@ -56,6 +56,35 @@ TEST_P(SkinTest, ImagesMatchTheWidgetGeometry) {
   EXPECT_EQ(skin.WhiteText().NativeColor(), 0xFFFFFFu);
 }
 
+TEST_P(SkinTest, FittedFramesKeepTheirRightEndAtAnyWidth) {
+  // A drop-down box narrower or wider than its image keeps its arrow.
+  const SkinInfo& info = kSkins[static_cast<std::size_t>(GetParam())];
+  Skin skin;
+  ASSERT_EQ(skin.Load(std::string(ZENTRIX_BINARY_DIR) + "/skins", info.size, info.style),
+            draw::kOk);
+  const SkinImageId id = SkinImageId::kDropDownBox;
+  const draw::Surface& image = *skin.Image(id);
+  const int w = skin.FrameWidth(id);
+  const int edge = skin.Px(kDropDownButtonWidth + kCutEdge);
+  const auto pixel = [](const draw::Surface& s, int x, int y) {
+    draw::Color c = 0;
+    EXPECT_EQ(s.GetPixel(x, y, &c), draw::kOk);
+    return c;
+  };
+  for (const int width : {w / 2, w, w * 2}) {
+    draw::Surface out;
+    ASSERT_EQ(out.Create(0, w * 2 + 8, image.Height()), draw::kOk);
+    out.FillRect(nullptr, image.ColorKey());
+    skin.DrawFrameFitted(out, id, 0, 0, 0, width, kDropDownButtonWidth + kCutEdge);
+    const int y = image.Height() / 2;
+    for (int i = 1; i <= edge; ++i) {
+      ASSERT_EQ(pixel(out, width - i, y), pixel(image, w - i, y)) << width << " " << i;
+    }
+    EXPECT_EQ(pixel(out, width, y), pixel(out, w * 2 + 7, y)) << "nothing past the width";
+    EXPECT_EQ(pixel(out, 0, y), pixel(image, 0, y));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSkins, SkinTest, ::testing::Values(0, 1, 2, 3));
 
 }  // namespace

@@ -224,6 +224,15 @@ draw::DrawResult TextRenderer::DrawPlain(std::u16string_view text, int x, int y,
   return DrawText(*dest, text, x, y, NativeIsBlack() ? kNoColor : color);
 }
 
+draw::DrawResult TextRenderer::DrawPlainTinted(std::u16string_view text, int x, int y,
+                                               draw::Color color) {
+  draw::Surface* dest = Target();
+  if (!dest || !font_) return draw::kNoPixels;
+  // Colour 0 means "untinted" to the glyph drawing; the darkest tint stands in.
+  const draw::Color tint = color == 0 && !NativeIsBlack() ? 0x010101 : color;
+  return DrawText(*dest, text, x, y, static_cast<std::int32_t>(tint));
+}
+
 std::u16string TextRenderer::Truncated(std::u16string_view text, int max_width) const {
   if (max_width <= 16 || TextWidth(text) <= max_width) return std::u16string(text);
   constexpr std::u16string_view kEllipsis = u"...";

@@ -88,6 +88,10 @@ class TextRenderer {
   // One line, no tags, no wrapping. The colour tints the text only for fonts
   // whose native colour is not black.
   draw::DrawResult DrawPlain(std::u16string_view text, int x, int y, std::int32_t color = kNoColor);
+  // One line in the colour whatever the font's native colour, for text that
+  // must stand apart from the text around it (the grey hint in an empty box):
+  // a black font is lightened to the colour, a white one darkened to it.
+  draw::DrawResult DrawPlainTinted(std::u16string_view text, int x, int y, draw::Color color);
   // As DrawPlain in the caller's colour, but a text wider than max_width (when
   // max_width > 16) loses characters from its end until it fits followed by
   // "...".

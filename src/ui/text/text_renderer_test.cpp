@@ -311,6 +311,22 @@ TEST_F(TextRendererDrawTest, BrightGlyphsUseTheScreenTintAndPlainTextStaysBlack)
   EXPECT_EQ(PixelAt(20, 0), 0u);
 }
 
+TEST_F(TextRendererDrawTest, TintedPlainTextTakesItsColourInBothStyles) {
+  // A hint must stand apart from typed text: grey, not the font's black or white.
+  const draw::Color grey = draw::PixelToColor565(draw::ColorToPixel565(0x6E6E6E));
+  Clear(0xFFFFFF);
+  bright_.SetTarget(&surface_);
+  EXPECT_EQ(bright_.DrawPlainTinted(u"a", 0, 0, 0x6E6E6E), draw::kOk);
+  EXPECT_EQ(PixelAt(0, 0), grey);
+  Clear(0x000000);
+  classic_.SetTarget(&surface_);
+  EXPECT_EQ(classic_.DrawPlainTinted(u"a", 0, 0, 0x6E6E6E), draw::kOk);
+  EXPECT_EQ(PixelAt(0, 0), grey);
+  // Black from a white font is black, not the untinted white.
+  EXPECT_EQ(classic_.DrawPlainTinted(u"b", 20, 0, 0x000000), draw::kOk);
+  EXPECT_EQ(PixelAt(20, 0), 0u);
+}
+
 TEST_F(TextRendererDrawTest, DrawMarkupUsesTheTargetWidthLessTheMargin) {
   Clear(0x000000);
   classic_.SetTarget(&surface_);

@@ -1,5 +1,7 @@
 #include "ui/widgets/color_selector.h"
 
+#include <algorithm>
+
 #include "ui/core/ui_state.h"
 #include "ui/widgets/widget_draw.h"
 
@@ -32,10 +34,20 @@ ColorSelector::ColorSelector(int x, int y, std::u16string label, PaletteKind kin
 void ColorSelector::PlacePalette(int screen_width, int screen_height) {
   screen_width_ = screen_width;
   screen_height_ = screen_height;
+  const draw::Rect area =
+      palette_area_.Empty() ? draw::Rect{0, 0, screen_width, screen_height} : palette_area_;
+  const int rows = PaletteRows(kind_);
+  // Rows pack closer when the area is too short for them, down to swatches
+  // a few pixels high; the frame takes 3 pixels.
+  pitch_y_ = std::clamp((area.Height() - 3) / rows, Px(6), PitchY());
   const int width = kPaletteColumns * PitchX();
-  const int height = PaletteRows(kind_) * PitchY();
-  palette_x_ = std::max((screen_width - width) / 2, 0);
-  palette_y_ = std::max((screen_height - height) / 2, 0);
+  const int height = rows * pitch_y_;
+  palette_x_ = std::max(area.left + (area.Width() - width) / 2, 0);
+  palette_y_ = std::max(area.top + (area.Height() - height) / 2, area.top);
+}
+
+int ColorSelector::SwatchHeight() const {
+  return std::min(SwatchSize(), (pitch_y_ > 0 ? pitch_y_ : PitchY()) - Px(3));
 }
 
 void ColorSelector::Open() {
@@ -53,8 +65,9 @@ void ColorSelector::Close() {
 draw::Rect ColorSelector::SwatchRect(int index) const {
   const int column = index % kPaletteColumns;
   const int row = index / kPaletteColumns;
-  return draw::Rect::FromSize(palette_x_ + column * PitchX() + 2, palette_y_ + row * PitchY() + 2,
-                              SwatchSize(), SwatchSize());
+  const int pitch_y = pitch_y_ > 0 ? pitch_y_ : PitchY();
+  return draw::Rect::FromSize(palette_x_ + column * PitchX() + 2, palette_y_ + row * pitch_y + 2,
+                              SwatchSize(), SwatchHeight());
 }
 
 int ColorSelector::SwatchAt(Point p) const {
@@ -113,8 +126,9 @@ void ColorSelector::Draw(draw::Surface& surface) {
 
 void ColorSelector::DrawPalette(draw::Surface& surface) {
   if (!visible_ || !open_) return;
-  const draw::Rect area = draw::Rect::FromSize(
-      palette_x_, palette_y_, kPaletteColumns * PitchX() + 3, PaletteRows(kind_) * PitchY() + 3);
+  const draw::Rect area =
+      draw::Rect::FromSize(palette_x_, palette_y_, kPaletteColumns * PitchX() + 3,
+                           PaletteRows(kind_) * (pitch_y_ > 0 ? pitch_y_ : PitchY()) + 3);
   surface.FillRect(&area, 0x000000);
   DrawFrameRect(surface, area, 0x7D7D7D);
   for (int i = 0; i < SwatchCount(); ++i) {

@@ -28,6 +28,11 @@ class ColorSelector : public Widget {
   void Open();
   void Close();
 
+  // The area the open palette must stay inside (the screen's content area,
+  // between its bars); empty means the whole screen. A palette taller than
+  // the area packs its rows closer, so that every swatch stays tappable.
+  void SetPaletteArea(const draw::Rect& area) { palette_area_ = area; }
+
   // The palette's swatch boxes (valid after a draw or Open).
   draw::Rect SwatchRect(int index) const;
   int SwatchCount() const { return static_cast<int>(colors_.size()); }
@@ -42,6 +47,7 @@ class ColorSelector : public Widget {
 
  private:
   int SwatchAt(Point p) const;
+  int SwatchHeight() const;
   void PlacePalette(int screen_width, int screen_height);
 
   draw::Color value_ = 0x0000FF;
@@ -51,6 +57,8 @@ class ColorSelector : public Widget {
   bool swallow_up_ = false;
   int palette_x_ = 0;
   int palette_y_ = 0;
+  int pitch_y_ = 0;  // between palette rows; 0 before the palette is placed
+  draw::Rect palette_area_;
   int screen_width_ = 240;
   int screen_height_ = 320;
   std::function<void(draw::Color)> on_change_;

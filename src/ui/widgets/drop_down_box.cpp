@@ -76,7 +76,8 @@ void DropDownBox::Draw(draw::Surface& surface) {
   screen_height_ = surface.Height();
   const Skin* skin = CurrentSkin();
   if (skin && skin->Image(SkinImageId::kDropDownBox)) {
-    skin->DrawFrameCut(surface, SkinImageId::kDropDownBox, 0, x_, y_, width_);
+    skin->DrawFrameFitted(surface, SkinImageId::kDropDownBox, 0, x_, y_, width_,
+                          kDropDownButtonWidth + kCutEdge);
   }
   TextRenderer* font = CurrentFont();
   if (!font) return;

@@ -1,7 +1,8 @@
 #pragma once
 // Label: mark-up text at (x, y) in the label's colour; optionally centred on
 // the screen width, shortened with "..." to a maximum width, or underlined.
-// Its size follows its text when drawn.
+// Its size follows its text when drawn. A label only shows: it takes no taps,
+// so a tap on it reaches the control it describes or whatever lies below.
 
 #include "ui/core/widget.h"
 
@@ -9,8 +10,10 @@ namespace zentrix::ui {
 
 class Label : public Widget {
  public:
-  Label() = default;
-  Label(int x, int y, std::u16string text) : Widget(x, y, 0, 0, std::move(text)) {}
+  Label() { accepts_input_ = false; }
+  Label(int x, int y, std::u16string text) : Widget(x, y, 0, 0, std::move(text)) {
+    accepts_input_ = false;
+  }
 
   std::string_view Kind() const override { return "label"; }
   void Draw(draw::Surface& surface) override;

@@ -194,6 +194,20 @@ TEST_F(TextBoxTest, TapPutsTheCaretAtTheCharacterOrTheEnd) {
   EXPECT_EQ(box.Caret(), 6);
 }
 
+TEST_F(TextBoxTest, TapAfterAPrefixCountsFromTheText) {
+  // "y=" takes two 4-pixel cells and a pixel; the text starts 9 pixels in.
+  TextBox box(10, 10, 100, u"abcdef");
+  box.SetPrefix(u"y=");
+  box.SetPadded(true);
+  box.Layout();
+  ASSERT_TRUE(box.StylusDown({10 + 9 + 9, 12}));  // third cell of the text
+  EXPECT_EQ(box.Caret(), 2);
+  box.StylusUp({28, 12});
+  box.SetCaret(0);
+  box.StylusDown({12, 12});  // on the prefix: off the text, so at the end
+  EXPECT_EQ(box.Caret(), 6);
+}
+
 TEST_F(TextBoxTest, HeightFollowsTheWrappedLines) {
   TextBox box(0, 0, 41, u"1234567890123");  // ten cells a line
   EXPECT_EQ(box.LineCount(), 2);

@@ -9,6 +9,7 @@
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/color_selector.h"
 #include "ui/widgets/drop_down_box.h"
+#include "ui/widgets/label.h"
 #include "ui/widgets/main_menu.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/screen_bar.h"
@@ -48,6 +49,20 @@ TEST_F(WidgetsTest, ButtonFramesAndDisabledTap) {
   Button small(0, 0, 48, 18, u"Off", Button::Style::kSmall);
   small.SetEnabled(false);
   EXPECT_EQ(small.Frame(), 2);
+}
+
+TEST_F(WidgetsTest, LabelLeavesTapsToTheControlBelow) {
+  // A caption drawn over a button: the screen offers the tap to both in turn.
+  Label caption(0, 0, u"Tap here");
+  caption.Draw(display_.BackBuffer());  // sized by its text
+  ASSERT_GT(caption.Width(), 4);
+  int clicks = 0;
+  Button below(0, 0, 64, 22, u"");
+  below.SetAction([&] { ++clicks; });
+  const Point p{3, 2};
+  EXPECT_FALSE(Tap(caption, p));
+  EXPECT_TRUE(Tap(below, p));
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(WidgetsTest, CheckBoxTogglesOnPressAndShowsCheckedOnlyWhenEnabled) {
@@ -149,6 +164,28 @@ TEST_F(WidgetsTest, ColourSelectorPicksASwatchOrKeepsItsColour) {
   Tap(selector, Centre(selector.SwatchRect(11 * 14 + 5)));  // grey row
   EXPECT_EQ(selector.Value(), 0x808080u);
   EXPECT_EQ(ColorName(0x0080FF), u"#FF8000");
+}
+
+TEST_F(WidgetsTest, PaletteStaysInsideItsAreaWhereEverySwatchCanBeTapped) {
+  // A 240-pixel-tall screen leaves 200 pixels between the bars: fifteen rows
+  // at their full pitch would run under the menu bar.
+  const draw::Rect area{0, 20, 240, 220};
+  for (const PaletteKind kind : {PaletteKind::kNormal, PaletteKind::kLight}) {
+    ColorSelector selector(10, 30, u"Answer", kind);
+    selector.SetPaletteArea(area);
+    selector.Draw(display_.BackBuffer());
+    Tap(selector, {15, 35});
+    ASSERT_TRUE(selector.IsOpen());
+    for (int i = 0; i < selector.SwatchCount(); ++i) {
+      const draw::Rect r = selector.SwatchRect(i);
+      EXPECT_TRUE(area.Contains(r.left, r.top) && area.Contains(r.right - 1, r.bottom - 1)) << i;
+      EXPECT_GE(r.Height(), 4) << i;
+      if (i >= 11) EXPECT_LT(selector.SwatchRect(i - 11).bottom, r.top) << i;  // no overlap
+    }
+    const int last = selector.SwatchCount() - 1;
+    Tap(selector, Centre(selector.SwatchRect(last)));
+    EXPECT_EQ(selector.Value(), selector.SwatchColor(last));
+  }
 }
 
 TEST_F(WidgetsTest, TabControlChoosesTheTappedTab) {
