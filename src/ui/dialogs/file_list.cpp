@@ -138,9 +138,7 @@ void FileList::Draw(draw::Surface& surface) {
     const draw::Rect r = ItemRect(i);
     if (r.bottom <= y_ || r.top >= y_ + height_) continue;
     const FileListItem& item = items_[static_cast<std::size_t>(i)];
-    // Mid grey under black text; under white text a darker grey, so that the
-    // white name and the light-grey date stay readable.
-    surface.FillRect(&r, font->NativeIsBlack() ? 0x969696 : 0x464646);
+    surface.FillRect(&r, 0x969696);
     DrawFrameRect(surface, r, frame);
     const draw::Rect inner{r.left + Px(2), r.top + 1, r.right - Px(2), r.bottom - 1};
     const draw::Rect clip = saved_clip.Intersect(inner).Intersect(box);

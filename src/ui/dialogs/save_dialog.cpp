@@ -98,7 +98,8 @@ void SaveDialog::PressCancel() {
 }
 
 void SaveDialog::LayOut() {
-  // The name box is light under black text and dark under white text.
+  // The name box is light under black text and takes the dark grey of the
+  // notebook's entries under white text, where light grey would be unreadable.
   const TextRenderer* font = CurrentFont();
   name_.SetBackground(font && !font->NativeIsBlack() ? kDarkNameBox : kLightNameBox);
   const int margin = Px(8);
@@ -131,10 +132,6 @@ void SaveDialog::Draw(draw::Surface& surface) {
   const Skin* skin = CurrentSkin();
   const draw::Rect box = Bounds();
   surface.FillRect(&box, skin ? skin->Palette().background : 0);
-  // The white text of the Classic style is unreadable on the text box's
-  // light grey: the name box takes the dark grey of the notebook's entries.
-  const bool white_text = !skin || skin->Style() == SkinStyle::kClassic;
-  name_.SetBackground(white_text ? 0x505050 : 0xC8C8C8);
   name_.Draw(surface);
   save_.Draw(surface);
   cancel_.Draw(surface);
