@@ -180,7 +180,9 @@ TEST_F(WidgetsTest, PaletteStaysInsideItsAreaWhereEverySwatchCanBeTapped) {
       const draw::Rect r = selector.SwatchRect(i);
       EXPECT_TRUE(area.Contains(r.left, r.top) && area.Contains(r.right - 1, r.bottom - 1)) << i;
       EXPECT_GE(r.Height(), 4) << i;
-      if (i >= 11) EXPECT_LT(selector.SwatchRect(i - 11).bottom, r.top) << i;  // no overlap
+      if (i >= 11) {
+        EXPECT_LT(selector.SwatchRect(i - 11).bottom, r.top) << i;  // no overlap
+      }
     }
     const int last = selector.SwatchCount() - 1;
     Tap(selector, Centre(selector.SwatchRect(last)));
