@@ -152,16 +152,12 @@ void TablePanel::Arrange(const draw::Rect& area) {
   setup.PlaceBox(start_);
   setup.PlaceBox(step_);
 
-  // The help line wraps to the screen's right edge; reserve its lines.
+  // The help line wraps inside the panel; reserve its lines.
   ui::TextRenderer* font = ui::CurrentFont();
   const int line = font ? font->LineHeight() : ui::Px(12);
-  const int help_lines =
-      font ? std::max(font->LayOut(help_.Text(), draw::Rect{left, 0, area.right - margin, 1 << 20},
-                                   false),
-                      1)
-           : 2;
+  const int help_lines = help_.LinesAt(width);
   help_.SetBounds(left, top, width, help_lines * line);
-  unavailable_.SetBounds(left, top, width, line);
+  unavailable_.SetBounds(left, top, width, std::max(area.bottom - margin - top, line));
 
   const int buttons_top = area.bottom - margin - ButtonHeight();
   ui::Widget* buttons[] = {&up_, &down_};

@@ -12,6 +12,7 @@ namespace zentrix::tutorials {
 namespace {
 
 constexpr draw::Color kStepColor = 0xC8C8C8;
+constexpr draw::Color kStepBackground = 0x000000;
 constexpr draw::Color kFrameRed = 0x0000FF;
 constexpr ui::Icon kButtonIcons[] = {ui::Icon::kBack, ui::Icon::kNext, ui::Icon::kClose};
 constexpr std::u16string_view kButtonNames[] = {u"back", u"next", u"close"};
@@ -244,8 +245,11 @@ void TutorialOverlay::DrawBar(draw::Surface& surface, int bar_height) {
     const int pad = ui::Px(3);
     const int left = x_ + (width_ - width) / 2;
     const int top = y_ + (bar_height - line) / 2;
-    ui::DrawFrameRect(surface, draw::Rect{left - pad, top - 1, left + width + pad, top + line + 1},
-                      kStepColor);
+    // Light grey is faint on the bar's own fill (orange or mid grey): the
+    // counter's box is filled dark behind it.
+    const draw::Rect box{left - pad, top - 1, left + width + pad, top + line + 1};
+    surface.FillRect(&box, kStepBackground);
+    ui::DrawFrameRect(surface, box, kStepColor);
     font->SetTarget(&surface);
     font->DrawPlain(step_label_, left, top, kStepColor);
     font->SetTarget(nullptr);
