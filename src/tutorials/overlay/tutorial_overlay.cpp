@@ -196,7 +196,7 @@ void TutorialOverlay::Draw(draw::Surface& surface) {
                          false);
   }
   const int height = bar_height + (lines + 2) * line;
-  const int dy = RiseAbove(bar_height, height);
+  const int dy = MoveOffTarget(bar_height, height, surface.Height());
   y_ += dy;
   for (draw::Rect& r : buttons_) {
     r.top += dy;
@@ -216,13 +216,23 @@ void TutorialOverlay::Draw(draw::Surface& surface) {
   DrawAllowedFrame(surface);
 }
 
-int TutorialOverlay::RiseAbove(int bar_height, int height) const {
-  // A target below the bar that the panel would hide: the panel moves up until
-  // it ends just above it (the red frame stays visible), never off the top.
+int TutorialOverlay::MoveOffTarget(int bar_height, int height, int screen_height) const {
+  // A target the panel would hide: the panel moves up until it ends just
+  // above it (the red frame stays visible), or where that leaves the screen,
+  // down to start just below it; failing both, as high as it goes.
   const draw::Rect& a = Allowed();
-  if (a.Empty() || a.top < y_ + bar_height || a.top >= y_ + height) return 0;
-  const int top = std::max(a.top - 3 - height, 0);
-  return std::min(top - y_, 0);
+  if (a.Empty() || a.bottom + 3 <= y_ || a.top - 3 >= y_ + height) return 0;
+  for (const draw::Rect& b : buttons_) {
+    // The overlay's own button (the continue steps point at Next).
+    if (a.left == b.left && a.Width() == b.Width() && a.Height() == b.Height()) return 0;
+  }
+  const int above = a.top - 3 - height;
+  if (above >= 0) return above - y_;
+  const int below = a.bottom + 3;
+  if (below + height <= screen_height) return below - y_;
+  // A target too tall to clear (a whole plot) keeps the panel where it is; one
+  // starting below the bar sends it to the top.
+  return a.top >= y_ + bar_height ? -y_ : 0;
 }
 
 void TutorialOverlay::DrawBar(draw::Surface& surface, int bar_height) {
