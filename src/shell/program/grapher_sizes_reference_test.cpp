@@ -13,10 +13,10 @@ namespace {
 using Case = testsupport::ScreenCase;
 
 // Two functions typed into the 2D graph list.
-#define TWO_FUNCTIONS                            \
-  "click add\nclick Function\nframes 1\n"        \
-  "click text box:\ntype sin(x)\n"               \
-  "click add\nclick Function\nframes 1\n"        \
+#define TWO_FUNCTIONS                     \
+  "click add\nclick Function\nframes 1\n" \
+  "click text box:\ntype sin(x)\n"        \
+  "click add\nclick Function\nframes 1\n" \
   "click text box:\ntype x^2/4-1\nframes 1\n"
 
 constexpr char kGraphList[] = TWO_FUNCTIONS;
@@ -37,8 +37,7 @@ constexpr char kTraceLargePortrait[] =
 constexpr char kSurfacePlot[] =
     "click add\nclick Function\nframes 1\nclick text box:\ntype sin(x)*cos(y)\n"
     "menu Plot\nframes 1\n";
-constexpr char kSurfaceDisplay[] =
-    "click add\nclick Function\nframes 1\nclick Display\nframes 1\n";
+constexpr char kSurfaceDisplay[] = "click add\nclick Function\nframes 1\nclick Display\nframes 1\n";
 
 // The overlay over each screen, pointing at a control.
 constexpr char kTutorialOverGrapher[] = "click tutorials\nclick button:next\nframes 1\n";
@@ -62,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"graph2d_table_480x640_bright", 480, 640, 1, kGrapher2DScreen, kTableTab},
         Case{"graph2d_display_240x320_classic", 240, 320, 0, kGrapher2DScreen, kDisplayTab},
         Case{"graph2d_display_240x240_bright", 240, 240, 1, kGrapher2DScreen, kDisplayTab},
-        Case{"graph2d_trace_320x240_classic", 320, 240, 0, kGrapher2DScreen,
-             kTraceSmallLandscape},
+        Case{"graph2d_trace_320x240_classic", 320, 240, 0, kGrapher2DScreen, kTraceSmallLandscape},
         Case{"graph2d_trace_480x640_bright", 480, 640, 1, kGrapher2DScreen, kTraceLargePortrait},
         Case{"graph3d_plot_240x320_bright", 240, 320, 1, kGrapher3DScreen, kSurfacePlot},
         Case{"graph3d_plot_640x480_classic", 640, 480, 0, kGrapher3DScreen, kSurfacePlot},

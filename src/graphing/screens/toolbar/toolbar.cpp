@@ -54,9 +54,9 @@ int Toolbar::LayoutSide(const draw::Rect& area) {
   const int width = count > 0 ? side.columns * pitch : 0;
   row_ = draw::Rect{area.right - width, area.top, area.right, area.bottom};
   for (int i = 0; i < count; ++i) {
-    buttons_[static_cast<std::size_t>(i)]->SetBounds(
-        row_.left + (i / side.per_column) * pitch, area.top + (i % side.per_column) * pitch, pitch,
-        pitch);
+    buttons_[static_cast<std::size_t>(i)]->SetBounds(row_.left + (i / side.per_column) * pitch,
+                                                     area.top + (i % side.per_column) * pitch,
+                                                     pitch, pitch);
   }
   return width;
 }
