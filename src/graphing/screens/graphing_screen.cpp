@@ -73,6 +73,10 @@ void GraphingScreen::LayOutSwitch(const draw::Rect& content) {
 void GraphingScreen::LayoutAndDraw(Dimension d, draw::Surface& surface, const draw::Rect& content) {
   content_ = content;
   Grapher& grapher = Of(d);
+  // Across the whole width of a landscape screen the plot's toolbar goes to
+  // its right side (a narrower area, such as a test's column, keeps it on top).
+  const bool whole_width = content.left == 0 && content.right == surface.Width();
+  grapher.SetToolbarAtSide(whole_width && surface.Width() > surface.Height());
   if (grapher.PlotShown()) {
     grapher.LayoutAndDraw(surface, content);
   } else {

@@ -152,22 +152,29 @@ void TablePanel::Arrange(const draw::Rect& area) {
   setup.PlaceBox(start_);
   setup.PlaceBox(step_);
 
-  // The help line wraps to the screen's right edge; reserve its lines.
+  // The help line wraps inside the panel; reserve its lines.
   ui::TextRenderer* font = ui::CurrentFont();
   const int line = font ? font->LineHeight() : ui::Px(12);
-  const int help_lines =
-      font ? std::max(font->LayOut(help_.Text(), draw::Rect{left, 0, area.right - margin, 1 << 20},
-                                   false),
-                      1)
-           : 2;
+  const int help_lines = help_.LinesAt(width);
   help_.SetBounds(left, top, width, help_lines * line);
-  unavailable_.SetBounds(left, top, width, line);
+  unavailable_.SetBounds(left, top, width, std::max(area.bottom - margin - top, line));
 
-  const int buttons_top = area.bottom - margin - ButtonHeight();
-  ui::Widget* buttons[] = {&up_, &down_};
-  PlaceButtonRows(buttons, 2, left, buttons_top, std::min(width, ui::Px(120)), ui::Px(40));
   const int view_top = top + help_.Height() + gap;
-  view_.SetBounds(left, view_top, width, std::max(buttons_top - gap - view_top, 0));
+  ui::Widget* buttons[] = {&up_, &down_};
+  if (area.Width() > area.Height()) {
+    // A page wider than tall (landscape and square screens): Up and Dn stand
+    // in a column at the right of the table, which keeps its height for rows.
+    const int column = ui::Px(50);
+    PlaceButtonRows(buttons, 1, left + width - column, view_top, column, column);
+    PlaceButtonRows(buttons + 1, 1, left + width - column, view_top + ButtonHeight() + gap, column,
+                    column);
+    view_.SetBounds(left, view_top, width - column - gap,
+                    std::max(area.bottom - margin - view_top, 0));
+  } else {
+    const int buttons_top = area.bottom - margin - ButtonHeight();
+    PlaceButtonRows(buttons, 2, left, buttons_top, std::min(width, ui::Px(120)), ui::Px(40));
+    view_.SetBounds(left, view_top, width, std::max(buttons_top - gap - view_top, 0));
+  }
   if (data_) data_->SetBounds(left, top, width, std::max(area.bottom - margin - top, 0));
   Rebuild();  // the row count follows the view's height
 }

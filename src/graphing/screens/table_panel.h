@@ -18,10 +18,10 @@
 #include "graphing/model/value_table.h"
 #include "graphing/screens/editor_panel.h"
 #include "graphing/screens/value_table_view.h"
+#include "graphing/screens/wrapped_text.h"
 #include "ui/core/json_writer.h"
 #include "ui/grid/cell_grid.h"
 #include "ui/widgets/button.h"
-#include "ui/widgets/label.h"
 #include "ui/widgets/tab_control.h"
 #include "ui/widgets/text_box.h"
 
@@ -71,8 +71,8 @@ class TablePanel : public EditorPanel {
 
   ui::TabControl tabs_{0, 0, 0, {u"Table", u"Setup"}};
   ValueTableView view_;
-  ui::Label help_{0, 0, std::u16string(kTableHelp)};
-  ui::Label unavailable_;
+  WrappedText help_{std::u16string(kTableHelp)};
+  WrappedText unavailable_{u""};
   ui::Button up_{0, 0, 0, 0, u"Up"};
   ui::Button down_{0, 0, 0, 0, u"Dn"};
   ui::TextBox start_;

@@ -91,7 +91,11 @@ int TimeEditor::Place(const draw::Rect& area, bool two_columns, bool choices_in_
   const int width = area.Width() - 2 * margin;
   const int column_width = two_columns ? (width - gap) / 2 : width;
   ColumnFlow fields(area.left + margin, top, column_width);
-  for (TimeSettings::Field f : kShown) fields.PlaceBox(fields_[f]);
+  // Beside the checks, the long "Time Controls Step=" prefix would leave its
+  // value no room: it goes across both columns below them.
+  for (TimeSettings::Field f : kShown) {
+    if (!two_columns || f != TimeSettings::kControlsStep) fields.PlaceBox(fields_[f]);
+  }
 
   ColumnFlow checks = two_columns
                           ? ColumnFlow(area.left + margin + column_width + gap, top, column_width)
@@ -115,7 +119,10 @@ int TimeEditor::Place(const draw::Rect& area, bool two_columns, bool choices_in_
   checks.PlaceAt(*play_mode_, 2 * gap);
   group_frame_ = draw::Rect::FromSize(checks.Left(), group_top + ui::Px(6), checks.Width(),
                                       checks.Y() - group_top - ui::Px(6));
-  return std::max(fields.Y(), checks.Y());
+  if (!two_columns) return std::max(fields.Y(), checks.Y());
+  ColumnFlow below(area.left + margin, std::max(fields.Y(), checks.Y()), width);
+  below.PlaceBox(fields_[TimeSettings::kControlsStep]);
+  return below.Y();
 }
 
 void TimeEditor::Arrange(const draw::Rect& area) {

@@ -36,9 +36,14 @@ void ValueTableView::Draw(draw::Surface& surface) {
   ui::TextRenderer* font = ui::CurrentFont();
   if (font) font->SetTarget(&surface);
   const int inset = ui::Px(3);
+  // Under the Classic style's light text the skin's highlight grey is too
+  // light for the headers to read; a darker grey keeps them apart from the
+  // cells.
+  constexpr draw::Color kDarkHeader = 0x505050;
+  const draw::Color header_fill = palette.text == 0xFFFFFF ? kDarkHeader : palette.highlight;
   for (int c = 0; c < columns; ++c) {
     const draw::Rect header = CellRect(c, -1);
-    surface.FillRect(&header, palette.highlight);
+    surface.FillRect(&header, header_fill);
     if (font) {
       ui::DrawCentredText(surface, *font, table_->columns[c], header);
       font->SetTarget(&surface);  // the helper lets go of the target

@@ -12,6 +12,7 @@ namespace zentrix::tutorials {
 namespace {
 
 constexpr draw::Color kStepColor = 0xC8C8C8;
+constexpr draw::Color kStepBackground = 0x000000;
 constexpr draw::Color kFrameRed = 0x0000FF;
 constexpr ui::Icon kButtonIcons[] = {ui::Icon::kBack, ui::Icon::kNext, ui::Icon::kClose};
 constexpr std::u16string_view kButtonNames[] = {u"back", u"next", u"close"};
@@ -195,7 +196,7 @@ void TutorialOverlay::Draw(draw::Surface& surface) {
                          false);
   }
   const int height = bar_height + (lines + 2) * line;
-  const int dy = RiseAbove(bar_height, height);
+  const int dy = MoveOffTarget(bar_height, height, surface.Height());
   y_ += dy;
   for (draw::Rect& r : buttons_) {
     r.top += dy;
@@ -215,13 +216,23 @@ void TutorialOverlay::Draw(draw::Surface& surface) {
   DrawAllowedFrame(surface);
 }
 
-int TutorialOverlay::RiseAbove(int bar_height, int height) const {
-  // A target below the bar that the panel would hide: the panel moves up until
-  // it ends just above it (the red frame stays visible), never off the top.
+int TutorialOverlay::MoveOffTarget(int bar_height, int height, int screen_height) const {
+  // A target the panel would hide: the panel moves up until it ends just
+  // above it (the red frame stays visible), or where that leaves the screen,
+  // down to start just below it; failing both, as high as it goes.
   const draw::Rect& a = Allowed();
-  if (a.Empty() || a.top < y_ + bar_height || a.top >= y_ + height) return 0;
-  const int top = std::max(a.top - 3 - height, 0);
-  return std::min(top - y_, 0);
+  if (a.Empty() || a.bottom + 3 <= y_ || a.top - 3 >= y_ + height) return 0;
+  for (const draw::Rect& b : buttons_) {
+    // The overlay's own button (the continue steps point at Next).
+    if (a.left == b.left && a.Width() == b.Width() && a.Height() == b.Height()) return 0;
+  }
+  const int above = a.top - 3 - height;
+  if (above >= 0) return above - y_;
+  const int below = a.bottom + 3;
+  if (below + height <= screen_height) return below - y_;
+  // A target too tall to clear (a whole plot) keeps the panel where it is; one
+  // starting below the bar sends it to the top.
+  return a.top >= y_ + bar_height ? -y_ : 0;
 }
 
 void TutorialOverlay::DrawBar(draw::Surface& surface, int bar_height) {
@@ -244,8 +255,11 @@ void TutorialOverlay::DrawBar(draw::Surface& surface, int bar_height) {
     const int pad = ui::Px(3);
     const int left = x_ + (width_ - width) / 2;
     const int top = y_ + (bar_height - line) / 2;
-    ui::DrawFrameRect(surface, draw::Rect{left - pad, top - 1, left + width + pad, top + line + 1},
-                      kStepColor);
+    // Light grey is faint on the bar's own fill (orange or mid grey): the
+    // counter's box is filled dark behind it.
+    const draw::Rect box{left - pad, top - 1, left + width + pad, top + line + 1};
+    surface.FillRect(&box, kStepBackground);
+    ui::DrawFrameRect(surface, box, kStepColor);
     font->SetTarget(&surface);
     font->DrawPlain(step_label_, left, top, kStepColor);
     font->SetTarget(nullptr);

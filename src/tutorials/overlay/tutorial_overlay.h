@@ -92,7 +92,7 @@ class TutorialOverlay : public ui::Widget {
   bool Covers(ui::Point p) const;
   void Press(ButtonId id);
   void DrawBar(draw::Surface& surface, int bar_height);
-  int RiseAbove(int bar_height, int height) const;
+  int MoveOffTarget(int bar_height, int height, int screen_height) const;
   void DrawInstructionArea(draw::Surface& surface, int top, int bottom);
   void DrawAllowedFrame(draw::Surface& surface) const;
 

@@ -132,5 +132,25 @@ TEST_F(TutorialOverlayTest, APanelThatWouldHideItsTargetRisesAboveIt) {
   EXPECT_EQ(overlay_.Y(), 100);
 }
 
+TEST_F(TutorialOverlayTest, APanelMovesOffATargetUnderItsBarOrLeavesATallOneAlone) {
+  draw::Surface& screen = display_.BackBuffer();
+  overlay_.SetInstruction(u"One line");
+  // A point of a short plot right under the bar (a circled maximum).
+  overlay_.SetAllowed(draw::Rect::FromSize(150, 104, 11, 11));
+  overlay_.Draw(screen);
+  EXPECT_LE(overlay_.Y() + overlay_.Height(), 101);
+  EXPECT_GE(overlay_.Y(), 0);
+  // Near the top there is no room above: the panel goes below the target.
+  overlay_.SetAllowed(draw::Rect::FromSize(150, 30, 11, 11));
+  overlay_.Position(0, 20);
+  overlay_.Draw(screen);
+  EXPECT_GE(overlay_.Y(), 44);
+  // A target taller than the room on either side (a whole plot): it stays.
+  overlay_.SetAllowed(draw::Rect{0, 40, 240, 300});
+  overlay_.Position(0, 100);
+  overlay_.Draw(screen);
+  EXPECT_EQ(overlay_.Y(), 100);
+}
+
 }  // namespace
 }  // namespace zentrix::tutorials

@@ -4,6 +4,21 @@
 
 namespace zentrix::ui {
 
+namespace {
+
+// The slots in the order they hear the stylus. A running tutorial's overlay
+// lies over the button pad and the keyboard (on short screens its bar sits on
+// the pad), so it hears taps right after a message box does.
+constexpr int kNormalOrder[kRouteSlotCount] = {0, 1, 2, 3, 4, 5};
+constexpr int kTutorialOrder[kRouteSlotCount] = {
+    static_cast<int>(RouteSlot::kMessageBox), static_cast<int>(RouteSlot::kTutorialOverlay),
+    static_cast<int>(RouteSlot::kMainMenu),   static_cast<int>(RouteSlot::kScreenBar),
+    static_cast<int>(RouteSlot::kKeyboard),   static_cast<int>(RouteSlot::kButtonPad)};
+
+const int* SlotOrder() { return Ui().tutorial.active ? kTutorialOrder : kNormalOrder; }
+
+}  // namespace
+
 bool StylusRouter::StylusDown(Point p) {
   Ui().stylus_down = true;
   Ui().last_stylus = p;
@@ -12,7 +27,9 @@ bool StylusRouter::StylusDown(Point p) {
   // reaches only the overlay, whatever a widget's own gate would do.
   const TutorialRestriction& tutorial = Ui().tutorial;
   const bool refused = tutorial.active && !tutorial.allowed.Contains(p.x, p.y);
-  for (int i = 0; i < kRouteSlotCount; ++i) {
+  const int* order = SlotOrder();
+  for (int k = 0; k < kRouteSlotCount; ++k) {
+    const int i = order[k];
     if (refused && i != static_cast<int>(RouteSlot::kTutorialOverlay)) continue;
     Widget* w = slots_[i];
     if (w && w->Visible() && w->StylusDown(p)) {
@@ -40,7 +57,9 @@ bool StylusRouter::StylusUp(Point p) {
   Ui().stylus_down = false;
   Ui().last_stylus = p;
   down_target_ = kNoTarget;
-  for (Widget* w : slots_) {
+  const int* order = SlotOrder();
+  for (int k = 0; k < kRouteSlotCount; ++k) {
+    Widget* w = slots_[order[k]];
     if (w && w->Visible() && w->StylusUp(p)) return true;
   }
   return screen_ && screen_->StylusUp(p);

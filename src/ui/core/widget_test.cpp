@@ -129,6 +129,33 @@ TEST_F(WidgetTest, RoutingStopsAtTheFirstTaker) {
   EXPECT_EQ(Ui().last_stylus, (Point{5, 5}));
 }
 
+TEST_F(WidgetTest, RunningTutorialHearsTapsBeforeThePad) {
+  // The overlay's bar over the top of the pad: its button is the allowed
+  // rectangle, and the pad key under it must not take the tap.
+  StylusRouter router;
+  Probe pad(0, 0, 100, 100, u"3");
+  Probe overlay(0, 40, 100, 20, u"next");
+  router.SetSlot(RouteSlot::kButtonPad, &pad);
+  router.SetSlot(RouteSlot::kTutorialOverlay, &overlay);
+  Ui().tutorial.active = true;
+  Ui().tutorial.allowed = draw::Rect{0, 40, 100, 60};
+  router.StylusDown({5, 50});
+  router.StylusUp({5, 50});
+  EXPECT_EQ(overlay.clicks, 1);
+  EXPECT_EQ(pad.presses, 0);
+  // Outside the overlay the allowed pad key still works.
+  Ui().tutorial.allowed = draw::Rect{0, 70, 100, 90};
+  router.StylusDown({5, 80});
+  router.StylusUp({5, 80});
+  EXPECT_EQ(pad.clicks, 1);
+  // Without a tutorial the pad comes first again.
+  Ui().tutorial.active = false;
+  router.StylusDown({5, 50});
+  router.StylusUp({5, 50});
+  EXPECT_EQ(pad.clicks, 2);
+  EXPECT_EQ(overlay.presses, 1);
+}
+
 TEST_F(WidgetTest, ClickSearchFollowsRoutingOrderAndKind) {
   StylusRouter router;
   Probe menu(0, 0, 100, 20, u"[yellow]Solve[/]");

@@ -97,8 +97,12 @@ void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::Tex
     if (numbers && NumberedGridValue(g, f.x_grid, d.number_interval)) {
       scratch.clear();
       AppendTrimmed(g, 9, scratch);
-      text->DrawPlain(scratch, column - text->SingleLineWidth(scratch) / 2,
-                      bottom - kXTickLength - line, static_cast<std::int32_t>(d.number_colour));
+      // A number the plot's edge would cut is left out, not drawn in part.
+      const int width = text->SingleLineWidth(scratch);
+      const int left = column - width / 2;
+      if (left < v.left || left + width > v.left + v.width) return;
+      text->DrawPlain(scratch, left, bottom - kXTickLength - line,
+                      static_cast<std::int32_t>(d.number_colour));
     }
   });
   ForEachGridY(f, [&](float g, int row) {
@@ -108,7 +112,10 @@ void DrawSideTicksAndNumbers(draw::Surface& surface, const PlotFrame& f, ui::Tex
     if (numbers && NumberedGridValue(g, f.y_grid, d.number_interval)) {
       scratch.clear();
       AppendTrimmed(g, 9, scratch);
-      text->DrawPlain(scratch, v.left + kYNumberInset, row - line / 2,
+      // Nor does one run into the x numbers' row along the bottom.
+      const int top = row - line / 2;
+      if (top < v.top || top + line > bottom - kXTickLength - line) return;
+      text->DrawPlain(scratch, v.left + kYNumberInset, top,
                       static_cast<std::int32_t>(d.number_colour));
     }
   });

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kChoiceWidth = 110;  // Small-skin pixels
 constexpr int kSideGap = 8;
+constexpr int kLabelGap = 8;  // a colour selector's swatch to its label
 
 }  // namespace
 
@@ -180,6 +181,12 @@ void SettingsForm::Layout(const draw::Rect& area) {
                               1)
                    : 1;
           w.SetBounds(x, y, right - x, lines * line);
+        } else if (e.binding == Binding::kColour) {
+          // A selector learns its label's width when drawn; the row needs it
+          // now, or the next control lands on the label in the first frame.
+          const int swatch = ui::Px(ui::kColorSwatchSize);
+          const int label = font ? font->TextWidth(w.Text()) : 0;
+          w.SetBounds(x, y, swatch + kLabelGap + label + 1, swatch + 1);
         } else {
           w.SetPosition(x, y);
         }

@@ -152,14 +152,20 @@ void Grapher::ToggleToolbar() {
 
 void Grapher::ExpectPlotIn(const draw::Rect& content) {
   draw::Rect plot = content;
-  if (toolbar_.Visible()) plot.top += Toolbar::Height();
+  if (toolbar_.Visible() && toolbar_at_side_) {
+    plot.right -= toolbar_.SideWidth(content.Height());
+  } else if (toolbar_.Visible()) {
+    plot.top += Toolbar::Height();
+  }
   ExpectPlotArea(plot);
 }
 
 void Grapher::LayoutAndDraw(draw::Surface& surface, const draw::Rect& area) {
   if (plot_shown_) {
     draw::Rect plot = area;
-    if (toolbar_.Visible()) {
+    if (toolbar_.Visible() && toolbar_at_side_) {
+      plot.right -= toolbar_.LayoutSide(area);
+    } else if (toolbar_.Visible()) {
       toolbar_.Layout(draw::Rect{area.left, area.top, area.right, area.top + Toolbar::Height()});
       plot.top += Toolbar::Height();
     }

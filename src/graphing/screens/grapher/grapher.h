@@ -70,6 +70,8 @@ class Grapher {
   bool PlotShown() const { return plot_shown_; }
   // Show/Hide Graph Toolbars (while the plot is shown).
   void ToggleToolbar();
+  // On a landscape screen the toolbar stands at the plot's right side.
+  void SetToolbarAtSide(bool side) { toolbar_at_side_ = side; }
   bool ToolbarShown() const { return toolbar_.Visible(); }
   // The colour behind a shown plot.
   virtual Colour PlotBackground() const = 0;
@@ -132,6 +134,7 @@ class Grapher {
   Page shown_page_ = kGraphsPage;
   bool plot_shown_ = false;
   bool plot_pen_ = false;
+  bool toolbar_at_side_ = false;
   draw::Rect plot_area_;
 };
 

@@ -25,6 +25,42 @@ void Toolbar::Layout(const draw::Rect& row) {
   }
 }
 
+namespace {
+
+// Columns of square buttons that hold `count` within `height`, and the
+// buttons per column when spread evenly over them.
+struct SideColumns {
+  int columns;
+  int per_column;
+};
+
+SideColumns SideColumnsFor(int count, int height) {
+  const int most = std::max(height / Toolbar::Height(), 1);
+  const int columns = std::max((count + most - 1) / most, 1);
+  return {columns, std::max((count + columns - 1) / columns, 1)};
+}
+
+}  // namespace
+
+int Toolbar::SideWidth(int height) const {
+  if (buttons_.empty()) return 0;
+  return SideColumnsFor(static_cast<int>(buttons_.size()), height).columns * Height();
+}
+
+int Toolbar::LayoutSide(const draw::Rect& area) {
+  const int count = static_cast<int>(buttons_.size());
+  const int pitch = Height();
+  const SideColumns side = SideColumnsFor(count, area.Height());
+  const int width = count > 0 ? side.columns * pitch : 0;
+  row_ = draw::Rect{area.right - width, area.top, area.right, area.bottom};
+  for (int i = 0; i < count; ++i) {
+    buttons_[static_cast<std::size_t>(i)]->SetBounds(row_.left + (i / side.per_column) * pitch,
+                                                     area.top + (i % side.per_column) * pitch,
+                                                     pitch, pitch);
+  }
+  return width;
+}
+
 void Toolbar::Draw(draw::Surface& surface) {
   if (!visible_) return;
   const ui::Skin* skin = ui::CurrentSkin();

@@ -1,6 +1,8 @@
 #pragma once
-// Toolbar: a row of tool buttons along the top of a shown plot. Buttons are
-// added once; each frame the owner updates their states and lays the row out.
+// Toolbar: a row of tool buttons along the top of a shown plot, or on a
+// landscape screen a side panel of button columns at the plot's right, where
+// the short screen keeps its height for the plot. Buttons are added once; each
+// frame the owner updates their states and lays the toolbar out.
 
 #include <memory>
 #include <vector>
@@ -17,6 +19,11 @@ class Toolbar {
   void Layout(const draw::Rect& row);
   // The height of the row on the current screen.
   static int Height();
+  // Lays the buttons out in columns at the right edge of `area`, as few
+  // columns as its height allows; returns their width.
+  int LayoutSide(const draw::Rect& area);
+  // The width LayoutSide takes in an area `height` pixels tall.
+  int SideWidth(int height) const;
 
   void Draw(draw::Surface& surface);
   bool StylusDown(ui::Point p);
