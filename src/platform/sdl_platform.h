@@ -54,6 +54,10 @@ class SdlPlatform : public Platform {
 
  private:
   bool Translate(const SDL_Event& in, Event* out);
+  // Whether a point SDL reports (in device pixels) lies on the device screen,
+  // not on the border a resized window shows around it.
+  bool OnScreen(int x, int y) const;
+  void SetStylusPoint(int x, int y, Event* out);
   void CheckRaiseRequest();
 
   SingleInstance* instance_;
@@ -64,6 +68,7 @@ class SdlPlatform : public Platform {
   bool video_ = false;
   bool stylus_down_ = false;
   bool activate_pending_ = false;
+  bool text_is_repeat_ = false;
   int last_x_ = 0;
   int last_y_ = 0;
   int place_x_ = SDL_WINDOWPOS_CENTERED;
