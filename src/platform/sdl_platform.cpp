@@ -43,8 +43,10 @@ bool SdlPlatform::OpenScreen(std::string* reason) {
   const int h = config_.screen_height;
   Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
   if (config_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow(config_.title.c_str(), place_x_, place_y_, w * config_.scale,
-                             h * config_.scale, flags);
+  const bool sized = size_width_ > 0;
+  window_ = SDL_CreateWindow(config_.title.c_str(), place_x_, place_y_,
+                             sized ? size_width_ : w * config_.scale,
+                             sized ? size_height_ : h * config_.scale, flags);
   if (window_) {
     // Smaller than one window pixel per device pixel would cut the picture off.
     SDL_SetWindowMinimumSize(window_, w, h);
@@ -121,6 +123,13 @@ void SdlPlatform::PlaceWindow(int x, int y) {
   place_x_ = x;
   place_y_ = y;
   if (window_) SDL_SetWindowPosition(window_, x, y);
+}
+
+void SdlPlatform::SizeWindow(int width, int height) {
+  if (width < config_.screen_width || height < config_.screen_height) return;
+  size_width_ = width;
+  size_height_ = height;
+  if (window_) SDL_SetWindowSize(window_, width, height);
 }
 
 void SdlPlatform::CheckRaiseRequest() {

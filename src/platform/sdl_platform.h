@@ -29,6 +29,7 @@ class SdlPlatform : public Platform {
   void Raise() override;
   bool WindowRect(int* x, int* y, int* width, int* height) const override;
   void PlaceWindow(int x, int y) override;
+  void SizeWindow(int width, int height) override;
 
   bool PollEvent(Event* event) override;
   bool WaitEvent(Event* event, int timeout_ms) override;
@@ -73,6 +74,8 @@ class SdlPlatform : public Platform {
   int last_y_ = 0;
   int place_x_ = SDL_WINDOWPOS_CENTERED;
   int place_y_ = SDL_WINDOWPOS_CENTERED;
+  int size_width_ = 0;  // 0: the screen at the configured scale
+  int size_height_ = 0;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

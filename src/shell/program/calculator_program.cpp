@@ -108,6 +108,8 @@ void CalculatorProgram::LoadWindowRectangle() {
   // A stored place is taken only when it is on the desktop and of a sane size.
   if (x < 0 || y < 0 || width < 0 || width > 4000 || height < 0 || height > 4000) return;
   Platform().PlaceWindow(x, y);
+  // The size the person gave the window, unless `--scale` asks for another.
+  if (options_.scale == 0) Platform().SizeWindow(width, height);
 }
 
 void CalculatorProgram::LoadSkin() {
