@@ -204,7 +204,11 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
     }
     case SDL_MOUSEMOTION:
       if (!stylus_down_) {
-        if (OnScreen(in.motion.x, in.motion.y)) last_x_ = in.motion.x, last_y_ = in.motion.y;
+        // The pointer's place, for the wheel; not on the border around the picture.
+        if (OnScreen(in.motion.x, in.motion.y)) {
+          last_x_ = in.motion.x;
+          last_y_ = in.motion.y;
+        }
         return false;
       }
       out->type = EventType::kStylusMove;

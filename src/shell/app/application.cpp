@@ -252,7 +252,8 @@ void Application::HandleEvent(const platform::Event& event) {
     case EventType::kText: TextInput(event.text); break;
     case EventType::kStylusDown:
       stylus_down_ = true;
-      stylus_x_ = event.x, stylus_y_ = event.y;
+      stylus_x_ = event.x;
+      stylus_y_ = event.y;
       StylusDown(event.x, event.y);
       break;
     case EventType::kStylusUp:
@@ -260,7 +261,8 @@ void Application::HandleEvent(const platform::Event& event) {
       StylusUp(event.x, event.y);
       break;
     case EventType::kStylusMove:
-      stylus_x_ = event.x, stylus_y_ = event.y;
+      stylus_x_ = event.x;
+      stylus_y_ = event.y;
       if (active_) StylusMove(event.x, event.y);
       break;
     case EventType::kWheel:
