@@ -199,7 +199,7 @@ function(zentrix_window_test target filter name)
     return()
   endif()
   if(TARGET ${target})
-    add_test(NAME ${target}_${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+    add_test(NAME ${target}_${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
              $<TARGET_FILE:${target}> --gtest_filter=${filter})
     # The window system's own libraries (D-Bus, the GL driver SDL loads) keep
     # allocations to the end of the process; under the sanitizer build the

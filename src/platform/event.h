@@ -1,7 +1,7 @@
 #pragma once
-// What a backend delivers to the program's loop: stylus, keys, wheel,
-// activation and quit, already in the device's terms (screen pixels, virtual-key
-// codes).
+// What a backend delivers to the program's loop: stylus, keys, typed text,
+// wheel, activation and quit, already in the device's terms (screen pixels,
+// virtual-key codes).
 
 namespace zentrix::platform {
 
@@ -11,6 +11,7 @@ enum class EventType {
   kStylusUp,
   kKeyDown,
   kKeyUp,
+  kText,        // characters a desktop keyboard typed (its layout applied)
   kWheel,       // y: lines scrolled, positive away from the user
   kActivate,    // the program got the foreground
   kDeactivate,  // the program lost the foreground
@@ -30,7 +31,11 @@ struct Event {
   int y = 0;
   int key = 0;          // virtual-key code
   bool repeat = false;  // a key-down the system repeats while the key is held
+  // A key-down whose character arrives as a kText event of its own: the key
+  // must not type it a second time.
+  bool text_follows = false;
   KeyModifiers modifiers;
+  char text[32] = {};  // kText: UTF-8, zero-terminated
 };
 
 }  // namespace zentrix::platform

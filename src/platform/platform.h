@@ -44,6 +44,9 @@ class Platform {
   }
   // Moves the window (before or after it appears).
   virtual void PlaceWindow(int /*x*/, int /*y*/) {}
+  // Sizes the window (before or after it appears); a size that cannot hold
+  // the screen once is ignored.
+  virtual void SizeWindow(int /*width*/, int /*height*/) {}
 
   // The next event when one is waiting.
   virtual bool PollEvent(Event* event) = 0;

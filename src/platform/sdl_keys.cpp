@@ -40,4 +40,8 @@ KeyModifiers ModifiersOf(Uint16 sdl_modifiers) {
   return m;
 }
 
+bool TypesText(SDL_Keycode key, Uint16 sdl_modifiers) {
+  return key >= SDLK_SPACE && key < SDLK_DELETE && (sdl_modifiers & KMOD_CTRL) == 0;
+}
+
 }  // namespace zentrix::platform

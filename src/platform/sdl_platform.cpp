@@ -43,9 +43,13 @@ bool SdlPlatform::OpenScreen(std::string* reason) {
   const int h = config_.screen_height;
   Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
   if (config_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow(config_.title.c_str(), place_x_, place_y_, w * config_.scale,
-                             h * config_.scale, flags);
+  const bool sized = size_width_ > 0;
+  window_ = SDL_CreateWindow(config_.title.c_str(), place_x_, place_y_,
+                             sized ? size_width_ : w * config_.scale,
+                             sized ? size_height_ : h * config_.scale, flags);
   if (window_) {
+    // Smaller than one window pixel per device pixel would cut the picture off.
+    SDL_SetWindowMinimumSize(window_, w, h);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   }
@@ -121,6 +125,13 @@ void SdlPlatform::PlaceWindow(int x, int y) {
   if (window_) SDL_SetWindowPosition(window_, x, y);
 }
 
+void SdlPlatform::SizeWindow(int width, int height) {
+  if (width < config_.screen_width || height < config_.screen_height) return;
+  size_width_ = width;
+  size_height_ = height;
+  if (window_) SDL_SetWindowSize(window_, width, height);
+}
+
 void SdlPlatform::CheckRaiseRequest() {
   if (instance_ && instance_->TakeRaiseRequest()) Raise();
 }
@@ -167,6 +178,8 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
         return true;
       }
       if (in.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        // A button released in another window never comes back as an up here.
+        stylus_down_ = false;
         out->type = EventType::kDeactivate;
         return true;
       }
@@ -178,21 +191,28 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
       }
       return false;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEBUTTONUP: {
       // Touch arrives as SDL's mouse events made from it, so one path serves both.
       if (in.button.button != SDL_BUTTON_LEFT) return false;
-      stylus_down_ = in.type == SDL_MOUSEBUTTONDOWN;
-      out->type = stylus_down_ ? EventType::kStylusDown : EventType::kStylusUp;
-      out->x = last_x_ = in.button.x;
-      out->y = last_y_ = in.button.y;
+      const bool down = in.type == SDL_MOUSEBUTTONDOWN;
+      if (down && !OnScreen(in.button.x, in.button.y)) return false;  // the border around it
+      if (!down && !stylus_down_) return false;  // released after focus went elsewhere
+      stylus_down_ = down;
+      out->type = down ? EventType::kStylusDown : EventType::kStylusUp;
+      SetStylusPoint(in.button.x, in.button.y, out);
       return true;
+    }
     case SDL_MOUSEMOTION:
-      last_x_ = in.motion.x;
-      last_y_ = in.motion.y;
-      if (!stylus_down_) return false;
+      if (!stylus_down_) {
+        // The pointer's place, for the wheel; not on the border around the picture.
+        if (OnScreen(in.motion.x, in.motion.y)) {
+          last_x_ = in.motion.x;
+          last_y_ = in.motion.y;
+        }
+        return false;
+      }
       out->type = EventType::kStylusMove;
-      out->x = in.motion.x;
-      out->y = in.motion.y;
+      SetStylusPoint(in.motion.x, in.motion.y, out);
       return true;
     case SDL_MOUSEWHEEL:
       if (in.wheel.y == 0) return false;
@@ -203,16 +223,35 @@ bool SdlPlatform::Translate(const SDL_Event& in, Event* out) {
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+      // The text a held key repeats is dropped with the repeated key-down.
+      if (in.type == SDL_KEYDOWN) text_is_repeat_ = in.key.repeat != 0;
       const int code = VirtualKeyOf(in.key.keysym.sym);
       if (code == 0) return false;
       out->type = in.type == SDL_KEYDOWN ? EventType::kKeyDown : EventType::kKeyUp;
       out->key = code;
       out->repeat = in.key.repeat != 0;
       out->modifiers = ModifiersOf(in.key.keysym.mod);
+      out->text_follows = in.type == SDL_KEYDOWN && SDL_IsTextInputActive() &&
+                          TypesText(in.key.keysym.sym, in.key.keysym.mod);
       return true;
     }
+    case SDL_TEXTINPUT:
+      if (text_is_repeat_ || in.text.text[0] == '\0') return false;
+      out->type = EventType::kText;
+      SDL_strlcpy(out->text, in.text.text, sizeof out->text);
+      return true;
     default: return false;
   }
+}
+
+bool SdlPlatform::OnScreen(int x, int y) const {
+  return x >= 0 && y >= 0 && x < config_.screen_width && y < config_.screen_height;
+}
+
+void SdlPlatform::SetStylusPoint(int x, int y, Event* out) {
+  // A drag may leave the picture; the stylus stays on its edge, as on the device.
+  out->x = last_x_ = std::clamp(x, 0, config_.screen_width - 1);
+  out->y = last_y_ = std::clamp(y, 0, config_.screen_height - 1);
 }
 
 std::string SdlPlatform::ClipboardText() {

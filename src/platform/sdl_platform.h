@@ -29,6 +29,7 @@ class SdlPlatform : public Platform {
   void Raise() override;
   bool WindowRect(int* x, int* y, int* width, int* height) const override;
   void PlaceWindow(int x, int y) override;
+  void SizeWindow(int width, int height) override;
 
   bool PollEvent(Event* event) override;
   bool WaitEvent(Event* event, int timeout_ms) override;
@@ -54,6 +55,10 @@ class SdlPlatform : public Platform {
 
  private:
   bool Translate(const SDL_Event& in, Event* out);
+  // Whether a point SDL reports (in device pixels) lies on the device screen,
+  // not on the border a resized window shows around it.
+  bool OnScreen(int x, int y) const;
+  void SetStylusPoint(int x, int y, Event* out);
   void CheckRaiseRequest();
 
   SingleInstance* instance_;
@@ -64,10 +69,13 @@ class SdlPlatform : public Platform {
   bool video_ = false;
   bool stylus_down_ = false;
   bool activate_pending_ = false;
+  bool text_is_repeat_ = false;
   int last_x_ = 0;
   int last_y_ = 0;
   int place_x_ = SDL_WINDOWPOS_CENTERED;
   int place_y_ = SDL_WINDOWPOS_CENTERED;
+  int size_width_ = 0;  // 0: the screen at the configured scale
+  int size_height_ = 0;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -45,6 +45,12 @@ TEST(SdlKeysTest, DesktopKeysBecomeDeviceKeys) {
   const KeyModifiers m = ModifiersOf(KMOD_RSHIFT | KMOD_CAPS);
   EXPECT_TRUE(m.shift && m.caps_lock && !m.control);
   EXPECT_EQ(SdlPlatform::DefaultScale(480), 1);
+  // Printable keys type through SDL's text events, Control chords do not.
+  EXPECT_TRUE(TypesText(SDLK_9, KMOD_LSHIFT));
+  EXPECT_TRUE(TypesText(SDLK_SPACE, 0));
+  EXPECT_FALSE(TypesText(SDLK_v, KMOD_RCTRL));
+  EXPECT_FALSE(TypesText(SDLK_BACKSPACE, 0));
+  EXPECT_FALSE(TypesText(SDLK_RETURN, 0));
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ class EditorPanel {
   bool StylusMove(ui::Point p);
   bool StylusUp(ui::Point p);
   virtual bool KeyDown(const ui::KeyEvent& key);
+  // The mouse wheel over the panel; true when something scrolled.
+  virtual bool Wheel(ui::Point /*p*/, int /*steps*/) { return false; }
 
   // Copies the typed texts into the model and evaluates them; on failure the
   // message goes to the handler and the previous values stay in force.

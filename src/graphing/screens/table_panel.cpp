@@ -1,6 +1,7 @@
 #include "graphing/screens/table_panel.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "graphing/screens/panel_layout.h"
 #include "ui/core/focus.h"
@@ -106,6 +107,13 @@ bool TablePanel::KeyDown(const ui::KeyEvent& key) {
     }
   }
   return EditorPanel::KeyDown(key);
+}
+
+bool TablePanel::Wheel(ui::Point p, int steps) {
+  if (CurrentPage() == kDataPage) return data_ && data_->Wheel(p, steps);
+  if (CurrentPage() != kTablePage || !table_.message.empty() || steps == 0) return false;
+  for (int i = 0; i < std::abs(steps); ++i) steps > 0 ? ScrollUp() : ScrollDown();
+  return true;
 }
 
 void TablePanel::ShowPage(Page page) {

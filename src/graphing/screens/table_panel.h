@@ -44,6 +44,8 @@ class TablePanel : public EditorPanel {
   void Refresh() override;
   // Up and down move Table Start while the table page shows; Return applies.
   bool KeyDown(const ui::KeyEvent& key) override;
+  // The wheel scrolls the data grid, or moves the table as up and down do.
+  bool Wheel(ui::Point p, int steps) override;
 
   void ScrollUp();
   void ScrollDown();

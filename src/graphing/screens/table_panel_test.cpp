@@ -91,9 +91,15 @@ TEST_F(TablePanelTest, UpAndDownMoveTableStartByOneStep) {
   panel_.StylusDown(centre);
   panel_.StylusUp(centre);
   EXPECT_EQ(Cell(0, 0), u"0.5");
+  // The mouse wheel steps as the keys do: towards the person is down.
+  EXPECT_TRUE(panel_.Wheel(centre, -2));
+  EXPECT_EQ(Cell(0, 0), u"1.5");
+  EXPECT_TRUE(panel_.Wheel(centre, 2));
+  EXPECT_EQ(Cell(0, 0), u"0.5");
   // On the setup page the keys belong to the fields, not to the table.
   panel_.ShowPage(TablePanel::kSetupPage);
   Press(panel_, ui::keys::kDown);
+  EXPECT_FALSE(panel_.Wheel(centre, -1));
   EXPECT_EQ(settings_.start(), 0.5);
 }
 

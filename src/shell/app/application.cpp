@@ -141,6 +141,13 @@ draw::DrawResult Application::WindowedFrame() {
     const draw::DrawResult r = Frame(display_.BackBuffer(), frame_flags_);
     if (draw::Failed(r)) return r;
     display_.Flip();
+  } else if (redraw_in_background_) {
+    // A window stays visible behind others: show what the wheel scrolled.
+    redraw_in_background_ = false;
+    const draw::DrawResult r = Frame(display_.BackBuffer(), frame_flags_);
+    if (draw::Failed(r)) return r;
+    display_.Flip();
+    return draw::kOk;
   } else {
     // In the background there is nothing to draw: wait for the next event.
     platform::Event event;
@@ -220,6 +227,7 @@ void Application::HandleEvent(const platform::Event& event) {
   switch (event.type) {
     case EventType::kActivate: Activate(); break;
     case EventType::kDeactivate:
+      ReleaseHeldInput();
       if (config_.windowed) {
         active_ = false;
       } else {
@@ -241,13 +249,44 @@ void Application::HandleEvent(const platform::Event& event) {
       keys_down_[event.key / 32] &= ~(1u << (event.key % 32));
       KeyUp(event, keys_);
       break;
-    case EventType::kStylusDown: StylusDown(event.x, event.y); break;
-    case EventType::kStylusUp: StylusUp(event.x, event.y); break;
+    case EventType::kText: TextInput(event.text); break;
+    case EventType::kStylusDown:
+      stylus_down_ = true;
+      stylus_x_ = event.x;
+      stylus_y_ = event.y;
+      StylusDown(event.x, event.y);
+      break;
+    case EventType::kStylusUp:
+      stylus_down_ = false;
+      StylusUp(event.x, event.y);
+      break;
     case EventType::kStylusMove:
+      stylus_x_ = event.x;
+      stylus_y_ = event.y;
       if (active_) StylusMove(event.x, event.y);
       break;
-    case EventType::kWheel: Wheel(event.x, event.y, event.key); break;
+    case EventType::kWheel:
+      Wheel(event.x, event.y, event.key);
+      if (!active_ && config_.windowed) redraw_in_background_ = true;
+      break;
     case EventType::kQuit: quit_ = true; break;
+  }
+}
+
+void Application::ReleaseHeldInput() {
+  for (int word = 0; word < 8; ++word) {
+    for (int bit = 0; bit < 32 && keys_down_[word] != 0; ++bit) {
+      if ((keys_down_[word] & (1u << bit)) == 0) continue;
+      keys_down_[word] &= ~(1u << bit);
+      platform::Event up;
+      up.type = platform::EventType::kKeyUp;
+      up.key = word * 32 + bit;
+      KeyUp(up, keys_);
+    }
+  }
+  if (stylus_down_) {
+    stylus_down_ = false;
+    StylusUp(stylus_x_, stylus_y_);
   }
 }
 

@@ -75,6 +75,8 @@ class Application {
   virtual void OnResume() {}
   virtual void KeyDown(const platform::Event& /*key*/, const draw::KeyList& /*keys*/) {}
   virtual void KeyUp(const platform::Event& /*key*/, const draw::KeyList& /*keys*/) {}
+  // Characters a desktop keyboard typed, in UTF-8.
+  virtual void TextInput(std::string_view /*utf8*/) {}
   virtual void StylusDown(int /*x*/, int /*y*/) {}
   virtual void StylusUp(int /*x*/, int /*y*/) {}
   virtual void StylusMove(int /*x*/, int /*y*/) {}
@@ -90,6 +92,9 @@ class Application {
   void Activate();
   void Suspend();
   void Finish();
+  // Losing the foreground: keys and the stylus held then are released in
+  // another program, so they are let go here.
+  void ReleaseHeldInput();
 
   ApplicationConfig config_;
   draw::Display display_;
@@ -106,6 +111,11 @@ class Application {
   int frames_to_skip_ = 0;
   std::uint32_t frame_flags_ = 0;
   std::uint32_t keys_down_[8] = {};  // bit per key code 0..255, for auto-repeat
+  bool stylus_down_ = false;
+  int stylus_x_ = 0;
+  int stylus_y_ = 0;
+  // A wheel turned over the window in the background changed what it shows.
+  bool redraw_in_background_ = false;
   std::string error_text_;
 };
 

@@ -60,6 +60,13 @@ class Steps : public platform::EventSource {
     e.repeat = repeat;
     steps.push_back({e, 0});
   }
+  void AddAt(EventType type, int x, int y) {
+    Event e;
+    e.type = type;
+    e.x = x;
+    e.y = y;
+    steps.push_back({e, 0});
+  }
   void Frames(int n) { steps.push_back({std::nullopt, n}); }
 };
 
@@ -68,6 +75,9 @@ class Probe : public Application {
   using Application::Application;
   std::vector<std::uint32_t> frame_flags;
   std::vector<int> keys;
+  std::vector<int> keys_up;
+  std::vector<std::pair<int, int>> stylus_ups;
+  int wheels = 0;
   int initialised = 0;
   int destroyed = 0;
   int suspended = 0;
@@ -84,6 +94,9 @@ class Probe : public Application {
     return draw::kOk;
   }
   void KeyDown(const Event& key, const draw::KeyList&) override { keys.push_back(key.key); }
+  void KeyUp(const Event& key, const draw::KeyList&) override { keys_up.push_back(key.key); }
+  void StylusUp(int x, int y) override { stylus_ups.emplace_back(x, y); }
+  void Wheel(int, int, int) override { ++wheels; }
   void OnSuspend() override { ++suspended; }
   void OnResume() override { ++resumed; }
   void Destroy() override { ++destroyed; }
@@ -184,6 +197,36 @@ TEST_F(ApplicationTest, FullScreenSuspendsInTheBackgroundAndMarksTheFirstFrameBa
   ASSERT_EQ(app.frame_flags.size(), 3u);
   EXPECT_EQ(app.frame_flags[0] & frame_flags::kAfterIdle, 0u);
   EXPECT_NE(app.frame_flags[2] & frame_flags::kAfterIdle, 0u);
+}
+
+TEST_F(ApplicationTest, LosingTheForegroundLetsGoOfHeldKeysAndTheStylus) {
+  // The key and the button are released in another window; without the
+  // release the key would count as held and its next press be lost.
+  platform_.SetSource(&steps_);
+  steps_.Add(EventType::kKeyDown, platform::vk::kBackspace);
+  steps_.AddAt(EventType::kStylusDown, 5, 6);
+  steps_.AddAt(EventType::kStylusMove, 7, 8);
+  steps_.Add(EventType::kDeactivate);
+  steps_.Add(EventType::kActivate);
+  steps_.Add(EventType::kKeyDown, platform::vk::kBackspace);
+  Probe app(Config());
+  app.Run();
+  EXPECT_EQ(app.keys, (std::vector<int>{platform::vk::kBackspace, platform::vk::kBackspace}));
+  EXPECT_EQ(app.keys_up, std::vector<int>{platform::vk::kBackspace});
+  EXPECT_EQ(app.stylus_ups, (std::vector<std::pair<int, int>>{{7, 8}}));
+}
+
+TEST_F(ApplicationTest, AWheelOverAWindowInTheBackgroundRedrawsItOnce) {
+  platform_.SetSource(&steps_);
+  steps_.Frames(1);
+  steps_.Add(EventType::kDeactivate);
+  steps_.Frames(2);
+  steps_.Add(EventType::kWheel, 1);
+  steps_.Frames(3);
+  Probe app(Config());
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(app.wheels, 1);
+  EXPECT_EQ(app.frame_flags.size(), 2u);
 }
 
 TEST_F(ApplicationTest, ASecondCopyEndsAtOnceWithZero) {

@@ -108,6 +108,8 @@ void CalculatorProgram::LoadWindowRectangle() {
   // A stored place is taken only when it is on the desktop and of a sane size.
   if (x < 0 || y < 0 || width < 0 || width > 4000 || height < 0 || height > 4000) return;
   Platform().PlaceWindow(x, y);
+  // The size the person gave the window, unless `--scale` asks for another.
+  if (options_.scale == 0) Platform().SizeWindow(width, height);
 }
 
 void CalculatorProgram::LoadSkin() {
@@ -255,12 +257,24 @@ void CalculatorProgram::KeyDown(const platform::Event& key, const draw::KeyList&
                   {[this] { screenshots_.ButtonDown(); }, [this] { RequestSuspend(); }});
   const ui::KeyEvent event = ToKeyEvent(key);
   if (chrome_.Overlay().KeyDown(event)) return;
+  // A desktop keyboard's character comes as text of its own (in the person's
+  // keyboard layout); the key itself must not type it too.
+  const ui::UiState& ui = ui::Ui();
+  if (key.text_follows && ui::Focused() && key.key != ui.caret_left_key &&
+      key.key != ui.caret_right_key) {
+    return;
+  }
   if (ui::HandleTextKey(event)) return;
   CurrentScreen()->KeyDown(event);
 }
 
 void CalculatorProgram::KeyUp(const platform::Event& key, const draw::KeyList&) {
   if (buttons_.CommandOf(key.key) == kTakeScreenshot) screenshots_.ButtonUp();
+}
+
+void CalculatorProgram::TextInput(std::string_view utf8) {
+  if (exiting_) return;
+  TypeText(ProgramTextFromUtf8(utf8));
 }
 
 void CalculatorProgram::StylusDown(int x, int y) {
@@ -279,7 +293,14 @@ void CalculatorProgram::StylusUp(int x, int y) {
 
 void CalculatorProgram::StylusMove(int x, int y) { router_.StylusMove({x, y}); }
 
-void CalculatorProgram::Wheel(int x, int y, int amount) { CurrentScreen()->Wheel({x, y}, amount); }
+void CalculatorProgram::Wheel(int x, int y, int amount) {
+  // As for the stylus: nothing scrolls behind a message box, nor outside a
+  // tutorial's allowed rectangle.
+  if (exiting_ || chrome_.MessageBoxShown()) return;
+  const ui::TutorialRestriction& tutorial = ui::Ui().tutorial;
+  if (tutorial.active && !tutorial.allowed.Contains(x, y)) return;
+  router_.Wheel({x, y}, amount);
+}
 
 void CalculatorProgram::BeforeExit() {
   if (initialised_ && Config().windowed) SaveWindowRectangle();

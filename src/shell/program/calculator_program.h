@@ -99,6 +99,7 @@ class CalculatorProgram : public Application, public AutomationHost {
   draw::DrawResult Frame(draw::Surface& back_buffer, std::uint32_t flags) override;
   void KeyDown(const platform::Event& key, const draw::KeyList& keys) override;
   void KeyUp(const platform::Event& key, const draw::KeyList& keys) override;
+  void TextInput(std::string_view utf8) override;
   void StylusDown(int x, int y) override;
   void StylusUp(int x, int y) override;
   void StylusMove(int x, int y) override;

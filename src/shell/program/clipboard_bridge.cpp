@@ -10,12 +10,7 @@ bool ClipboardBridge::SetText(std::u16string_view text) {
   return true;
 }
 
-std::optional<std::u16string> ClipboardBridge::GetText() {
-  if (!platform_) return std::nullopt;
-  std::string_view utf8;
-  const std::string all = platform_->ClipboardText();
-  utf8 = all;
-  if (utf8.empty()) return std::nullopt;
+std::u16string ProgramTextFromUtf8(std::string_view utf8) {
   std::u16string text;
   // Decode piece by piece, stepping over each character the program lacks.
   while (!utf8.empty()) {
@@ -27,6 +22,13 @@ std::optional<std::u16string> ClipboardBridge::GetText() {
     utf8.remove_prefix(skip);
   }
   return text;
+}
+
+std::optional<std::u16string> ClipboardBridge::GetText() {
+  if (!platform_) return std::nullopt;
+  const std::string utf8 = platform_->ClipboardText();
+  if (utf8.empty()) return std::nullopt;
+  return ProgramTextFromUtf8(utf8);
 }
 
 }  // namespace zentrix::shell

@@ -6,6 +6,10 @@
 
 namespace zentrix::shell {
 
+// Desktop text (UTF-8) in the program's characters; characters outside its
+// set are left out, the rest kept.
+std::u16string ProgramTextFromUtf8(std::string_view utf8);
+
 class ClipboardBridge : public ui::Clipboard {
  public:
   explicit ClipboardBridge(platform::Platform* platform) : platform_(platform) {}

@@ -1,6 +1,7 @@
 // Closing the window from the window manager (SDL_QUIT) ends the program
-// through its normal exit path, which saves the settings. Runs under Xvfb
-// with the other window tests.
+// through its normal exit path, which saves the settings; the window opens
+// at the size stored by the last run. Runs under Xvfb with the other window
+// tests.
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,14 @@ class ClosedByWindowManager : public CalculatorProgram {
  public:
   using CalculatorProgram::CalculatorProgram;
   int frames = 0;
+  int width = 0;
+  int height = 0;
 
  protected:
   draw::DrawResult Frame(draw::Surface& back_buffer, std::uint32_t flags) override {
     const draw::DrawResult r = CalculatorProgram::Frame(back_buffer, flags);
     if (++frames == 2) {
+      SDL_GetWindowSize(static_cast<platform::SdlPlatform&>(Platform()).Window(), &width, &height);
       SDL_Event quit{};
       quit.type = SDL_QUIT;
       SDL_PushEvent(&quit);
@@ -44,7 +48,8 @@ TEST(SdlWindowCloseTest, TheWindowManagersCloseSavesTheSettings) {
   ASSERT_TRUE(platform::PrepareHomeFolder(home.string(), &error)) << error;
   {
     std::ofstream registry(home / "registry.txt");
-    registry << "[Software\\Corvane\\Zentrix 2.0]\nPrecision=dword:7\n";
+    registry << "[Software\\Corvane\\Zentrix 2.0]\nPrecision=dword:7\n"
+             << "X=dword:20\nY=dword:20\nWidth=dword:600\nHeight=dword:700\n";
   }
 
   platform::SdlPlatform sdl;
@@ -56,6 +61,8 @@ TEST(SdlWindowCloseTest, TheWindowManagersCloseSavesTheSettings) {
   options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
   ClosedByWindowManager program(config, options);
   ASSERT_EQ(program.Run(), 0) << program.ErrorText();
+  EXPECT_EQ(program.width, 600);
+  EXPECT_EQ(program.height, 700);
 
   std::ifstream registry(home / "registry.txt");
   const std::string saved((std::istreambuf_iterator<char>(registry)), {});

@@ -266,7 +266,8 @@ bool Grapher::Wheel(ui::Point p, int steps) {
   if (plot_shown_) return false;
   if (shown_page_ == kGraphsPage) return list_->Wheel(p, steps);
   if (shown_page_ == kDisplayPage) return display_.Wheel(p, steps);
-  return false;
+  EditorPanel* panel = PanelOf(shown_page_);
+  return panel && panel->Wheel(p, steps);
 }
 
 bool Grapher::KeyDown(const ui::KeyEvent& key) {
