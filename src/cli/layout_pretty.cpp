@@ -17,7 +17,6 @@ using engine::BoxKind;
 using engine::IsList;
 using engine::MultiplySeparator;
 using engine::StartsWithMinus;
-using engine::WithoutLeadingSign;
 
 // A rectangle of character cells (one UTF-8 glyph each) with the row that
 // lines up with its neighbours' main lines.
@@ -152,7 +151,11 @@ Block SquareBrackets(const Block& inner) {
   return Bracket(inner, "[", "]", "\u23A1", "\u23A2", "\u23A3", "\u23A4", "\u23A5", "\u23A6");
 }
 
-Block Draw(const AnswerLayout& box);
+// With `drop_leading_minus`, a '-' before the first child of a row has
+// already been drawn by the row around it.
+Block Draw(const AnswerLayout& box, bool drop_leading_minus = false);
+// The box without brackets of its own, at one more level of nesting.
+Block DrawInside(const AnswerLayout& box);
 
 Block DrawFraction(const AnswerLayout& box) {
   Block top = Draw(box.children[0]), bottom = Draw(box.children[1]);
@@ -178,9 +181,8 @@ Block DrawRoot(const AnswerLayout& box) {
 }
 
 Block DrawCall(const AnswerLayout& box) {
-  AnswerLayout argument = box.children[0];
-  argument.bracketed = false;
-  return Beside({{TextBlock(box.text)}, {Parens(Draw(argument))}});
+  // The call's own brackets stand for any the argument carries.
+  return Beside({{TextBlock(box.text)}, {Parens(DrawInside(box.children[0]))}});
 }
 
 // An exponent sits with its bottom row just above a one-line base, or level
@@ -190,13 +192,13 @@ int ExponentLift(const Block& base, const Block& exponent) {
   return lift_to_bottom + (exponent.height() - 1 - exponent.baseline);
 }
 
-Block DrawRow(const AnswerLayout& row) {
+Block DrawRow(const AnswerLayout& row, bool drop_leading_minus) {
   std::vector<Placed> items;
   for (std::size_t i = 0; i < row.children.size(); ++i) {
     const AnswerLayout& child = row.children[i];
     char16_t op = row.operators[i];
     if (i == 0) {
-      if (op == u'-') items.push_back({Ascii("-")});
+      if (op == u'-' && !drop_leading_minus) items.push_back({Ascii("-")});
       items.push_back({Draw(child)});
       continue;
     }
@@ -204,7 +206,7 @@ Block DrawRow(const AnswerLayout& row) {
       case u'+':
         if (StartsWithMinus(child)) {
           items.push_back({Ascii(" - ")});
-          items.push_back({Draw(WithoutLeadingSign(child))});
+          items.push_back({Draw(child, true)});
         } else {
           items.push_back({Ascii(" + ")});
           items.push_back({Draw(child)});
@@ -222,8 +224,8 @@ Block DrawRow(const AnswerLayout& row) {
         // Stacked fractions keep a space from their neighbours.
         bool stacked =
             child.kind == BoxKind::kFraction || row.children[i - 1].kind == BoxKind::kFraction;
-        std::string separator =
-            stacked ? std::string(1, ' ') : MultiplySeparator(row.children[i - 1], child);
+        const std::string separator(stacked ? std::string_view(" ")
+                                            : MultiplySeparator(row.children[i - 1], child));
         if (!separator.empty()) items.push_back({Ascii(separator)});
         items.push_back({Draw(child)});
         break;
@@ -283,7 +285,7 @@ Block DrawMatrix(const AnswerLayout& matrix) {
   return SquareBrackets(grid);
 }
 
-Block DrawUnbracketed(const AnswerLayout& box) {
+Block DrawUnbracketed(const AnswerLayout& box, bool drop_leading_minus) {
   switch (box.kind) {
     case BoxKind::kText: return TextBlock(box.text);
     case BoxKind::kFraction:
@@ -296,7 +298,7 @@ Block DrawUnbracketed(const AnswerLayout& box) {
       if (box.children.size() == 1) return DrawCall(box);
       break;
     case BoxKind::kRow:
-      if (box.operators.size() == box.children.size()) return DrawRow(box);
+      if (box.operators.size() == box.children.size()) return DrawRow(box, drop_leading_minus);
       break;
     case BoxKind::kMatrix: return DrawMatrix(box);
   }
@@ -314,11 +316,16 @@ struct DepthLevel {
   DepthLevel& operator=(const DepthLevel&) = delete;
 };
 
-Block Draw(const AnswerLayout& box) {
+Block Draw(const AnswerLayout& box, bool drop_leading_minus) {
   DepthLevel level;
-  Block inner = DrawUnbracketed(box);
+  Block inner = DrawUnbracketed(box, drop_leading_minus);
   if (!box.bracketed) return inner;
   return IsList(box) ? Braces(inner) : Parens(inner);
+}
+
+Block DrawInside(const AnswerLayout& box) {
+  DepthLevel level;
+  return DrawUnbracketed(box, false);
 }
 
 }  // namespace

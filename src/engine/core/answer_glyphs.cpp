@@ -66,7 +66,7 @@ bool EndsWithWrittenExponent(const AnswerLayout& box) {
 
 }  // namespace
 
-std::string MultiplySeparator(const AnswerLayout& before, const AnswerLayout& after) {
+std::string_view MultiplySeparator(const AnswerLayout& before, const AnswerLayout& after) {
   bool whole_number = before.kind == BoxKind::kText && !before.text.empty();
   for (char16_t c : before.text) whole_number = whole_number && chars::IsDigit(c);
   if (after.kind == BoxKind::kFraction && !after.bracketed && whole_number) return " ";
@@ -76,12 +76,6 @@ std::string MultiplySeparator(const AnswerLayout& before, const AnswerLayout& af
   bool starts_number = chars::IsDigit(first) || first == u'.';
   if (after_digit && !starts_number && first != 0 && after.kind != BoxKind::kFraction) return "";
   return "\u00B7";
-}
-
-AnswerLayout WithoutLeadingSign(const AnswerLayout& row) {
-  AnswerLayout copy = row;
-  if (!copy.operators.empty()) copy.operators[0] = 0;
-  return copy;
 }
 
 bool StartsWithMinus(const AnswerLayout& box) {

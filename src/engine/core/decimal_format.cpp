@@ -111,10 +111,16 @@ bool IsPlainWholeNumber(double value, const DecimalFormat& format) {
          std::trunc(value) == value;
 }
 
-std::u16string WholeNumberText(double value) {
+void AppendWholeNumber(double value, std::u16string& out) {
   char buffer[16];
   auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
-  return std::u16string(buffer, end);
+  out.append(buffer, end);
+}
+
+std::u16string WholeNumberText(double value) {
+  std::u16string text;
+  AppendWholeNumber(value, text);
+  return text;
 }
 
 }  // namespace
@@ -135,6 +141,14 @@ std::u16string FormatDecimal(double value, const DecimalFormat& format) {
     case Notation::kNormal: break;
   }
   return Widen(FixedText(value, format.precision, format.show_zeros));
+}
+
+void AppendDecimal(double value, const DecimalFormat& format, std::u16string& out) {
+  if (std::isfinite(value) && IsPlainWholeNumber(value, format)) {
+    AppendWholeNumber(value, out);
+  } else {
+    out += FormatDecimal(value, format);
+  }
 }
 
 std::u16string FormatFloat(double value) {
