@@ -134,24 +134,14 @@ std::string_view Utf8Of(char16_t code) {
 }
 
 void AppendUtf8(std::u16string_view text, std::string& out) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // A run of ASCII characters is copied in one step.
-    std::size_t end = i;
-    while (end < text.size() && text[end] < 128) ++end;
-    if (end > i) {
-      const std::size_t at = out.size();
-      out.resize(at + (end - i));
-      for (std::size_t k = i; k < end; ++k) out[at + (k - i)] = static_cast<char>(text[k]);
-      i = end;
-      continue;
-    }
-    if (std::string_view m = Utf8Of(text[i]); !m.empty()) {
+  for (char16_t c : text) {
+    if (c < 128) {
+      out += static_cast<char>(c);
+    } else if (std::string_view m = Utf8Of(c); !m.empty()) {
       out += m;
     } else {
       out += kReplacement;
     }
-    ++i;
   }
 }
 

@@ -182,44 +182,41 @@ SymbolOrder OrderSymbols(const AtomTable& atoms) {
 // Puts the products of symbols built from p's terms in canonical operand
 // order, which for such products is: by coefficient, then by number of
 // factors, then factor by factor by name and exponent. The order is read from
-// p's exponent vectors rather than from the trees. False (nothing moved) when
-// a coefficient is not a finite whole or decimal value; the caller sorts the
-// trees then.
+// keys made from p's exponent vectors rather than from the trees. False
+// (nothing moved) when a coefficient is not a finite whole or decimal value;
+// the caller sorts the trees then.
 bool OrderProducts(const Poly& p, const SymbolOrder& order,
                    const std::vector<std::uint32_t>& product_terms,
                    std::vector<ExprNode>& products) {
   struct Key {
     double coefficient;
     std::uint32_t factors;
-    std::uint32_t term;
+    std::uint32_t first;  // of its factor keys
   };
   std::vector<Key> keys;
   keys.reserve(products.size());
+  // Each factor as name rank, then exponent, in one number that orders both.
+  std::vector<std::int64_t> factor_keys;
   for (std::size_t k = 0; k < products.size(); ++k) {
     const Number& c = products[k].coefficient();
     if (!c.IsIntegerOrDecimal() || !std::isfinite(c.RealNumerator())) return false;
     keys.push_back({c.RealNumerator(), static_cast<std::uint32_t>(products[k].TermCount()),
-                    product_terms[k]});
+                    static_cast<std::uint32_t>(factor_keys.size())});
+    const Exponent* e = p.Exps(product_terms[k]);
+    for (int v : order.in_product) {
+      if (e[v] == 0) continue;
+      factor_keys.push_back((static_cast<std::int64_t>(order.name_rank[v]) << 32) +
+                            (static_cast<std::int64_t>(e[v]) + 0x80000000LL));
+    }
   }
-  const std::vector<int>& vars = order.in_product;
   auto before = [&](std::uint32_t a, std::uint32_t b) {
     const Key& ka = keys[a];
     const Key& kb = keys[b];
     if (ka.coefficient != kb.coefficient) return ka.coefficient < kb.coefficient;
     if (ka.factors != kb.factors) return ka.factors < kb.factors;
-    const Exponent* ea = p.Exps(ka.term);
-    const Exponent* eb = p.Exps(kb.term);
-    std::size_t i = 0, j = 0;
-    while (true) {
-      while (i < vars.size() && ea[vars[i]] == 0) ++i;
-      while (j < vars.size() && eb[vars[j]] == 0) ++j;
-      if (i == vars.size() || j == vars.size()) return false;
-      const int va = vars[i], vb = vars[j];
-      if (va != vb) return order.name_rank[va] < order.name_rank[vb];
-      if (ea[va] != eb[vb]) return ea[va] < eb[vb];
-      ++i;
-      ++j;
-    }
+    const std::int64_t* fa = factor_keys.data() + ka.first;
+    const std::int64_t* fb = factor_keys.data() + kb.first;
+    return std::lexicographical_compare(fa, fa + ka.factors, fb, fb + kb.factors);
   };
   std::vector<std::uint32_t> sorted(products.size());
   for (std::uint32_t k = 0; k < sorted.size(); ++k) sorted[k] = k;
