@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,13 @@ DrawUse& Use() {
   return use;
 }
 
-Block Blank(int width, int height) {
+void CountCells(int width, int height) {
   Use().cells += static_cast<std::int64_t>(width) * height;
   if (Use().cells > kMaxDrawnCells) throw TooLargeToDraw{};
+}
+
+Block Blank(int width, int height) {
+  CountCells(width, height);
   Block block;
   block.rows.assign(height, std::vector<std::string>(width, " "));
   return block;
@@ -90,14 +95,23 @@ Block TextBlock(std::u16string_view text) {
   }
   std::size_t width = 0;
   for (const auto& line : lines) width = std::max(width, line.size());
-  Block block = Blank(static_cast<int>(width), static_cast<int>(lines.size()));
-  for (std::size_t r = 0; r < lines.size(); ++r) {
-    std::copy(lines[r].begin(), lines[r].end(), block.rows[r].begin());
-  }
+  // Lines shorter than the widest are padded with blanks.
+  CountCells(static_cast<int>(width), static_cast<int>(lines.size()));
+  for (auto& line : lines) line.resize(width, " ");
+  Block block;
+  block.rows = std::move(lines);
   return block;
 }
 
-Block Ascii(const std::string& utf8) { return TextBlock(chars::U16(utf8)); }
+// Operators and separators are drawn thousands of times in a long answer;
+// each is decoded once and copied after that.
+Block Ascii(const std::string& utf8) {
+  thread_local std::map<std::string, Block, std::less<>> drawn;
+  auto it = drawn.find(utf8);
+  if (it == drawn.end()) return drawn.emplace(utf8, TextBlock(chars::U16(utf8))).first->second;
+  CountCells(it->second.width(), it->second.height());
+  return it->second;
+}
 
 // Blocks side by side, each with its baseline `lift` rows above the common one.
 struct Placed {
