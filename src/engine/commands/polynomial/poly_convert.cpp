@@ -171,7 +171,8 @@ SymbolOrder OrderSymbols(const AtomTable& atoms) {
   std::vector<int> by_name = order.in_product;
   std::sort(by_name.begin(), by_name.end(),
             [&](int a, int b) { return atoms.Name(a) < atoms.Name(b); });
-  for (std::size_t r = 0; r < by_name.size(); ++r) order.name_rank[by_name[r]] = static_cast<int>(r);
+  for (std::size_t r = 0; r < by_name.size(); ++r)
+    order.name_rank[by_name[r]] = static_cast<int>(r);
   std::sort(order.in_product.begin(), order.in_product.end(), [&](int a, int b) {
     return TermBefore(SymbolTerm{atoms.Name(a), Number(1.0), Number(1.0)},
                       SymbolTerm{atoms.Name(b), Number(1.0), Number(1.0)});

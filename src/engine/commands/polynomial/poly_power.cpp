@@ -99,8 +99,8 @@ std::optional<Poly> PowerOfSeparateTerms(const Poly& p, int n) {
   const std::vector<SeparateTerm> terms = SeparateTerms(p, n);
   if (terms.empty()) return std::nullopt;
   // C(n + m − 1, m − 1) products, each written once.
-  const double count = Binomial(n + static_cast<int>(terms.size()) - 1,
-                                static_cast<int>(terms.size()) - 1);
+  const double count =
+      Binomial(n + static_cast<int>(terms.size()) - 1, static_cast<int>(terms.size()) - 1);
   if (count > static_cast<double>(kMaxTerms)) throw PolyTooLarge();
   CheckTermCount(static_cast<std::int64_t>(count));
   ChargeWork(WidthScaled(static_cast<std::int64_t>(count), p.nvars()));

@@ -23,8 +23,8 @@ TEST(PowerOfSeparateTerms, MatchesRepeatedMultiplicationInNormalOrder) {
   const Poly shapes[] = {
       Var(0) + Var(1) + Var(2) + Const(1),
       Var(0, 2, 2.0) - Var(1, 1, 3.0) + Const(5),
-      Var(0) - Var(2),                 // no constant: the last variable takes the rest
-      Var(1, 3) + Const(-1),           // a variable other than the first
+      Var(0) - Var(2),        // no constant: the last variable takes the rest
+      Var(1, 3) + Const(-1),  // a variable other than the first
       Var(0, 1, -1.0) + Var(2, 4, 7.0),
   };
   for (const Poly& p : shapes) {
@@ -40,9 +40,9 @@ TEST(PowerOfSeparateTerms, MatchesRepeatedMultiplicationInNormalOrder) {
 
 TEST(PowerOfSeparateTerms, LeavesOtherShapesToTheGeneralPower) {
   const Poly others[] = {
-      Var(0) + Var(0, 2),                 // one variable in two terms: products meet
-      Var(0) * Var(1) + Const(1),         // a term with two variables
-      Var(0, -1) + Const(1),              // a negative exponent
+      Var(0) + Var(0, 2),                             // one variable in two terms: products meet
+      Var(0) * Var(1) + Const(1),                     // a term with two variables
+      Var(0, -1) + Const(1),                          // a negative exponent
       Var(0).Scaled(Number::Ratio(1, 2)) + Const(1),  // a fraction
       Var(0).Scaled(Number(1.5)) + Const(1),          // a decimal
   };
