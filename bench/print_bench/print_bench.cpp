@@ -1,12 +1,13 @@
 // Cost of showing answers: whole entries as the terminal calculator solves and
-// writes them, and the printing stages alone (the layout, its one-line text and
-// the linear entry text) on large answers, which should cost in proportion to
-// the answer's size.
+// writes them, and the printing stages alone (the layout, its one-line text,
+// the terminal's pretty drawing and the linear entry text) on large answers,
+// which should cost in proportion to the answer's size.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "cli/layout_pretty.h"
 #include "engine/commands/entry_pipeline.h"
 #include "engine/commands/evaluator.h"
 #include "engine/core/answer_text.h"
@@ -70,7 +71,13 @@ void BM_LayoutAndTextOfLargeSum(benchmark::State& state) {
 void BM_LinearTextOfLargeSum(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(LinearText(LargeSum(), {true, false}));
 }
+// The terminal calculator's drawing with raised exponents (--format pretty).
+void BM_PrettyOfLargeSum(benchmark::State& state) {
+  const AnswerLayout layout = ResultPrinter().Print(LargeSum());
+  for (auto _ : state) benchmark::DoNotOptimize(cli::RenderPretty(layout));
+}
 BENCHMARK(BM_LayoutLargeSum)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PrettyOfLargeSum)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOfLargeSum)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LayoutAndTextOfLargeSum)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LinearTextOfLargeSum)->Unit(benchmark::kMicrosecond);

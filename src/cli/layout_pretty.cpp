@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,6 @@ using engine::BoxKind;
 using engine::IsList;
 using engine::MultiplySeparator;
 using engine::StartsWithMinus;
-using engine::WithoutLeadingSign;
 
 // A rectangle of character cells (one UTF-8 glyph each) with the row that
 // lines up with its neighbours' main lines.
@@ -51,9 +51,13 @@ DrawUse& Use() {
   return use;
 }
 
-Block Blank(int width, int height) {
+void CountCells(int width, int height) {
   Use().cells += static_cast<std::int64_t>(width) * height;
   if (Use().cells > kMaxDrawnCells) throw TooLargeToDraw{};
+}
+
+Block Blank(int width, int height) {
+  CountCells(width, height);
   Block block;
   block.rows.assign(height, std::vector<std::string>(width, " "));
   return block;
@@ -91,14 +95,23 @@ Block TextBlock(std::u16string_view text) {
   }
   std::size_t width = 0;
   for (const auto& line : lines) width = std::max(width, line.size());
-  Block block = Blank(static_cast<int>(width), static_cast<int>(lines.size()));
-  for (std::size_t r = 0; r < lines.size(); ++r) {
-    std::copy(lines[r].begin(), lines[r].end(), block.rows[r].begin());
-  }
+  // Lines shorter than the widest are padded with blanks.
+  CountCells(static_cast<int>(width), static_cast<int>(lines.size()));
+  for (auto& line : lines) line.resize(width, " ");
+  Block block;
+  block.rows = std::move(lines);
   return block;
 }
 
-Block Ascii(const std::string& utf8) { return TextBlock(chars::U16(utf8)); }
+// Operators and separators are drawn thousands of times in a long answer;
+// each is decoded once and copied after that.
+Block Ascii(const std::string& utf8) {
+  thread_local std::map<std::string, Block, std::less<>> drawn;
+  auto it = drawn.find(utf8);
+  if (it == drawn.end()) return drawn.emplace(utf8, TextBlock(chars::U16(utf8))).first->second;
+  CountCells(it->second.width(), it->second.height());
+  return it->second;
+}
 
 // Blocks side by side, each with its baseline `lift` rows above the common one.
 struct Placed {
@@ -152,7 +165,11 @@ Block SquareBrackets(const Block& inner) {
   return Bracket(inner, "[", "]", "\u23A1", "\u23A2", "\u23A3", "\u23A4", "\u23A5", "\u23A6");
 }
 
-Block Draw(const AnswerLayout& box);
+// With `drop_leading_minus`, a '-' before the first child of a row has
+// already been drawn by the row around it.
+Block Draw(const AnswerLayout& box, bool drop_leading_minus = false);
+// The box without brackets of its own, at one more level of nesting.
+Block DrawInside(const AnswerLayout& box);
 
 Block DrawFraction(const AnswerLayout& box) {
   Block top = Draw(box.children[0]), bottom = Draw(box.children[1]);
@@ -178,9 +195,8 @@ Block DrawRoot(const AnswerLayout& box) {
 }
 
 Block DrawCall(const AnswerLayout& box) {
-  AnswerLayout argument = box.children[0];
-  argument.bracketed = false;
-  return Beside({{TextBlock(box.text)}, {Parens(Draw(argument))}});
+  // The call's own brackets stand for any the argument carries.
+  return Beside({{TextBlock(box.text)}, {Parens(DrawInside(box.children[0]))}});
 }
 
 // An exponent sits with its bottom row just above a one-line base, or level
@@ -190,13 +206,13 @@ int ExponentLift(const Block& base, const Block& exponent) {
   return lift_to_bottom + (exponent.height() - 1 - exponent.baseline);
 }
 
-Block DrawRow(const AnswerLayout& row) {
+Block DrawRow(const AnswerLayout& row, bool drop_leading_minus) {
   std::vector<Placed> items;
   for (std::size_t i = 0; i < row.children.size(); ++i) {
     const AnswerLayout& child = row.children[i];
     char16_t op = row.operators[i];
     if (i == 0) {
-      if (op == u'-') items.push_back({Ascii("-")});
+      if (op == u'-' && !drop_leading_minus) items.push_back({Ascii("-")});
       items.push_back({Draw(child)});
       continue;
     }
@@ -204,7 +220,7 @@ Block DrawRow(const AnswerLayout& row) {
       case u'+':
         if (StartsWithMinus(child)) {
           items.push_back({Ascii(" - ")});
-          items.push_back({Draw(WithoutLeadingSign(child))});
+          items.push_back({Draw(child, true)});
         } else {
           items.push_back({Ascii(" + ")});
           items.push_back({Draw(child)});
@@ -222,8 +238,8 @@ Block DrawRow(const AnswerLayout& row) {
         // Stacked fractions keep a space from their neighbours.
         bool stacked =
             child.kind == BoxKind::kFraction || row.children[i - 1].kind == BoxKind::kFraction;
-        std::string separator =
-            stacked ? std::string(1, ' ') : MultiplySeparator(row.children[i - 1], child);
+        const std::string separator(stacked ? std::string_view(" ")
+                                            : MultiplySeparator(row.children[i - 1], child));
         if (!separator.empty()) items.push_back({Ascii(separator)});
         items.push_back({Draw(child)});
         break;
@@ -283,7 +299,7 @@ Block DrawMatrix(const AnswerLayout& matrix) {
   return SquareBrackets(grid);
 }
 
-Block DrawUnbracketed(const AnswerLayout& box) {
+Block DrawUnbracketed(const AnswerLayout& box, bool drop_leading_minus) {
   switch (box.kind) {
     case BoxKind::kText: return TextBlock(box.text);
     case BoxKind::kFraction:
@@ -296,7 +312,7 @@ Block DrawUnbracketed(const AnswerLayout& box) {
       if (box.children.size() == 1) return DrawCall(box);
       break;
     case BoxKind::kRow:
-      if (box.operators.size() == box.children.size()) return DrawRow(box);
+      if (box.operators.size() == box.children.size()) return DrawRow(box, drop_leading_minus);
       break;
     case BoxKind::kMatrix: return DrawMatrix(box);
   }
@@ -314,11 +330,16 @@ struct DepthLevel {
   DepthLevel& operator=(const DepthLevel&) = delete;
 };
 
-Block Draw(const AnswerLayout& box) {
+Block Draw(const AnswerLayout& box, bool drop_leading_minus) {
   DepthLevel level;
-  Block inner = DrawUnbracketed(box);
+  Block inner = DrawUnbracketed(box, drop_leading_minus);
   if (!box.bracketed) return inner;
   return IsList(box) ? Braces(inner) : Parens(inner);
+}
+
+Block DrawInside(const AnswerLayout& box) {
+  DepthLevel level;
+  return DrawUnbracketed(box, false);
 }
 
 }  // namespace

@@ -59,6 +59,22 @@ TEST(RenderPretty, DrawingsTooLargeToShowAreWrittenOnOneLine) {
   EXPECT_EQ(std::count(drawn.begin(), drawn.end(), '\n'), 40);
 }
 
+// The sign of a term taken over by the row is drawn once, and a call's
+// brackets stand for its argument's, however deep the nesting.
+TEST(RenderPretty, TakenOverSignsAndCallBracketsAreDrawnOnce) {
+  const AnswerLayout negative = Row({{'-', T("2")}, {'*', T("y")}});
+  EXPECT_EQ(RenderPretty(Row({{'+', T("x")}, {'+', negative}})), "x - 2y");
+  EXPECT_EQ(RenderPretty(Row({{'-', T("x")}, {'+', negative}, {'-', T("1")}})), "-x - 2y - 1");
+  AnswerLayout nested = Row({{'+', T("x")}, {'+', T("1")}}, true);
+  std::string expected = "x + 1";
+  for (int i = 0; i < 3; ++i) {
+    nested = AnswerLayout::Call(u"sin", std::move(nested));
+    expected = "sin(" + expected + ")";
+  }
+  EXPECT_EQ(RenderPretty(nested), expected);
+  EXPECT_EQ(engine::RenderText(nested), expected);
+}
+
 TEST(RenderPretty, MalformedBoxesShowNothingAndMessagesKeepTheirLines) {
   AnswerLayout broken;
   broken.kind = engine::BoxKind::kFraction;

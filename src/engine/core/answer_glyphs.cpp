@@ -66,22 +66,18 @@ bool EndsWithWrittenExponent(const AnswerLayout& box) {
 
 }  // namespace
 
-std::string MultiplySeparator(const AnswerLayout& before, const AnswerLayout& after) {
-  bool whole_number = before.kind == BoxKind::kText && !before.text.empty();
-  for (char16_t c : before.text) whole_number = whole_number && chars::IsDigit(c);
-  if (after.kind == BoxKind::kFraction && !after.bracketed && whole_number) return " ";
-  char16_t last = LastGlyph(before), first = FirstGlyph(after);
+std::string_view MultiplySeparator(const AnswerLayout& before, const AnswerLayout& after) {
+  if (after.kind == BoxKind::kFraction) {
+    bool whole_number = before.kind == BoxKind::kText && !before.text.empty();
+    for (char16_t c : before.text) whole_number = whole_number && chars::IsDigit(c);
+    return !after.bracketed && whole_number ? " " : "\u00B7";
+  }
+  // The cheap tests first: most factors are followed by a name or a bracket.
+  const char16_t first = FirstGlyph(after);
+  if (first == 0 || chars::IsDigit(first) || first == u'.') return "\u00B7";
   // A digit closing a written-out exponent (x^3) is no coefficient: x^3·y, not x^3y.
-  bool after_digit = chars::IsDigit(last) && !EndsWithWrittenExponent(before);
-  bool starts_number = chars::IsDigit(first) || first == u'.';
-  if (after_digit && !starts_number && first != 0 && after.kind != BoxKind::kFraction) return "";
-  return "\u00B7";
-}
-
-AnswerLayout WithoutLeadingSign(const AnswerLayout& row) {
-  AnswerLayout copy = row;
-  if (!copy.operators.empty()) copy.operators[0] = 0;
-  return copy;
+  const bool after_digit = chars::IsDigit(LastGlyph(before)) && !EndsWithWrittenExponent(before);
+  return after_digit ? "" : "\u00B7";
 }
 
 bool StartsWithMinus(const AnswerLayout& box) {

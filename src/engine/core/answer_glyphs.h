@@ -4,6 +4,7 @@
 // lists.
 
 #include <string>
+#include <string_view>
 
 #include "engine/core/answer_layout.h"
 
@@ -23,12 +24,8 @@ bool IsAtomicText(const engine::AnswerLayout& box);
 
 // The UTF-8 written for a '*' between two boxes: nothing after a digit before
 // a non-digit (2x, 2√3), a space inside a mixed number (1 1/4), else "·".
-std::string MultiplySeparator(const engine::AnswerLayout& before,
-                              const engine::AnswerLayout& after);
-
-// A copy of a row with its first operator cleared, so that a sign the caller
-// already wrote is not written twice.
-engine::AnswerLayout WithoutLeadingSign(const engine::AnswerLayout& row);
+std::string_view MultiplySeparator(const engine::AnswerLayout& before,
+                                   const engine::AnswerLayout& after);
 
 // A '+' before a row whose first operator is '-' shows as that minus.
 bool StartsWithMinus(const engine::AnswerLayout& box);

@@ -95,7 +95,7 @@ class TextWriter {
           Render(child);
           break;
         case u'*': {
-          std::string separator = MultiplySeparator(before, child);
+          const std::string_view separator = MultiplySeparator(before, child);
           out_ += separator;
           separator == " " ? Render(child) : Grouped(child);
           break;

@@ -111,10 +111,26 @@ bool IsPlainWholeNumber(double value, const DecimalFormat& format) {
          std::trunc(value) == value;
 }
 
+// The digits of a whole number of at most 10^9, written from the end of a
+// small buffer and appended at once.
+void AppendWholeNumber(double value, std::u16string& out) {
+  char16_t buffer[16];
+  char16_t* start = buffer + sizeof buffer / sizeof buffer[0];
+  std::int64_t n = static_cast<std::int64_t>(value);
+  const bool negative = n < 0;
+  if (negative) n = -n;
+  do {
+    *--start = static_cast<char16_t>(u'0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  if (negative) *--start = u'-';
+  out.append(start, static_cast<std::size_t>(buffer + sizeof buffer / sizeof buffer[0] - start));
+}
+
 std::u16string WholeNumberText(double value) {
-  char buffer[16];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
-  return std::u16string(buffer, end);
+  std::u16string text;
+  AppendWholeNumber(value, text);
+  return text;
 }
 
 }  // namespace
@@ -135,6 +151,14 @@ std::u16string FormatDecimal(double value, const DecimalFormat& format) {
     case Notation::kNormal: break;
   }
   return Widen(FixedText(value, format.precision, format.show_zeros));
+}
+
+void AppendDecimal(double value, const DecimalFormat& format, std::u16string& out) {
+  if (std::isfinite(value) && IsPlainWholeNumber(value, format)) {
+    AppendWholeNumber(value, out);
+  } else {
+    out += FormatDecimal(value, format);
+  }
 }
 
 std::u16string FormatFloat(double value) {

@@ -21,6 +21,9 @@ struct DecimalFormat {
 // The value as text. Non-finite values print "NaN"; scientific and engineering
 // exponents follow the times-ten-to-the-power mark.
 std::u16string FormatDecimal(double value, const DecimalFormat& format);
+// FormatDecimal's text appended to `out`; whole numbers are written straight
+// into it, so printing the terms of a large polynomial builds no temporaries.
+void AppendDecimal(double value, const DecimalFormat& format, std::u16string& out);
 
 // Float precision in Normal notation without trailing zeros: the form used for
 // the parts of fractions and for values printed without settings.

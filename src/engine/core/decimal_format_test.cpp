@@ -82,5 +82,20 @@ TEST(DecimalFormat, FloatFormatter) {
   EXPECT_EQ(chars::ToUtf8(FormatFloat(4294967296.0)), "4.294967296ᴇ9");
 }
 
+// Appending writes what FormatDecimal returns, whole numbers included, in
+// every notation (whole numbers past 10^9 turn scientific in Normal).
+TEST(DecimalFormat, AppendingWritesTheFormattedText) {
+  const double values[] = {0.0,       -0.0, 1.0,   -7.0,        12.0,          1e9,         -1e9,
+                           1e9 + 1.0, 2.5,  1e-12, 123456789.0, 11732745024.0, std::nan("")};
+  for (Notation notation : {Notation::kNormal, Notation::kScientific, Notation::kEngineering}) {
+    for (double v : values) {
+      const DecimalFormat format{5, notation, false};
+      std::u16string text = u"x^";
+      AppendDecimal(v, format, text);
+      EXPECT_EQ(text, u"x^" + FormatDecimal(v, format)) << v;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zentrix::engine

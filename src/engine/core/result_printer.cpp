@@ -276,7 +276,7 @@ AnswerLayout ResultPrinter::PrintMonomial(const ExprNode& node, const Number& c)
   AnswerLayout row = AnswerLayout::Row(node.TermCount() + 1);
   if (!c.IsOne() && !minus) {
     row.operators.push_back(0);
-    row.children.emplace_back().text = FormatDecimal(c.RealValue(), settings_.decimal);
+    AppendDecimal(c.RealValue(), settings_.decimal, row.children.emplace_back().text);
   }
   for (const SymbolTerm& term : node.terms()) {
     row.operators.push_back(row.children.empty() ? (minus ? u'-' : 0) : u'*');
@@ -470,7 +470,7 @@ void ResultPrinter::AppendExponent(const Number& exponent, std::u16string& text)
     text += chars::kSquaredMark;
   } else if (!exponent.IsOne()) {
     text += u'^';
-    text += FormatDecimal(exponent.RealValue(), settings_.decimal);
+    AppendDecimal(exponent.RealValue(), settings_.decimal, text);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/commands/base/poly_limits.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
+#include "engine/commands/polynomial/poly_power.h"
 
 namespace zentrix::engine::poly {
 namespace {
@@ -342,6 +343,7 @@ Poly Poly::Power(int n) const {
     by_ranges *= static_cast<double>(n) * (Degree(v) - MinDegree(v)) + 1.0;
   }
   if (std::min(by_terms, by_ranges) > static_cast<double>(kMaxTerms)) throw PolyTooLarge();
+  if (auto separate = PowerOfSeparateTerms(*this, n)) return std::move(*separate);
 
   // (a + b)^n = Σ C(n, i)·a^(n−i)·b^i with a the leading term; the powers of b
   // are formed one after another and added in at once.

@@ -75,7 +75,9 @@ class Poly {
   Poly Derivative(int var) const;
   // The value with var replaced by a number (var no longer occurs).
   Poly Substitute(int var, const Number& value) const;
-  // this^n for n >= 0, by the binomial expansion on the leading term.
+  // this^n for n >= 0: by the multinomial theorem when no two products of
+  // terms can meet (poly_power.h), else by the binomial expansion on the
+  // leading term.
   Poly Power(int n) const;
   // The dense coefficient list of var (index = exponent), for a polynomial whose
   // exponents of var are non-negative.

@@ -155,6 +155,80 @@ ExprNode KernelMonomial(const Poly& p, std::size_t i, const AtomTable& atoms) {
   return ProductOfTrees(std::move(factors));
 }
 
+// The symbol atoms in the order their terms take inside a product, and each
+// one's place in plain name order, by which whole products compare.
+struct SymbolOrder {
+  std::vector<int> in_product;
+  std::vector<int> name_rank;  // by atom index
+};
+
+SymbolOrder OrderSymbols(const AtomTable& atoms) {
+  SymbolOrder order;
+  order.name_rank.assign(static_cast<std::size_t>(atoms.size()), 0);
+  for (int v = 0; v < atoms.size(); ++v) {
+    if (atoms.IsSymbol(v)) order.in_product.push_back(v);
+  }
+  std::vector<int> by_name = order.in_product;
+  std::sort(by_name.begin(), by_name.end(),
+            [&](int a, int b) { return atoms.Name(a) < atoms.Name(b); });
+  for (std::size_t r = 0; r < by_name.size(); ++r)
+    order.name_rank[by_name[r]] = static_cast<int>(r);
+  std::sort(order.in_product.begin(), order.in_product.end(), [&](int a, int b) {
+    return TermBefore(SymbolTerm{atoms.Name(a), Number(1.0), Number(1.0)},
+                      SymbolTerm{atoms.Name(b), Number(1.0), Number(1.0)});
+  });
+  return order;
+}
+
+// Puts the products of symbols built from p's terms in canonical operand
+// order, which for such products is: by coefficient, then by number of
+// factors, then factor by factor by name and exponent. The order is read from
+// keys made from p's exponent vectors rather than from the trees. False
+// (nothing moved) when a coefficient is not a finite whole or decimal value;
+// the caller sorts the trees then.
+bool OrderProducts(const Poly& p, const SymbolOrder& order,
+                   const std::vector<std::uint32_t>& product_terms,
+                   std::vector<ExprNode>& products) {
+  struct Key {
+    double coefficient;
+    std::uint32_t factors;
+    std::uint32_t first;  // of its factor keys
+  };
+  std::vector<Key> keys;
+  keys.reserve(products.size());
+  // Each factor as name rank, then exponent, in one number that orders both.
+  std::vector<std::int64_t> factor_keys;
+  for (std::size_t k = 0; k < products.size(); ++k) {
+    const Number& c = products[k].coefficient();
+    if (!c.IsIntegerOrDecimal() || !std::isfinite(c.RealNumerator())) return false;
+    keys.push_back({c.RealNumerator(), static_cast<std::uint32_t>(products[k].TermCount()),
+                    static_cast<std::uint32_t>(factor_keys.size())});
+    const Exponent* e = p.Exps(product_terms[k]);
+    for (int v : order.in_product) {
+      if (e[v] == 0) continue;
+      factor_keys.push_back((static_cast<std::int64_t>(order.name_rank[v]) << 32) +
+                            (static_cast<std::int64_t>(e[v]) + 0x80000000LL));
+    }
+  }
+  auto before = [&](std::uint32_t a, std::uint32_t b) {
+    const Key& ka = keys[a];
+    const Key& kb = keys[b];
+    if (ka.coefficient != kb.coefficient) return ka.coefficient < kb.coefficient;
+    if (ka.factors != kb.factors) return ka.factors < kb.factors;
+    const std::int64_t* fa = factor_keys.data() + ka.first;
+    const std::int64_t* fb = factor_keys.data() + kb.first;
+    return std::lexicographical_compare(fa, fa + ka.factors, fb, fb + kb.factors);
+  };
+  std::vector<std::uint32_t> sorted(products.size());
+  for (std::uint32_t k = 0; k < sorted.size(); ++k) sorted[k] = k;
+  std::sort(sorted.begin(), sorted.end(), before);
+  std::vector<ExprNode> moved;
+  moved.reserve(products.size());
+  for (std::uint32_t k : sorted) moved.push_back(std::move(products[k]));
+  products = std::move(moved);
+  return true;
+}
+
 bool PolynomialTerms(const std::vector<SymbolTerm>& terms) {
   return std::all_of(terms.begin(), terms.end(), [](const SymbolTerm& t) {
     return t.exponent.IsInteger() && t.exponent.RealValue() >= 0 && t.coefficient.IsFinite();
@@ -216,10 +290,14 @@ std::optional<Poly> ToPolynomial(const ExprNode& node, AtomTable& atoms) {
 }
 
 ExprNode FromPoly(const Poly& p, const AtomTable& atoms) {
+  const SymbolOrder order = OrderSymbols(atoms);
   Number constant;
   std::vector<SymbolTerm> terms;
   std::vector<ExprNode> products;
+  std::vector<std::uint32_t> product_terms;  // the index in p of each product
   std::vector<ExprNode> kernel_monomials;
+  products.reserve(p.size());
+  product_terms.reserve(p.size());
   for (std::size_t i = 0; i < p.size(); ++i) {
     // Monomials of kernels copy whole trees; a spent budget discards the result.
     if (!CountWork(p.nvars())) break;
@@ -240,30 +318,39 @@ ExprNode FromPoly(const Poly& p, const AtomTable& atoms) {
       terms.push_back(
           SymbolTerm{atoms.Name(last), p.Coeff(i), Number(static_cast<double>(p.Exp(i, last)))});
     } else {
+      // The factors go in in term order, so the product needs no sorting.
       ExprNode product = ExprNode::MakeProduct(p.Coeff(i));
-      for (int v = 0; v < p.nvars(); ++v) {
-        if (p.Exp(i, v) == 0) continue;
-        product.AddTerm(
-            SymbolTerm{atoms.Name(v), Number(1.0), Number(static_cast<double>(p.Exp(i, v)))});
+      product.mutable_terms().reserve(static_cast<std::size_t>(used));
+      for (int v : order.in_product) {
+        const Exponent e = p.Exp(i, v);
+        if (e != 0) product.AddTerm(SymbolTerm{atoms.Name(v), Number(1.0), Number(e)});
       }
-      auto& factors = product.mutable_terms();
-      std::sort(factors.begin(), factors.end(), TermBefore);
       products.push_back(std::move(product));
+      product_terms.push_back(static_cast<std::uint32_t>(i));
     }
   }
 
   ExprNode sum = ExprNode::MakeNumber(constant);
   sum.mutable_terms() = std::move(terms);
-  sum.mutable_operands() = std::move(products);
   if (!kernel_monomials.empty()) {
+    sum.mutable_operands() = std::move(products);
     for (ExprNode& m : kernel_monomials) Absorb(sum, std::move(m));
     CanonicalizeNode(sum);
     return sum;
   }
-  if (sum.TermCount() == 0 && sum.OperandCount() == 1 && constant.IsZero()) {
-    ExprNode only = std::move(sum.Operand(0));
+  if (sum.TermCount() == 0 && products.size() == 1 && constant.IsZero()) {
+    ExprNode only = std::move(products.front());
     return only;
   }
+  if (OrderProducts(p, order, product_terms, products)) {
+    auto& sorted_terms = sum.mutable_terms();
+    if (!std::is_sorted(sorted_terms.begin(), sorted_terms.end(), TermBefore)) {
+      std::stable_sort(sorted_terms.begin(), sorted_terms.end(), TermBefore);
+    }
+    sum.mutable_operands() = std::move(products);
+    return sum;
+  }
+  sum.mutable_operands() = std::move(products);
   SortParts(sum);
   return sum;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -47,6 +48,31 @@ TEST_F(CanonicalizeTest, LikeOperandsCollect) {
   ExpectSame("π*y*(π*y)^(-2/3)", "(π*y)^(1/3)");
   ExpectSame("y*π*(π*y)^(-2/3)", "(π*y)^(1/3)");
   ExpectSame("y*((6/5)π/(π*y)^(2/3))", "(6/5)(π*y)^(1/3)");
+}
+
+// Few operands are grouped by comparing them, many by hashing: both collect
+// every like pair, in sums and in products, whichever comes first.
+TEST_F(CanonicalizeTest, LikeOperandsCollectAmongFewAndMany) {
+  auto join = [](std::string& list, const std::string& item, char op) {
+    if (!list.empty()) list += op;
+    list += item;
+  };
+  for (int count : {3, 24, 25, 40}) {
+    std::string twice, doubled, squared, product;
+    for (int round = 0; round < 2; ++round) {
+      for (int k = 1; k <= count; ++k) {
+        const std::string call = "sin(" + std::to_string(k) + "x)";
+        join(twice, call, '+');
+        join(product, call, '*');
+        if (round == 0) {
+          join(doubled, "2" + call, '+');
+          join(squared, call + "^2", '*');
+        }
+      }
+    }
+    ExpectSame(twice.c_str(), doubled.c_str());
+    ExpectSame(product.c_str(), squared.c_str());
+  }
 }
 
 TEST_F(CanonicalizeTest, ZeroAndInfinity) {

@@ -1,6 +1,8 @@
 // Pass (a) of the simplifier: like operands of a sum or product collected.
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -22,12 +24,47 @@ bool IsMultiFactorProduct(const ExprNode& op) { return op.IsProduct() && !IsScal
 
 const ExprNode& SumBaseNode(const ExprNode& op) { return IsScaledOperand(op) ? op.Operand(0) : op; }
 
+// Up to this many operands, each is compared with the groups found so far
+// rather than hashed: trees that differ mostly differ at the top, so a
+// comparison costs little, while a hash walks the whole subtree, and products
+// are collected again each time a derivative rebuilds them.
+constexpr std::size_t kMostOperandsCompared = 24;
+
 // Groups the operand indices by the key of `hash` and `same`, in order of first
-// appearance, keeping only groups of two or more.
+// appearance, keeping only groups of two or more. `same` implies equal hashes,
+// so both ways of finding an operand's group find the same one.
 template <typename Hash, typename Same>
 std::vector<std::vector<std::size_t>> LikeGroups(const std::vector<ExprNode>& operands, Hash hash,
                                                  Same same) {
   std::vector<std::vector<std::size_t>> groups;
+  if (operands.size() <= kMostOperandsCompared) {
+    // The first operand of each operand's group; nothing is allocated unless
+    // two operands are alike.
+    std::array<std::uint8_t, kMostOperandsCompared> first{};
+    bool alike = false;
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+      first[i] = static_cast<std::uint8_t>(i);
+      for (std::size_t j = 0; j < i; ++j) {
+        if (first[j] == j && same(operands[j], operands[i])) {
+          first[i] = static_cast<std::uint8_t>(j);
+          alike = true;
+          break;
+        }
+      }
+    }
+    if (!alike) return groups;
+    std::vector<std::size_t> group_of(operands.size(), SIZE_MAX);
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+      if (first[i] == i) {
+        group_of[i] = groups.size();
+        groups.push_back({i});
+      } else {
+        groups[group_of[first[i]]].push_back(i);
+      }
+    }
+    std::erase_if(groups, [](const std::vector<std::size_t>& g) { return g.size() < 2; });
+    return groups;
+  }
   std::unordered_multimap<std::size_t, std::size_t> seen;  // hash -> group index
   for (std::size_t i = 0; i < operands.size(); ++i) {
     std::size_t h = hash(operands[i]);
