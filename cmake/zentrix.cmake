@@ -35,6 +35,30 @@ function(_zentrix_owned_files out dir pattern)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
+# Whether the library, or the support its tests link, reaches the engine's
+# command layer through its dependencies.
+function(_zentrix_uses_engine out name)
+  get_property(deps GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name})
+  get_property(test_deps GLOBAL PROPERTY ZENTRIX_LIBRARY_TEST_DEPS_${name})
+  set(pending zentrix_${name} ${deps} ${test_deps})
+  set(seen "")
+  while(pending)
+    list(POP_FRONT pending dep)
+    if(dep STREQUAL "zentrix_engine_commands")
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+    if(dep IN_LIST seen OR NOT dep MATCHES "^zentrix_")
+      continue()
+    endif()
+    list(APPEND seen ${dep})
+    string(REGEX REPLACE "^zentrix_" "" dep_name ${dep})
+    get_property(more GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${dep_name})
+    list(APPEND pending ${more})
+  endwhile()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
 function(_zentrix_make_library name)
   get_property(dir GLOBAL PROPERTY ZENTRIX_LIBRARY_DIR_${name})
   get_property(deps GLOBAL PROPERTY ZENTRIX_LIBRARY_DEPS_${name})
@@ -68,6 +92,12 @@ function(_zentrix_make_library name)
 
   if(ZENTRIX_TESTS AND tests)
     add_executable(${target}_tests ${tests})
+    # Tests of everything that uses the engine start with the engine installed,
+    # as the programs do (the main of tests/support/engine_test_main.cpp).
+    _zentrix_uses_engine(uses_engine ${name})
+    if(uses_engine)
+      target_link_libraries(${target}_tests PRIVATE zentrix_engine_test_main)
+    endif()
     target_link_libraries(${target}_tests PRIVATE ${target} ${test_deps} GTest::gmock GTest::gtest_main)
     target_compile_definitions(${target}_tests PRIVATE
       ZENTRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZENTRIX_BINARY_DIR="${CMAKE_BINARY_DIR}")

@@ -11,6 +11,7 @@
 
 #include "draw/draw_context.h"
 #include "draw/headless_display.h"
+#include "engine/commands/install_engine.h"
 #include "notebook/answer/answer.h"
 #include "ui/core/ui_state.h"
 #include "ui/skin/skin.h"
@@ -51,6 +52,11 @@ class Reader {
 };
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zentrix;

@@ -12,6 +12,7 @@
 #include "cli/cli_session.h"
 #include "cli/completion.h"
 #include "cli/prompt_commands.h"
+#include "engine/commands/install_engine.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ class NullBuffer : public std::streambuf {
 };
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 1024) return 0;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/commands/install_engine.h"
 #include "graphing/model/compiled_expr.h"
 #include "graphing/model/eval_context.h"
 
@@ -35,6 +36,11 @@ void CheckProgram(const CompiledExpr& expr) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

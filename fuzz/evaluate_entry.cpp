@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/commands/entry_pipeline.h"
+#include "engine/commands/install_engine.h"
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/linear_text.h"
@@ -41,6 +42,11 @@ void Consume(const EntryAnswer& answer) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2 || size > 4096) return 0;

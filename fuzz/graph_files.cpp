@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/commands/install_engine.h"
 #include "engine/core/engine_state.h"
 #include "graphing/files/graph_set_files.h"
 #include "graphing/files/graph_settings.h"
@@ -66,6 +67,11 @@ std::string Read3D(std::string bytes) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

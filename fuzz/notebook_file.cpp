@@ -9,10 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "engine/commands/install_engine.h"
 #include "notebook/file/notebook_file.h"
 #include "ui/core/ui_state.h"
 
 using namespace zentrix;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   ui::ScopedUiStateReset reset;

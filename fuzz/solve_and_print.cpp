@@ -7,9 +7,15 @@
 
 #include "cli/layout_pretty.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/commands/install_engine.h"
 #include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/linear_text.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zentrix::engine::InstallEngine();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 4096) return 0;

@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "engine/commands/install_engine.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace {
 

@@ -6,9 +6,13 @@
 #include <cmath>
 #include <string>
 
+#include "engine/commands/install_engine.h"
 #include "engine/core/charset.h"
 #include "graphing/model/compiled_expr.h"
 #include "graphing/model/eval_context.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::graphing {
 namespace {

@@ -7,7 +7,11 @@
 #include <string>
 
 #include "engine/commands/evaluator.h"
+#include "engine/commands/install_engine.h"
 #include "engine/core/charset.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::engine {
 namespace {

@@ -12,6 +12,7 @@
 #include "draw/draw_context.h"
 #include "draw/headless_display.h"
 #include "engine/commands/entry_pipeline.h"
+#include "engine/commands/install_engine.h"
 #include "engine/core/engine_state.h"
 #include "notebook/answer/answer.h"
 #include "notebook/calculator/calculator_panel.h"
@@ -20,6 +21,9 @@
 #include "ui/core/focus.h"
 #include "ui/core/ui_state.h"
 #include "ui/skin/skin.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::notebook {
 namespace {

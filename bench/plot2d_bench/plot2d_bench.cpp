@@ -11,11 +11,15 @@
 #include "draw/draw_context.h"
 #include "draw/headless_display.h"
 #include "draw/test_font_image.h"
+#include "engine/commands/install_engine.h"
 #include "graphing/model/eval_context.h"
 #include "graphing/plot2d/plot_view.h"
 #include "graphing/stats/regression.h"
 #include "graphing/stats/stat_plot_data.h"
 #include "ui/text/text_renderer.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::graphing {
 namespace {

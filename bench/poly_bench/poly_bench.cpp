@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "engine/commands/install_engine.h"
 #include "engine/commands/polynomial/poly.h"
 #include "engine/commands/polynomial/poly_convert.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
-#include "engine/commands/simplify/canonicalize.h"
 
 namespace zentrix::engine {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 using poly::Poly;
 
 // Results are built with the simplifier, as in the calculator.
-const bool kInstalled = (InstallCanonicalizer(), true);
+const bool kInstalled = (InstallEngine(), true);
 
 poly::AtomTable Xyz() { return poly::AtomTable({u"x", u"y", u"z"}); }
 Poly Var(int v) { return Poly::Monomial(3, Number(1.0), v, 1); }

@@ -10,11 +10,15 @@
 #include "cli/layout_pretty.h"
 #include "engine/commands/entry_pipeline.h"
 #include "engine/commands/evaluator.h"
+#include "engine/commands/install_engine.h"
 #include "engine/core/answer_text.h"
 #include "engine/core/charset.h"
 #include "engine/core/linear_text.h"
 #include "engine/core/result_printer.h"
 #include "engine/core/variable_store.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::engine {
 namespace {

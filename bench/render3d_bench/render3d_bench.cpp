@@ -9,6 +9,7 @@
 
 #include "draw/headless_display.h"
 #include "draw/surface.h"
+#include "engine/commands/install_engine.h"
 #include "graphing/model/eval_context.h"
 #include "graphing/model/surfaces.h"
 #include "graphing/render3d/mesh/mesh_indices.h"
@@ -17,6 +18,9 @@
 #include "graphing/render3d/sampling/compute_mesh.h"
 #include "graphing/render3d/scene/render_graph.h"
 #include "graphing/render3d/scene/scene_painter.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::graphing::render3d {
 namespace {

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "draw/draw_context.h"
+#include "engine/commands/install_engine.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/program/calculator_program.h"
@@ -17,6 +18,9 @@
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
 #include "ui/widgets/text_box.h"
+
+// The program installs the engine once, before any benchmark runs.
+const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 
 namespace zentrix::shell {
 namespace {

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "engine/commands/install_engine.h"
 
 int main(int argc, char** argv) {
+  zentrix::engine::InstallEngine();
   std::ios::sync_with_stdio(false);
   std::vector<std::string> args(argv + 1, argv + argc);
   const bool output_is_terminal = isatty(STDOUT_FILENO) == 1;

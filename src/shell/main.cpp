@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/commands/install_engine.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "platform/sdl_platform.h"
@@ -98,6 +99,7 @@ int RunWindow(const shell::ProgramOptions& options, const std::string& home) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zentrix::engine::InstallEngine();
   const shell::OptionsParse parse =
       shell::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parse.error.empty()) {

@@ -23,11 +23,29 @@
 namespace zentrix::engine {
 namespace {
 
-constexpr CommandRule NoRule = nullptr;
 constexpr CommandAlgorithm NoAlgorithm = nullptr;
 
+// The evaluator's own steps, as the rule column names them.
+constexpr EvaluatorStep Elementary = EvaluatorStep::kElementary;
+constexpr EvaluatorStep Arctangent = EvaluatorStep::kArctangent;
+constexpr EvaluatorStep SquareRoot = EvaluatorStep::kSquareRoot;
+constexpr EvaluatorStep AngleMark = EvaluatorStep::kAngleMark;
+constexpr EvaluatorStep ClearName = EvaluatorStep::kClearName;
+constexpr EvaluatorStep Skipped = EvaluatorStep::kSkipped;
+
+constexpr CommandEntry MakeEntry(int id, CommandRule rule, CommandAlgorithm algorithm) {
+  return CommandEntry{id, EvaluatorStep::kRule, rule, algorithm, {}};
+}
+constexpr CommandEntry MakeEntry(int id, CommandRule rule, const DistributionColumn& column) {
+  return CommandEntry{id, EvaluatorStep::kRule, rule, column.algorithm, column.function};
+}
+constexpr CommandEntry MakeEntry(int id, EvaluatorStep step, CommandAlgorithm algorithm) {
+  return CommandEntry{id, step, nullptr, algorithm, {}};
+}
+
 constexpr CommandEntry kEntries[] = {
-#define ZENTRIX_COMMAND(id, identifier, name, count, help, rule, algorithm) {id, rule, algorithm},
+#define ZENTRIX_COMMAND(id, identifier, name, count, help, rule, algorithm) \
+  MakeEntry(id, rule, algorithm),
 #include "engine/core/command_registry.inc"
 };
 
@@ -52,10 +70,27 @@ CommandAlgorithm FindCommandAlgorithm(int id) {
   return entry == nullptr ? nullptr : entry->algorithm;
 }
 
+EvaluatorStep StepOf(int id) {
+  const CommandEntry* entry = FindCommandEntry(id);
+  return entry == nullptr ? EvaluatorStep::kRule : entry->step;
+}
+
 CommandOutcome RunCommand(int id, std::vector<ExprNode> arguments) {
   const CommandEntry* entry = FindCommandEntry(id);
   if (entry == nullptr || entry->rule == nullptr) return rule::Code(EngineError::kBadSyntax);
   return entry->rule(CommandCall{id, entry->algorithm}, std::move(arguments));
+}
+
+const DistributionFunction* FindDistribution(int id) {
+  const CommandEntry* entry = FindCommandEntry(id);
+  return entry == nullptr || entry->distribution.evaluate == nullptr ? nullptr
+                                                                     : &entry->distribution;
+}
+
+DistributionResult EvaluateDistribution(int id, std::span<const double> args) {
+  const DistributionFunction* distribution = FindDistribution(id);
+  if (distribution == nullptr) return {0, kWrongArgumentsCode};
+  return EvaluateDistribution(*distribution, args);
 }
 
 }  // namespace zentrix::engine

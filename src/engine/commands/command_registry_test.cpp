@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
@@ -69,7 +70,9 @@ TEST(CommandRegistryTest, HelpTextsAgreeWithDefaultCounts) {
 
 TEST(CommandRegistryTest, EveryAlgorithmIsReachedThroughARule) {
   for (const CommandEntry& entry : CommandEntries()) {
-    if (entry.algorithm != nullptr) EXPECT_NE(entry.rule, nullptr) << "id " << entry.id;
+    if (entry.algorithm != nullptr) {
+      EXPECT_NE(entry.rule, nullptr) << "id " << entry.id;
+    }
     const CommandRow* row = FindCommandRow(entry.id);
     // Every named command but the evaluator's own functions has a rule.
     if (entry.rule == nullptr) {
@@ -80,6 +83,42 @@ TEST(CommandRegistryTest, EveryAlgorithmIsReachedThroughARule) {
           << "id " << entry.id;
     }
   }
+}
+
+TEST(CommandRegistryTest, TheEvaluatorsOwnStepsAreTheElementaryFunctionsMarksAndClear) {
+  for (const CommandEntry& entry : CommandEntries()) {
+    const bool own_step = entry.step != EvaluatorStep::kRule;
+    EXPECT_EQ(own_step, entry.rule == nullptr) << "id " << entry.id;
+    const bool elementary = entry.step == EvaluatorStep::kElementary ||
+                            entry.step == EvaluatorStep::kArctangent ||
+                            entry.step == EvaluatorStep::kSquareRoot;
+    EXPECT_EQ(elementary, IsElementaryFunctionId(entry.id)) << "id " << entry.id;
+  }
+  EXPECT_EQ(StepOf(command_id::kAtan), EvaluatorStep::kArctangent);
+  EXPECT_EQ(StepOf(command_id::kSqrt), EvaluatorStep::kSquareRoot);
+  EXPECT_EQ(StepOf(command_id::kClear), EvaluatorStep::kClearName);
+  EXPECT_EQ(StepOf(command_id::kDSolve), EvaluatorStep::kSkipped);
+  for (int mark : {command_id::kDegreeMark, command_id::kMinuteMark, command_id::kSecondMark}) {
+    EXPECT_EQ(StepOf(mark), EvaluatorStep::kAngleMark);
+  }
+}
+
+// A distribution's function takes as many arguments as its row's default
+// count, and only the distribution rows have one.
+TEST(CommandRegistryTest, DistributionArityIsTheDefaultCount) {
+  int distributions = 0;
+  for (const CommandEntry& entry : CommandEntries()) {
+    if (entry.distribution.evaluate == nullptr) continue;
+    ++distributions;
+    EXPECT_EQ(entry.distribution.arity, FindCommandRow(entry.id)->default_argument_count)
+        << "id " << entry.id;
+    EXPECT_GE(entry.id, command_id::kNormalPdf);
+    EXPECT_LE(entry.id, command_id::kGeoCdf);
+  }
+  EXPECT_EQ(distributions, 15);
+  const double args[] = {0.5, 3};
+  EXPECT_EQ(EvaluateDistribution(command_id::kGeoCdf, args).value, 0.875);
+  EXPECT_EQ(EvaluateDistribution(command_id::kSum, args).error_code, kWrongArgumentsCode);
 }
 
 // atan(a, b) is the arctangent of a over b; atan2(a, b) the angle of the

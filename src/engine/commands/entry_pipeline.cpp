@@ -55,20 +55,32 @@ ExprNode TidyProduct(ExprNode product) { return Expand(product); }
 
 }  // namespace
 
-EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
-                       const EntrySettings& settings, bool decimal_toggle, SolveMode mode) {
-  if (text.empty()) return Message(EntryAnswer::Kind::kNone, u"", decimal_toggle);
-  if (std::u16string_view help = SyntaxHelpFor(text); !help.empty()) {
-    return Message(EntryAnswer::Kind::kHelp, std::u16string(help), decimal_toggle);
-  }
+namespace {
 
-  // One budget for the whole entry: evaluation, approximation and tidying.
-  EntryWorkBudget budget;
+// The entry from its evaluation to its answer, under the budget that
+// SolveEntry owns. A spent budget throws EntryTooSlow out of any step; the
+// toggle the answer keeps then is the one of the step it came from.
+class EntrySolver {
+ public:
+  EntrySolver(VariableStore& variables, const EntrySettings& settings, bool decimal_toggle)
+      : variables_(variables), settings_(settings), toggle_(decimal_toggle) {}
+
+  EntryAnswer Solve(std::u16string_view text, SolveMode mode);
+  bool toggle() const { return toggle_; }
+
+ private:
+  VariableStore& variables_;
+  const EntrySettings& settings_;
+  bool toggle_;
+};
+
+EntryAnswer EntrySolver::Solve(std::u16string_view text, SolveMode mode) {
+  const bool decimal_toggle = toggle_;
   ClearRewriteFlag();
-  VariableStoreScope scope(variables);
+  VariableStoreScope scope(variables_);
   EvaluationResult evaluation;
   {
-    ScopedNumberFormat format(settings.decimal);
+    ScopedNumberFormat format(settings_.decimal);
     evaluation = Evaluator(&scope).Evaluate(text);
   }
   // Read now: the approximation below must not count as the entry's rewriting.
@@ -87,19 +99,19 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   bool toggle = decimal_toggle;
   if (overflowed) {
     toggle = !toggle;
-  } else if (settings.number_mode == NumberMode::kDecimal || toggle) {
+  } else if (settings_.number_mode == NumberMode::kDecimal || toggle) {
     result = Approximate(result);
     known_finite = false;
     toggle = false;
   } else {
     toggle = true;
   }
-  // A walk that ran out of budget leaves a partial tree: it must not become Ans.
-  if (WorkBudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), decimal_toggle);
-  PrintSettings print{settings.decimal, settings.number_mode == NumberMode::kMixed};
-  variables.Store(kAnsName, result);
+  PrintSettings print{settings_.decimal, settings_.number_mode == NumberMode::kMixed};
+  // A walk that runs out of budget never gets here: a partial tree cannot become Ans.
+  variables_.Store(kAnsName, result);
+  toggle_ = toggle;
 
-  if (settings.smart_solve && !rewritten && !overflowed) {
+  if (settings_.smart_solve && !rewritten && !overflowed) {
     if (Variables(result).empty()) {
       result = Approximate(result);
       known_finite = false;
@@ -109,7 +121,6 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
     }
   }
 
-  if (WorkBudgetSpent()) return Message(EntryAnswer::Kind::kFailure, TooLongText(), toggle);
   if (evaluation.final_text) return Message(EntryAnswer::Kind::kResult, evaluation.text, toggle);
   if (!known_finite && HasOverflow(result)) {
     return Message(EntryAnswer::Kind::kFailure, kOverflowMessage, toggle);
@@ -120,7 +131,7 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
       return Message(EntryAnswer::Kind::kNone, u"", toggle);
     }
     return Message(EntryAnswer::Kind::kResult,
-                   DegreesMinutesSecondsText(result.coefficient().RealValue(), settings.decimal),
+                   DegreesMinutesSecondsText(result.coefficient().RealValue(), settings_.decimal),
                    toggle);
   }
 
@@ -130,6 +141,24 @@ EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
   answer.shown = std::move(result);
   answer.decimal_toggle = toggle;
   return answer;
+}
+
+}  // namespace
+
+EntryAnswer SolveEntry(std::u16string_view text, VariableStore& variables,
+                       const EntrySettings& settings, bool decimal_toggle, SolveMode mode) {
+  if (text.empty()) return Message(EntryAnswer::Kind::kNone, u"", decimal_toggle);
+  if (std::u16string_view help = SyntaxHelpFor(text); !help.empty()) {
+    return Message(EntryAnswer::Kind::kHelp, std::u16string(help), decimal_toggle);
+  }
+  // One budget for the whole entry: evaluation, approximation and tidying.
+  EntryWorkBudget budget;
+  EntrySolver solver(variables, settings, decimal_toggle);
+  try {
+    return solver.Solve(text, mode);
+  } catch (const EntryTooSlow&) {
+    return Message(EntryAnswer::Kind::kFailure, TooLongText(), solver.toggle());
+  }
 }
 
 }  // namespace zentrix::engine

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/command_registry.h"
+#include "engine/commands/install_engine.h"
 #include "engine/commands/matrix/matrix_operations.h"
 #include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/numeric/numeric_functions.h"
@@ -45,8 +48,6 @@ std::size_t NodeCount(const ExprNode& root) {
 bool IsMark(const EvalItem& item, int mark) {
   return item.type == EvalItem::Type::kFunction && item.function_id() == mark;
 }
-
-bool IsSkippedId(int f) { return f == id::kDSolve; }
 
 class ProgramRun {
  public:
@@ -106,7 +107,7 @@ class ProgramRun {
   bool SolveTopLevel(Value lhs, Value rhs);
   bool Function(std::size_t i);
   bool Mark(std::size_t i, int mark);
-  bool Elementary(int f, std::vector<Value> args);
+  bool Elementary(EvaluatorStep step, int f, std::vector<Value> args);
   bool Outcome(CommandOutcome outcome, int depth);
   bool CheckFaults();
 
@@ -125,9 +126,6 @@ EvaluationResult ProgramRun::Execute() {
   for (std::size_t i = 0; i < items_.size() && !finished_; ++i) {
     ClearCommandFaults();
     if (!Step(i) || !CheckFaults()) {
-      // A command that gave up because the budget ran out says so, whatever
-      // its own message would be.
-      if (Commands().too_slow) Fail(kTooLongMessage);
       result.failure = failure_;
       result.text = result.DisplayText();
       return result;
@@ -154,9 +152,7 @@ EvaluationResult ProgramRun::Execute() {
 
 bool ProgramRun::CheckFaults() {
   const CommandsState& s = Commands();
-  if (s.too_slow) return Fail(kTooLongMessage);
   if (s.too_deep) return Fail(kTooDeepMessage);
-  if (s.too_large) return Fail(kTooLargeMessage);
   if (s.list_mismatch) return Fail(EngineError::kListLengths);
   return true;
 }
@@ -176,7 +172,9 @@ bool ProgramRun::Step(std::size_t i) {
 bool ProgramRun::Name(std::size_t i) {
   const std::u16string& name = items_[i].name;
   const std::size_t n = items_.size();
-  if (i + 2 == n && IsMark(items_[n - 1], id::kClear) && items_[n - 1].count == 1) {
+  const EvalItem& last = items_[n - 1];
+  if (i + 2 == n && last.type == EvalItem::Type::kFunction &&
+      StepOf(last.function_id()) == EvaluatorStep::kClearName && last.count == 1) {
     if (scope_ != nullptr) scope_->Remove(name);
     stack_.clear();
     finished_ = true;
@@ -356,15 +354,18 @@ bool ProgramRun::Outcome(CommandOutcome outcome, int depth) {
 bool ProgramRun::Function(std::size_t i) {
   const EvalItem& item = items_[i];
   const int f = item.function_id();
-  if (f == id::kDegreeMark || f == id::kMinuteMark || f == id::kSecondMark) return Mark(i, f);
-  if (IsSkippedId(f)) return true;
+  const EvaluatorStep step = StepOf(f);
+  if (step == EvaluatorStep::kAngleMark) return Mark(i, f);
+  if (step == EvaluatorStep::kSkipped) return true;
   const auto n = static_cast<std::size_t>(std::max(item.count, 0));
-  if (f == id::kClear || n == 0 || stack_.size() < n) return Fail(EngineError::kBadSyntax);
+  if (step == EvaluatorStep::kClearName || n == 0 || stack_.size() < n) {
+    return Fail(EngineError::kBadSyntax);
+  }
   std::vector<Value> values(std::make_move_iterator(stack_.end() - static_cast<std::ptrdiff_t>(n)),
                             std::make_move_iterator(stack_.end()));
   stack_.resize(stack_.size() - n);
   for (Value& v : values) Settle(v);
-  if (IsElementaryFunctionId(f)) return Elementary(f, std::move(values));
+  if (step != EvaluatorStep::kRule) return Elementary(step, f, std::move(values));
   int depth = 1;
   std::vector<ExprNode> arguments;
   for (Value& v : values) {
@@ -374,8 +375,8 @@ bool ProgramRun::Function(std::size_t i) {
   return Outcome(RunCommand(f, std::move(arguments)), depth);
 }
 
-bool ProgramRun::Elementary(int f, std::vector<Value> args) {
-  if (f == id::kAtan && args.size() == 2) {
+bool ProgramRun::Elementary(EvaluatorStep step, int f, std::vector<Value> args) {
+  if (step == EvaluatorStep::kArctangent && args.size() == 2) {
     if (!args[0].node.IsNumber() || !args[1].node.IsNumber()) return Fail(EngineError::kBadSyntax);
     // atan(a, b): the arctangent of a over b.
     double angle = ArctangentOf(args[0].node.coefficient().RealValue(),
@@ -385,7 +386,7 @@ bool ProgramRun::Elementary(int f, std::vector<Value> args) {
   if (args.size() != 1) return Fail(EngineError::kBadSyntax);
   Value& v = args[0];
   const int depth = v.depth + kLevelsPerOperation;
-  if (f == id::kSqrt) return Push(SquareRootTree(std::move(v.node)), depth);
+  if (step == EvaluatorStep::kSquareRoot) return Push(SquareRootTree(std::move(v.node)), depth);
   return Push(ApplyFunction(f, std::move(v.node)), depth);
 }
 
@@ -426,7 +427,14 @@ std::u16string EvaluationResult::DisplayText() const {
   return display + failure.DisplayText();
 }
 
-Evaluator::Evaluator(VariableScope* scope) : scope_(scope) { InstallCanonicalizer(); }
+Evaluator::Evaluator(VariableScope* scope) : scope_(scope) {
+  // Without the simplifier every answer would stay as built: a program that
+  // forgot its start-up must fail at once, not answer wrongly.
+  if (!EngineInstalled()) {
+    std::fputs("zentrix: the engine was used before InstallEngine()\n", stderr);
+    std::abort();
+  }
+}
 
 EvaluationResult Evaluator::Evaluate(std::u16string_view entry) { return Run(ParseEntry(entry)); }
 
@@ -439,7 +447,18 @@ EvaluationResult Evaluator::Run(const EvalProgram& program) {
   }
   EntryWorkBudget budget;
   ProgramRun run(scope_, program.items);
-  return run.Execute();
+  // The owner of the entry's budget answers for it; within an entry of the
+  // notebook, the notebook's pipeline owns it.
+  if (!budget.outermost()) return run.Execute();
+  try {
+    return run.Execute();
+  } catch (const EntryTooSlow&) {
+    EvaluationResult result;
+    result.failure.code = EngineError::kBadSyntax;
+    result.failure.message = std::u16string(kTooLongMessage);
+    result.text = result.DisplayText();
+    return result;
+  }
 }
 
 std::optional<ExprNode> EvaluateExpression(std::u16string_view text) {

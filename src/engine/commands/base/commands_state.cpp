@@ -11,12 +11,12 @@ CommandsState& Commands() {
 
 void ClearCommandFaults() {
   CommandsState& s = Commands();
-  s.too_deep = s.list_mismatch = s.too_large = false;
+  s.too_deep = s.list_mismatch = false;
 }
 
 bool HasCommandFault() {
   const CommandsState& s = Commands();
-  return s.too_deep || s.list_mismatch || s.too_large || s.too_slow;
+  return s.too_deep || s.list_mismatch;
 }
 
 namespace {
@@ -32,10 +32,11 @@ bool CheckWorkDeadline() {
     s.too_slow = true;
   }
   s.next_clock_check = spent + kStepsPerClockCheck;
-  return !s.too_slow;
+  if (s.too_slow) throw EntryTooSlow();
+  return true;
 }
 
-EntryWorkBudget::EntryWorkBudget() {
+EntryWorkBudget::EntryWorkBudget() : outermost_(Commands().budget_scopes == 0) {
   CommandsState& s = Commands();
   if (s.budget_scopes++ > 0) return;
   s.work = 0;
@@ -50,9 +51,11 @@ EntryWorkBudget::~EntryWorkBudget() {
   if (--s.budget_scopes == 0) s.too_slow = false;
 }
 
-DepthGuard::DepthGuard() : ok_(++Commands().depth <= kMaxRecursionDepth) {
+// The work is counted first: a constructor that throws leaves the depth as it was.
+DepthGuard::DepthGuard() {
+  CountWork();
+  ok_ = ++Commands().depth <= kMaxRecursionDepth;
   if (!ok_) Commands().too_deep = true;
-  if (!CountWork()) ok_ = false;
 }
 
 }  // namespace zentrix::engine

@@ -1,11 +1,15 @@
 #pragma once
-// Process-wide bookkeeping of the command layer: the recursion depth of the
-// simplifier and the numeric walks, the work budget of one entry, and the faults
-// that the never-failing tree arithmetic records for the evaluator to report.
+// Process-wide bookkeeping of the command layer, in one struct that tests reset:
+// the recursion depth of the simplifier and the numeric walks, the work budget
+// of one entry and the polynomial work allowance, and the faults that the
+// never-failing tree arithmetic records for the evaluator to report. A spent
+// budget is not recorded for later: it throws EntryTooSlow at once
+// (base/limit_exceeded.h).
 
 #include <chrono>
 #include <cstdint>
 
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/core/engine_state.h"
 
@@ -24,8 +28,7 @@ struct CommandsState {
   int depth = 0;
   bool too_deep = false;       // a walk hit kMaxRecursionDepth
   bool list_mismatch = false;  // element-wise arithmetic on lists of different lengths
-  bool too_large = false;      // an operation would build an unreasonably large tree
-  bool too_slow = false;       // the entry's work budget ran out
+  bool too_slow = false;       // the entry's work budget ran out (EntryTooSlow was thrown)
 
   // The budget of the entry being evaluated; inactive outside one.
   int budget_scopes = 0;
@@ -47,17 +50,19 @@ CommandsState& Commands();
 void ClearCommandFaults();
 bool HasCommandFault();
 
-// Records the spent budget when the clock is past the deadline; rarely called.
+// Throws EntryTooSlow when the steps or the clock are past the budget; rarely called.
 bool CheckWorkDeadline();
 
-// Counts `steps` units of work against the entry's budget. False once the
-// budget is spent: the caller then stops, and the evaluator reports the fault.
+// Counts `steps` units of work against the entry's budget; throws EntryTooSlow
+// once the budget is spent, so the result is always true.
 inline bool CountWork(std::uint64_t steps = 1) {
   CommandsState& s = Commands();
   if (s.budget_scopes == 0) return true;
   s.work += steps;
-  if (s.work + Engine().walked_nodes >= s.next_clock_check) return CheckWorkDeadline();
-  return !s.too_slow;
+  if (s.too_slow || s.work + Engine().walked_nodes >= s.next_clock_check) {
+    return CheckWorkDeadline();
+  }
+  return true;
 }
 
 // True while an entry runs whose budget is spent: its result is discarded, so
@@ -67,20 +72,24 @@ inline bool WorkBudgetSpent() {
   return s.budget_scopes > 0 && s.too_slow;
 }
 
-// Opens the work budget of one entry for its lifetime. Nested budgets (a
-// command evaluating text of its own) share the outermost one. Closing the
-// outermost clears a spent budget: work outside entries is never cut short.
+// Opens the work budget of one entry for its lifetime. Nested budgets share
+// the outermost one, whose owner catches EntryTooSlow and reports it. Closing
+// the outermost clears a spent budget: work outside entries is never cut short.
 class EntryWorkBudget {
  public:
   EntryWorkBudget();
   ~EntryWorkBudget();
+  bool outermost() const { return outermost_; }
   EntryWorkBudget(const EntryWorkBudget&) = delete;
   EntryWorkBudget& operator=(const EntryWorkBudget&) = delete;
+
+ private:
+  bool outermost_;
 };
 
 // Counts one level of recursion for its lifetime, and one step of work. `ok()`
-// is false (and the fault recorded) when the level is beyond the limit or the
-// budget is spent; the caller then stops descending.
+// is false (and the fault recorded) when the level is beyond the limit; the
+// caller then stops descending. A spent budget throws EntryTooSlow.
 class DepthGuard {
  public:
   DepthGuard();

@@ -4,9 +4,9 @@
 // algorithms that compute with wider integers check their results against
 // it and report an answer beyond it instead of rounding it silently.
 
-#include <stdexcept>
 #include <string_view>
 
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/core/number.h"
 
 namespace zentrix::engine {
@@ -21,9 +21,9 @@ inline constexpr std::u16string_view kExactRangeMessage =
 
 // Thrown by exact algorithms whose result would not fit; the command entry
 // points turn it into kExactRangeMessage.
-class ExactRangeExceeded : public std::runtime_error {
+class ExactRangeExceeded : public LimitExceeded {
  public:
-  ExactRangeExceeded() : std::runtime_error("exact result beyond the number range") {}
+  ExactRangeExceeded() : LimitExceeded("exact result beyond the number range") {}
 };
 
 // v is an integer or a fraction whose numerator and denominator are within

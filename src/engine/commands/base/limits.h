@@ -8,14 +8,18 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/core/expr_node.h"
+
 namespace zentrix::engine::limits {
 
 // ---- The whole entry -------------------------------------------------------
 
+// The depth of a tree: the core refuses to build deeper ones (kMaxTreeDepth),
+// and recursive walks over a tree's operands stop at it.
+inline constexpr int kTreeDepth = kMaxTreeDepth;
 // Recursive walks of the command layer deeper than this stop and record the
-// fault. The core's trees are at most kMaxTreeDepth (2000) deep; the walks
-// allow some levels of their own on top.
-inline constexpr int kRecursionDepth = 2200;
+// fault: the depth of a tree and some levels of the walks' own on top.
+inline constexpr int kRecursionDepth = kTreeDepth + 200;
 // The work one entry may do: counted steps and, as a backstop for steps of
 // uneven cost, wall-clock time.
 inline constexpr std::uint64_t kEntryWorkSteps = 20'000'000;
@@ -50,6 +54,9 @@ inline constexpr std::int64_t kFactorCombinationEntries = 50000;
 // Rewrites and restarts of one Solve, and isolation steps of one pass.
 inline constexpr int kSolveRestarts = 16;
 inline constexpr int kSolveIsolationSteps = 200;
+// The numeric all-roots iteration: the largest degree and its iterations.
+inline constexpr int kNumericRootsDegree = 100;
+inline constexpr int kNumericRootsIterations = 600;
 
 // ---- Calculus -------------------------------------------------------------------
 
@@ -74,6 +81,15 @@ inline constexpr int kLimitLHopital = 8;
 inline constexpr int kLimitSteps = 5000;
 inline constexpr int kLimitSideDerivatives = 6;
 inline constexpr std::size_t kLimitQuotientSize = 600;
+// Definite integrals: poles of a periodic function counted in the range (more
+// leave the range suspect).
+inline constexpr double kPeriodicPoles = 64;
+// Closed-form sums: the largest power summed by Faulhaber's formula (the
+// Bernoulli numbers known exactly), terms added one by one to a p-series'
+// known value, and the largest distance between two telescoping shifts.
+inline constexpr int kSumPower = 24;
+inline constexpr double kSumLeadingTerms = 1000;
+inline constexpr double kSumTelescopingDistance = 64;
 // Series and FSeries orders (171! is beyond binary64).
 inline constexpr double kSeriesOrder = 170;
 inline constexpr double kFourierOrder = 100;
@@ -94,11 +110,17 @@ inline constexpr double kSymbolicEliminationWork = 2.0e5;
 inline constexpr double kSymbolicEliminationSizeWork = 1.0e5;
 // Work of one QR decomposition.
 inline constexpr double kQrWork = 2.0e5;
+// Entry operations of one exact elimination, weighted by the size of the
+// numbers they combine.
+inline constexpr double kExactEliminationWork = 2.0e7;
 
 // ---- Numeric functions and statistics ----------------------------------------------
 
 // Loops whose length grows with an argument.
 inline constexpr int kSpecialFunctionIterations = 10'000'000;
+// Integrand evaluations of one adaptive quadrature (NIntegrate, and the
+// cross-check of definite integrals).
+inline constexpr int kQuadratureEvaluations = 12000;
 // Cumulative sums over discrete distributions: the widest spread summed term
 // by term, and the most terms.
 inline constexpr double kDistributionSummedSpread = 1e8;

@@ -9,10 +9,8 @@ namespace zentrix::engine::poly {
 void ChargeWork(std::int64_t operations) {
   CommandsState& state = Commands();
   state.poly_work_remaining -= operations;
-  if (state.poly_work_remaining < 0 ||
-      !CountWork(static_cast<std::uint64_t>(std::max<std::int64_t>(operations, 0)))) {
-    throw PolyTooLarge();
-  }
+  if (state.poly_work_remaining < 0) throw PolyTooLarge();
+  CountWork(static_cast<std::uint64_t>(std::max<std::int64_t>(operations, 0)));
 }
 
 void CheckTermCount(std::int64_t terms) {

@@ -1,13 +1,13 @@
 #pragma once
 // Bounds on the work of the polynomial commands. Polynomial arithmetic counts
 // its coefficient operations against an allowance that each command call
-// starts afresh; running out, or building too many terms, throws PolyTooLarge,
-// which never leaves the command layer: the command entry points catch it and
-// report the failure.
+// starts afresh; running out, or building too many terms, throws PolyTooLarge
+// (base/limit_exceeded.h), which never leaves the polynomial commands: their
+// entry points catch it and report the failure. A spent entry budget throws
+// EntryTooSlow, which passes through them to the evaluator.
 
 #include <cstdint>
-#include <stdexcept>
-
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 
 namespace zentrix::engine::poly {
@@ -19,12 +19,13 @@ inline constexpr std::int64_t kWorkAllowance = limits::kPolyWorkAllowance;
 // Largest magnitude of an exponent.
 inline constexpr std::int64_t kMaxExponent = limits::kPolyExponent;
 
-class PolyTooLarge : public std::runtime_error {
+class PolyTooLarge : public LimitExceeded {
  public:
-  PolyTooLarge() : std::runtime_error("polynomial too large") {}
+  PolyTooLarge() : LimitExceeded("polynomial too large") {}
 };
 
-// Counts work; throws PolyTooLarge when the allowance is spent.
+// Counts work; throws PolyTooLarge when the allowance is spent, EntryTooSlow
+// when the entry's budget is.
 void ChargeWork(std::int64_t operations);
 
 // Term operations on exponent vectors of many variables (functions count as

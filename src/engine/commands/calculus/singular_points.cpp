@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -21,7 +22,7 @@ namespace id = command_id;
 // Values sampled to look for a zero whose place cannot be found exactly.
 constexpr int kSamples = 256;
 // Poles of a periodic function counted at most; more leave the range suspect.
-constexpr double kMaxPeriodicPoles = 64;
+constexpr double kMaxPeriodicPoles = limits::kPeriodicPoles;
 
 enum class ZeroOf { kArgument, kCosine, kSine };
 

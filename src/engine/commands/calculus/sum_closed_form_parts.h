@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/commands/base/limits.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::calculus::sums {
@@ -36,7 +37,7 @@ std::optional<std::vector<ExprNode>> PolynomialCoefficients(const ExprNode& f,
                                                             std::u16string_view k);
 
 // The Bernoulli number B_n (B_1 = +1/2) exactly, for n up to kMaxPower.
-inline constexpr int kMaxPower = 24;
+inline constexpr int kMaxPower = limits::kSumPower;
 Number Bernoulli(int n);
 
 }  // namespace zentrix::engine::calculus::sums

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/sum_closed_form_parts.h"
 #include "engine/commands/polynomial/poly.h"
@@ -16,7 +17,7 @@ namespace zentrix::engine::calculus::sums {
 namespace {
 
 // Terms added one by one to a p-series' known value.
-constexpr double kMaxLeadingTerms = 1000;
+constexpr double kMaxLeadingTerms = limits::kSumLeadingTerms;
 
 Number Binomial(int n, int j) { return Number(poly::Binomial(n, j)); }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/sum_closed_form_parts.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
@@ -19,7 +20,7 @@ namespace zentrix::engine::calculus::sums {
 namespace {
 
 // The largest distance between two shifts.
-constexpr double kMaxDistance = 64;
+constexpr double kMaxDistance = limits::kSumTelescopingDistance;
 
 struct Fraction {
   Number weight;  // A_i

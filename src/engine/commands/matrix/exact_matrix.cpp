@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/commands/base/limits.h"
 #include "engine/commands/polynomial/exact_poly.h"
 #include "engine/core/engine_state.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 // Entry operations of one exact elimination, weighted by the size of the
 // numbers they combine (which grows with the size of the matrix).
-constexpr double kMaxExactWork = 2.0e7;
+constexpr double kMaxExactWork = limits::kExactEliminationWork;
 
 }  // namespace
 

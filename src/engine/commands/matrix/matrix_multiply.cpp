@@ -1,6 +1,6 @@
 #include "engine/commands/matrix/matrix_multiply.h"
 
-#include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 
@@ -17,8 +17,7 @@ std::optional<ExprNode> MatrixProduct(const ExprNode& a, const ExprNode& b) {
   const std::size_t columns = b.Operand(0).OperandCount();
   if (static_cast<double>(rows) * static_cast<double>(inner) * static_cast<double>(columns) >
       kMaxMultiplications) {
-    Commands().too_large = true;
-    return std::nullopt;
+    throw ResultTooLarge();
   }
   ExprNode result = ExprNode::MakeList();
   for (std::size_t i = 0; i < rows; ++i) {

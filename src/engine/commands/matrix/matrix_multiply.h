@@ -9,8 +9,7 @@
 namespace zentrix::engine {
 
 // Nothing when the column count of `a` differs from the row count of `b`.
-// Products beyond a few million entry multiplications are refused and recorded
-// as too large.
+// Products beyond a few million entry multiplications throw ResultTooLarge.
 std::optional<ExprNode> MatrixProduct(const ExprNode& a, const ExprNode& b);
 
 }  // namespace zentrix::engine

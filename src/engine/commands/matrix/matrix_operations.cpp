@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/matrix/matrix_elimination.h"
 #include "engine/commands/matrix/matrix_multiply.h"
 #include "engine/commands/matrix/matrix_support.h"
@@ -13,15 +13,14 @@
 namespace zentrix::engine::matrix {
 
 MatrixValue ExpandedMatrixProduct(const ExprNode& a, const ExprNode& b) {
-  std::optional<ExprNode> product = MatrixProduct(a, b);
-  if (!product) {
-    if (Commands().too_large) {
-      // Reported as the message, like every result beyond the size bounds.
-      Commands().too_large = false;
-      return {std::nullopt, kResultTooLarge};
-    }
-    return {};
+  std::optional<ExprNode> product;
+  try {
+    product = MatrixProduct(a, b);
+  } catch (const ResultTooLarge&) {
+    // Reported as the message, like every result beyond the size bounds.
+    return {std::nullopt, kResultTooLarge};
   }
+  if (!product) return {};
   for (ExprNode& row : product->mutable_operands()) {
     for (ExprNode& entry : row.mutable_operands()) {
       if (entry.IsNumber()) continue;

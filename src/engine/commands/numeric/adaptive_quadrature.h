@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 
+#include "engine/commands/base/limits.h"
+
 namespace zentrix::engine {
 
 // The integrand at a point: nothing when it is not a finite real number there.
@@ -29,7 +31,7 @@ struct QuadratureGoal {
   // that cancels to (nearly) 0.
   double relative = 1e-10;
   double absolute_share = 1e-13;
-  int max_evaluations = 12000;
+  int max_evaluations = limits::kQuadratureEvaluations;
 };
 
 // ∫ f from a to b; a and b may be infinite. Nothing when f fails at a point

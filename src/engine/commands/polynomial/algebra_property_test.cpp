@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "engine/commands/polynomial/polynomial_commands.h"
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/random_expression_test_support.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
@@ -41,8 +40,6 @@ std::string Format(double v) {
 
 class AlgebraPropertyTest : public ::testing::Test {
  protected:
-  AlgebraPropertyTest() { InstallCanonicalizer(); }
-
   // Checks `transform(evaluated entry)` against the reference at a few
   // points; answers the number of points compared.
   int CheckCase(std::uint64_t seed, int index, const GenNode& g, const std::u16string& variables,

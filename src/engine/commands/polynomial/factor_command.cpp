@@ -129,7 +129,7 @@ ExprNode WithoutOperands(const ExprNode& node) {
 }
 
 ExprNode FactorIn(const ExprNode& f, const std::u16string& x, int depth) {
-  if (depth > kMaxTreeDepth) return f;
+  if (depth > limits::kTreeDepth) return f;
   ChargeWork(1);
   if (f.IsOperandPower()) {
     return TreePower(FactorIn(f.Operand(0), x, depth + 1), f.coefficient());

@@ -73,7 +73,7 @@ Fraction SplitProduct(const ExprNode& f, int depth) {
 }
 
 Fraction Split(const ExprNode& f, int depth) {
-  if (depth > kMaxTreeDepth) return {f, One()};
+  if (depth > limits::kTreeDepth) return {f, One()};
   if (f.IsNumber()) return SplitNumber(f.coefficient());
   if (f.IsProduct()) return SplitProduct(f, depth);
   if (f.IsOperandPower()) {

@@ -13,7 +13,7 @@ namespace zentrix::engine {
 namespace {
 
 void MaxDegree(const ExprNode& f, std::u16string_view x, bool* found, Number* best, int depth) {
-  if (f.IsAnyFunction() || depth > kMaxTreeDepth) return;
+  if (f.IsAnyFunction() || depth > limits::kTreeDepth) return;
   for (const SymbolTerm& t : f.terms()) {
     if (t.name != x) continue;
     if (!*found || t.exponent.GreaterThan(*best)) *best = t.exponent;

@@ -27,7 +27,6 @@ using testkit::GenNode;
 
 class CanonicalPropertyTest : public ::testing::Test {
  protected:
-  CanonicalPropertyTest() { InstallCanonicalizer(); }
   ScopedEngineState state_;
 };
 

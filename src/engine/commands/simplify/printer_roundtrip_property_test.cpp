@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "engine/commands/entry_pipeline.h"
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/random_expression_test_support.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
@@ -26,8 +25,6 @@ using testkit::GenNode;
 
 class PrinterRoundTripPropertyTest : public ::testing::Test {
  protected:
-  PrinterRoundTripPropertyTest() { InstallCanonicalizer(); }
-
   void Run(std::uint64_t fixed_seed, const LinearTextOptions& text_options, int cases) {
     const std::uint64_t seed = testkit::PropertySeed(fixed_seed);
     cases = testkit::ScaledCases(cases);

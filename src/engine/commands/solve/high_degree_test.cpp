@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/solve/numeric_roots.h"
 #include "engine/commands/solve/solve.h"
@@ -24,7 +23,6 @@ using testkit::Eval;
 
 class HighDegreeTest : public ::testing::Test {
  protected:
-  HighDegreeTest() { InstallCanonicalizer(); }
   ScopedEngineState state_;
 };
 

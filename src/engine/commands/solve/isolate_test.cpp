@@ -8,7 +8,6 @@
 #include <complex>
 #include <string>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/charset.h"
@@ -23,7 +22,6 @@ constexpr const char* kUnsolved = "Error: Unable to solve the expression.";
 
 class IsolateTest : public ::testing::Test {
  protected:
-  IsolateTest() { InstallCanonicalizer(); }
   ScopedEngineState state_;
 };
 

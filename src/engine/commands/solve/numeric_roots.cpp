@@ -5,6 +5,7 @@
 // each root, and a root that still misses the accuracy fails the whole call.
 
 #include "engine/commands/solve/numeric_roots.h"
+#include "engine/commands/base/limits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@
 namespace zentrix::engine::solve {
 namespace {
 
-constexpr int kMaxIterations = 600;
+constexpr int kMaxIterations = limits::kNumericRootsIterations;
 constexpr int kPolishSteps = 4;
 constexpr double kAccuracy = 1e-9;
 // An imaginary part this small against the modulus is rounding noise.

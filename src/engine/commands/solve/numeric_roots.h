@@ -6,12 +6,14 @@
 #include <optional>
 #include <vector>
 
+#include "engine/commands/base/limits.h"
+
 namespace zentrix::engine::solve {
 
 using Complex = std::complex<double>;
 
 // The largest degree handed to the iteration.
-inline constexpr int kMaxNumericDegree = 100;
+inline constexpr int kMaxNumericDegree = limits::kNumericRootsDegree;
 
 // The n roots of a polynomial of degree n (coefficients highest first, the
 // first non-zero), each satisfying the polynomial to 1e-9 relative to the size

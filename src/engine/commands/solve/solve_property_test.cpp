@@ -9,7 +9,6 @@
 #include <random>
 #include <vector>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/numeric_approximation.h"
 #include "engine/commands/solve/solve.h"
 #include "engine/core/engine_state.h"
@@ -68,7 +67,6 @@ int ExpectedCubicDistinct(long long a, long long b, long long c, long long d) {
 
 class SolvePropertyTest : public ::testing::Test {
  protected:
-  SolvePropertyTest() { InstallCanonicalizer(); }
   ScopedEngineState state_;
   std::mt19937 random_{20240611};
   long long Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }

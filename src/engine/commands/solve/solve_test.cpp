@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
@@ -20,7 +19,6 @@ constexpr const char* kUnsolved = "Error: Unable to solve the expression.";
 
 class SolveTest : public ::testing::Test {
  protected:
-  SolveTest() { InstallCanonicalizer(); }
   ScopedEngineState state_;
 };
 

@@ -3,7 +3,6 @@
 #include "engine/commands/numeric/compensated_sum.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -56,24 +55,6 @@ double Difference(const TailPair& lower, const TailPair& upper) {
 
 // 1 - p, and whether it is exact (then pow of it is as accurate as pow gets).
 bool ComplementIsExact(double p) { return 1 - (1 - p) == p; }
-
-constexpr std::array<DistributionInfo, 15> kDistributions = {{
-    {Distribution::kNormalPdf, "NormalPdf", 3},
-    {Distribution::kNormalCdf, "NormalCdf", 4},
-    {Distribution::kInverseNormal, "InverseNormal", 1},
-    {Distribution::kStudentTPdf, "StudentTPdf", 2},
-    {Distribution::kStudentTCdf, "StudentTCdf", 3},
-    {Distribution::kChiSquarePdf, "ChiSquarePdf", 2},
-    {Distribution::kChiSquareCdf, "ChiSquareCdf", 3},
-    {Distribution::kFPdf, "FPdf", 3},
-    {Distribution::kFCdf, "FCdf", 4},
-    {Distribution::kBinomialPdf, "BinomialPdf", 3},
-    {Distribution::kBinomialCdf, "BinomialCdf", 3},
-    {Distribution::kPoissonPdf, "PoissonPdf", 2},
-    {Distribution::kPoissonCdf, "PoissonCdf", 2},
-    {Distribution::kGeoPdf, "GeoPdf", 2},
-    {Distribution::kGeoCdf, "GeoCdf", 2},
-}};
 
 }  // namespace
 
@@ -270,43 +251,13 @@ double GeoCdf(double p, double x) {
   return sum.Value();
 }
 
-// ---- Command dispatch ----
+// ---- Evaluation with the argument checks ----
 
-const DistributionInfo* FindDistribution(int command_id) {
-  for (const DistributionInfo& info : kDistributions) {
-    if (static_cast<int>(info.id) == command_id) return &info;
-  }
-  return nullptr;
-}
-
-const DistributionInfo& GetDistributionInfo(Distribution d) {
-  return kDistributions[static_cast<int>(d) - static_cast<int>(Distribution::kNormalPdf)];
-}
-
-DistributionResult EvaluateDistribution(Distribution d, std::span<const double> args) {
-  const DistributionInfo& info = GetDistributionInfo(d);
+DistributionResult EvaluateDistribution(const DistributionFunction& d,
+                                        std::span<const double> args) {
   if (args.size() > 4) return {0, kTooManyParametersCode};
-  if (static_cast<int>(args.size()) != info.arity) return {0, kWrongArgumentsCode};
-  const auto a = [&](int i) { return args[i]; };
-  double v = kNaN;
-  switch (d) {
-    case Distribution::kNormalPdf: v = NormalPdf(a(0), a(1), a(2)); break;
-    case Distribution::kNormalCdf: v = NormalCdf(a(0), a(1), a(2), a(3)); break;
-    case Distribution::kInverseNormal: v = InverseNormal(a(0)); break;
-    case Distribution::kStudentTPdf: v = StudentTPdf(a(0), a(1)); break;
-    case Distribution::kStudentTCdf: v = StudentTCdf(a(0), a(1), a(2)); break;
-    case Distribution::kChiSquarePdf: v = ChiSquarePdf(a(0), a(1)); break;
-    case Distribution::kChiSquareCdf: v = ChiSquareCdf(a(0), a(1), a(2)); break;
-    case Distribution::kFPdf: v = FPdf(a(0), a(1), a(2)); break;
-    case Distribution::kFCdf: v = FCdf(a(0), a(1), a(2), a(3)); break;
-    case Distribution::kBinomialPdf: v = BinomialPdf(a(0), a(1), a(2)); break;
-    case Distribution::kBinomialCdf: v = BinomialCdf(a(0), a(1), a(2)); break;
-    case Distribution::kPoissonPdf: v = PoissonPdf(a(0), a(1)); break;
-    case Distribution::kPoissonCdf: v = PoissonCdf(a(0), a(1)); break;
-    case Distribution::kGeoPdf: v = GeoPdf(a(0), a(1)); break;
-    case Distribution::kGeoCdf: v = GeoCdf(a(0), a(1)); break;
-  }
-  return {v, -1};
+  if (static_cast<int>(args.size()) != d.arity) return {0, kWrongArgumentsCode};
+  return {d.evaluate(args), -1};
 }
 
 }  // namespace zentrix::engine

@@ -6,8 +6,9 @@
 // distribution have probability 0.
 #pragma once
 
+#include <cstddef>
 #include <span>
-#include <string_view>
+#include <utility>
 
 namespace zentrix::engine {
 
@@ -31,34 +32,34 @@ double PoissonCdf(double mu, double x);
 double GeoPdf(double p, double x);
 double GeoCdf(double p, double x);
 
-// The distribution commands by their command ids.
-enum class Distribution {
-  kNormalPdf = 47,
-  kNormalCdf = 48,
-  kInverseNormal = 49,
-  kStudentTPdf = 50,
-  kStudentTCdf = 51,
-  kChiSquarePdf = 52,
-  kChiSquareCdf = 53,
-  kFPdf = 54,
-  kFCdf = 55,
-  kBinomialPdf = 56,
-  kBinomialCdf = 57,
-  kPoissonPdf = 58,
-  kPoissonCdf = 59,
-  kGeoPdf = 60,
-  kGeoCdf = 61,
+// A distribution as its registry row holds it: the function of the distribution
+// on its arguments (exactly `arity` of them) in the order the user types them.
+struct DistributionFunction {
+  double (*evaluate)(std::span<const double> args) = nullptr;
+  int arity = 0;
 };
 
-struct DistributionInfo {
-  Distribution id;
-  std::string_view name;
-  int arity;  // the help text shown when the arguments do not fit is the command table's
+namespace distribution_detail {
+template <typename>
+struct Arity;
+template <typename... Args>
+struct Arity<double (*)(Args...)> {
+  static constexpr int value = sizeof...(Args);
 };
+template <auto F, std::size_t... I>
+double Call(std::span<const double> args, std::index_sequence<I...>) {
+  return F(args[I]...);
+}
+template <auto F>
+double Call(std::span<const double> args) {
+  return Call<F>(args, std::make_index_sequence<Arity<decltype(F)>::value>());
+}
+}  // namespace distribution_detail
 
-// The distribution with this command id, or nullptr when the id is not a distribution.
-const DistributionInfo* FindDistribution(int command_id);
-const DistributionInfo& GetDistributionInfo(Distribution d);
+// The row of one of the functions above, with its arity taken from its signature.
+template <auto F>
+inline constexpr DistributionFunction kDistributionOf{
+    &distribution_detail::Call<F>, distribution_detail::Arity<decltype(F)>::value};
 
 // Engine error code of "Too many parameters".
 inline constexpr int kTooManyParametersCode = 20;
@@ -76,6 +77,7 @@ struct DistributionResult {
 // kWrongArgumentsCode, which the caller shows as the command's syntax line) and evaluates. The
 // caller has already checked that every argument is a real number, and reports a non-real one with
 // the syntax line.
-DistributionResult EvaluateDistribution(Distribution d, std::span<const double> args);
+DistributionResult EvaluateDistribution(const DistributionFunction& d,
+                                        std::span<const double> args);
 
 }  // namespace zentrix::engine

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/commands/command_registry.h"
 #include "engine/commands/numeric/special_functions.h"
+#include "engine/core/command_names.h"
 
 namespace zentrix::engine {
 namespace {
@@ -172,28 +174,30 @@ TEST(GeometricTest, ProbabilitiesAndSums) {
 }
 
 TEST(DistributionCommandTest, ArgumentCountsAndMessages) {
-  const DistributionInfo* info = FindDistribution(47);
+  const DistributionFunction* info = FindDistribution(47);
   ASSERT_NE(info, nullptr);
-  EXPECT_EQ(info->name, "NormalPdf");
+  EXPECT_EQ(CommandName(47), u"NormalPdf");
   EXPECT_EQ(FindDistribution(46), nullptr);
   EXPECT_EQ(FindDistribution(62), nullptr);
-  for (int id = 47; id <= 61; ++id) EXPECT_EQ(static_cast<int>(FindDistribution(id)->id), id);
+  for (int id = 47; id <= 61; ++id) {
+    EXPECT_EQ(FindDistribution(id), &FindCommandEntry(id)->distribution);
+  }
 
   const double two[] = {0.3, 0.4};
   const double five[] = {1, 2, 3, 4, 5};
-  DistributionResult r = EvaluateDistribution(Distribution::kInverseNormal, two);
+  DistributionResult r = EvaluateDistribution(command_id::kInverseNormal, two);
   EXPECT_FALSE(r.ok());
   EXPECT_EQ(r.error_code, kWrongArgumentsCode);
-  r = EvaluateDistribution(Distribution::kFCdf, five);
+  r = EvaluateDistribution(command_id::kFCdf, five);
   EXPECT_EQ(r.error_code, kTooManyParametersCode);
-  EXPECT_EQ(EvaluateDistribution(Distribution::kStudentTPdf, five).error_code, 20);
+  EXPECT_EQ(EvaluateDistribution(command_id::kStudentTPdf, five).error_code, 20);
 
   const double args[] = {0.5, 3};
-  r = EvaluateDistribution(Distribution::kGeoCdf, args);
+  r = EvaluateDistribution(command_id::kGeoCdf, args);
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(r.value, 0.875);
   const double none[] = {1.0};
-  EXPECT_EQ(EvaluateDistribution(Distribution::kNormalCdf, std::span(none, 0)).error_code,
+  EXPECT_EQ(EvaluateDistribution(command_id::kNormalCdf, std::span(none, 0)).error_code,
             kWrongArgumentsCode);
 }
 

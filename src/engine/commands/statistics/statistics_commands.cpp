@@ -16,12 +16,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-CommandOutcome SyntaxLine(int id) {
-  const CommandRow* row = FindCommandRow(id);
-  std::u16string_view help = row == nullptr ? std::u16string_view() : row->help_text;
-  return help.empty() ? CommandOutcome::Fail(EngineError::kBadSyntax) : CommandOutcome::Fail(help);
-}
-
 CommandOutcome Decimal(double value) {
   return CommandOutcome::Value(ExprNode::MakeNumber(Number(value)));
 }
@@ -95,22 +89,21 @@ std::optional<double> RealConstant(const ExprNode& argument) {
   return approximated.coefficient().RealValue();
 }
 
-CommandOutcome DistributionCommand(int id, const std::vector<ExprNode>& arguments) {
+CommandOutcome DistributionCommand(const DistributionFunction& d,
+                                   const std::vector<ExprNode>& arguments) {
   if (arguments.size() > 4) return CommandOutcome::Fail(EngineError::kTooManyParameters);
-  const DistributionInfo* info = FindDistribution(id);
-  if (info == nullptr) return CommandOutcome::Fail(EngineError::kBadSyntax);
   std::vector<double> values;
   for (const ExprNode& argument : arguments) {
     std::optional<double> v = RealConstant(argument);
-    if (!v) return SyntaxLine(id);
+    if (!v) return CommandOutcome::Refused();
     values.push_back(*v);
   }
-  DistributionResult result = EvaluateDistribution(info->id, values);
+  DistributionResult result = EvaluateDistribution(d, values);
   if (result.ok()) return Decimal(result.value);
   if (result.error_code == kTooManyParametersCode) {
     return CommandOutcome::Fail(EngineError::kTooManyParameters);
   }
-  return SyntaxLine(id);
+  return CommandOutcome::Refused();
 }
 
 std::u16string VarStatsText(const ListStats& x, const DecimalFormat& format) {

@@ -7,16 +7,34 @@
 #include <string>
 #include <vector>
 
+#include "engine/commands/base/command_algorithm.h"
 #include "engine/commands/base/command_outcome.h"
+#include "engine/commands/statistics/distributions.h"
 #include "engine/core/decimal_format.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine {
 
-// A distribution command (ids 47 to 61) on its arguments in entry order. More
-// than four arguments give "Too many parameters"; a wrong count or an argument
-// that is not a real constant give the command's syntax line.
-CommandOutcome DistributionCommand(int id, const std::vector<ExprNode>& arguments);
+// A distribution command on its arguments in entry order: a decimal result,
+// Refused (the rule then shows the command's syntax line) for a wrong count or
+// an argument that is not a real constant, "Too many parameters" beyond four.
+CommandOutcome DistributionCommand(const DistributionFunction& d,
+                                   const std::vector<ExprNode>& arguments);
+
+// The algorithm of a distribution's registry row.
+template <auto F>
+std::optional<CommandOutcome> DistributionAlgorithm(std::vector<ExprNode>& arguments) {
+  return DistributionCommand(kDistributionOf<F>, arguments);
+}
+
+// A distribution's registry column: its algorithm for entries and its function
+// of doubles for graphs.
+struct DistributionColumn {
+  CommandAlgorithm algorithm = nullptr;
+  DistributionFunction function;
+};
+template <auto F>
+inline constexpr DistributionColumn Distribution{&DistributionAlgorithm<F>, kDistributionOf<F>};
 
 // The algorithm of VarStats, with the argument count and the list kinds already
 // checked: the statistics text as the final text; an element that is not a

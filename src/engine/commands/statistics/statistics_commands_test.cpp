@@ -6,11 +6,13 @@
 #include <limits>
 #include <string>
 
+#include "engine/commands/command_registry.h"
 #include "engine/commands/command_table.h"
 #include "engine/commands/entry_pipeline.h"
 #include "engine/commands/statistics/distributions.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/charset.h"
+#include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
@@ -97,10 +99,10 @@ TEST_F(StatisticsCommandsTest, DistributionArgumentMessages) {
 
 TEST_F(StatisticsCommandsTest, EveryDistributionShowsItsTableSyntaxLine) {
   for (int id = 47; id <= 61; ++id) {
-    const DistributionInfo* info = FindDistribution(id);
+    const DistributionFunction* info = FindDistribution(id);
     ASSERT_NE(info, nullptr) << id;
     // One argument is the wrong count for all but InverseNormal.
-    std::string call(info->name);
+    std::string call = chars::ToUtf8(CommandName(id));
     call += "(0.5)";
     const std::string shown = Eval(call.c_str());
     if (info->arity == 1) {
@@ -108,7 +110,7 @@ TEST_F(StatisticsCommandsTest, EveryDistributionShowsItsTableSyntaxLine) {
     } else {
       std::string expected = "Error: ";
       expected += chars::ToUtf8(CommandTable::HelpText(id));
-      EXPECT_EQ(shown, expected) << info->name;
+      EXPECT_EQ(shown, expected) << call;
     }
   }
 }

@@ -17,7 +17,11 @@ CommandOutcome VarStatsRule(const CommandCall& call, CommandArgs a) {
 }
 
 CommandOutcome DistributionRule(const CommandCall& call, CommandArgs a) {
-  return DistributionCommand(call.id, a);
+  if (a.size() > 4) return Code(EngineError::kTooManyParameters);
+  if (call.algorithm == nullptr) return Code(EngineError::kBadSyntax);
+  std::optional<CommandOutcome> outcome = call.algorithm(a);
+  if (!outcome || outcome->kind == CommandOutcome::Kind::kRefused) return Help(call.id);
+  return std::move(*outcome);
 }
 
 }  // namespace zentrix::engine
