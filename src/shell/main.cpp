@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "platform/sdl_platform.h"
@@ -117,5 +118,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zentrix: %s\n", error.c_str());
     return 1;
   }
+  // A save cut short by a kill or a crash leaves its hidden temporary file.
+  platform::RemoveStaleTemporaryFiles(home);
   return parse.options.headless ? RunHeadless(parse.options, home) : RunWindow(parse.options, home);
 }
