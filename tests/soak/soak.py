@@ -78,8 +78,9 @@ def main():
     rounds = max(1, args.frames // per_round)
     home = tempfile.mkdtemp(prefix="zentrix_soak_")
     with open(os.path.join(home, "registry.txt"), "w") as f:
-        # Application button A takes screenshots.
-        f.write("[%s]\nButton0=dword:112\n" % KEY)
+        # Application button A takes screenshots; past the first run, whose
+        # tutorial would take the input.
+        f.write("[%s]\nButton0=dword:112\nNew=dword:0\n" % KEY)
     script = os.path.join(home, "soak.script")
     with open(script, "w") as f:
         f.write(build_script(rounds, round_text))
