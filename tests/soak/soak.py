@@ -75,7 +75,7 @@ def main():
     with open(os.path.join(HERE, "round.script")) as f:
         round_text = f.read()
     per_round = frames_per_round(round_text)
-    rounds = max(1, args.frames // per_round)
+    rounds = max(1, -(-args.frames // per_round))  # at least the frames asked for
     home = tempfile.mkdtemp(prefix="zentrix_soak_")
     with open(os.path.join(home, "registry.txt"), "w") as f:
         # Application button A takes screenshots; past the first run, whose
