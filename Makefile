@@ -38,9 +38,10 @@ asan: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The soak run: 20,000 frames over the calculator, settings, notes and
-# screenshots screens under the address sanitizer (leaks fail it, and so does
-# resident memory growing past the bound; see tests/soak/soak.py). A few minutes.
+# The soak run: 20,000 frames over the calculator, settings, 2D and 3D
+# grapher, notes and screenshots screens under the address sanitizer (leaks
+# fail it, and so does resident memory growing past the bound; see
+# tests/soak/soak.py). A few minutes.
 SOAK_FRAMES ?= 20000
 soak: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTRIX_SANITIZE=ON $(CMAKE_FLAGS)

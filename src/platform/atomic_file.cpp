@@ -1,11 +1,15 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace zentrix::platform {
 namespace {
@@ -45,7 +49,57 @@ void SyncFolderOf(const std::string& path) {
   close(fd);
 }
 
+bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A process that cannot be signalled for want of permission still exists.
+bool ProcessGone(long pid) {
+  if (pid == static_cast<long>(getpid())) return true;
+  return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Deep enough for every folder the program writes into.
+constexpr int kMaxFolderDepth = 8;
+
 }  // namespace
+
+bool IsTemporaryName(std::string_view name, long* pid) {
+  if (name.size() < 2 || name[0] != '.') return false;
+  const std::size_t tmp = name.rfind(".tmp");
+  if (tmp == std::string_view::npos || tmp < 2) return false;
+  const std::string_view tail = name.substr(tmp + 4);
+  const std::size_t dash = tail.find('-');
+  if (dash == std::string_view::npos) return false;
+  const std::string_view process = tail.substr(0, dash);
+  if (!AllDigits(process) || !AllDigits(tail.substr(dash + 1))) return false;
+  long value = 0;
+  const auto [end, error] = std::from_chars(process.data(), process.data() + process.size(), value);
+  if (error != std::errc() || end != process.data() + process.size() || value <= 0) return false;
+  *pid = value;
+  return true;
+}
+
+int RemoveStaleTemporaryFiles(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+  int removed = 0;
+  for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    if (it.depth() >= kMaxFolderDepth) it.disable_recursion_pending();
+    long pid = 0;
+    std::error_code kind;
+    if (!it->is_regular_file(kind) || it->is_symlink(kind)) continue;
+    if (!IsTemporaryName(it->path().filename().string(), &pid) || !ProcessGone(pid)) continue;
+    std::error_code gone;
+    if (fs::remove(it->path(), gone)) ++removed;
+  }
+  return removed;
+}
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   const std::string temporary = TemporaryNameFor(path);

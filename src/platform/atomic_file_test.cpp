@@ -1,6 +1,8 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -60,6 +62,57 @@ TEST_F(AtomicFileTest, AFailedSaveKeepsTheOldFile) {
       WriteFileAtomically((folder_ / "missing" / "x.txt").string(), std::string_view("new")));
   EXPECT_EQ(Read(path), "old");
   EXPECT_EQ(FilesInFolder(), 2);  // notes.txt and the folder, no temporary file
+}
+
+// A process id that belonged to a process which has ended.
+long EndedProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+void Touch(const fs::path& path) { std::ofstream(path) << "x"; }
+
+TEST(TemporaryNameTest, KnowsOnlyTheWritersOwnForm) {
+  long pid = 0;
+  EXPECT_TRUE(IsTemporaryName(".Graph2D.dat.tmp123-0", &pid));
+  EXPECT_EQ(pid, 123);
+  EXPECT_TRUE(IsTemporaryName(".a.tmp.tmp7-15", &pid));
+  EXPECT_EQ(pid, 7);
+  for (const char* other :
+       {"Graph2D.dat.tmp123-0", ".tmp123-0", ".a.tmp123", ".a.tmp-1", ".a.tmp12-", ".a.tmp1x-2",
+        ".a.tmp0-1", ".a.tmp12-3 copy", ".a.TMP12-3", ".bashrc"}) {
+    EXPECT_FALSE(IsTemporaryName(other, &pid)) << other;
+  }
+}
+
+TEST_F(AtomicFileTest, StartUpRemovesOnlyTheLeftoversOfEndedSaves) {
+  const std::string ended = std::to_string(EndedProcess());
+  const std::string running = std::to_string(getppid());
+  fs::create_directories(folder_ / "Files" / "deep");
+  const fs::path stale[] = {folder_ / (".registry.txt.tmp" + ended + "-0"),
+                            folder_ / "Files" / "deep" / (".a.qv1.tmp" + ended + "-3"),
+                            folder_ / (".notebook.txt.tmp" + std::to_string(getpid()) + "-9")};
+  // A running copy's save in progress, and files that only look similar.
+  const fs::path kept[] = {folder_ / (".Graph2D.dat.tmp" + running + "-0"),
+                           folder_ / ("registry.txt.tmp" + ended + "-0"), folder_ / ".a.tmp",
+                           folder_ / "Files" / (".x.tmp" + ended + "-old"),
+                           folder_ / "Files" / "notes.txt"};
+  for (const fs::path& path : stale) Touch(path);
+  for (const fs::path& path : kept) Touch(path);
+  // A link to a folder outside is not followed, and the link itself stays.
+  const fs::path outside = folder_.string() + "_outside";
+  fs::create_directories(outside);
+  Touch(outside / (".b.txt.tmp" + ended + "-0"));
+  fs::create_directory_symlink(outside, folder_ / "link");
+
+  EXPECT_EQ(RemoveStaleTemporaryFiles(folder_.string()), 3);
+  for (const fs::path& path : stale) EXPECT_FALSE(fs::exists(path)) << path;
+  for (const fs::path& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
+  EXPECT_TRUE(fs::exists(outside / (".b.txt.tmp" + ended + "-0")));
+  EXPECT_EQ(RemoveStaleTemporaryFiles((folder_ / "missing").string()), 0);
+  fs::remove_all(outside);
 }
 
 }  // namespace

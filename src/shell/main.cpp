@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/commands/install_engine.h"
+#include "platform/atomic_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "platform/sdl_platform.h"
@@ -119,5 +120,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zentrix: %s\n", error.c_str());
     return 1;
   }
+  // A save cut short by a kill or a crash leaves its hidden temporary file.
+  platform::RemoveStaleTemporaryFiles(home);
   return parse.options.headless ? RunHeadless(parse.options, home) : RunWindow(parse.options, home);
 }

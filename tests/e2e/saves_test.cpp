@@ -167,10 +167,11 @@ TEST(SavesTest, AKillDuringSavesLeavesEachFileOldOrNew) {
   std::uniform_int_distribution<long> moment(
       0, std::chrono::duration_cast<std::chrono::microseconds>(whole_run).count() * 11 / 10);
   int killed_during_run = 0;
+  pid_t pid = 0;
   for (int run = 0; run < 12; ++run) {
     fs::remove_all(home / "Files");
     WriteFile(home / "registry.txt", old_registry);
-    const pid_t pid = StartProgram(home, script);
+    pid = StartProgram(home, script);
     std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
     kill(pid, SIGKILL);
     if (WaitFor(pid, std::chrono::seconds(10)) == 128 + SIGKILL) ++killed_during_run;
@@ -184,6 +185,18 @@ TEST(SavesTest, AKillDuringSavesLeavesEachFileOldOrNew) {
     }
   }
   EXPECT_GT(killed_during_run, 0);
+
+  // The next start removes the temporary files of saves a kill cut short
+  // (one is planted, in case no kill hit a save), and nothing else.
+  fs::create_directories(home / "Files");
+  WriteFile(home / "Files" / (".book.qv1.tmp" + std::to_string(pid) + "-0"), "half");
+  WriteFile(home / "Files" / ".hidden.tmp", "a user's file");
+  WriteFile(home / "quit.script", "quit\n");
+  ASSERT_EQ(WaitFor(StartProgram(home, home / "quit.script"), std::chrono::seconds(60)), 0);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name.rfind('.', 0) != 0 || name == ".hidden.tmp") << entry.path();
+  }
 }
 
 }  // namespace

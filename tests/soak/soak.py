@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Drives the calculator, settings, notes and screenshots screens of
-`zentrix --headless` for a number of frames, repeating tests/soak/round.script,
-and reports the program's resident memory as it goes.
+"""Drives the calculator, settings, 2D and 3D grapher, notes and screenshots
+screens of `zentrix --headless` for a number of frames, repeating
+tests/soak/round.script, and reports the program's resident memory as it goes.
 
     tests/soak/soak.py [--frames 20000] [--zentrix build/zentrix]
 
@@ -12,8 +12,8 @@ Under the address sanitizer (leaks are reported at exit and fail the run):
 
 The run fails when the program fails, and when the resident size in the last
 quarter of the run exceeds the size after the first quarter by more than
---growth-mb (the notebook, the notes and the skins are emptied or reloaded
-every round, so nothing should pile up).
+--growth-mb (the notebook, the graph sets, the notes and the skins are
+emptied or reloaded every round, so nothing should pile up).
 """
 
 import argparse
@@ -45,7 +45,11 @@ def build_script(rounds, round_text):
     first = ("screen 0\nframes 1\ntype 1\nmenu Solve\nmenu File/Save As...\ntype soak\nclick Save\n"
              "menu File/New\nclick Yes\n"
              "screen 4\nframes 1\ndown 50 50\nup 60 60\nmenu File/Save As...\ntype soaknotes\n"
-             "click Save\n")
+             "click Save\n"
+             "screen 2\nframes 1\nclick add\nclick Function\nframes 1\nclick text box:\ntype x\n"
+             "menu File/Save 2D As...\nframes 1\ntype soakgraph\nclick Save\nframes 1\n"
+             "screen 3\nframes 1\nclick add\nclick Function\nframes 1\nclick text box:\ntype x*y\n"
+             "menu File/Save 3D As...\nframes 1\ntype soaksurface\nclick Save\nframes 1\n")
     return first + round_text * rounds + "quit\n"
 
 
@@ -71,11 +75,12 @@ def main():
     with open(os.path.join(HERE, "round.script")) as f:
         round_text = f.read()
     per_round = frames_per_round(round_text)
-    rounds = max(1, args.frames // per_round)
+    rounds = max(1, -(-args.frames // per_round))  # at least the frames asked for
     home = tempfile.mkdtemp(prefix="zentrix_soak_")
     with open(os.path.join(home, "registry.txt"), "w") as f:
-        # Application button A takes screenshots.
-        f.write("[%s]\nButton0=dword:112\n" % KEY)
+        # Application button A takes screenshots; past the first run, whose
+        # tutorial would take the input.
+        f.write("[%s]\nButton0=dword:112\nNew=dword:0\n" % KEY)
     script = os.path.join(home, "soak.script")
     with open(script, "w") as f:
         f.write(build_script(rounds, round_text))

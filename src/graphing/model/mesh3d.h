@@ -21,6 +21,9 @@ struct Mesh3D {
   std::vector<std::uint16_t> lines;      // 2 per line
   int triangle_count = 0;
   int line_count = 0;
+  // Changes whenever the mesh is computed again (unique across meshes), so a
+  // painter can tell that a still scene is the one it drew last.
+  std::uint64_t version = 0;
 
   std::size_t vertex_count() const {
     return static_cast<std::size_t>(u_count + 1) * static_cast<std::size_t>(v_count + 1);

@@ -19,9 +19,13 @@
 #include <string>
 
 #include "engine/core/answer_layout.h"
-#include "notebook/file/record_reader.h"
+#include "ui/files/record_reader.h"
 
 namespace zentrix::notebook {
+
+using ui::AppendInteger;
+using ui::AppendString;
+using ui::RecordReader;
 
 // Deeper than any answer the printer lays out (it elides expressions below
 // 2,000 levels, each taking at most a few boxes), shallow enough that the

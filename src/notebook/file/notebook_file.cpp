@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "notebook/file/answer_records.h"
-#include "notebook/file/record_reader.h"
 #include "platform/atomic_file.h"
+#include "ui/files/record_reader.h"
 
 namespace zentrix::notebook {
 namespace {

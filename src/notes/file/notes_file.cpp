@@ -1,11 +1,10 @@
 #include "notes/file/notes_file.h"
 
-#include <charconv>
 #include <fstream>
 #include <limits>
 
-#include "notes/file/line_reader.h"
 #include "platform/atomic_file.h"
+#include "ui/files/record_reader.h"
 
 namespace zentrix::notes {
 namespace {
@@ -17,12 +16,7 @@ constexpr std::size_t kMinPageBytes = (1 + kReservedLines) * kMinLine;
 constexpr std::size_t kMinStrokeBytes = 2 * kMinLine;
 constexpr std::size_t kMinPointBytes = 2 * kMinLine;
 
-void Line(std::string& out, long long value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, result.ptr);
-  out += '\n';
-}
+using ui::RecordReader;
 
 void Reserved(std::string& out) {
   for (int i = 0; i < kReservedLines; ++i) out += "0\n";
@@ -30,21 +24,21 @@ void Reserved(std::string& out) {
 
 // A count that the rest of the data can hold, each item taking at least
 // `min_bytes`.
-std::optional<std::size_t> Count(LineReader& in, std::size_t min_bytes) {
+std::optional<std::size_t> Count(RecordReader& in, std::size_t min_bytes) {
   const std::optional<long long> n = in.Integer();
   if (!n || *n < 0) return std::nullopt;
   if (static_cast<unsigned long long>(*n) > in.Remaining() / min_bytes) return std::nullopt;
   return static_cast<std::size_t>(*n);
 }
 
-bool SkipReserved(LineReader& in, int lines) {
+bool SkipReserved(RecordReader& in, int lines) {
   for (int i = 0; i < lines; ++i) {
     if (!in.SkipLine()) return false;
   }
   return true;
 }
 
-std::optional<std::int32_t> Coordinate(LineReader& in) {
+std::optional<std::int32_t> Coordinate(RecordReader& in) {
   const std::optional<long long> v = in.Integer();
   if (!v || *v < std::numeric_limits<std::int32_t>::min() ||
       *v > std::numeric_limits<std::int32_t>::max()) {
@@ -53,7 +47,7 @@ std::optional<std::int32_t> Coordinate(LineReader& in) {
   return static_cast<std::int32_t>(*v);
 }
 
-bool ReadStroke(LineReader& in, Stroke& stroke) {
+bool ReadStroke(RecordReader& in, Stroke& stroke) {
   const std::optional<std::size_t> n = Count(in, kMinPointBytes);
   const std::optional<long long> colour = in.Integer();
   if (!n || !colour || *colour < 0 || *colour > 0xFFFFFFFFll) return false;
@@ -68,7 +62,7 @@ bool ReadStroke(LineReader& in, Stroke& stroke) {
   return true;
 }
 
-bool ReadPage(LineReader& in, Page& page) {
+bool ReadPage(RecordReader& in, Page& page) {
   const std::optional<std::size_t> count = Count(in, kMinStrokeBytes);
   if (!count || !SkipReserved(in, kReservedLines)) return false;
   for (std::size_t i = 0; i < *count; ++i) {
@@ -84,19 +78,19 @@ ReadResult Refuse(std::string why) { return ReadResult{std::nullopt, std::move(w
 std::string WriteNotes(const NotesBook& book) {
   std::string out;
   out += "0\n";
-  Line(out, book.Format());
+  ui::AppendInteger(out, book.Format());
   out += "1\n0\n0\n0\n0\n0\n";
-  Line(out, book.PageCount());
+  ui::AppendInteger(out, book.PageCount());
   Reserved(out);
   for (const Page& page : book.Pages()) {
-    Line(out, static_cast<long long>(page.strokes.size()));
+    ui::AppendInteger(out, static_cast<long long>(page.strokes.size()));
     Reserved(out);
     for (const Stroke& stroke : page.strokes) {
-      Line(out, static_cast<long long>(stroke.points.size()));
-      Line(out, static_cast<long long>(stroke.colour));
+      ui::AppendInteger(out, static_cast<long long>(stroke.points.size()));
+      ui::AppendInteger(out, static_cast<long long>(stroke.colour));
       for (const StrokePoint& p : stroke.points) {
-        Line(out, p.x);
-        Line(out, p.y);
+        ui::AppendInteger(out, p.x);
+        ui::AppendInteger(out, p.y);
       }
     }
   }
@@ -105,7 +99,7 @@ std::string WriteNotes(const NotesBook& book) {
 
 ReadResult ReadNotes(std::string_view data) {
   if (data.size() > kMaxFileBytes) return Refuse("the file is too large");
-  LineReader in(data);
+  RecordReader in(data);
   if (!in.SkipString()) return Refuse("the header cannot be read");
   const std::optional<long long> format = in.Integer();
   if (!format || *format < std::numeric_limits<int>::min() ||
@@ -150,7 +144,7 @@ std::optional<int> ReadPageCount(const std::filesystem::path& path) {
   std::string head(1024, '\0');
   file.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(file.gcount()));
-  LineReader in(head);
+  RecordReader in(head);
   if (!in.SkipString() || !in.Integer() || !SkipReserved(in, 5) || !in.SkipString()) {
     return std::nullopt;
   }

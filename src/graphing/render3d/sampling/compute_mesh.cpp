@@ -89,6 +89,8 @@ int ClampedCount(const SamplingRange& range, CountLimits limits) {
 
 bool ComputeMesh(Graph3D& graph, const Window3D& window, double t) {
   Mesh3D& mesh = graph.mesh;
+  static std::uint64_t versions = 0;
+  mesh.version = ++versions;
   auto* parametric =
       graph.kind() == Graph3DKind::kParametric ? static_cast<ParametricSurface*>(&graph) : nullptr;
   const bool function = graph.kind() == Graph3DKind::kFunction;

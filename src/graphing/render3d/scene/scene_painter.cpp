@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "graphing/render3d/raster/trig_table.h"
 #include "graphing/render3d/sampling/compute_mesh.h"
@@ -44,6 +46,23 @@ std::int32_t ClampToCube(std::int64_t v) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, -Units(10), Units(10)));
 }
 
+// FNV-1a over the bytes of plain values.
+class Digest {
+ public:
+  template <typename T>
+  Digest& Add(const T& value) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    unsigned char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof(T));
+    for (const unsigned char b : bytes) hash_ = (hash_ ^ b) * 0x100000001B3ull;
+    return *this;
+  }
+  std::uint64_t Value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xCBF29CE484222325ull;
+};
+
 }  // namespace
 
 void ScenePainter::RecomputeAll(std::span<Graph3D* const> graphs, const Window3D& window,
@@ -57,6 +76,17 @@ draw::DrawResult ScenePainter::Paint(draw::Surface& surface, const draw::Rect& v
                                      View3D& view, std::span<Graph3D* const> graphs,
                                      Window3D& window, const draw::BitmapFont* font,
                                      draw::Color background) {
+  const bool still = !view.time.playing;
+  if (still && still_kept_ &&
+      SceneKey(surface, viewport, view, graphs, window, background) == still_key_) {
+    const draw::Rect kept{0, 0, viewport.Width(), viewport.Height()};
+    const draw::DrawResult copied = surface.Blit(viewport.left, viewport.top, still_, &kept);
+    if (copied != draw::kOk) return copied;
+    if (view.mode == StylusMode::kWindowZoom && font != nullptr) {
+      DrawZoomBar(surface, viewport, view, window, *font);
+    }
+    return draw::kOk;
+  }
   const draw::DrawResult begun = rasterizer_.Begin(surface);
   if (begun != draw::kOk) return begun;
   rasterizer_.SetViewport(viewport.left, viewport.top, viewport.Width(), viewport.Height());
@@ -87,10 +117,50 @@ draw::DrawResult ScenePainter::Paint(draw::Surface& surface, const draw::Rect& v
   }
   DrawAxes(view, graphs, window);
   rasterizer_.End();
+  still_kept_ = false;
+  if (!view.time.playing) {
+    KeepStill(surface, viewport, SceneKey(surface, viewport, view, graphs, window, background));
+  }
   if (view.mode == StylusMode::kWindowZoom && font != nullptr) {
     DrawZoomBar(surface, viewport, view, window, *font);
   }
   return draw::kOk;
+}
+
+std::uint64_t ScenePainter::SceneKey(const draw::Surface& surface, const draw::Rect& viewport,
+                                     const View3D& view, std::span<Graph3D* const> graphs,
+                                     const Window3D& window, draw::Color background) {
+  Digest d;
+  d.Add(&surface).Add(surface.Width()).Add(surface.Height()).Add(surface.ClipRect());
+  d.Add(viewport).Add(background).Add(view.rotation).Add(view.translation);
+  d.Add(view.shade).Add(view.lighting).Add(view.axes.shown).Add(view.axes.mode);
+  d.Add(view.axes.show).Add(view.axes.colours).Add(view.axes.labels);
+  d.Add(window.xmin()).Add(window.xmax()).Add(window.ymin()).Add(window.ymax());
+  d.Add(window.zmin()).Add(window.zmax());
+  for (const Graph3D* g : graphs) {
+    d.Add(g);
+    if (g == nullptr) continue;
+    d.Add(g->kind()).Add(g->visible).Add(g->lighting).Add(g->mesh.version);
+    d.Add(g->line_width).Add(g->point_size).Add(g->show_points).Add(g->show_lines);
+    d.Add(g->show_faces).Add(g->scheme_colours).Add(g->line_colour).Add(g->point_colour);
+    d.Add(g->colour_scheme);
+  }
+  return d.Value();
+}
+
+// The scene as drawn, before the zoom bar covers part of it.
+void ScenePainter::KeepStill(const draw::Surface& surface, const draw::Rect& viewport,
+                             std::uint64_t key) {
+  if (viewport.Width() <= 0 || viewport.Height() <= 0) return;
+  if (still_.Width() != viewport.Width() || still_.Height() != viewport.Height()) {
+    if (still_.Create(draw::surface_flags::kSystemMemory, viewport.Width(), viewport.Height()) !=
+        draw::kOk) {
+      return;
+    }
+  }
+  if (still_.Blit(0, 0, surface, &viewport) != draw::kOk) return;
+  still_key_ = key;
+  still_kept_ = true;
 }
 
 void ScenePainter::DrawAxes(const View3D& view, std::span<Graph3D* const> graphs,

@@ -3,8 +3,12 @@
 // the scene by the view, lights it, renders every visible graph, advances the
 // animation (recomputing the meshes of graphs that use T), draws the axes and,
 // in Window Zoom mode, the bar of window bounds. Owns the rasteriser and its
-// depth buffer, so steady frames allocate nothing.
+// depth buffer, so steady frames allocate nothing. A scene that has not
+// changed since the last frame (nothing playing, the same view, window,
+// meshes and looks) is copied from the picture kept of it instead of being
+// rendered again.
 
+#include <cstdint>
 #include <span>
 
 #include "draw/bitmap_font.h"
@@ -33,7 +37,16 @@ class ScenePainter {
   void DrawZoomBar(draw::Surface& surface, const draw::Rect& viewport, const View3D& view,
                    const Window3D& window, const draw::BitmapFont& font);
 
+  // A digest of everything the scene's pixels depend on.
+  static std::uint64_t SceneKey(const draw::Surface& surface, const draw::Rect& viewport,
+                                const View3D& view, std::span<Graph3D* const> graphs,
+                                const Window3D& window, draw::Color background);
+  void KeepStill(const draw::Surface& surface, const draw::Rect& viewport, std::uint64_t key);
+
   Rasterizer rasterizer_;
+  draw::Surface still_;
+  std::uint64_t still_key_ = 0;
+  bool still_kept_ = false;
 };
 
 }  // namespace zentrix::graphing::render3d

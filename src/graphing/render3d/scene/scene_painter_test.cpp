@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,6 +125,77 @@ TEST_F(ScenePainterTest, PlayingAdvancesTimeAndRecomputesTimeGraphs) {
   EXPECT_DOUBLE_EQ(view_.time.t, 1.0);
   EXPECT_NE(moving.mesh.vertices, before);
   EXPECT_EQ(still.mesh.vertices, still_before);
+}
+
+std::vector<draw::Color> Pixels(const draw::Surface& surface) {
+  std::vector<draw::Color> pixels;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      draw::Color c = 0;
+      surface.GetPixel(x, y, &c);
+      pixels.push_back(c);
+    }
+  }
+  return pixels;
+}
+
+// A scene that did not change is copied from the picture kept of it; every
+// change that shows must still draw it again, as a new painter would.
+TEST_F(ScenePainterTest, AStillSceneIsKeptUntilSomethingThatShowsChanges) {
+  FunctionSurface g;
+  ASSERT_TRUE(g.SetExpression(u"sin(x)"));
+  ScenePainter::RecomputeAll(std::vector<Graph3D*>{&g}, window_, 0.0);
+  const draw::Rect viewport{10, 10, 110, 110};
+  ASSERT_EQ(painter_.Paint(surface_, viewport, view_, std::vector<Graph3D*>{&g}, window_),
+            draw::kOk);
+  std::vector<draw::Color> last = Pixels(surface_);
+  ASSERT_GT(CountNot(0), 1000);
+  // Outside the viewport the filled colour stays; inside, the kept scene.
+  surface_.FillRect(nullptr, 0x123456);
+  draw::Color filled = 0;
+  surface_.GetPixel(0, 0, &filled);
+  ASSERT_EQ(painter_.Paint(surface_, viewport, view_, std::vector<Graph3D*>{&g}, window_),
+            draw::kOk);
+  draw::Color corner = 0, inside = 0;
+  surface_.GetPixel(0, 0, &corner);
+  surface_.GetPixel(10, 10, &inside);
+  EXPECT_EQ(corner, filled);
+  EXPECT_EQ(inside, last[10 * 120 + 10]);
+  surface_.FillRect(nullptr, 0);
+  ASSERT_EQ(painter_.Paint(surface_, viewport, view_, std::vector<Graph3D*>{&g}, window_),
+            draw::kOk);
+  EXPECT_EQ(Pixels(surface_), last);
+
+  const std::vector<std::function<void()>> changes = {
+      [&] { view_.rotation[1] += 10.0f; },
+      [&] { view_.lighting = false; },
+      [&] { view_.axes.colours[0] = 0xFF00FF; },
+      [&] { g.show_faces = false; },
+      [&] {
+        ASSERT_TRUE(g.SetExpression(u"cos(y)"));
+        ScenePainter::RecomputeAll(std::vector<Graph3D*>{&g}, window_, 0.0);
+      },
+      [&] {
+        window_.SetValues(-5, 5, -5, 5, -2, 2);
+        ScenePainter::RecomputeAll(std::vector<Graph3D*>{&g}, window_, 0.0);
+      },
+      [&] { g.visible = false; },
+  };
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    changes[i]();
+    surface_.FillRect(nullptr, 0);
+    ASSERT_EQ(painter_.Paint(surface_, viewport, view_, std::vector<Graph3D*>{&g}, window_),
+              draw::kOk);
+    draw::Surface fresh_surface;
+    ASSERT_EQ(fresh_surface.Create(draw::surface_flags::kClear, 120, 120), draw::kOk);
+    ScenePainter fresh;
+    ASSERT_EQ(fresh.Paint(fresh_surface, viewport, view_, std::vector<Graph3D*>{&g}, window_),
+              draw::kOk);
+    const std::vector<draw::Color> now = Pixels(surface_);
+    EXPECT_EQ(now, Pixels(fresh_surface)) << "change " << i;
+    EXPECT_NE(now, last) << "change " << i;
+    last = now;
+  }
 }
 
 TEST_F(ScenePainterTest, HugeAnglesAndTranslationsDrawWithinTheViewport) {

@@ -1,9 +1,9 @@
-#include "notebook/file/record_reader.h"
+#include "ui/files/record_reader.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace zentrix::notebook {
+namespace zentrix::ui {
 
 std::optional<std::string_view> RecordReader::Line() {
   const std::string_view rest = data_.substr(at_);
@@ -34,33 +34,52 @@ std::optional<long long> RecordReader::Integer() {
   return std::nullopt;
 }
 
-std::optional<std::u16string> RecordReader::String() {
+bool RecordReader::SkipLine() { return Line().has_value(); }
+
+std::optional<std::string_view> RecordReader::StringBytes(std::size_t* end) {
   const std::size_t start = at_;
   const std::optional<long long> length = Integer();
   if (!length || *length < 0) {
     at_ = start;
     return std::nullopt;
   }
-  if (*length == 0) return std::u16string();
+  if (*length == 0) {
+    *end = at_;
+    return std::string_view();
+  }
   // The text and its line feed must both be there before anything is kept.
-  const std::size_t rest = Remaining();
-  if (static_cast<unsigned long long>(*length) >= rest) {
+  if (static_cast<unsigned long long>(*length) >= Remaining()) {
     at_ = start;
     return std::nullopt;
   }
   const auto size = static_cast<std::size_t>(*length);
-  std::size_t end = at_ + size;
-  if (data_[end] == '\r' && end + 1 < data_.size()) ++end;
-  if (data_[end] != '\n') {
+  std::size_t last = at_ + size;
+  if (data_[last] == '\r' && last + 1 < data_.size()) ++last;
+  if (data_[last] != '\n') {
     at_ = start;
     return std::nullopt;
   }
-  std::u16string text(size, u'\0');
-  for (std::size_t i = 0; i < size; ++i) {
-    text[i] = static_cast<unsigned char>(data_[at_ + i]);
-  }
-  at_ = end + 1;
+  const std::string_view text = data_.substr(at_, size);
+  *end = last + 1;
+  at_ = start;
   return text;
+}
+
+std::optional<std::u16string> RecordReader::String() {
+  std::size_t end = 0;
+  const std::optional<std::string_view> bytes = StringBytes(&end);
+  if (!bytes) return std::nullopt;
+  std::u16string text(bytes->size(), u'\0');
+  for (std::size_t i = 0; i < bytes->size(); ++i) text[i] = static_cast<unsigned char>((*bytes)[i]);
+  at_ = end;
+  return text;
+}
+
+bool RecordReader::SkipString() {
+  std::size_t end = 0;
+  if (!StringBytes(&end)) return false;
+  at_ = end;
+  return true;
 }
 
 void AppendInteger(std::string& out, long long value) {
@@ -78,4 +97,4 @@ void AppendString(std::string& out, std::u16string_view text) {
   out += '\n';
 }
 
-}  // namespace zentrix::notebook
+}  // namespace zentrix::ui
