@@ -1,4 +1,4 @@
-// nCr and nPr of integers are exact; beyond the exact range they are refused.
+// nCr, nPr and n! of integers are exact; beyond the exact range they are refused.
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,19 @@ TEST(ArrangementsTest, IntegerArgumentsAreExact) {
   EXPECT_EQ(Eval("nPr(30,30)"), "Error: The exact result is too large for exact numbers.");
   // Non-integers take the gamma function.
   EXPECT_EQ(Eval("nCr(4.5,2)"), "7.875");
+}
+
+// 25! answered a rounded number that exact arithmetic then trusted
+// (GCD(25!, 3^20) gave 1): factorials binary64 holds stay exact, larger
+// ones are refused as nCr's are.
+TEST(ArrangementsTest, FactorialsAreExactOrRefused) {
+  EXPECT_EQ(Eval("18!"), "6402373705728000");
+  EXPECT_EQ(Eval("22!"), "1124000727777607680000");
+  EXPECT_EQ(Eval("23!"), "Error: The exact result is too large for exact numbers.");
+  EXPECT_EQ(Eval("GCD(25!,3^20)"), "Error: The exact result is too large for exact numbers.");
+  EXPECT_EQ(Eval("GCD(22!,3^20)"), "59049");
+  // Non-integers still take the gamma function.
+  EXPECT_EQ(Eval("2.5!"), Eval("3.32335097044784"));
 }
 
 }  // namespace
