@@ -1,6 +1,7 @@
 #include "engine/commands/polynomial/exact_expansion.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zentrix::engine::poly {
 namespace {
@@ -19,21 +20,29 @@ std::optional<ExactPoly> Constant(const Number& c, AtomTable& atoms) {
 
 std::optional<ExactPoly> Expand(const ExprNode& node, AtomTable& atoms, int depth);
 
+// The parts of a sum are gathered and merged once, as ToPoly does, so that a
+// long sum costs O(n log n) rather than one merge per part.
 std::optional<ExactPoly> ExpandSum(const ExprNode& node, AtomTable& atoms, int depth) {
-  std::optional<ExactPoly> sum = Constant(node.coefficient(), atoms);
-  if (!sum) return std::nullopt;
-  auto add = [&](std::optional<ExactPoly> part) {
-    if (!part) return false;
-    MatchVariables(*sum, *part);
-    *sum = *sum + *part;
-    return true;
-  };
+  std::vector<ExactPoly> parts;
+  std::optional<ExactPoly> constant = Constant(node.coefficient(), atoms);
+  if (!constant) return std::nullopt;
+  parts.push_back(std::move(*constant));
   for (const SymbolTerm& t : node.terms()) {
-    if (!add(Leaf(ExprNode::MakeTerm(t), atoms))) return std::nullopt;
+    std::optional<ExactPoly> part = Leaf(ExprNode::MakeTerm(t), atoms);
+    if (!part) return std::nullopt;
+    parts.push_back(std::move(*part));
   }
   for (const ExprNode& op : node.operands()) {
-    if (!add(Expand(op, atoms, depth + 1))) return std::nullopt;
+    std::optional<ExactPoly> part = Expand(op, atoms, depth + 1);
+    if (!part) return std::nullopt;
+    parts.push_back(std::move(*part));
   }
+  ExactPoly sum(atoms.size());
+  for (ExactPoly& p : parts) {
+    p.Widen(atoms.size());
+    for (std::size_t i = 0; i < p.size(); ++i) sum.Append(p.Exps(i), p.Coeff(i));
+  }
+  sum.Normalize();
   return sum;
 }
 

@@ -166,7 +166,8 @@ ExprNode TogetherTree(const ExprNode& f) {
   }
   ExprNode whole_sum = SumOfTrees(std::move(whole));
   if (std::optional<ExprNode> exact =
-          ExactTogether(whole_sum, fractions, Variables(f).size() == 1)) {
+          fractions.empty() ? std::nullopt
+                            : ExactTogether(whole_sum, fractions, Variables(f).size() == 1)) {
     return std::move(*exact);
   }
   Fraction acc{std::move(whole_sum), One()};

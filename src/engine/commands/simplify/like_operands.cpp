@@ -7,6 +7,7 @@
 
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine {
@@ -94,7 +95,9 @@ ExprNode WithRadicalsRaised(const ExprNode& op) {
     scale = Divide(scale, factor.Operand(0).coefficient());
     factor = PowerNumber(factor.Operand(0), Add(factor.coefficient(), Number(1.0)));
   }
-  return MultiplyNumber(std::move(out), scale);
+  out = MultiplyNumber(std::move(out), scale);
+  CanonicalizeBuilt(out);
+  return out;
 }
 
 // 1/√2 and √2/2 are like terms: an operand with a reciprocal radical takes the
