@@ -101,8 +101,8 @@ ExprNode WithRadicalsRaised(const ExprNode& op) {
 }
 
 // 1/√2 and √2/2 are like terms: an operand with a reciprocal radical takes the
-// form with a positive exponent when that form collects with another operand.
-// Alone it keeps its form (1/√2 stays as it is).
+// form with a positive exponent when that form collects with an operand that
+// has it already. Otherwise it keeps its form (1/√2 + 1/√2 is 2/√2, then √2).
 bool RaiseRadicalsToCollect(ExprNode& node) {
   const std::vector<ExprNode>& operands = node.operands();
   if (std::none_of(operands.begin(), operands.end(), HasReciprocalRadical)) return false;
@@ -113,6 +113,11 @@ bool RaiseRadicalsToCollect(ExprNode& node) {
   }
   bool changed = false;
   for (const auto& group : LikeGroups(raised, HashSumBase, SameSumBase)) {
+    // Operands that all hold reciprocal radicals collect as they are.
+    if (std::all_of(group.begin(), group.end(),
+                    [&](std::size_t i) { return HasReciprocalRadical(node.Operand(i)); })) {
+      continue;
+    }
     for (std::size_t i : group) {
       if (!HasReciprocalRadical(node.Operand(i))) continue;
       node.Operand(i) = std::move(raised[i]);
