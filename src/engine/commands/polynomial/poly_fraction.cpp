@@ -131,8 +131,7 @@ std::optional<ExprNode> ExactTogether(const ExprNode& whole, const std::vector<F
     if (one_variable && !n->IsZero()) {
       const ExactPoly g = PolyGcd(*n, d);
       ExactPoly reduced_n, reduced_d;
-      if (!g.IsConstant() && DivideExactly(*n, g, &reduced_n) &&
-          DivideExactly(d, g, &reduced_d)) {
+      if (!g.IsConstant() && DivideExactly(*n, g, &reduced_n) && DivideExactly(d, g, &reduced_d)) {
         *n = std::move(reduced_n);
         d = std::move(reduced_d);
       }

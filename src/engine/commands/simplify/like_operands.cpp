@@ -71,8 +71,7 @@ bool IsReciprocalRadical(const ExprNode& op) {
   if (!op.IsOperandPower() || !op.Operand(0).IsNumber()) return false;
   const Number& n = op.Operand(0).coefficient();
   const Number& e = op.coefficient();
-  return n.IsInteger() && n.GreaterThan(1) && e.IsFraction() && e.LessThan(0) &&
-         e.GreaterThan(-1);
+  return n.IsInteger() && n.GreaterThan(1) && e.IsFraction() && e.LessThan(0) && e.GreaterThan(-1);
 }
 
 bool HasReciprocalRadical(const ExprNode& op) {
