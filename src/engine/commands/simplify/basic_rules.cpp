@@ -344,6 +344,13 @@ void SettleSum(ExprNode& node) {
 
 void SettleProduct(ExprNode& node) {
   if (!node.IsProduct()) return;
+  // A coefficient that reached a reciprocal radical by the tree arithmetic's
+  // short paths is absorbed as the passes absorb it (2ℯ·2^(-1/2) = ℯ√2); the
+  // passes then restore the order.
+  if (node.OperandCount() > 0 && AbsorbCoefficientIntoRadicals(node)) {
+    CanonicalizeBuilt(node);
+    return;
+  }
   const Number& c = node.coefficient();
   if (c.IsZero() || (c == Number(-1.0) && node.TermCount() == 0 && node.OperandCount() == 1 &&
                      node.Operand(0).IsSum())) {
