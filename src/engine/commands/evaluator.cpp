@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/exact_range.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/command_registry.h"
 #include "engine/commands/install_engine.h"
@@ -221,7 +222,15 @@ bool ProgramRun::Operator(std::size_t i) {
         return Fail(EngineError::kBadSyntax);
       }
       Value v = Pop();
-      double value = FactorialOperator(v.node.coefficient().RealValue());
+      const Number& n = v.node.coefficient();
+      // A whole number's factorial is exact, as nCr's and Product's are: one
+      // binary64 cannot hold is refused, not rounded.
+      if (n.IsInteger() && n.GreaterOrEqual(0)) {
+        std::optional<double> exact = ExactFactorial(n.RealValue());
+        if (!exact) return Fail(kExactRangeMessage);
+        return Push(ExprNode::MakeNumber(Number(*exact)), 1);
+      }
+      double value = FactorialOperator(n.RealValue());
       return Push(ExprNode::MakeNumber(Number(value)), 1);
     }
     case '=': return Equals(i);

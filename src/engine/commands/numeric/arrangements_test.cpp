@@ -1,4 +1,4 @@
-// nCr and nPr of integers are exact; beyond the exact range they are refused.
+// nCr, nPr and n! of integers are exact; beyond the exact range they are refused.
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,22 @@ TEST(ArrangementsTest, IntegerArgumentsAreExact) {
   EXPECT_EQ(Eval("nPr(30,30)"), "Error: The exact result is too large for exact numbers.");
   // Non-integers take the gamma function.
   EXPECT_EQ(Eval("nCr(4.5,2)"), "7.875");
+}
+
+// 25! answered a rounded number that exact arithmetic then trusted
+// (GCD(25!, 3^20) gave 1): factorials binary64 holds stay exact, larger
+// ones are refused as nCr's are, and so is the gcd of an integer beyond the
+// exact range.
+TEST(ArrangementsTest, FactorialsAreExactOrRefused) {
+  const std::string refused = "Error: The exact result is too large for exact numbers.";
+  EXPECT_EQ(Eval("18!"), "6402373705728000");
+  EXPECT_EQ(Eval("22!"), Eval("1124000727777607680000"));
+  EXPECT_EQ(Eval("23!"), refused);
+  EXPECT_EQ(Eval("GCD(25!,3^20)"), refused);
+  EXPECT_EQ(Eval("GCD(3^40,3)"), refused);
+  EXPECT_EQ(Eval("GCD(18!,3^20)"), "6561");
+  // Non-integers still take the gamma function.
+  EXPECT_EQ(Eval("2.5!").substr(0, 7), "3.32335");
 }
 
 }  // namespace

@@ -311,6 +311,17 @@ double Gamma(double x) {
 
 double FactorialOperator(double v) { return Gamma(v + 1); }
 
+std::optional<double> ExactFactorial(double n) {
+  double product = 1;
+  for (double i = 2; i <= n; ++i) {
+    const double next = product * i;
+    // The rounding error of the product is 0 exactly when it is exact.
+    if (std::fma(product, i, -next) != 0.0) return std::nullopt;
+    product = next;
+  }
+  return product;
+}
+
 std::optional<double> Factorial(double x) {
   if (x == 0) return 1.0;
   if (x == -0.5) return kSqrtPi;

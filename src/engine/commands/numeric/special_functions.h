@@ -26,6 +26,9 @@ double LogGamma(double x);
 
 // The '!' operator: Gamma(v + 1), so a negative integer v gives kGammaPole.
 double FactorialOperator(double v);
+// n! for a whole number n >= 0 while binary64 holds it exactly (up to 22!);
+// nothing beyond, where a product would have been rounded.
+std::optional<double> ExactFactorial(double n);
 
 // The factorial used for binomial coefficients and Taylor coefficients: 0! = 1,
 // (-1/2)! = sqrt(pi), a non-negative half-integer x gives sqrt(pi)*(1/2)*(3/2)*...*x, a

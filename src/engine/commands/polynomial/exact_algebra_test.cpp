@@ -120,6 +120,18 @@ TEST(ExactRangeTest, ResultsBeyondTheRangeAreRefusedNotRounded) {
   EXPECT_EQ(*ToRational(Number::Ratio(-3, 4)), Rational(-3, 4));
 }
 
+// Together takes its common denominators exactly: a product beyond binary64
+// that cancels gives the exact small answer, one that stays is refused.
+TEST(ExactRangeTest, TogetherIsExact) {
+  EXPECT_EQ(Eval("Together(1/(123456789x+1)+x/(123456789x+1))"), Eval("(x+1)/(123456789x+1)"));
+  EXPECT_EQ(Eval("Together(1/(3^17x+1)-1/(3^17x-1))"),
+            "Error: " + chars::ToUtf8(std::u16string(kExactRangeMessage)));
+  EXPECT_EQ(Eval("Together(1/(3^10x+1)-1/(3^10x-1))"), Eval("-2/((59049x-1)(59049x+1))"));
+  EXPECT_EQ(Eval("Together(x/(x+2)+1/(x-2)+3)"), Eval("(4x^2-x-10)/((x-2)(x+2))"));
+  // Decimal coefficients keep the Number arithmetic.
+  EXPECT_EQ(Eval("Together(0.5/x+1/y)"), Eval("(x+0.5y)/(x*y)"));
+}
+
 TEST(ExactFactorTest, PowersOfTheVariableAndCommonMonomials) {
   EXPECT_EQ(Eval("Factor(x^2+x)"), Eval("x*(x+1)"));
   EXPECT_EQ(Eval("Factor(x^5-5x^3+4x)"), Eval("x*(x-2)*(x-1)*(x+1)*(x+2)"));

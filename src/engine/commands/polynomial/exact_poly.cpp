@@ -79,6 +79,16 @@ double NearestDouble(const Rational& q) {
 
 }  // namespace
 
+void ExactPoly::Widen(int nvars) {
+  if (nvars <= nvars_) return;
+  std::vector<Exponent> wider(size() * nvars, 0);
+  for (std::size_t i = 0; i < size(); ++i) {
+    std::copy(Exps(i), Exps(i) + nvars_, wider.begin() + i * nvars);
+  }
+  exps_.swap(wider);
+  nvars_ = nvars;
+}
+
 ExactPoly ExactPoly::Constant(int nvars, const Rational& c) {
   ExactPoly p(nvars);
   if (c != 0) {

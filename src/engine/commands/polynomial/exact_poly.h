@@ -40,6 +40,8 @@ class ExactPoly {
   const Exponent* Exps(std::size_t i) const { return exps_.data() + i * nvars_; }
   Exponent Exp(std::size_t i, int var) const { return exps_[i * nvars_ + var]; }
 
+  // Makes room for more variables (the new ones at exponent 0).
+  void Widen(int nvars);
   // Appends a term without keeping the normal form; call Normalize afterwards.
   void Append(const Exponent* exps, Rational c);
   void Normalize();

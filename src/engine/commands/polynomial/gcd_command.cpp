@@ -16,6 +16,11 @@ ExprNode GcdOfTwo(const ExprNode& a, const ExprNode& b) {
   if (a.IsNumber() && a.coefficient().IsZero()) return NormalizeTree(b);
   if (b.IsNumber() && b.coefficient().IsZero()) return NormalizeTree(a);
   if (a.IsNumber() && b.IsNumber()) {
+    // The divisors of an integer beyond the exact range are unknown: it may
+    // be a rounded value.
+    for (const Number& n : {a.coefficient(), b.coefficient()}) {
+      if (n.IsInteger() && !IsWithinExactRange(n)) throw ExactRangeExceeded();
+    }
     return ExprNode::MakeNumber(NumericGcd(a.coefficient(), b.coefficient()));
   }
   AtomTable atoms(JointVariables(a, b));

@@ -1,6 +1,8 @@
 // The numerator/denominator split of a tree, and Together.
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/polynomial/exact_expansion.h"
+#include "engine/commands/polynomial/poly_gcd.h"
 #include "engine/commands/polynomial/poly_support.h"
 #include "engine/commands/polynomial/poly_tree_ops.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -11,6 +13,10 @@ namespace zentrix::engine {
 namespace {
 
 namespace id = command_id;
+using poly::AtomTable;
+using poly::ExactExpansion;
+using poly::ExactPoly;
+using poly::Rational;
 
 ExprNode One() { return ExprNode::MakeNumber(Number(1.0)); }
 bool IsOne(const ExprNode& f) { return f.IsNumber() && f.coefficient().IsOne(); }
@@ -102,6 +108,40 @@ ExprNode FactorIfSingleVariable(const ExprNode& f) {
   return Variables(f).size() == 1 ? poly::FactorTree(f) : f;
 }
 
+// The common denominator taken in exact arithmetic, the same steps as the tree
+// form below: each fraction added as (N·V + U·D)/(D·V), cancelled by the gcd
+// when there is one variable. nullopt when a part has a decimal or complex
+// coefficient; a coefficient beyond the Number's exact range throws
+// ExactRangeExceeded.
+std::optional<ExprNode> ExactTogether(const ExprNode& whole, const std::vector<Fraction>& fractions,
+                                      bool one_variable) {
+  AtomTable atoms;
+  std::optional<ExactPoly> n = ExactExpansion(whole, atoms);
+  if (!n) return std::nullopt;
+  ExactPoly d = ExactPoly::Constant(atoms.size(), Rational(1));
+  for (const Fraction& next : fractions) {
+    if (!CountWork(static_cast<std::int64_t>(n->size() + d.size()))) break;
+    std::optional<ExactPoly> u = ExactExpansion(next.numerator, atoms);
+    std::optional<ExactPoly> v = ExactExpansion(next.denominator, atoms);
+    if (!u || !v) return std::nullopt;
+    for (ExactPoly* p : {&*n, &d, &*u}) p->Widen(atoms.size());
+    v->Widen(atoms.size());
+    *n = *n * *v + *u * d;
+    d = d * *v;
+    if (one_variable && !n->IsZero()) {
+      const ExactPoly g = PolyGcd(*n, d);
+      ExactPoly reduced_n, reduced_d;
+      if (!g.IsConstant() && DivideExactly(*n, g, &reduced_n) && DivideExactly(d, g, &reduced_d)) {
+        *n = std::move(reduced_n);
+        d = std::move(reduced_d);
+      }
+    }
+  }
+  ExprNode numerator = FactorIfSingleVariable(FromPoly(FromExact(*n), atoms));
+  ExprNode denominator = FactorIfSingleVariable(FromPoly(FromExact(d), atoms));
+  return poly::TreeDivide(numerator, denominator);
+}
+
 ExprNode TogetherTree(const ExprNode& f) {
   RaiseRewriteFlag();
   if (f.IsProduct()) return FactorIfSingleVariable(f);
@@ -123,7 +163,13 @@ ExprNode TogetherTree(const ExprNode& f) {
       fractions.push_back(std::move(split));
     }
   }
-  Fraction acc{SumOfTrees(std::move(whole)), One()};
+  ExprNode whole_sum = SumOfTrees(std::move(whole));
+  if (std::optional<ExprNode> exact =
+          fractions.empty() ? std::nullopt
+                            : ExactTogether(whole_sum, fractions, Variables(f).size() == 1)) {
+    return std::move(*exact);
+  }
+  Fraction acc{std::move(whole_sum), One()};
   for (const Fraction& next : fractions) {
     if (!CountWork(acc.numerator.TermCount() + acc.numerator.OperandCount() + 1)) break;
     ExprNode numerator = poly::TreeAdd(poly::TreeMultiply(acc.numerator, next.denominator),

@@ -118,9 +118,31 @@ void DistributeNegation(ExprNode& node) {
   node = std::move(sum);
 }
 
+// c·n^e = (c/n)·n^(e+1) for a reciprocal radical n^e (-1 < e < 0) when n
+// divides c's numerator: 2/√2 = √2, 6/√3 = 2√3.
+bool AbsorbCoefficientIntoRadicals(ExprNode& node) {
+  bool changed = false;
+  for (ExprNode& op : node.mutable_operands()) {
+    const Number& c = node.coefficient();
+    if (!c.IsReal() || c.IsDecimal() || !c.IsFinite()) return changed;
+    if (!op.IsOperandPower() || !op.Operand(0).IsNumber()) continue;
+    const Number& n = op.Operand(0).coefficient();
+    const Number& e = op.coefficient();
+    if (!n.IsInteger() || !n.GreaterThan(1) || !e.IsFraction() || !e.LessThan(0) ||
+        !e.GreaterThan(-1) || std::fmod(c.RealNumerator(), n.RealValue()) != 0.0) {
+      continue;
+    }
+    node.set_coefficient(Divide(c, n));
+    op = PowerNumber(op.Operand(0), Add(e, Number(1.0)));
+    changed = true;
+  }
+  return changed;
+}
+
 bool NormaliseProduct(ExprNode& node) {
   bool changed = false;
   FlattenProductOperands(node);
+  if (AbsorbCoefficientIntoRadicals(node)) changed = true;
   auto& terms = node.mutable_terms();
   std::vector<SymbolTerm> kept;
   kept.reserve(terms.size());
@@ -169,6 +191,27 @@ std::optional<std::int64_t> ExactIntegerRoot(double m, double k) {
   return std::nullopt;
 }
 
+// A radical of an integer n > 1 that is not a perfect power, in the one form
+// its equal values share, so that like terms collect: the whole powers go into
+// the coefficient (n^(p/q) = n^k·n^(r/q), k = p/q rounded toward zero, while
+// n^|k| is exact), and 1/√n takes out its square factors as √n does
+// (8^(-1/2) = 1/(2√2)). Nothing when the power stays as it is.
+std::optional<ExprNode> IntegerRadical(const Number& n, const Number& e) {
+  const double p = e.RealNumerator(), q = e.RealDenominator();
+  const double k = std::trunc(p / q);
+  if (k != 0.0) {
+    const Number whole = Power(n, Number(std::fabs(k)));
+    if (!whole.IsInteger() || whole.RealValue() > 9007199254740992.0) return std::nullopt;
+    ExprNode rest = PowerNumber(ExprNode::MakeNumber(n), Number::Ratio(p - k * q, q));
+    return MultiplyNumber(std::move(rest), k > 0 ? whole : Divide(Number(1.0), whole));
+  }
+  if (p == -1.0 && q == 2.0) {
+    std::optional<ExprNode> root = ExactSquareRoot(n);
+    if (root) return PowerNumber(std::move(*root), Number(-1.0));
+  }
+  return std::nullopt;
+}
+
 // A power of a number: answers the replacement, or nothing when the power stays.
 std::optional<ExprNode> PowerOfNumber(const Number& base, const Number& e) {
   if (!base.IsFinite() || !e.IsFinite()) return ExprNode::MakeNumber(Power(base, e));
@@ -178,7 +221,7 @@ std::optional<ExprNode> PowerOfNumber(const Number& base, const Number& e) {
   if (!e.IsFraction()) return ExprNode::MakeNumber(Power(base, e));
   if (base.IsInteger() && base.GreaterThan(0)) {
     std::optional<std::int64_t> root = ExactIntegerRoot(base.RealValue(), e.RealDenominator());
-    if (!root) return std::nullopt;
+    if (!root) return IntegerRadical(base, e);
     return ExprNode::MakeNumber(
         Power(Number(static_cast<double>(*root)), Number(e.RealNumerator())));
   }
@@ -202,6 +245,26 @@ ExprNode DistributePower(const ExprNode& product, const Number& n) {
     factors.push_back(MakeTermNode(t.name, Number(1.0), Multiply(t.exponent, n)));
   }
   for (const ExprNode& op : product.operands()) factors.push_back(PowerNumber(op, n));
+  return ProductOfTrees(std::move(factors));
+}
+
+// A positive integer times radicals of integers (2√2, 3·5^(1/3)): every factor
+// is positive, so a power of it is the product of the factors' powers.
+bool IsPositiveRadicalProduct(const ExprNode& n) {
+  if (!n.IsProduct() || n.TermCount() != 0 || n.OperandCount() == 0) return false;
+  const Number& c = n.coefficient();
+  if (!c.IsInteger() || !c.GreaterThan(0)) return false;
+  for (const ExprNode& op : n.operands()) {
+    if (!op.IsOperandPower() || !op.Operand(0).IsNumber()) return false;
+    const Number& b = op.Operand(0).coefficient();
+    if (!b.IsInteger() || !b.GreaterThan(0) || !op.coefficient().IsFraction()) return false;
+  }
+  return true;
+}
+
+ExprNode DistributeRadicalPower(const ExprNode& product, const Number& e) {
+  std::vector<ExprNode> factors{PowerNumber(ExprNode::MakeNumber(product.coefficient()), e)};
+  for (const ExprNode& op : product.operands()) factors.push_back(PowerNumber(op, e));
   return ProductOfTrees(std::move(factors));
 }
 
@@ -248,6 +311,10 @@ bool NormalisePower(ExprNode& node) {
     node = PowerOfSingleTerm(base, e);
     return true;
   }
+  if (e.IsFraction() && IsPositiveRadicalProduct(base)) {
+    node = DistributeRadicalPower(base, e);
+    return true;
+  }
   if (base.IsProduct() && e.IsInteger()) {
     node = DistributePower(base, e);
     return true;
@@ -277,6 +344,13 @@ void SettleSum(ExprNode& node) {
 
 void SettleProduct(ExprNode& node) {
   if (!node.IsProduct()) return;
+  // A coefficient that reached a reciprocal radical by the tree arithmetic's
+  // short paths is absorbed as the passes absorb it (2ℯ·2^(-1/2) = ℯ√2); the
+  // passes then restore the order.
+  if (node.OperandCount() > 0 && AbsorbCoefficientIntoRadicals(node)) {
+    CanonicalizeBuilt(node);
+    return;
+  }
   const Number& c = node.coefficient();
   if (c.IsZero() || (c == Number(-1.0) && node.TermCount() == 0 && node.OperandCount() == 1 &&
                      node.Operand(0).IsSum())) {

@@ -118,6 +118,31 @@ TEST_F(CanonicalizeTest, PowersOfNumbersAndTerms) {
   EXPECT_EQ(Eval("(-1)^(1/2)"), "0+1i");
 }
 
+// Equal radicals of integers have one form, so they collect and cancel
+// wherever they meet: whole powers go into the coefficient, a coefficient
+// divisible by the radicand raises a reciprocal radical, and a reciprocal
+// radical meeting its raised form in a sum collects with it.
+TEST_F(CanonicalizeTest, EqualRadicalsShareOneForm) {
+  ExpectSame("2^(3/2)", "2√(2)");
+  ExpectSame("8^(3/2)", "16√(2)");
+  ExpectSame("3^(7/3)", "9*3^(1/3)");
+  ExpectSame("2^(-3/2)", "1/(2√(2))");
+  ExpectSame("8^(-1/2)", "1/√(8)");
+  ExpectSame("2/√(2)", "√(2)");
+  ExpectSame("6/√(3)", "2√(3)");
+  ExpectSame("(2^(3/2))^(1/3)", "√(2)");
+  ExpectSame("√(2√(2))", "2^(3/4)");
+  ExpectSame("2^(1/2)*2^(1/2)*2^(1/2)", "2√(2)");
+  EXPECT_EQ(Eval("2^(3/2)-2√(2)"), "0");
+  EXPECT_EQ(Eval("1/√(2)-√(2)/2"), "0");
+  EXPECT_EQ(Eval("x/√(2)-x*√(2)/2"), "0");
+  // Alone, a reciprocal radical keeps its form; 4^(3/2) stays a whole number.
+  EXPECT_EQ(Eval("1/√(2)"), "pow(-1/2; 2)");
+  EXPECT_EQ(Eval("4^(3/2)"), "8");
+  // A whole power beyond the exact range stays in the exponent.
+  EXPECT_EQ(Eval("3^(71/2)"), "pow(71/2; 3)");
+}
+
 TEST_F(CanonicalizeTest, NegatedSumsDistribute) {
   EXPECT_EQ(Eval("-(x+1)"), "sum(-1; -1*x)");
   EXPECT_EQ(Eval("x-(x+1)"), "-1");

@@ -9,6 +9,7 @@
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/core/charset.h"
 #include "engine/core/command_names.h"
+#include "engine/core/engine_state.h"
 
 namespace zentrix::engine {
 namespace {
@@ -57,10 +58,15 @@ ExprNode Angle(long long twelfths) {
 bool IsTableValue(const ExactTrigValue& v, const ExprNode& u) {
   if (ExactTrigValueTree(v.numerator, v.denominator, v.root, false) == u) return true;
   if (v.root == 1) return false;
+  // Building the second form reduces numbers; a comparison is no rewrite of
+  // the entry, so the flag stays as it was.
+  const bool rewritten = RewriteFlag();
   ExprNode reciprocal_root =
       PowerNumber(ExprNode::MakeNumber(Number(static_cast<double>(v.root))), Number::Ratio(-1, 2));
-  return MultiplyNumber(std::move(reciprocal_root),
-                        Number::Ratio(v.numerator * v.root, v.denominator)) == u;
+  const bool same = MultiplyNumber(std::move(reciprocal_root),
+                                   Number::Ratio(v.numerator * v.root, v.denominator)) == u;
+  if (!rewritten) ClearRewriteFlag();
+  return same;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "engine/commands/simplify/canonical_order.h"
 #include "engine/commands/simplify/canonical_passes.h"
+#include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 
 namespace zentrix::engine {
@@ -101,7 +102,69 @@ void ReplaceOperands(ExprNode& node, std::vector<std::pair<std::size_t, ExprNode
   operands = std::move(kept);
 }
 
+// n^e for an integer n > 1 and -1 < e < 0: a reciprocal radical, which
+// (1/n)·n^(e+1) equals.
+bool IsReciprocalRadical(const ExprNode& op) {
+  if (!op.IsOperandPower() || !op.Operand(0).IsNumber()) return false;
+  const Number& n = op.Operand(0).coefficient();
+  const Number& e = op.coefficient();
+  return n.IsInteger() && n.GreaterThan(1) && e.IsFraction() && e.LessThan(0) && e.GreaterThan(-1);
+}
+
+bool HasReciprocalRadical(const ExprNode& op) {
+  if (IsReciprocalRadical(op)) return true;
+  if (!op.IsProduct()) return false;
+  return std::any_of(op.operands().begin(), op.operands().end(), IsReciprocalRadical);
+}
+
+// The operand with its reciprocal radicals written as (1/n)·n^(e+1).
+ExprNode WithRadicalsRaised(const ExprNode& op) {
+  if (IsReciprocalRadical(op)) {
+    const Number& n = op.Operand(0).coefficient();
+    return MultiplyNumber(PowerNumber(op.Operand(0), Add(op.coefficient(), Number(1.0))),
+                          Divide(Number(1.0), n));
+  }
+  ExprNode out = op;
+  Number scale(1.0);
+  for (ExprNode& factor : out.mutable_operands()) {
+    if (!IsReciprocalRadical(factor)) continue;
+    scale = Divide(scale, factor.Operand(0).coefficient());
+    factor = PowerNumber(factor.Operand(0), Add(factor.coefficient(), Number(1.0)));
+  }
+  out = MultiplyNumber(std::move(out), scale);
+  CanonicalizeBuilt(out);
+  return out;
+}
+
+// 1/√2 and √2/2 are like terms: an operand with a reciprocal radical takes the
+// form with a positive exponent when that form collects with an operand that
+// has it already. Otherwise it keeps its form (1/√2 + 1/√2 is 2/√2, then √2).
+bool RaiseRadicalsToCollect(ExprNode& node) {
+  const std::vector<ExprNode>& operands = node.operands();
+  if (std::none_of(operands.begin(), operands.end(), HasReciprocalRadical)) return false;
+  std::vector<ExprNode> raised;
+  raised.reserve(operands.size());
+  for (const ExprNode& op : operands) {
+    raised.push_back(HasReciprocalRadical(op) ? WithRadicalsRaised(op) : op);
+  }
+  bool changed = false;
+  for (const auto& group : LikeGroups(raised, HashSumBase, SameSumBase)) {
+    // Operands that all hold reciprocal radicals collect as they are.
+    if (std::all_of(group.begin(), group.end(),
+                    [&](std::size_t i) { return HasReciprocalRadical(node.Operand(i)); })) {
+      continue;
+    }
+    for (std::size_t i : group) {
+      if (!HasReciprocalRadical(node.Operand(i))) continue;
+      node.Operand(i) = std::move(raised[i]);
+      changed = true;
+    }
+  }
+  return changed;
+}
+
 bool CollectInSum(ExprNode& node) {
+  if (RaiseRadicalsToCollect(node)) return true;
   auto groups = LikeGroups(node.operands(), HashSumBase, SameSumBase);
   if (groups.empty()) return false;
   std::vector<bool> removed(node.OperandCount(), false);

@@ -79,6 +79,14 @@ TEST(ZeroPowers, FractionalPowersOfZero) {
   EXPECT_EQ(testkit::Eval("Eval(x^(-2/3),x,0)"), testkit::Eval("1/0"));
 }
 
+// A radical that substitution makes equal to another one cancels with it.
+TEST(EqualRadicals, CancelAfterSubstitution) {
+  ScopedEngineState state;
+  EXPECT_EQ(testkit::Eval("Eval(x^(3/2)-2√(2),x,2)"), "0");
+  EXPECT_EQ(testkit::Eval("Eval(x^(5/2)-x^2*√(x),x,3)"), "0");
+  EXPECT_EQ(testkit::Eval("Eval(1/√(x)-√(x)/x,x,5)"), "0");
+}
+
 TEST(ComplexFunctions, PrincipalBranchesAndPoles) {
   EXPECT_EQ(*EvaluateElementary(3, 0.5), std::complex<double>(std::asin(0.5), 0.0));
   std::complex<double> outside = *EvaluateElementary(3, 2.0);  // asin(2) is complex
