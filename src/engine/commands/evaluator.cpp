@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
-#include "engine/commands/base/exact_range.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/command_registry.h"
 #include "engine/commands/install_engine.h"
@@ -223,12 +222,13 @@ bool ProgramRun::Operator(std::size_t i) {
       }
       Value v = Pop();
       const Number& n = v.node.coefficient();
-      // A whole number's factorial is exact, as nCr's and Product's are: one
-      // binary64 cannot hold is refused, not rounded.
+      // A whole number's factorial is the exact product while binary64 holds
+      // it; beyond, the gamma function's value prints as a decimal, and the
+      // exact commands (GCD, nCr) refuse such numbers themselves.
       if (n.IsInteger() && n.GreaterOrEqual(0)) {
-        std::optional<double> exact = ExactFactorial(n.RealValue());
-        if (!exact) return Fail(kExactRangeMessage);
-        return Push(ExprNode::MakeNumber(Number(*exact)), 1);
+        if (std::optional<double> exact = ExactFactorial(n.RealValue())) {
+          return Push(ExprNode::MakeNumber(Number(*exact)), 1);
+        }
       }
       double value = FactorialOperator(n.RealValue());
       return Push(ExprNode::MakeNumber(Number(value)), 1);
