@@ -12,12 +12,15 @@
 #include "graphing/screens/graphing_screen.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
+#include "program_bench_support.h"
 #include "shell/program/calculator_program.h"
 #include "ui/core/ui_state.h"
 #include "ui/settings/program_settings.h"
 
 namespace zentrix::shell {
 namespace {
+
+using namespace benchsupport;
 
 using graphing::screens::GrapherScreen;
 
@@ -30,19 +33,6 @@ std::string GrapherHome() {
   platform::PrepareHomeFolder(home.string(), &error);
   return home.string();
 }
-
-class FrameOnce : public platform::EventSource {
- public:
-  bool Feed(platform::HeadlessPlatform& p) override {
-    if (done_) return false;
-    done_ = true;
-    p.OweFrames(1);
-    return true;
-  }
-
- private:
-  bool done_ = false;
-};
 
 class GrapherFrames : public CalculatorProgram {
  public:
@@ -95,7 +85,7 @@ void BM_GrapherFrame(benchmark::State& state) {
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
   platform::HeadlessPlatform platform;
-  FrameOnce source;
+  OneFrame source;
   platform.SetSource(&source);
   ApplicationConfig config;
   config.platform = &platform;

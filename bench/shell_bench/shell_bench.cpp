@@ -16,6 +16,7 @@
 #include "platform/atomic_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
+#include "program_bench_support.h"
 #include "shell/program/calculator_program.h"
 #include "shell/screens/calculator_screen.h"
 #include "ui/core/focus.h"
@@ -29,32 +30,14 @@ const bool kEngineInstalled = (zentrix::engine::InstallEngine(), true);
 namespace zentrix::shell {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace benchsupport;
 
-// This thread's processor time in seconds: on a shared machine the wall time
-// of a step also holds the time other programs had the core.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-std::string BenchHomePath() {
-  return (std::filesystem::path(ZENTRIX_BINARY_DIR) / "shell_bench_home").string();
-}
-
-// A fresh home folder; past the first run unless `first_run`, so that the
-// first-run tutorial does not cover the screen.
+std::string BenchHomePath() { return benchsupport::BenchHomePath("shell_bench_home"); }
 std::string BenchHome(bool first_run = false) {
-  const std::string home = BenchHomePath();
-  std::filesystem::remove_all(home);
-  std::string error;
-  platform::PrepareHomeFolder(home, &error);
-  if (!first_run) {
-    std::ofstream(home + "/registry.txt") << "[Software\\Corvane\\Zentrix 2.0]\nNew=dword:0\n";
-  }
-  return home;
+  return FreshBenchHome("shell_bench_home", first_run);
 }
+
+using Clock = std::chrono::steady_clock;
 
 // Notes the moment the first frame reaches the "screen".
 class TimedPlatform : public platform::HeadlessPlatform {
@@ -69,37 +52,6 @@ class TimedPlatform : public platform::HeadlessPlatform {
     HeadlessPlatform::Present(pixels, w, h, row);
   }
 };
-
-class OneFrame : public platform::EventSource {
- public:
-  bool Feed(platform::HeadlessPlatform& p) override {
-    if (done_) return false;
-    done_ = true;
-    p.OweFrames(1);
-    return true;
-  }
-
- private:
-  bool done_ = false;
-};
-
-ApplicationConfig ConfigFor(platform::Platform* platform, const std::string& home) {
-  ApplicationConfig config;
-  config.platform = platform;
-  config.home_folder = home;
-  config.screen_width = 480;
-  config.screen_height = 640;
-  config.windowed = true;
-  return config;
-}
-
-ProgramOptions Options() {
-  ProgramOptions options;
-  options.screen_width = 480;
-  options.screen_height = 640;
-  options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
-  return options;
-}
 
 // From an empty home folder (the first run, with its tutorial) to the first
 // frame handed to the screen: preparing the folder, loading the skin, making

@@ -20,6 +20,7 @@
 #include "notebook/file/notebook_file.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
+#include "program_bench_support.h"
 #include "shell/program/calculator_program.h"
 #include "shell/screens/calculator_screen.h"
 #include "ui/core/focus.h"
@@ -30,59 +31,15 @@
 namespace zentrix::shell {
 namespace {
 
+using namespace benchsupport;
+
 using Clock = std::chrono::steady_clock;
 
-// This thread's processor time in seconds: on a shared machine the wall time
-// of a step also holds the time other programs had the core.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 using graphing::screens::GrapherScreen;
 
 enum Work : int { kTyping, kSixteenGraphs, kTurningSurface, kDrawingNotes };
 
-std::string WorkingHome() {
-  const auto home = std::filesystem::path(ZENTRIX_BINARY_DIR) / "working_bench_home";
-  std::filesystem::remove_all(home);
-  std::string error;
-  platform::PrepareHomeFolder(home.string(), &error);
-  // Past the first run: its tutorial would cover the screens.
-  std::ofstream(home / "registry.txt") << "[Software\\Corvane\\Zentrix 2.0]\nNew=dword:0\n";
-  return home.string();
-}
-
-class FrameOnce : public platform::EventSource {
- public:
-  bool Feed(platform::HeadlessPlatform& p) override {
-    if (done_) return false;
-    done_ = true;
-    p.OweFrames(1);
-    return true;
-  }
-
- private:
-  bool done_ = false;
-};
-
-ApplicationConfig ConfigFor(platform::Platform* platform, const std::string& home) {
-  ApplicationConfig config;
-  config.platform = platform;
-  config.home_folder = home;
-  config.screen_width = 480;
-  config.screen_height = 640;
-  config.windowed = true;
-  return config;
-}
-
-ProgramOptions Options() {
-  ProgramOptions options;
-  options.screen_width = 480;
-  options.screen_height = 640;
-  options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
-  return options;
-}
+std::string WorkingHome() { return FreshBenchHome("working_bench_home"); }
 
 // Runs the benchmark's loop inside the program's frame hook once the program
 // has started; the subclasses say what one step of work is.
@@ -235,7 +192,7 @@ void BM_WorkingFrame(benchmark::State& state) {
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
   platform::HeadlessPlatform platform;
-  FrameOnce source;
+  OneFrame source;
   platform.SetSource(&source);
   WorkingFrames program(home, &platform, &state, static_cast<Work>(state.range(0)));
   program.Run();
@@ -306,7 +263,7 @@ void BM_OpenThousandEntries(benchmark::State& state) {
   ui::ScopedUiStateReset ui;
   ui::ScopedSettingsReset settings;
   platform::HeadlessPlatform platform;
-  FrameOnce source;
+  OneFrame source;
   platform.SetSource(&source);
   OpenThousand program(home, &platform, &state);
   program.Run();
