@@ -209,6 +209,26 @@ GenNode AtInteger(GenNode g, int p) {
   return g;
 }
 
+// The reference's derivative at t by central differences: the quotient at a
+// fine step, with a tolerance that grows with its distance from the quotient
+// at a coarse step (large where the reference is steep or rough). Nothing where
+// the reference is undefined near t.
+struct CentralDifference {
+  double value;
+  double tolerance;
+};
+std::optional<CentralDifference> CentralDifferenceAt(const GenNode& g, double t) {
+  auto central = [&](double h) -> std::optional<double> {
+    std::optional<double> lo = ReferenceAt(g, t - h), hi = ReferenceAt(g, t + h);
+    if (!lo || !hi) return std::nullopt;
+    return (*hi - *lo) / (2 * h);
+  };
+  std::optional<double> coarse = central(1e-3), fine = central(1e-5);
+  if (!coarse || !fine) return std::nullopt;
+  return CentralDifference{
+      *fine, 1e-4 * std::fmax(1.0, std::fabs(*fine)) + 10 * std::fabs(*coarse - *fine)};
+}
+
 // (f(x) − f(p))/(x − p) at p: 0/0 for L'Hôpital's rule, whose answer is f'(p),
 // compared with central differences.
 TEST_F(CalculusPropertyTest, DifferenceQuotientLimitsAgreeWithCentralDifferences) {
@@ -232,19 +252,12 @@ TEST_F(CalculusPropertyTest, DifferenceQuotientLimitsAgreeWithCentralDifferences
       Evaluator evaluator;
       std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
       if (!answer) continue;
-      auto central = [&](double h) -> std::optional<double> {
-        std::optional<double> lo = ReferenceAt(g, p - h), hi = ReferenceAt(g, p + h);
-        if (!lo || !hi) return std::nullopt;
-        return (*hi - *lo) / (2 * h);
-      };
-      std::optional<double> coarse = central(1e-3), fine = central(1e-5);
-      if (!coarse || !fine) continue;
+      std::optional<CentralDifference> reference = CentralDifferenceAt(g, p);
+      if (!reference) continue;
       ++compared;
-      const double tolerance =
-          1e-4 * std::fmax(1.0, std::fabs(*fine)) + 10 * std::fabs(*coarse - *fine);
-      EXPECT_LE(std::fabs(*answer - *fine), tolerance)
+      EXPECT_LE(std::fabs(*answer - reference->value), reference->tolerance)
           << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", central differences " << *fine;
+          << ", central differences " << reference->value;
     }
   }
   std::printf("difference quotients compared: %d\n", compared);
@@ -273,19 +286,12 @@ TEST_F(CalculusPropertyTest, DerivativesAgreeWithCentralDifferences) {
       Evaluator evaluator;
       std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
       if (!answer) continue;
-      auto central = [&](double h) -> std::optional<double> {
-        std::optional<double> lo = ReferenceAt(g, t - h), hi = ReferenceAt(g, t + h);
-        if (!lo || !hi) return std::nullopt;
-        return (*hi - *lo) / (2 * h);
-      };
-      std::optional<double> coarse = central(1e-3), fine = central(1e-5);
-      if (!coarse || !fine) continue;
+      std::optional<CentralDifference> reference = CentralDifferenceAt(g, t);
+      if (!reference) continue;
       ++compared;
-      const double tolerance =
-          1e-4 * std::fmax(1.0, std::fabs(*fine)) + 10 * std::fabs(*coarse - *fine);
-      EXPECT_LE(std::fabs(*answer - *fine), tolerance)
+      EXPECT_LE(std::fabs(*answer - reference->value), reference->tolerance)
           << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", central differences " << *fine;
+          << ", central differences " << reference->value;
     }
   }
   std::printf("derivatives compared: %d\n", compared);
