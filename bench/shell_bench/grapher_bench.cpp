@@ -81,25 +81,10 @@ class GrapherFrames : public CalculatorProgram {
 
 void BM_GrapherFrame(benchmark::State& state) {
   const std::string home = GrapherHome();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  platform::HeadlessPlatform platform;
-  OneFrame source;
-  platform.SetSource(&source);
-  ApplicationConfig config;
-  config.platform = &platform;
-  config.home_folder = home;
-  config.screen_width = 480;
-  config.screen_height = 640;
-  config.windowed = true;
-  ProgramOptions options;
-  options.screen_width = 480;
-  options.screen_height = 640;
-  options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
   const auto scene = static_cast<Scene>(state.range(0));
-  GrapherFrames program(config, options, &state, scene);
-  program.Run();
+  RunHeadless([&](platform::Platform* platform) {
+    return std::make_unique<GrapherFrames>(ConfigFor(platform, home), Options(), &state, scene);
+  });
   const char* labels[] = {"2D graph list", "2D plot, still", "2D plot, playing", "3D plot, still",
                           "3D plot, playing"};
   state.SetLabel(labels[scene]);

@@ -7,11 +7,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
+#include "draw/draw_context.h"
 #include "platform/headless_platform.h"
 #include "platform/home_folder.h"
 #include "shell/program/calculator_program.h"
+#include "ui/core/ui_state.h"
+#include "ui/settings/program_settings.h"
 
 namespace zentrix::shell::benchsupport {
 
@@ -70,6 +74,21 @@ inline ProgramOptions Options() {
   options.screen_height = 640;
   options.skins = std::string(ZENTRIX_BINARY_DIR) + "/skins";
   return options;
+}
+
+// Runs the program `make(platform)` builds, headless, with the process-wide
+// state fresh and one frame asked for; the program runs its benchmark loop in
+// its frame hook.
+template <typename Make>
+void RunHeadless(Make make) {
+  draw::ScopedDrawContextReset draw;
+  ui::ScopedUiStateReset ui;
+  ui::ScopedSettingsReset settings;
+  platform::HeadlessPlatform platform;
+  OneFrame source;
+  platform.SetSource(&source);
+  std::unique_ptr<CalculatorProgram> program = make(&platform);
+  program->Run();
 }
 
 }  // namespace zentrix::shell::benchsupport

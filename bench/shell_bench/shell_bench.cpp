@@ -124,14 +124,10 @@ class SteadyFrames : public CalculatorProgram {
 
 void BM_SteadyFrame(benchmark::State& state) {
   const std::string home = BenchHome();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  platform::HeadlessPlatform platform;
-  OneFrame source;
-  platform.SetSource(&source);
-  SteadyFrames program(ConfigFor(&platform, home), &state, static_cast<int>(state.range(0)));
-  program.Run();
+  RunHeadless([&](platform::Platform* platform) {
+    return std::make_unique<SteadyFrames>(ConfigFor(platform, home), &state,
+                                          static_cast<int>(state.range(0)));
+  });
   const char* names[kScreenCount] = {"calculator", "settings",    "2D grapher", "3D grapher",
                                      "notes",      "screenshots", "buttons",    "about"};
   state.SetLabel(names[state.range(0)]);
@@ -142,14 +138,9 @@ BENCHMARK(BM_SteadyFrame)->DenseRange(0, kScreenCount - 1)->Unit(benchmark::kMic
 // 480 × 640 with 50 solved entries in the notebook.
 void BM_CalculatorFrameFiftyEntries(benchmark::State& state) {
   const std::string home = BenchHome();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  platform::HeadlessPlatform platform;
-  OneFrame source;
-  platform.SetSource(&source);
-  SteadyFrames program(ConfigFor(&platform, home), &state, kCalculatorScreen, 50);
-  program.Run();
+  RunHeadless([&](platform::Platform* platform) {
+    return std::make_unique<SteadyFrames>(ConfigFor(platform, home), &state, kCalculatorScreen, 50);
+  });
 }
 BENCHMARK(BM_CalculatorFrameFiftyEntries)->Unit(benchmark::kMicrosecond);
 

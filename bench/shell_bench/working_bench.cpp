@@ -188,14 +188,10 @@ class WorkingFrames : public BenchProgram {
 
 void BM_WorkingFrame(benchmark::State& state) {
   const std::string home = WorkingHome();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  platform::HeadlessPlatform platform;
-  OneFrame source;
-  platform.SetSource(&source);
-  WorkingFrames program(home, &platform, &state, static_cast<Work>(state.range(0)));
-  program.Run();
+  RunHeadless([&](platform::Platform* platform) {
+    return std::make_unique<WorkingFrames>(home, platform, &state,
+                                           static_cast<Work>(state.range(0)));
+  });
 }
 BENCHMARK(BM_WorkingFrame)
     ->Arg(kTyping)
@@ -259,14 +255,9 @@ class OpenThousand : public BenchProgram {
 
 void BM_OpenThousandEntries(benchmark::State& state) {
   const std::string home = WorkingHome();
-  draw::ScopedDrawContextReset draw;
-  ui::ScopedUiStateReset ui;
-  ui::ScopedSettingsReset settings;
-  platform::HeadlessPlatform platform;
-  OneFrame source;
-  platform.SetSource(&source);
-  OpenThousand program(home, &platform, &state);
-  program.Run();
+  RunHeadless([&](platform::Platform* platform) {
+    return std::make_unique<OpenThousand>(home, platform, &state);
+  });
 }
 BENCHMARK(BM_OpenThousandEntries)->UseManualTime()->Unit(benchmark::kMillisecond);
 
