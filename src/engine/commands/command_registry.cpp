@@ -44,7 +44,7 @@ constexpr CommandEntry MakeEntry(int id, EvaluatorStep step, CommandAlgorithm al
 }
 
 constexpr CommandEntry kEntries[] = {
-#define ZENTRIX_COMMAND(id, identifier, name, count, help, rule, algorithm) \
+#define ZENTRIX_COMMAND(id, identifier, name, printed, count, help, rule, algorithm) \
   MakeEntry(id, rule, algorithm),
 #include "engine/core/command_registry.inc"
 };

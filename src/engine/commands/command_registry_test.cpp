@@ -1,4 +1,5 @@
 #include "engine/commands/command_registry.h"
+#include "engine/commands/base/elementary_functions.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,8 @@ namespace zentrix::engine {
 namespace {
 
 constexpr CommandRow kRows[] = {
-#define ZENTRIX_COMMAND(id, identifier, name, count, help, ...) {id, name, count, help},
+#define ZENTRIX_COMMAND(id, identifier, name, printed, count, help, ...) \
+  {id, name, printed, count, help},
 #include "engine/core/command_registry.inc"
 };
 
@@ -50,6 +51,12 @@ std::span<const CommandRow> CommandRowsByName() { return kRowsByText; }
 std::u16string_view CommandName(int id) {
   const CommandRow* row = FindCommandRow(id);
   return row == nullptr ? std::u16string_view() : row->name;
+}
+
+std::u16string_view PrintedFunctionName(int id) {
+  const CommandRow* row = FindCommandRow(id);
+  if (row == nullptr) return {};
+  return row->printed.empty() ? row->name : row->printed;
 }
 
 int FindCommandId(std::u16string_view name) {

@@ -21,6 +21,9 @@ namespace command_id {
 
 // The name of a command id, or an empty view for ids without a name.
 std::u16string_view CommandName(int id);
+// The name under which an application of the id is printed and sorted: the
+// printed name where the row has one, else the name.
+std::u16string_view PrintedFunctionName(int id);
 // The id of a name (exact, case-sensitive, whole text), or -1 for any other
 // name, which is then a variable.
 int FindCommandId(std::u16string_view name);
@@ -30,6 +33,7 @@ inline bool IsCommandName(std::u16string_view name) { return FindCommandId(name)
 struct CommandRow {
   int id = -1;
   std::u16string_view name;        // empty for ids without a name
+  std::u16string_view printed;     // the name in answers when it differs, else empty
   int default_argument_count = 0;  // arguments of the usual form; 0 for no name
   std::u16string_view help_text;   // empty when the command has none
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The names under which function applications are printed. They are the command
-// names, with the printer's own spellings for a few ids ("Fpdf", "Fcdf", and the
-// exponential written as e followed by '^').
+// The names under which function applications are printed: the registry's
+// printed names ("Fpdf", "Fcdf", the exponential written as e followed by '^')
+// and the command names otherwise.
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "engine/commands/calculus/derivative.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <unordered_map>
@@ -251,40 +252,29 @@ class Differentiator {
 
 }  // namespace
 
+namespace {
+
+using TableRule = std::optional<ExprNode> (*)(const ExprNode& u);
+
+// The derivative column of the elementary functions, by id.
+constexpr std::array<TableRule, kCommandIdLimit> DerivativesById() {
+  std::array<TableRule, kCommandIdLimit> by_id{};
+#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator,    \
+                           undo_by, pole, value, plus, minus, numeric, exact, derivative, ...) \
+  by_id[command_id::k##identifier] = [](const ExprNode& u) -> std::optional<ExprNode> {        \
+    static_cast<void>(u);                                                                      \
+    return derivative;                                                                         \
+  };
+#include "engine/commands/base/elementary_functions.inc"
+  return by_id;
+}
+constexpr auto kDerivativesById = DerivativesById();
+
+}  // namespace
+
 std::optional<ExprNode> TableDerivative(int f, const ExprNode& u) {
-  switch (f) {
-    case id::kSin: return Fn(id::kCos, u);
-    case id::kCos: return Neg(Fn(id::kSin, u));
-    case id::kTan: return Sq(Fn(id::kSec, u));
-    case id::kCsc: return Neg(Mul(Fn(id::kCot, u), Fn(id::kCsc, u)));
-    case id::kSec: return Mul(Fn(id::kSec, u), Fn(id::kTan, u));
-    case id::kCot: return Neg(Sq(Fn(id::kCsc, u)));
-    case id::kAsin: return InverseRoot(OneMinusSquare(u));
-    case id::kAcos: return Neg(InverseRoot(OneMinusSquare(u)));
-    case id::kAtan: return Reciprocal(SquarePlusOne(u));
-    case id::kAcsc: return Neg(Reciprocal(SecantRoot(u)));
-    case id::kAsec: return Reciprocal(SecantRoot(u));
-    case id::kAcot: return Neg(Reciprocal(SquarePlusOne(u)));
-    case id::kSinh: return Fn(id::kCosh, u);
-    case id::kCosh: return Fn(id::kSinh, u);
-    case id::kTanh: return Sq(Fn(id::kSech, u));
-    case id::kCsch: return Neg(Mul(Fn(id::kCoth, u), Fn(id::kCsch, u)));
-    case id::kSech: return Neg(Mul(Fn(id::kTanh, u), Fn(id::kSech, u)));
-    case id::kCoth: return Neg(Sq(Fn(id::kCsch, u)));
-    case id::kAsinh: return InverseRoot(SquarePlusOne(u));
-    case id::kAcosh:
-      return Reciprocal(Mul(SquareRootTree(AddNumber(u, Number(1.0))),
-                            SquareRootTree(AddNumber(u, Number(-1.0)))));
-    case id::kAtanh: return Reciprocal(OneMinusSquare(u));
-    case id::kAcsch: return Neg(Reciprocal(Mul(Fn(id::kAbs, u), SquareRootTree(SquarePlusOne(u)))));
-    case id::kAsech: return Neg(Reciprocal(Mul(u, SquareRootTree(OneMinusSquare(u)))));
-    case id::kAcoth: return Reciprocal(OneMinusSquare(u));
-    case id::kExp: return Fn(id::kExp, u);
-    case id::kLn: return Reciprocal(u);
-    case id::kLog10: return Reciprocal(Mul(u, Fn(id::kLn, Num(10.0))));
-    case id::kSqrt: return MultiplyNumber(InverseRoot(u), Number::Ratio(1, 2));
-    default: return std::nullopt;
-  }
+  if (f < 0 || f >= kCommandIdLimit || kDerivativesById[f] == nullptr) return std::nullopt;
+  return kDerivativesById[f](u);
 }
 
 std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x, bool* too_large) {

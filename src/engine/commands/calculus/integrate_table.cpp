@@ -1,5 +1,6 @@
 #include "engine/commands/calculus/integrate_table.h"
 
+#include <array>
 #include <utility>
 
 #include "engine/commands/calculus/calculus_support.h"
@@ -39,39 +40,30 @@ ExprNode HalfAngleLogs(int g, int h, const ExprNode& u) {
 
 }  // namespace
 
+namespace {
+
+using TableRule = std::optional<ExprNode> (*)(const ExprNode& u);
+
+// The antiderivative column of the elementary functions, by id.
+constexpr std::array<TableRule, kCommandIdLimit> AntiderivativesById() {
+  std::array<TableRule, kCommandIdLimit> by_id{};
+#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator, \
+                           undo_by, pole, value, plus, minus, numeric, exact, derivative,   \
+                           antiderivative)                                                  \
+  by_id[command_id::k##identifier] = [](const ExprNode& u) -> std::optional<ExprNode> {     \
+    static_cast<void>(u);                                                                   \
+    return antiderivative;                                                                  \
+  };
+#include "engine/commands/base/elementary_functions.inc"
+  return by_id;
+}
+constexpr auto kAntiderivativesById = AntiderivativesById();
+
+}  // namespace
+
 std::optional<ExprNode> TableAntiderivative(int f, const ExprNode& u) {
-  switch (f) {
-    case id::kSin: return NegateTree(Fn(id::kCos, u));
-    case id::kCos: return Fn(id::kSin, u);
-    case id::kTan: return NegateTree(Ln(Fn(id::kCos, u)));
-    case id::kCsc: return HalfAngleLogs(id::kSin, id::kCos, u);
-    case id::kSec: return Ln(Fn(id::kAbs, Add(Fn(id::kSec, u), Fn(id::kTan, u))));
-    case id::kCot: return Ln(Fn(id::kSin, u));
-    case id::kSinh: return Fn(id::kCosh, u);
-    case id::kCosh: return Fn(id::kSinh, u);
-    case id::kTanh: return Ln(Fn(id::kCosh, u));
-    case id::kCsch: return HalfAngleLogs(id::kSinh, id::kCosh, u);
-    case id::kSech: return MultiplyNumber(Fn(id::kAtan, Fn(id::kTanh, Half(u))), Number(2.0));
-    case id::kCoth: return Ln(Fn(id::kSinh, u));
-    case id::kAsin: return Add(UTimes(id::kAsin, u), Root(Sub(Num(1.0), Sq(u))));
-    case id::kAcos: return Sub(UTimes(id::kAcos, u), Root(Sub(Num(1.0), Sq(u))));
-    case id::kAtan: return Sub(UTimes(id::kAtan, u), Half(Ln(AddNumber(Sq(u), Number(1.0)))));
-    case id::kAcot: return Add(UTimes(id::kAcot, u), Half(Ln(AddNumber(Sq(u), Number(1.0)))));
-    case id::kAsec: return Sub(UTimes(id::kAsec, u), ReciprocalRootLog(u, -1.0));
-    case id::kAcsc: return Add(UTimes(id::kAcsc, u), ReciprocalRootLog(u, -1.0));
-    case id::kAsinh: return Sub(UTimes(id::kAsinh, u), Root(AddNumber(Sq(u), Number(1.0))));
-    case id::kAcosh:
-      return Sub(UTimes(id::kAcosh, u),
-                 Mul(Root(AddNumber(u, Number(1.0))), Root(AddNumber(u, Number(-1.0)))));
-    case id::kAtanh: return Add(UTimes(id::kAtanh, u), Half(Ln(Sub(Num(1.0), Sq(u)))));
-    case id::kAcoth: return Add(UTimes(id::kAcoth, u), Half(Ln(AddNumber(Sq(u), Number(-1.0)))));
-    case id::kAsech: return Add(UTimes(id::kAsech, u), Fn(id::kAsin, u));
-    case id::kAcsch: return Add(UTimes(id::kAcsch, u), ReciprocalRootLog(u, 1.0));
-    case id::kLn: return Sub(Mul(u, Ln(u)), u);
-    case id::kLog10: return DivideTrees(Sub(Mul(u, Ln(u)), u), Ln(Num(10.0)));
-    case id::kExp: return Fn(id::kExp, u);
-    default: return std::nullopt;
-  }
+  if (f < 0 || f >= kCommandIdLimit || kAntiderivativesById[f] == nullptr) return std::nullopt;
+  return kAntiderivativesById[f](u);
 }
 
 }  // namespace zentrix::engine

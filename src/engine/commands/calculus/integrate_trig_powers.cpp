@@ -1,5 +1,6 @@
 #include "engine/commands/calculus/integrate_trig_powers.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -21,19 +22,12 @@ constexpr int kMaxExponent = limits::kIntegrateTrigExponent;
 // Index of the six functions in the exponent table.
 enum Slot { kSinSlot, kCosSlot, kTanSlot, kSecSlot, kCotSlot, kCscSlot, kSlots };
 
-int SlotOf(int f) {
-  switch (f) {
-    case id::kSin: return kSinSlot;
-    case id::kCos: return kCosSlot;
-    case id::kTan: return kTanSlot;
-    case id::kSec: return kSecSlot;
-    case id::kCot: return kCotSlot;
-    case id::kCsc: return kCscSlot;
-    default: return -1;
-  }
-}
-
 constexpr int kSlotFunction[kSlots] = {id::kSin, id::kCos, id::kTan, id::kSec, id::kCot, id::kCsc};
+
+int SlotOf(int f) {
+  const int* slot = std::find(std::begin(kSlotFunction), std::end(kSlotFunction), f);
+  return slot == std::end(kSlotFunction) ? -1 : static_cast<int>(slot - kSlotFunction);
+}
 
 struct TrigPowers {
   std::array<int, kSlots> exponent{};

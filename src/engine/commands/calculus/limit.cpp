@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/derivative.h"
@@ -90,38 +91,26 @@ Code Worse(Code a, Code b) {
                                                                       : Code::kFailed;
 }
 
-bool IsJumpFunction(int f) {
-  return f == id::kFloor || f == id::kCeiling || f == id::kIPart || f == id::kFPart ||
-         f == id::kSign;
-}
+bool IsJumpFunction(int f) { return IsInFamily(f, FunctionFamily::kStep); }
 
 // Functions at plus (sign 1) or minus (sign -1) infinity.
 std::optional<ExprNode> FunctionAtInfinity(int f, int sign) {
-  const ExprNode half_pi =
-      MakeTermNode(std::u16string(1, chars::kPi), Number::Ratio(sign, 2), Number(1.0));
-  switch (f) {
-    case id::kExp: return sign > 0 ? Infinity(1) : Num(0.0);
-    case id::kLn:
-    case id::kLog10:
-    case id::kAcosh:
-      if (sign < 0) return std::nullopt;
-      return Infinity(1);
-    case id::kAtan: return half_pi;
-    case id::kAcot:
-    case id::kSech:
-    case id::kCsch: return Num(0.0);
-    case id::kTanh:
-    case id::kCoth:
-    case id::kSign: return Num(static_cast<double>(sign));
-    case id::kSinh:
-    case id::kAsinh:
-    case id::kFloor:
-    case id::kCeiling:
-    case id::kIPart: return Infinity(sign);
-    case id::kCosh:
-    case id::kAbs: return Infinity(1);
-    case id::kSin:
-    case id::kCos: return ExprNode::MakeInterval(Number(-1.0), Number(1.0));
+  const ElementaryFacts* facts = FindElementaryFacts(f);
+  if (facts == nullptr) return std::nullopt;
+  const ValueAtInfinity limit =
+      sign > 0 ? facts->limit_at_plus_infinity : facts->limit_at_minus_infinity;
+  switch (limit) {
+    case ValueAtInfinity::kPlusInfinity: return Infinity(1);
+    case ValueAtInfinity::kMinusInfinity: return Infinity(-1);
+    case ValueAtInfinity::kZero: return Num(0.0);
+    case ValueAtInfinity::kOne: return Num(1.0);
+    case ValueAtInfinity::kMinusOne: return Num(-1.0);
+    case ValueAtInfinity::kHalfPi:
+    case ValueAtInfinity::kMinusHalfPi:
+      return MakeTermNode(std::u16string(1, chars::kPi),
+                          Number::Ratio(limit == ValueAtInfinity::kHalfPi ? 1 : -1, 2),
+                          Number(1.0));
+    case ValueAtInfinity::kUnitInterval: return ExprNode::MakeInterval(Number(-1.0), Number(1.0));
     default: return std::nullopt;
   }
 }
@@ -382,17 +371,19 @@ class Limiter {
     return r;
   }
 
+  // tan, sec, csc and cot as quotients of sin, cos and the node's coefficient.
   static std::optional<Fraction> CircularQuotient(const ExprNode& f) {
+    const ElementaryFacts* facts = FindElementaryFacts(f.FunctionId());
+    if (facts == nullptr || facts->family != FunctionFamily::kCircular ||
+        facts->quotient_denominator == kNoFunction) {
+      return std::nullopt;
+    }
     const ExprNode& u = f.Operand(0);
     const ExprNode c = Num(f.coefficient());
-    auto times_c = [&](int g) { return MultiplyTrees(c, ApplyFunction(g, u)); };
-    switch (f.FunctionId()) {
-      case id::kTan: return Fraction{times_c(id::kSin), ApplyFunction(id::kCos, u)};
-      case id::kSec: return Fraction{c, ApplyFunction(id::kCos, u)};
-      case id::kCsc: return Fraction{c, ApplyFunction(id::kSin, u)};
-      case id::kCot: return Fraction{times_c(id::kCos), ApplyFunction(id::kSin, u)};
-      default: return std::nullopt;
-    }
+    ExprNode numerator = facts->quotient_numerator == kNoFunction
+                             ? c
+                             : MultiplyTrees(c, ApplyFunction(facts->quotient_numerator, u));
+    return Fraction{std::move(numerator), ApplyFunction(facts->quotient_denominator, u)};
   }
 
   LimitResult FunctionOfLimit(int f, const ExprNode& value) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
@@ -31,6 +32,18 @@ struct Candidate {
   ZeroOf kind;
 };
 
+// Where an elementary function has poles, as zeros of what.
+std::optional<ZeroOf> PolesOf(int f) {
+  const ElementaryFacts* facts = FindElementaryFacts(f);
+  if (facts == nullptr) return std::nullopt;
+  switch (facts->poles) {
+    case FunctionPoles::kCosineZeros: return ZeroOf::kCosine;
+    case FunctionPoles::kSineZeros: return ZeroOf::kSine;
+    case FunctionPoles::kArgumentZero: return ZeroOf::kArgument;
+    default: return std::nullopt;
+  }
+}
+
 void Collect(const ExprNode& f, std::u16string_view x, std::vector<Candidate>& out) {
   std::vector<const ExprNode*> pending{&f};
   while (!pending.empty()) {
@@ -45,16 +58,8 @@ void Collect(const ExprNode& f, std::u16string_view x, std::vector<Candidate>& o
       out.push_back({n->Operand(0), ZeroOf::kArgument});
     }
     if (n->IsUnaryFunction()) {
-      switch (n->FunctionId()) {
-        case id::kTan:
-        case id::kSec: out.push_back({n->Operand(0), ZeroOf::kCosine}); break;
-        case id::kCsc:
-        case id::kCot: out.push_back({n->Operand(0), ZeroOf::kSine}); break;
-        case id::kLn:
-        case id::kLog10:
-        case id::kCoth:
-        case id::kCsch: out.push_back({n->Operand(0), ZeroOf::kArgument}); break;
-        default: break;
+      if (std::optional<ZeroOf> kind = PolesOf(n->FunctionId())) {
+        out.push_back({n->Operand(0), *kind});
       }
     }
     for (const ExprNode& op : n->operands()) pending.push_back(&op);

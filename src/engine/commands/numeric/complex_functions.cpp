@@ -1,7 +1,10 @@
 #include "engine/commands/numeric/complex_functions.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
+
+#include "engine/core/command_names.h"
 
 namespace zentrix::engine {
 namespace {
@@ -74,59 +77,50 @@ template <typename F>
 Complex PartWise(Complex z, F f) {
   return Complex(f(z.real()), f(z.imag()));
 }
+Complex Sin(Complex z) { return IsReal(z) ? Complex(std::sin(z.real())) : std::sin(z); }
+Complex Cos(Complex z) { return IsReal(z) ? Complex(std::cos(z.real())) : std::cos(z); }
+Complex Sinh(Complex z) { return IsReal(z) ? Complex(std::sinh(z.real())) : std::sinh(z); }
+Complex Cosh(Complex z) { return IsReal(z) ? Complex(std::cosh(z.real())) : std::cosh(z); }
+Complex Asinh(Complex z) { return IsReal(z) ? Complex(std::asinh(z.real())) : std::asinh(z); }
+Complex Exp(Complex z) { return IsReal(z) ? Complex(std::exp(z.real())) : std::exp(z); }
+Complex Log10(Complex z) {
+  const Complex l = Log(z);
+  return Complex(l.real() / std::log(10.0), l.imag() / std::log(10.0));
+}
+Complex Ceiling(Complex z) {
+  return PartWise(z, [](double v) { return std::ceil(v); });
+}
+Complex Floor(Complex z) {
+  return PartWise(z, [](double v) { return std::floor(v); });
+}
+Complex FractionalPart(Complex z) {
+  return PartWise(z, [](double v) { return v - std::trunc(v); });
+}
+Complex IntegerPart(Complex z) {
+  return PartWise(z, [](double v) { return std::trunc(v); });
+}
+Complex Modulus(Complex z) { return Complex(std::abs(z)); }
+Complex RealPart(Complex z) { return Complex(z.real()); }
+Complex ImaginaryPart(Complex z) { return Complex(z.imag()); }
+
+using Evaluation = Complex (*)(Complex);
+
+// The numeric column of the elementary functions, by id.
+constexpr std::array<Evaluation, kCommandIdLimit> EvaluationsById() {
+  std::array<Evaluation, kCommandIdLimit> by_id{};
+#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator, \
+                           undo_by, pole, value, plus, minus, numeric, ...)                 \
+  by_id[command_id::k##identifier] = [](Complex z) { return numeric; };
+#include "engine/commands/base/elementary_functions.inc"
+  return by_id;
+}
+constexpr auto kEvaluationsById = EvaluationsById();
 
 }  // namespace
 
-bool IsElementaryFunctionId(int id) {
-  return (id >= 0 && id <= 32) || id == 65 || id == 66 || id == 70;
-}
-
 std::optional<Complex> EvaluateElementary(int id, Complex z) {
-  switch (id) {
-    case 0: return IsReal(z) ? Complex(std::sin(z.real())) : std::sin(z);
-    case 1: return IsReal(z) ? Complex(std::cos(z.real())) : std::cos(z);
-    case 2: return Tan(z);
-    case 3: return Asin(z);
-    case 4: return Acos(z);
-    case 5: return Atan(z);
-    case 6: return Reciprocal(IsReal(z) ? Complex(std::sin(z.real())) : std::sin(z));
-    case 7: return Reciprocal(IsReal(z) ? Complex(std::cos(z.real())) : std::cos(z));
-    case 8: return Reciprocal(Tan(z));
-    case 9: return Asin(Reciprocal(z));
-    case 10: return Acos(Reciprocal(z));
-    case 11: return Atan(Reciprocal(z));
-    case 12: return IsReal(z) ? Complex(std::cosh(z.real())) : std::cosh(z);
-    case 13: return IsReal(z) ? Complex(std::sinh(z.real())) : std::sinh(z);
-    case 14: return Tanh(z);
-    case 15: return IsReal(z) ? Complex(std::asinh(z.real())) : std::asinh(z);
-    case 16: return Acosh(z);
-    case 17: return Atanh(z);
-    case 18: return Reciprocal(IsReal(z) ? Complex(std::sinh(z.real())) : std::sinh(z));
-    case 19: return Reciprocal(IsReal(z) ? Complex(std::cosh(z.real())) : std::cosh(z));
-    case 20: return Reciprocal(Tanh(z));
-    case 21: return Acosh(Reciprocal(z));
-    case 22: {
-      Complex w = Reciprocal(z);
-      return IsReal(w) ? Complex(std::asinh(w.real())) : std::asinh(w);
-    }
-    case 23: return Atanh(Reciprocal(z));
-    case 24: {
-      Complex l = Log(z);
-      return Complex(l.real() / std::log(10.0), l.imag() / std::log(10.0));
-    }
-    case 25: return Log(z);
-    case 26: return PartWise(z, [](double v) { return std::ceil(v); });
-    case 27: return PartWise(z, [](double v) { return std::floor(v); });
-    case 28: return Sign(z);
-    case 29: return PartWise(z, [](double v) { return v - std::trunc(v); });
-    case 30: return PartWise(z, [](double v) { return std::trunc(v); });
-    case 31: return Complex(std::abs(z));
-    case 32: return Sqrt(z);
-    case 65: return Complex(z.real());
-    case 66: return Complex(z.imag());
-    case 70: return IsReal(z) ? Complex(std::exp(z.real())) : std::exp(z);
-    default: return std::nullopt;
-  }
+  if (id < 0 || id >= kCommandIdLimit || kEvaluationsById[id] == nullptr) return std::nullopt;
+  return kEvaluationsById[id](z);
 }
 
 }  // namespace zentrix::engine

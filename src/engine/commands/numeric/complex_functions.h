@@ -10,12 +10,9 @@ namespace zentrix::engine {
 
 using Complex = std::complex<double>;
 
-// Evaluates the elementary function with the given command id (sin 0 ... abs 31,
-// sqrt 32, re 65, im 66, exp 70) at z. Ids without a numeric meaning give nothing.
+// Evaluates the elementary function with the given command id at z (the
+// numeric column of base/elementary_functions.inc). Other ids give nothing.
 // A pole gives a value with an infinite part; callers decide how to show it.
 std::optional<Complex> EvaluateElementary(int id, Complex z);
-
-// True for the ids that EvaluateElementary knows.
-bool IsElementaryFunctionId(int id);
 
 }  // namespace zentrix::engine

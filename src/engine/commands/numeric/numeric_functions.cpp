@@ -1,4 +1,5 @@
 #include "engine/commands/numeric/numeric_functions.h"
+#include "engine/commands/base/elementary_functions.h"
 
 #include <cmath>
 

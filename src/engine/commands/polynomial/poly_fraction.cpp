@@ -1,6 +1,7 @@
 // The numerator/denominator split of a tree, and Together.
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/polynomial/exact_expansion.h"
 #include "engine/commands/polynomial/poly_gcd.h"
 #include "engine/commands/polynomial/poly_support.h"
@@ -37,17 +38,12 @@ ExprNode Apply(int function, const ExprNode& argument) {
 std::optional<Fraction> SplitFunction(const ExprNode& f) {
   if (!f.IsUnaryFunction()) return std::nullopt;
   const ExprNode& u = f.Operand(0);
+  const ElementaryFacts* facts = FindElementaryFacts(f.FunctionId());
+  if (facts == nullptr || facts->quotient_denominator == kNoFunction) return std::nullopt;
   Fraction out;
-  switch (f.FunctionId()) {
-    case id::kTan: out = {Apply(id::kSin, u), Apply(id::kCos, u)}; break;
-    case id::kCot: out = {Apply(id::kCos, u), Apply(id::kSin, u)}; break;
-    case id::kCsc: out = {One(), Apply(id::kSin, u)}; break;
-    case id::kSec: out = {One(), Apply(id::kCos, u)}; break;
-    case id::kCsch: out = {One(), Apply(id::kSinh, u)}; break;
-    case id::kSech: out = {One(), Apply(id::kCosh, u)}; break;
-    case id::kCoth: out = {One(), Apply(id::kTanh, u)}; break;
-    default: return std::nullopt;
-  }
+  out.numerator =
+      facts->quotient_numerator == kNoFunction ? One() : Apply(facts->quotient_numerator, u);
+  out.denominator = Apply(facts->quotient_denominator, u);
   if (!f.coefficient().IsOne()) {
     Fraction c = SplitNumber(f.coefficient());
     out.numerator = poly::TreeMultiply(c.numerator, out.numerator);

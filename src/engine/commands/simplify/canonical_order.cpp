@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "engine/commands/base/commands_state.h"
-#include "engine/commands/base/function_names.h"
 #include "engine/core/charset.h"
+#include "engine/core/command_names.h"
 
 namespace zentrix::engine {
 namespace {

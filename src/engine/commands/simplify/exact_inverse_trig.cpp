@@ -4,6 +4,7 @@
 #include <numeric>
 #include <string>
 
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/exact_trig_values.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -16,17 +17,10 @@ namespace {
 
 namespace id = command_id;
 
-// The circular function whose inverse f is, in ExactTrigAt's numbering.
+// The circular function whose inverse f is, or kNoFunction.
 int ForwardOf(int f) {
-  switch (f) {
-    case id::kAsin: return 0;
-    case id::kAcos: return 1;
-    case id::kAtan: return 2;
-    case id::kAcsc: return 6;
-    case id::kAsec: return 7;
-    case id::kAcot: return 8;
-    default: return -1;
-  }
+  if (!IsInFamily(f, FunctionFamily::kInverseCircular)) return kNoFunction;
+  return FindElementaryFacts(f)->inverse;
 }
 
 // Arguments that can be table values: numbers and products and powers of

@@ -2,6 +2,9 @@
 
 #include <numeric>
 
+#include "engine/commands/base/elementary_functions.h"
+#include "engine/core/command_names.h"
+
 namespace zentrix::engine {
 namespace {
 
@@ -74,15 +77,16 @@ std::optional<ExactTrigValue> ExactTrigAt(int function_id, long long p, long lon
     if (b.numerator == 0) return {true, 0, 1, 1};
     return FromSurd(Divide(a, b));
   };
-  switch (function_id) {
-    case 0: return FromSurd(*sine);
-    case 1: return FromSurd(*cosine);
-    case 2: return quotient(*sine, *cosine);
-    case 6: return quotient(one, *sine);
-    case 7: return quotient(one, *cosine);
-    case 8: return quotient(*cosine, *sine);
-    default: return std::nullopt;
-  }
+  if (!IsInFamily(function_id, FunctionFamily::kCircular)) return std::nullopt;
+  if (function_id == command_id::kSin) return FromSurd(*sine);
+  if (function_id == command_id::kCos) return FromSurd(*cosine);
+  // The other four are quotients of sin, cos and 1.
+  const ElementaryFacts& facts = *FindElementaryFacts(function_id);
+  auto value_of = [&](int g) {
+    if (g == command_id::kSin) return *sine;
+    return g == command_id::kCos ? *cosine : one;
+  };
+  return quotient(value_of(facts.quotient_numerator), value_of(facts.quotient_denominator));
 }
 
 }  // namespace zentrix::engine

@@ -14,7 +14,7 @@ struct ExactTrigValue {
   int root = 1;  // 1, 2 or 3
 };
 
-// `function_id` is 0 sin, 1 cos, 2 tan, 6 csc, 7 sec, 8 cot; the multiple of π is
+// `function_id` is one of the six circular functions; the multiple of π is
 // p/q with 0 <= p/q < 2 in lowest terms. Nothing when no exact value is known.
 std::optional<ExactTrigValue> ExactTrigAt(int function_id, long long p, long long q);
 

@@ -1,9 +1,11 @@
 // Pass (e) of the simplifier, and the rounding functions that are evaluated as
 // soon as their argument is a number.
 
+#include <array>
 #include <cmath>
 #include <optional>
 
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/canonical_passes.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -15,26 +17,36 @@ namespace {
 
 namespace id = command_id;
 
+// The functions evaluated as soon as their argument is a number.
 bool IsRoundingId(int f) {
-  return f == id::kCeiling || f == id::kFloor || f == id::kSign || f == id::kFPart ||
-         f == id::kIPart || f == id::kAbs || f == id::kRe || f == id::kIm;
+  const ElementaryFacts* facts = FindElementaryFacts(f);
+  if (facts == nullptr) return false;
+  return facts->family == FunctionFamily::kStep || facts->family == FunctionFamily::kModulus ||
+         facts->family == FunctionFamily::kPart;
 }
+
+using ExactEvaluation = std::optional<Number> (*)(const Number& x, double v);
+
+// The exact column of the elementary functions, by id.
+constexpr std::array<ExactEvaluation, kCommandIdLimit> ExactEvaluationsById() {
+  std::array<ExactEvaluation, kCommandIdLimit> by_id{};
+#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator,   \
+                           undo_by, pole, value, plus, minus, numeric, exact, ...)            \
+  by_id[command_id::k##identifier] = [](const Number& x, double v) -> std::optional<Number> { \
+    static_cast<void>(x);                                                                     \
+    static_cast<void>(v);                                                                     \
+    return exact;                                                                             \
+  };
+#include "engine/commands/base/elementary_functions.inc"
+  return by_id;
+}
+constexpr auto kExactEvaluationsById = ExactEvaluationsById();
 
 // The rounding functions of an exact real value, kept exact.
 std::optional<Number> ExactRounding(int f, const Number& x) {
   if (!x.IsReal() || x.IsDecimal()) return std::nullopt;
-  const double v = x.RealValue();
-  switch (f) {
-    case id::kCeiling: return Number(std::ceil(v));
-    case id::kFloor: return Number(std::floor(v));
-    case id::kSign: return Number(v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0));
-    case id::kIPart: return Number(std::trunc(v));
-    case id::kFPart: return Subtract(x, Number(std::trunc(v)));
-    case id::kAbs: return x.LessThan(0) ? Negate(x) : x;
-    case id::kRe: return x;
-    case id::kIm: return Number(0.0);
-    default: return std::nullopt;
-  }
+  if (f < 0 || f >= kCommandIdLimit || kExactEvaluationsById[f] == nullptr) return std::nullopt;
+  return kExactEvaluationsById[f](x, x.RealValue());
 }
 
 }  // namespace

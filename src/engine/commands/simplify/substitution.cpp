@@ -1,4 +1,5 @@
 #include "engine/commands/simplify/substitution.h"
+#include "engine/commands/base/elementary_functions.h"
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/numeric/complex_functions.h"

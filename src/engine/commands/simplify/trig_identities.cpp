@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/simplify/canonical_order.h"
@@ -25,22 +26,10 @@ namespace {
 
 namespace id = command_id;
 
+// g with f = 1/g among the circular and hyperbolic functions, or kNoFunction.
 int ReciprocalOf(int f) {
-  switch (f) {
-    case id::kSin: return id::kCsc;
-    case id::kCsc: return id::kSin;
-    case id::kCos: return id::kSec;
-    case id::kSec: return id::kCos;
-    case id::kTan: return id::kCot;
-    case id::kCot: return id::kTan;
-    case id::kSinh: return id::kCsch;
-    case id::kCsch: return id::kSinh;
-    case id::kCosh: return id::kSech;
-    case id::kSech: return id::kCosh;
-    case id::kTanh: return id::kCoth;
-    case id::kCoth: return id::kTanh;
-    default: return -1;
-  }
+  const ElementaryFacts* facts = FindElementaryFacts(f);
+  return facts == nullptr ? kNoFunction : facts->reciprocal;
 }
 
 // f(u)·g(u) = h(u), tried in this order.
@@ -170,31 +159,26 @@ ExprNode PiTimes(const Number& c) {
   return MakeTermNode(std::u16string(1, chars::kPi), c, Number(1.0));
 }
 
+// f(∞) of an elementary function: a value, a range of values, or undefined.
 std::optional<ExprNode> AtPlusInfinity(int f) {
-  switch (f) {
-    case id::kSin:
-    case id::kCos: {
+  const ElementaryFacts* facts = FindElementaryFacts(f);
+  if (facts == nullptr) return std::nullopt;
+  switch (facts->value_at_infinity) {
+    case ValueAtInfinity::kUnitInterval: {
       ExprNode interval(NodeKind::kInterval, Number());
       interval.AddOperand(ExprNode::MakeNumber(Number(-1.0)));
       interval.AddOperand(ExprNode::MakeNumber(Number(1.0)));
       return interval;
     }
-    case id::kTan: return ExprNode::MakeInterval(Number::MinusInfinity(), Number::PlusInfinity());
-    case id::kAtan: return PiTimes(Number::Ratio(1.0, 2.0));
-    case id::kLog10:
-    case id::kLn:
-    case id::kAbs:
-    case id::kExp: return ExprNode::MakeNumber(Number::PlusInfinity());
-    default:
-      if (!IsElementaryFunctionId(f)) return std::nullopt;
-      return ExprNode::MakeNumber(Number::Indeterminate());
+    case ValueAtInfinity::kRealLine:
+      return ExprNode::MakeInterval(Number::MinusInfinity(), Number::PlusInfinity());
+    case ValueAtInfinity::kHalfPi: return PiTimes(Number::Ratio(1.0, 2.0));
+    case ValueAtInfinity::kPlusInfinity: return ExprNode::MakeNumber(Number::PlusInfinity());
+    default: return ExprNode::MakeNumber(Number::Indeterminate());
   }
 }
 
-bool IsCircular(int f) {
-  return f == id::kSin || f == id::kCos || f == id::kTan || f == id::kCsc || f == id::kSec ||
-         f == id::kCot;
-}
+bool IsCircular(int f) { return IsInFamily(f, FunctionFamily::kCircular); }
 
 bool IsExactReal(const Number& n) {
   return n.IsReal() && !n.IsDecimal() && std::fabs(n.RealNumerator()) < 9.0e15 &&

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/commands/base/elementary_functions.h"
 #include "engine/commands/simplify/canonicalize.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
 #include "engine/commands/solve/solve_steps.h"
@@ -19,45 +20,6 @@ namespace zentrix::engine::solve {
 namespace {
 
 namespace id = command_id;
-
-// The principal inverse of a function, or -1.
-int InverseFunction(int f) {
-  switch (f) {
-    case id::kSin: return id::kAsin;
-    case id::kCos: return id::kAcos;
-    case id::kTan: return id::kAtan;
-    case id::kCsc: return id::kAcsc;
-    case id::kSec: return id::kAsec;
-    case id::kCot: return id::kAcot;
-    case id::kSinh: return id::kAsinh;
-    case id::kCosh: return id::kAcosh;
-    case id::kTanh: return id::kAtanh;
-    case id::kCsch: return id::kAcsch;
-    case id::kSech: return id::kAsech;
-    case id::kCoth: return id::kAcoth;
-    default: return -1;
-  }
-}
-
-// The function that undoes an inverse function: any root of u = f(R) satisfies
-// f⁻¹(u) = R only when R lies in the inverse's range, so the root is checked.
-int ForwardFunction(int f) {
-  switch (f) {
-    case id::kAsin: return id::kSin;
-    case id::kAcos: return id::kCos;
-    case id::kAtan: return id::kTan;
-    case id::kAcsc: return id::kCsc;
-    case id::kAsec: return id::kSec;
-    case id::kAcot: return id::kCot;
-    case id::kAsinh: return id::kSinh;
-    case id::kAcosh: return id::kCosh;
-    case id::kAtanh: return id::kTanh;
-    case id::kAcsch: return id::kCsch;
-    case id::kAsech: return id::kSech;
-    case id::kAcoth: return id::kCoth;
-    default: return -1;
-  }
-}
 
 Isolated Root(ExprNode root, bool needs_check = false) {
   Isolated out;
@@ -153,31 +115,34 @@ ExprNode NaturalLog(ExprNode r) {
   return ApplyFunction(id::kLn, std::move(r));
 }
 
-// f(u) = R undone; the node's coefficient multiplies the application.
+// f(u) = R undone; the node's coefficient multiplies the application. Undoing
+// an inverse function, a logarithm or the modulus can bring in roots outside
+// f's range, so those roots are checked.
 Isolated UndoFunction(const ExprNode& lhs, const ExprNode& rhs) {
-  const int f = lhs.FunctionId();
+  const ElementaryFacts* facts = FindElementaryFacts(lhs.FunctionId());
+  if (facts == nullptr) return Failed();
   ExprNode right = DivideTrees(rhs, ExprNode::MakeNumber(lhs.coefficient()));
   const ExprNode& u = lhs.Operand(0);
-  if (const int inverse = InverseFunction(f); inverse >= 0) {
-    return Restart(u, ApplyFunction(inverse, std::move(right)));
-  }
   Isolated out;
-  switch (f) {
-    case id::kExp: return Restart(u, NaturalLog(std::move(right)));
-    case id::kLn: out = Restart(u, ApplyFunction(id::kExp, std::move(right))); break;
-    case id::kLog10:
+  switch (facts->undo) {
+    case FunctionUndo::kByInverse:
+      return Restart(u, ApplyFunction(facts->inverse, std::move(right)));
+    case FunctionUndo::kByLogarithm: return Restart(u, NaturalLog(std::move(right)));
+    case FunctionUndo::kBySquaring: return UndoPower(u, Number::Ratio(1.0, 2.0), right);
+    case FunctionUndo::kByForward:
+      out = Restart(u, ApplyFunction(facts->inverse, std::move(right)));
+      break;
+    case FunctionUndo::kByExponential:
+      out = Restart(u, ApplyFunction(command_id::kExp, std::move(right)));
+      break;
+    case FunctionUndo::kByPowerOfTen:
       out = Restart(u, PowerTrees(ExprNode::MakeNumber(Number(10.0)), std::move(right)));
       break;
-    case id::kSqrt: return UndoPower(u, Number::Ratio(1.0, 2.0), right);
-    case id::kAbs:
+    case FunctionUndo::kByBothSigns:
       out = Restart(u, right);
       out.restarts.push_back(Equation{u, NegateTree(std::move(right))});
       break;
-    default: {
-      const int forward = ForwardFunction(f);
-      if (forward < 0) return Failed();
-      out = Restart(u, ApplyFunction(forward, std::move(right)));
-    }
+    case FunctionUndo::kNone: return Failed();
   }
   out.needs_check = true;
   return out;
@@ -282,8 +247,11 @@ Isolated Isolate(Equation eq, std::u16string_view x) {
     if (lhs.IsPower()) return UndoSymbolicPower(lhs, eq.rhs, x);
     if (lhs.IsUnaryFunction()) {
       // The circular and hyperbolic functions are undone in place, as before.
-      const int inverse = InverseFunction(lhs.FunctionId());
-      if (inverse < 0) return UndoFunction(lhs, eq.rhs);
+      const ElementaryFacts* facts = FindElementaryFacts(lhs.FunctionId());
+      if (facts == nullptr || facts->undo != FunctionUndo::kByInverse) {
+        return UndoFunction(lhs, eq.rhs);
+      }
+      const int inverse = facts->inverse;
       ExprNode right = DivideTrees(std::move(eq.rhs), ExprNode::MakeNumber(lhs.coefficient()));
       ExprNode argument = lhs.Operand(0);
       eq.rhs = ApplyFunction(inverse, std::move(right));
