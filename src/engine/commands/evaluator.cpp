@@ -210,7 +210,7 @@ bool ProgramRun::Operator(std::size_t i) {
       stack_.resize(stack_.size() - n);
       return Push(std::move(list), depth);
     }
-    case 64: {
+    case op::kUnaryMinus: {
       if (stack_.empty()) return Fail(EngineError::kBadSyntax);
       Value v = Pop();
       return Push(NegateTree(std::move(v.node)), v.depth + kLevelsPerOperation);
@@ -295,7 +295,7 @@ bool ProgramRun::Binary(int code) {
     case '^':
       if (a.IsE()) return Push(ApplyFunction(id::kExp, std::move(b)), depth);
       return Push(PowerTrees(std::move(a), std::move(b)), depth);
-    case 128:
+    case op::kTimesTenPower:
       if (!a.IsNumber()) return Fail(EngineError::kBadSyntax);
       return Push(
           MultiplyTrees(std::move(a), PowerTrees(ExprNode::MakeNumber(Number(10.0)), std::move(b))),
