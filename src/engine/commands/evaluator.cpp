@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/command_registry.h"
 #include "engine/commands/install_engine.h"
 #include "engine/commands/matrix/matrix_operations.h"
+#include "engine/commands/matrix/matrix_support.h"
 #include "engine/commands/numeric/complex_functions.h"
 #include "engine/commands/numeric/numeric_functions.h"
 #include "engine/commands/numeric/special_functions.h"
@@ -102,6 +104,7 @@ class ProgramRun {
   bool Name(std::size_t i);
   bool Operator(std::size_t i);
   bool Binary(int code);
+  bool MultiplyMatrices(const ExprNode& a, const ExprNode& b, int depth);
   bool Equals(std::size_t i);
   bool Assign(const std::u16string& name, Value rhs);
   bool SolveTopLevel(Value lhs, Value rhs);
@@ -285,11 +288,7 @@ bool ProgramRun::Binary(int code) {
     case '+': return Push(AddTrees(std::move(a), std::move(b)), depth);
     case '-': return Push(SubtractTrees(std::move(a), std::move(b)), depth);
     case '*':
-      if (a.IsMatrix() && b.IsMatrix()) {
-        matrix::MatrixValue product = matrix::ExpandedMatrixProduct(a, b);
-        if (!product.value) return Fail(product.message.empty() ? u"General" : product.message);
-        return Push(std::move(*product.value), depth);
-      }
+      if (a.IsMatrix() && b.IsMatrix()) return MultiplyMatrices(a, b, depth);
       return Push(MultiplyTrees(std::move(a), std::move(b)), depth);
     case '/': return Push(DivideTrees(std::move(a), std::move(b)), depth);
     case '^':
@@ -302,6 +301,18 @@ bool ProgramRun::Binary(int code) {
           depth);
     default: return Fail(EngineError::kBadSyntax);
   }
+}
+
+// The expanded product; "General" when the shapes do not fit.
+bool ProgramRun::MultiplyMatrices(const ExprNode& a, const ExprNode& b, int depth) {
+  std::optional<ExprNode> product;
+  try {
+    product = matrix::ExpandedMatrixProduct(a, b);
+  } catch (const ResultTooLarge&) {
+    return Fail(matrix::kResultTooLarge);
+  }
+  if (!product) return Fail(u"General");
+  return Push(std::move(*product), depth);
 }
 
 bool ProgramRun::Equals(std::size_t i) {

@@ -8,6 +8,8 @@
 //   EntryTooSlow        the entry's work budget is spent; the outermost owner
 //                       of the budget reports "The calculation takes too long."
 //   ResultTooLarge      a result beyond a size bound ("The expression is too large.")
+//   MatrixTooLarge      a matrix beyond the work bound of its command ("The matrix
+//                       is too large.")
 //   PolyTooLarge        polynomial work beyond its allowance (base/poly_limits.h)
 //   ExactRangeExceeded  an exact result beyond Number's range (base/exact_range.h)
 
@@ -28,6 +30,11 @@ class EntryTooSlow : public LimitExceeded {
 class ResultTooLarge : public LimitExceeded {
  public:
   ResultTooLarge() : LimitExceeded("result beyond its size bound") {}
+};
+
+class MatrixTooLarge : public LimitExceeded {
+ public:
+  MatrixTooLarge() : LimitExceeded("matrix beyond its command's work bound") {}
 };
 
 }  // namespace zentrix::engine

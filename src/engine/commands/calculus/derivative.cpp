@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
@@ -24,7 +25,8 @@ using calculus::FreeOf;
 using calculus::Num;
 
 // The quotient rule expands and reduces its numerator; beyond this size the
-// work would be out of proportion, and the derivative is given up as too large.
+// work would be out of proportion, and the derivative is given up as too large
+// (ResultTooLarge).
 constexpr std::size_t kMaxQuotientSize = limits::kDerivativeQuotientSize;
 
 ExprNode Fn(int f, const ExprNode& u) { return ApplyFunction(f, u); }
@@ -120,10 +122,7 @@ class Differentiator {
     }
     // The product rule: the sum over the factors of f_i' times the others.
     // Its size grows with the square of the number of factors.
-    if (factors.size() * factors.size() > calculus::kMaxResultSize) {
-      too_large_ = true;
-      return std::nullopt;
-    }
+    if (factors.size() * factors.size() > calculus::kMaxResultSize) throw ResultTooLarge();
     std::vector<ExprNode> terms;
     for (std::size_t i = 0; i < factors.size(); ++i) {
       std::optional<ExprNode> d = Of(factors[i]);
@@ -160,8 +159,7 @@ class Differentiator {
     ExprNode numerator =
         SubtractTrees(Mul(std::move(*dn), u), MultiplyNumber(Mul(n, std::move(*dd)), k));
     if (calculus::TreeSize(numerator, kMaxQuotientSize) > kMaxQuotientSize) {
-      too_large_ = true;
-      return std::nullopt;
+      throw ResultTooLarge();
     }
     numerator = Expand(TrigReduce(Expand(numerator)));
     ExprNode denominator = TrigReduce(PowerNumber(u, Add(k, Number(1.0))));
@@ -245,9 +243,6 @@ class Differentiator {
   }
 
   std::u16string x_;
-
- public:
-  bool too_large_ = false;
 };
 
 }  // namespace
@@ -277,11 +272,16 @@ std::optional<ExprNode> TableDerivative(int f, const ExprNode& u) {
   return kDerivativesById[f](u);
 }
 
-std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x, bool* too_large) {
-  Differentiator d(x);
-  std::optional<ExprNode> r = d.Of(f);
-  if (too_large != nullptr) *too_large = d.too_large_;
-  return r;
+std::optional<ExprNode> DifferentiateOrThrow(const ExprNode& f, std::u16string_view x) {
+  return Differentiator(x).Of(f);
+}
+
+std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x) {
+  try {
+    return DifferentiateOrThrow(f, x);
+  } catch (const ResultTooLarge&) {
+    return std::nullopt;
+  }
 }
 
 namespace {
@@ -354,9 +354,9 @@ ExprNode Gathered(ExprNode d) {
   return calculus::TreeSize(gathered, limit) <= limit ? gathered : d;
 }
 
-}  // namespace
-
-NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, double n) {
+// NthDerivative's steps; a result beyond the size bound or the step bound
+// throws ResultTooLarge.
+NthDerivativeResult Derivatives(const ExprNode& f, std::u16string_view x, double n) {
   NthDerivativeResult result;
   if (n < 0 || n != std::floor(n)) return result;
   std::vector<ExprNode> history{f};
@@ -366,9 +366,7 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
   const bool overflow_before = HasOverflow(f);
   ExprNode current = f;
   for (double step = 1; step <= n; ++step) {
-    bool too_large = false;
-    std::optional<ExprNode> next = Differentiate(current, x, &too_large);
-    if (too_large) return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
+    std::optional<ExprNode> next = DifferentiateOrThrow(current, x);
     if (!next) {
       if (step == 1) return result;
       result.value = Unevaluated(std::move(current), x, n - step + 1);
@@ -378,9 +376,7 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
     if (HasCommandFault()) return result;
     if (!overflow_before && HasOverflow(current)) return Failure(EngineError::kOverflow);
     const std::size_t size = calculus::TreeSize(current, calculus::kMaxResultSize);
-    if (size > calculus::kMaxResultSize) {
-      return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
-    }
+    if (size > calculus::kMaxResultSize) throw ResultTooLarge();
     if (current.IsNumber() && current.coefficient().IsZero()) break;
     // A derivative met before repeats with its period from here on.
     const std::size_t hash = HashTree(current);
@@ -394,9 +390,7 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
         return result;
       }
     }
-    if (step >= kMaxDerivativeSteps && step < n) {
-      return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
-    }
+    if (step >= kMaxDerivativeSteps && step < n) throw ResultTooLarge();
     // Entry k of the history is the k-th derivative, so it stops at the first gap.
     keep_history = keep_history && history_size + size <= kMaxHistorySize;
     if (keep_history) {
@@ -407,6 +401,16 @@ NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, doub
   }
   result.value = std::move(current);
   return result;
+}
+
+}  // namespace
+
+NthDerivativeResult NthDerivative(const ExprNode& f, std::u16string_view x, double n) {
+  try {
+    return Derivatives(f, x, n);
+  } catch (const ResultTooLarge&) {
+    return Failure(EngineError::kBadSyntax, calculus::kResultTooLarge);
+  }
 }
 
 std::optional<CommandOutcome> DerivativeAlgorithm(std::vector<ExprNode>& arguments) {

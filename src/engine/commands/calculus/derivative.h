@@ -15,10 +15,13 @@ namespace zentrix::engine {
 
 // df/dx, or nothing when some part of f has no rule (abs, floor, an
 // unevaluated command, ...). Lists are differentiated element by element.
-// With `too_large`, reports whether it gave up because an intermediate
-// quotient grew beyond the size bound (rather than for want of a rule).
-std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x,
-                                      bool* too_large = nullptr);
+// Throws ResultTooLarge when a product rule or an intermediate quotient would
+// grow beyond its size bound.
+std::optional<ExprNode> DifferentiateOrThrow(const ExprNode& f, std::u16string_view x);
+
+// DifferentiateOrThrow with nothing for a derivative beyond the size bound too:
+// for callers to whom a derivative that is too large is as good as none.
+std::optional<ExprNode> Differentiate(const ExprNode& f, std::u16string_view x);
 
 // The derivative of the function `id` at u (f'(u), without the chain factor),
 // or nothing for functions without an entry in the table.

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/testing/calculus_test_support.h"
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
@@ -77,6 +78,27 @@ TEST_F(DerivativeTest, RepeatedDerivatives) {
   ASSERT_TRUE(nested.IsFunction(command_id::kD)) << Dump(nested);
   ASSERT_EQ(nested.OperandCount(), 2u);
   EXPECT_EQ(Dump(nested.Operand(0)), Dump(Tree("D(abs(x),x)")));
+}
+
+// sin(x)·sin(2x)·…·sin(n·x).
+std::string SineProduct(int n) {
+  std::string text = "sin(x)";
+  for (int k = 2; k <= n; ++k) text.append("*sin(").append(std::to_string(k)).append("x)");
+  return text;
+}
+
+TEST_F(DerivativeTest, DerivativesBeyondTheSizeBoundAreReported) {
+  const std::string too_large = "Error: The expression is too large.";
+  // 149 factors: the product rule would write 149² of them.
+  EXPECT_EQ(Eval("D(" + SineProduct(149) + ",x)"), too_large);
+  EXPECT_EQ(Eval("D(" + SineProduct(149) + ",x,3)"), too_large);
+  EXPECT_EQ(Eval("Series(" + SineProduct(149) + ",x,0,2)"), too_large);
+  // 99 factors over x + 1: the quotient rule's numerator is beyond its bound.
+  EXPECT_EQ(Eval("D(" + SineProduct(99) + "/(x+1),x)"), too_large);
+  EXPECT_EQ(Eval("Series(" + SineProduct(99) + "/(x+1),x,0,1)"), too_large);
+  // Callers to whom a derivative is one way among others take it as none.
+  EXPECT_FALSE(Differentiate(Tree(SineProduct(149)), u"x").has_value());
+  EXPECT_THROW(DifferentiateOrThrow(Tree(SineProduct(149)), u"x"), ResultTooLarge);
 }
 
 TEST_F(DerivativeTest, HugeOrdersEndQuickly) {

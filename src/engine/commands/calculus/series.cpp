@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/commands/base/commands_state.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/definite_integral.h"
@@ -50,9 +51,12 @@ std::optional<CommandOutcome> SeriesAlgorithm(std::vector<ExprNode>& arguments) 
   if (Undefined(value)) return CommandOutcome::Refused();
   ExprNode result = std::move(value);
   for (int i = 1; i <= static_cast<int>(n); ++i) {
-    bool too_large = false;
-    std::optional<ExprNode> d = Differentiate(f, x, &too_large);
-    if (too_large) return TooLarge();
+    std::optional<ExprNode> d;
+    try {
+      d = DifferentiateOrThrow(f, x);
+    } catch (const ResultTooLarge&) {
+      return TooLarge();
+    }
     if (!d || HasCommandFault()) return CommandOutcome::Refused();
     f = std::move(*d);
     if (calculus::TreeSize(f, calculus::kMaxResultSize) > calculus::kMaxResultSize)

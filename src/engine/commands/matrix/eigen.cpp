@@ -77,17 +77,13 @@ std::vector<ExprNode> NullSpace(const ReducedGrid& r, std::size_t columns) {
 struct EigenPairs {
   std::vector<ExprNode> values;  // one per vector
   std::vector<ExprNode> vectors;
-  std::u16string_view message;
-  bool ok = false;
 };
 
-EigenPairs Pairs(const ExprNode& m) {
+// Nothing when there are no eigenvalues or no eigenvectors.
+std::optional<EigenPairs> Pairs(const ExprNode& m) {
+  std::optional<ExprNode> roots = Eigenvalues(m);
+  if (!roots) return std::nullopt;
   EigenPairs pairs;
-  MatrixValue roots = Eigenvalues(m);
-  if (!roots.value) {
-    pairs.message = roots.message;
-    return pairs;
-  }
   const double tolerance = kRelativeTolerance * std::max(1.0, LargestEntry(m));
   ZeroTest near_zero = [tolerance](const ExprNode& e) {
     if (IsZeroTree(e)) return true;
@@ -95,7 +91,7 @@ EigenPairs Pairs(const ExprNode& m) {
     return size && *size <= tolerance;
   };
   std::vector<ExprNode> seen;
-  for (const ExprNode& lambda : roots.value->operands()) {
+  for (const ExprNode& lambda : roots->operands()) {
     // A repeated root (or two decimals of one double root) is looked at once.
     bool repeated = false;
     for (const ExprNode& earlier : seen) {
@@ -104,16 +100,12 @@ EigenPairs Pairs(const ExprNode& m) {
     if (repeated) continue;
     seen.push_back(lambda);
     ReducedGrid reduced = RowReduceGrid(Shifted(m, lambda), near_zero);
-    if (reduced.too_large) {
-      pairs.message = kResultTooLarge;
-      return pairs;
-    }
     for (ExprNode& v : NullSpace(reduced, Rows(m))) {
       pairs.values.push_back(lambda);
       pairs.vectors.push_back(std::move(v));
     }
   }
-  pairs.ok = !pairs.vectors.empty();
+  if (pairs.vectors.empty()) return std::nullopt;
   return pairs;
 }
 
@@ -125,32 +117,31 @@ ExprNode ListOf(std::vector<ExprNode> elements) {
 
 }  // namespace
 
-MatrixValue Eigenvalues(const ExprNode& m) {
-  if (!IsNumericSquare(m, 3)) return {};
+std::optional<ExprNode> Eigenvalues(const ExprNode& m) {
+  if (!IsNumericSquare(m, 3)) return std::nullopt;
   const std::size_t n = Rows(m);
-  if (n == 1) return {ListOf({m.Operand(0).Operand(0)}), {}};
+  if (n == 1) return ListOf({m.Operand(0).Operand(0)});
   const std::u16string lambda_name(kLambdaName);
-  Determinant det = SymbolicDeterminant(Shifted(m, ExprNode::MakeSymbol(lambda_name)));
-  if (!det.value) return {std::nullopt, det.message};
+  const ExprNode det = SymbolicDeterminant(Shifted(m, ExprNode::MakeSymbol(lambda_name)));
   std::optional<std::vector<ExprNode>> k =
-      solve::ExtractCoefficients(Expand(*det.value), lambda_name, static_cast<int>(n));
-  if (!k) return {};
-  if (n == 2) return {AsList(QuadraticRoots((*k)[0], (*k)[1], (*k)[2])), {}};
+      solve::ExtractCoefficients(Expand(det), lambda_name, static_cast<int>(n));
+  if (!k) return std::nullopt;
+  if (n == 2) return AsList(QuadraticRoots((*k)[0], (*k)[1], (*k)[2]));
   std::optional<ExprNode> roots = CubicRoots((*k)[0], (*k)[1], (*k)[2], (*k)[3]);
-  if (!roots) return {};
-  return {AsList(std::move(*roots)), {}};
+  if (!roots) return std::nullopt;
+  return AsList(std::move(*roots));
 }
 
-MatrixValue Eigenvectors(const ExprNode& m) {
-  EigenPairs pairs = Pairs(m);
-  if (!pairs.ok) return {std::nullopt, pairs.message};
-  return {ListOf(std::move(pairs.vectors)), {}};
+std::optional<ExprNode> Eigenvectors(const ExprNode& m) {
+  std::optional<EigenPairs> pairs = Pairs(m);
+  if (!pairs) return std::nullopt;
+  return ListOf(std::move(pairs->vectors));
 }
 
-MatrixValue Eigensystem(const ExprNode& m) {
-  EigenPairs pairs = Pairs(m);
-  if (!pairs.ok) return {std::nullopt, pairs.message};
-  return {ListOf({ListOf(std::move(pairs.values)), ListOf(std::move(pairs.vectors))}), {}};
+std::optional<ExprNode> Eigensystem(const ExprNode& m) {
+  std::optional<EigenPairs> pairs = Pairs(m);
+  if (!pairs) return std::nullopt;
+  return ListOf({ListOf(std::move(pairs->values)), ListOf(std::move(pairs->vectors))});
 }
 
 }  // namespace zentrix::engine::matrix

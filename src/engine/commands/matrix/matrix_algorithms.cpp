@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/commands/base/exact_range.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/matrix/eigen.h"
 #include "engine/commands/matrix/matrix_determinant.h"
 #include "engine/commands/matrix/matrix_elimination.h"
@@ -16,14 +18,22 @@ namespace {
 using Args = std::vector<ExprNode>;
 using Result = std::optional<CommandOutcome>;
 
-// A value; a failure with its own message; or, with neither, the command's
-// usual failure text.
-Result Outcome(std::optional<ExprNode> value, std::u16string_view message) {
-  if (value) return CommandOutcome::Value(std::move(*value));
-  if (!message.empty()) return CommandOutcome::Fail(message);
-  return CommandOutcome::Refused();
+// The answer of a matrix command: its value; without one, the command's usual
+// failure text; a bound met on the way ends the command with the bound's message.
+template <class Compute>
+Result Answer(Compute compute) {
+  try {
+    std::optional<ExprNode> value = compute();
+    if (!value) return CommandOutcome::Refused();
+    return CommandOutcome::Value(std::move(*value));
+  } catch (const MatrixTooLarge&) {
+    return CommandOutcome::Fail(matrix::kMatrixTooLarge);
+  } catch (const ResultTooLarge&) {
+    return CommandOutcome::Fail(matrix::kResultTooLarge);
+  } catch (const ExactRangeExceeded&) {
+    return CommandOutcome::Fail(kExactRangeMessage);
+  }
 }
-Result Outcome(matrix::MatrixValue v) { return Outcome(std::move(v.value), v.message); }
 
 matrix::Variables VariablesOf(const Args& a, std::size_t index) {
   return a.size() > index ? matrix::VariableNames(a[index]) : matrix::DefaultVariables();
@@ -32,8 +42,7 @@ matrix::Variables VariablesOf(const Args& a, std::size_t index) {
 }  // namespace
 
 Result DetAlgorithm(Args& a) {
-  matrix::Determinant d = matrix::DeterminantOf(a[0]);
-  return Outcome(std::move(d.value), d.message);
+  return Answer([&] { return matrix::DeterminantOf(a[0]); });
 }
 
 Result TransposeAlgorithm(Args& a) { return CommandOutcome::Value(matrix::Transpose(a[0])); }
@@ -45,52 +54,66 @@ Result IdentityAlgorithm(Args& a) {
 }
 
 Result RowReduceAlgorithm(Args& a) {
-  matrix::Reduction r = matrix::RowReduce(a[0]);
-  return Outcome(std::move(r.value), r.message);
+  return Answer([&] { return matrix::RowReduce(a[0]); });
 }
 
 Result InverseAlgorithm(Args& a) {
-  matrix::Reduction r = matrix::Inverse(a[0]);
-  return Outcome(std::move(r.value), r.message);
+  return Answer([&] { return matrix::Inverse(a[0]); });
 }
 
 Result MatrixPowerAlgorithm(Args& a) {
-  return Outcome(matrix::MatrixPower(a[0], a[1].coefficient()));
+  return Answer([&] { return matrix::MatrixPower(a[0], a[1].coefficient()); });
 }
 
 Result DotAlgorithm(Args& a) {
-  if (a[0].IsMatrix()) return Outcome(matrix::ExpandedMatrixProduct(a[0], a[1]));
-  return Outcome(matrix::ScalarProduct(a[0], a[1]));
+  if (a[0].IsMatrix()) return Answer([&] { return matrix::ExpandedMatrixProduct(a[0], a[1]); });
+  return Answer([&] { return matrix::ScalarProduct(a[0], a[1]); });
 }
 
-Result CrossAlgorithm(Args& a) { return Outcome(matrix::CrossProduct(a[0], a[1])); }
+Result CrossAlgorithm(Args& a) {
+  return Answer([&] { return matrix::CrossProduct(a[0], a[1]); });
+}
 
 Result VectorNormAlgorithm(Args& a) {
   const Number p = a.size() == 2 ? a[1].coefficient() : Number(2.0);
-  return Outcome(matrix::VectorNorm(a[0], p));
+  return Answer([&] { return matrix::VectorNorm(a[0], p); });
 }
 
-Result VectorAngleAlgorithm(Args& a) { return Outcome(matrix::VectorAngle(a[0], a[1])); }
+Result VectorAngleAlgorithm(Args& a) {
+  return Answer([&] { return matrix::VectorAngle(a[0], a[1]); });
+}
 
 Result TripleProductAlgorithm(Args& a) {
-  return Outcome(matrix::ScalarTripleProduct(a[0], a[1], a[2]));
+  return Answer([&] { return matrix::ScalarTripleProduct(a[0], a[1], a[2]); });
 }
 
-Result QrAlgorithm(Args& a) { return Outcome(matrix::QrDecomposition(a[0])); }
+Result QrAlgorithm(Args& a) {
+  return Answer([&] { return matrix::QrDecomposition(a[0]); });
+}
 
-Result EigenvaluesAlgorithm(Args& a) { return Outcome(matrix::Eigenvalues(a[0])); }
-Result EigenvectorsAlgorithm(Args& a) { return Outcome(matrix::Eigenvectors(a[0])); }
-Result EigensystemAlgorithm(Args& a) { return Outcome(matrix::Eigensystem(a[0])); }
+Result EigenvaluesAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Eigenvalues(a[0]); });
+}
+Result EigenvectorsAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Eigenvectors(a[0]); });
+}
+Result EigensystemAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Eigensystem(a[0]); });
+}
 
 Result JacobianAlgorithm(Args& a) {
-  return Outcome(matrix::Jacobian(a[0], VariablesOf(a, 1), a.size() == 3 ? &a[2] : nullptr));
+  const ExprNode* point = a.size() == 3 ? &a[2] : nullptr;
+  return Answer([&] { return matrix::Jacobian(a[0], VariablesOf(a, 1), point); });
 }
 
 Result HessianAlgorithm(Args& a) {
-  return Outcome(matrix::Hessian(a[0], VariablesOf(a, 1), a.size() == 3 ? &a[2] : nullptr));
+  const ExprNode* point = a.size() == 3 ? &a[2] : nullptr;
+  return Answer([&] { return matrix::Hessian(a[0], VariablesOf(a, 1), point); });
 }
 
-Result GradientAlgorithm(Args& a) { return Outcome(matrix::Gradient(a[0], VariablesOf(a, 1))); }
+Result GradientAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Gradient(a[0], VariablesOf(a, 1)); });
+}
 
 Result DivergenceAlgorithm(Args& a) {
   matrix::Variables x = VariablesOf(a, 1);
@@ -98,15 +121,19 @@ Result DivergenceAlgorithm(Args& a) {
   if (a.size() == 1 && a[0].IsList() && a[0].OperandCount() < x.size()) {
     x.resize(a[0].OperandCount());
   }
-  return Outcome(matrix::Divergence(a[0], x));
+  return Answer([&] { return matrix::Divergence(a[0], x); });
 }
 
-Result LaplacianAlgorithm(Args& a) { return Outcome(matrix::Laplacian(a[0], VariablesOf(a, 1))); }
+Result LaplacianAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Laplacian(a[0], VariablesOf(a, 1)); });
+}
 
-Result CurlAlgorithm(Args& a) { return Outcome(matrix::Curl(a[0], VariablesOf(a, 1))); }
+Result CurlAlgorithm(Args& a) {
+  return Answer([&] { return matrix::Curl(a[0], VariablesOf(a, 1)); });
+}
 
 Result DufAlgorithm(Args& a) {
-  return Outcome(matrix::DirectionalDerivative(a[0], VariablesOf(a, 1), a[2], a[3]));
+  return Answer([&] { return matrix::DirectionalDerivative(a[0], VariablesOf(a, 1), a[2], a[3]); });
 }
 
 }  // namespace zentrix::engine

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/commands/base/exact_range.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/matrix/exact_matrix.h"
 #include "engine/commands/polynomial/exact_poly.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
@@ -46,16 +46,12 @@ class CofactorExpansion {
   explicit CofactorExpansion(const Grid& grid)
       : grid_(grid), n_(grid.size()), memo_(std::size_t{1} << n_) {}
 
-  Determinant Run() {
-    std::optional<ExprNode> value = Minor((std::uint32_t{1} << n_) - 1);
-    if (!value) return {std::nullopt, kResultTooLarge};
-    return {std::move(value), {}};
-  }
+  ExprNode Run() { return Minor((std::uint32_t{1} << n_) - 1); }
 
  private:
-  std::optional<ExprNode> Minor(std::uint32_t columns) {
+  ExprNode Minor(std::uint32_t columns) {
     std::optional<ExprNode>& memo = memo_[columns];
-    if (memo) return memo;
+    if (memo) return *memo;
     std::vector<std::size_t> cols;
     for (std::size_t j = 0; j < n_; ++j) {
       if (columns & (std::uint32_t{1} << j)) cols.push_back(j);
@@ -75,17 +71,15 @@ class CofactorExpansion {
       for (std::size_t index = 0; index < cols.size(); ++index) {
         const ExprNode& entry = grid_[row][cols[index]];
         if (IsZeroTree(entry)) continue;
-        std::optional<ExprNode> minor = Minor(columns & ~(std::uint32_t{1} << cols[index]));
-        if (!minor) return std::nullopt;
-        ExprNode term = MultiplyTrees(entry, std::move(*minor));
+        ExprNode minor = Minor(columns & ~(std::uint32_t{1} << cols[index]));
+        ExprNode term = MultiplyTrees(entry, std::move(minor));
         if (index % 2 == 1) term = NegateTree(std::move(term));
         sum = AddTrees(std::move(sum), std::move(term));
       }
       value = Expand(sum);
     }
-    if (TooLarge(value)) return std::nullopt;
-    memo = std::move(value);
-    return memo;
+    memo = Checked(std::move(value));
+    return *memo;
   }
 
   const Grid& grid_;
@@ -95,24 +89,20 @@ class CofactorExpansion {
 
 }  // namespace
 
-Determinant SymbolicDeterminant(const Grid& grid) {
-  if (grid.size() > kMaxSymbolicDetSize) return {std::nullopt, kMatrixTooLarge};
+ExprNode SymbolicDeterminant(const Grid& grid) {
+  if (grid.size() > kMaxSymbolicDetSize) throw MatrixTooLarge();
   return CofactorExpansion(grid).Run();
 }
 
-Determinant DeterminantOf(const ExprNode& matrix) {
-  if (!IsSquare(matrix)) return {};
+std::optional<ExprNode> DeterminantOf(const ExprNode& matrix) {
+  if (!IsSquare(matrix)) return std::nullopt;
   const std::size_t n = Rows(matrix);
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
-    if (static_cast<double>(n) * n * n > kMaxWork) return {std::nullopt, kMatrixTooLarge};
+    if (static_cast<double>(n) * n * n > kMaxWork) throw MatrixTooLarge();
     if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers)) {
-      try {
-        return {ExprNode::MakeNumber(poly::ToNumber(ExactDeterminant(*exact))), {}};
-      } catch (const ExactRangeExceeded&) {
-        return {std::nullopt, kExactRangeMessage};
-      }
+      return ExprNode::MakeNumber(poly::ToNumber(ExactDeterminant(*exact)));
     }
-    return {ExprNode::MakeNumber(NumericDeterminant(std::move(*numbers))), {}};
+    return ExprNode::MakeNumber(NumericDeterminant(std::move(*numbers)));
   }
   return SymbolicDeterminant(ToGrid(matrix));
 }

@@ -9,25 +9,23 @@
 // kMaxSymbolicDetSize rows it is refused.
 
 #include <optional>
-#include <string_view>
 
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::matrix {
 
-struct Determinant {
-  std::optional<ExprNode> value;
-  std::u16string_view message;  // why there is no value (empty: not a square matrix)
-};
-
-Determinant DeterminantOf(const ExprNode& matrix);
+// The determinant; nothing for a matrix that is not square. Throws
+// MatrixTooLarge beyond the work bounds, ResultTooLarge when an expansion
+// grows beyond kMaxEntrySize, ExactRangeExceeded when an exact determinant is
+// beyond Number's range.
+std::optional<ExprNode> DeterminantOf(const ExprNode& matrix);
 
 // Exact Bareiss elimination on a square grid of numbers.
 Number NumericDeterminant(NumberGrid grid);
 
-// Cofactor expansion of a square grid; nothing (with the message) when the
-// grid is too large or an expansion grows beyond kMaxEntrySize.
-Determinant SymbolicDeterminant(const Grid& grid);
+// Cofactor expansion of a square grid; throws MatrixTooLarge when the grid is
+// too large, ResultTooLarge when an expansion grows beyond kMaxEntrySize.
+ExprNode SymbolicDeterminant(const Grid& grid);
 
 }  // namespace zentrix::engine::matrix

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/commands/base/exact_range.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/base/limits.h"
 #include "engine/commands/matrix/exact_matrix.h"
 #include "engine/commands/matrix/matrix_determinant.h"
@@ -87,10 +87,7 @@ ReducedGrid RowReduceGrid(Grid g, const ZeroTest& is_zero) {
         // Each update costs about the sizes of the trees it combines.
         spent += static_cast<double>(factor_size + EntrySize(g[i][k]) + EntrySize(g[l][k]));
         g[l][k] = ExpandedSum(std::move(g[l][k]), ExpandedProduct(factor, g[i][k]));
-        if (spent > kMaxSymbolicSizeWork || TooLarge(g[l][k])) {
-          result.too_large = true;
-          return result;
-        }
+        if (spent > kMaxSymbolicSizeWork || TooLarge(g[l][k])) throw ResultTooLarge();
       }
       g[l][j] = ExprNode::Zero();
     }
@@ -101,32 +98,26 @@ ReducedGrid RowReduceGrid(Grid g, const ZeroTest& is_zero) {
   return result;
 }
 
-Reduction RowReduce(const ExprNode& matrix) {
+ExprNode RowReduce(const ExprNode& matrix) {
   const std::size_t rows = Rows(matrix), columns = Columns(matrix);
   const double work = EliminationWork(rows, columns);
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
-    if (work > kMaxWork) return {std::nullopt, kMatrixTooLarge};
+    if (work > kMaxWork) throw MatrixTooLarge();
     if (std::optional<RationalGrid> exact = ToRationalGrid(*numbers)) {
       ExactRowReduce(*exact);
-      try {
-        return {FromNumberGrid(FromRationalGrid(*exact)), {}};
-      } catch (const ExactRangeExceeded&) {
-        return {std::nullopt, kExactRangeMessage};
-      }
+      return FromNumberGrid(FromRationalGrid(*exact));
     }
     RowReduceNumbers(*numbers);
-    return {FromNumberGrid(*numbers), {}};
+    return FromNumberGrid(*numbers);
   }
-  if (work > kMaxSymbolicWork) return {std::nullopt, kMatrixTooLarge};
-  ReducedGrid reduced = RowReduceGrid(ToGrid(matrix), IsZeroTree);
-  if (reduced.too_large) return {std::nullopt, kResultTooLarge};
-  return {FromGrid(std::move(reduced.grid)), {}};
+  if (work > kMaxSymbolicWork) throw MatrixTooLarge();
+  return FromGrid(RowReduceGrid(ToGrid(matrix), IsZeroTree).grid);
 }
 
 namespace {
 
 // [A | I] reduced; the right half is the inverse when A is invertible.
-Reduction ExactInverse(RationalGrid a) {
+std::optional<ExprNode> ExactInverse(RationalGrid a) {
   const std::size_t n = a.size();
   for (std::size_t i = 0; i < n; ++i) {
     a[i].resize(2 * n, 0);
@@ -134,17 +125,13 @@ Reduction ExactInverse(RationalGrid a) {
   }
   ExactRowReduce(a);
   for (std::size_t i = 0; i < n; ++i) {
-    if (a[i][i] != 1) return {};  // singular
+    if (a[i][i] != 1) return std::nullopt;  // singular
     a[i].erase(a[i].begin(), a[i].begin() + static_cast<std::ptrdiff_t>(n));
   }
-  try {
-    return {FromNumberGrid(FromRationalGrid(a)), {}};
-  } catch (const ExactRangeExceeded&) {
-    return {std::nullopt, kExactRangeMessage};
-  }
+  return FromNumberGrid(FromRationalGrid(a));
 }
 
-Reduction NumericInverse(NumberGrid a) {
+std::optional<ExprNode> NumericInverse(NumberGrid a) {
   const std::size_t n = a.size();
   for (std::size_t i = 0; i < n; ++i) {
     a[i].resize(2 * n, Number(0.0));
@@ -152,10 +139,10 @@ Reduction NumericInverse(NumberGrid a) {
   }
   RowReduceNumbers(a);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!(a[i][i] == Number(1.0))) return {};  // singular after all
+    if (!(a[i][i] == Number(1.0))) return std::nullopt;  // singular after all
     a[i].erase(a[i].begin(), a[i].begin() + static_cast<std::ptrdiff_t>(n));
   }
-  return {FromNumberGrid(a), {}};
+  return FromNumberGrid(a);
 }
 
 Grid MinorGrid(const Grid& g, std::size_t row, std::size_t column) {
@@ -174,27 +161,25 @@ Grid MinorGrid(const Grid& g, std::size_t row, std::size_t column) {
 // The adjugate divided by the determinant: each entry is a cofactor over the
 // determinant, which only assumes what invertibility means (det ≠ 0), where a
 // symbolic elimination would also divide by every symbolic pivot.
-Reduction SymbolicInverse(const Grid& g, const ExprNode& det) {
+ExprNode SymbolicInverse(const Grid& g, const ExprNode& det) {
   const std::size_t n = g.size();
-  if (n > kMaxSymbolicInverseSize) return {std::nullopt, kMatrixTooLarge};
-  if (n == 1) return {FromGrid({{DivideTrees(ExprNode::MakeNumber(1.0), det)}}), {}};
+  if (n > kMaxSymbolicInverseSize) throw MatrixTooLarge();
+  if (n == 1) return FromGrid({{DivideTrees(ExprNode::MakeNumber(1.0), det)}});
   Grid inverse(n, std::vector<ExprNode>(n));
   for (std::size_t i = 0; i < n; ++i) {
     for (std::size_t j = 0; j < n; ++j) {
-      Determinant minor = SymbolicDeterminant(MinorGrid(g, i, j));
-      if (!minor.value) return {std::nullopt, minor.message};
-      ExprNode cofactor =
-          (i + j) % 2 == 0 ? std::move(*minor.value) : NegateTree(std::move(*minor.value));
+      ExprNode minor = SymbolicDeterminant(MinorGrid(g, i, j));
+      ExprNode cofactor = (i + j) % 2 == 0 ? std::move(minor) : NegateTree(std::move(minor));
       inverse[j][i] = DivideTrees(std::move(cofactor), det);
     }
   }
-  return {FromGrid(std::move(inverse)), {}};
+  return FromGrid(std::move(inverse));
 }
 
 }  // namespace
 
-Reduction Inverse(const ExprNode& matrix) {
-  if (!IsSquare(matrix)) return {};
+std::optional<ExprNode> Inverse(const ExprNode& matrix) {
+  if (!IsSquare(matrix)) return std::nullopt;
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
     // Exact entries: the reduction itself finds a singular matrix, and an
     // inverse whose determinant is beyond the exact range has decimal entries.
@@ -204,13 +189,12 @@ Reduction Inverse(const ExprNode& matrix) {
       return ExactInverse(std::move(*exact));
     }
   }
-  Determinant det = DeterminantOf(matrix);
-  if (!det.value) return {std::nullopt, det.message};
-  if (IsZeroTree(*det.value)) return {};
+  std::optional<ExprNode> det = DeterminantOf(matrix);
+  if (!det || IsZeroTree(*det)) return std::nullopt;
   if (std::optional<NumberGrid> numbers = ToNumberGrid(matrix)) {
     return NumericInverse(std::move(*numbers));
   }
-  return SymbolicInverse(ToGrid(matrix), *det.value);
+  return SymbolicInverse(ToGrid(matrix), *det);
 }
 
 }  // namespace zentrix::engine::matrix

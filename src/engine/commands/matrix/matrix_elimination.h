@@ -11,32 +11,31 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 #include "engine/commands/matrix/matrix_support.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::matrix {
 
-struct Reduction {
-  std::optional<ExprNode> value;
-  std::u16string_view message;  // set when the work or the entries grew too large
-};
-
 // The pivot columns found, in order, alongside the reduced grid.
 struct ReducedGrid {
   Grid grid;
   std::vector<std::size_t> pivot_columns;
-  bool too_large = false;
 };
 
 using ZeroTest = std::function<bool(const ExprNode&)>;
 
-Reduction RowReduce(const ExprNode& matrix);
+// The reduced row echelon form. Throws MatrixTooLarge beyond the work bounds,
+// ResultTooLarge when a symbolic elimination grows too large,
+// ExactRangeExceeded when an exact entry is beyond Number's range.
+ExprNode RowReduce(const ExprNode& matrix);
+// Throws ResultTooLarge when the work or an entry grows too large.
 ReducedGrid RowReduceGrid(Grid grid, const ZeroTest& is_zero);
 void RowReduceNumbers(NumberGrid& grid);
 
-// Nothing and no message: not square or singular (the command's "General").
-Reduction Inverse(const ExprNode& matrix);
+// Nothing for a matrix that is not square or singular (the command's
+// "General"); throws like RowReduce and DeterminantOf.
+std::optional<ExprNode> Inverse(const ExprNode& matrix);
 
 }  // namespace zentrix::engine::matrix

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/matrix/matrix_elimination.h"
 #include "engine/commands/matrix/matrix_multiply.h"
 #include "engine/commands/matrix/matrix_support.h"
@@ -12,44 +11,35 @@
 
 namespace zentrix::engine::matrix {
 
-MatrixValue ExpandedMatrixProduct(const ExprNode& a, const ExprNode& b) {
-  std::optional<ExprNode> product;
-  try {
-    product = MatrixProduct(a, b);
-  } catch (const ResultTooLarge&) {
-    // Reported as the message, like every result beyond the size bounds.
-    return {std::nullopt, kResultTooLarge};
-  }
-  if (!product) return {};
+std::optional<ExprNode> ExpandedMatrixProduct(const ExprNode& a, const ExprNode& b) {
+  std::optional<ExprNode> product = MatrixProduct(a, b);
+  if (!product) return std::nullopt;
   for (ExprNode& row : product->mutable_operands()) {
     for (ExprNode& entry : row.mutable_operands()) {
-      if (entry.IsNumber()) continue;
-      entry = Expand(entry);
-      if (TooLarge(entry)) return {std::nullopt, kResultTooLarge};
+      if (!entry.IsNumber()) entry = Checked(Expand(entry));
     }
   }
-  return {std::move(product), {}};
+  return product;
 }
 
-MatrixValue ScalarProduct(const ExprNode& a, const ExprNode& b) {
+ExprNode ScalarProduct(const ExprNode& a, const ExprNode& b) {
   ExprNode sum = ExprNode::Zero();
   for (std::size_t i = 0; i < a.OperandCount(); ++i) {
     sum = AddTrees(std::move(sum), MultiplyTrees(a.Operand(i), b.Operand(i)));
   }
   if (!sum.IsNumber()) sum = Expand(sum);
-  if (TooLarge(sum)) return {std::nullopt, kResultTooLarge};
-  return {std::move(sum), {}};
+  return Checked(std::move(sum));
 }
 
-MatrixValue MatrixPower(const ExprNode& m, const Number& n) {
-  if (n.EqualsValue(1)) return {m, {}};
-  if (!IsSquare(m)) return {};
-  if (n.EqualsValue(0)) return {IdentityMatrix(Rows(m)), {}};
+std::optional<ExprNode> MatrixPower(const ExprNode& m, const Number& n) {
+  if (n.EqualsValue(1)) return m;
+  if (!IsSquare(m)) return std::nullopt;
+  if (n.EqualsValue(0)) return IdentityMatrix(Rows(m));
   ExprNode base = m;
   if (n.LessThan(0)) {
-    Reduction inverse = Inverse(m);
-    if (!inverse.value) return {std::nullopt, inverse.message};
-    base = std::move(*inverse.value);
+    std::optional<ExprNode> inverse = Inverse(m);
+    if (!inverse) return std::nullopt;
+    base = std::move(*inverse);
   }
   // Square and multiply over the bits of |n|: at most about a thousand
   // products even for the largest binary64 integers.
@@ -61,19 +51,18 @@ MatrixValue MatrixPower(const ExprNode& m, const Number& n) {
       if (!result) {
         result = base;
       } else {
-        MatrixValue next = ExpandedMatrixProduct(base, *result);
-        if (!next.value) return next;
-        result = std::move(next.value);
+        result = ExpandedMatrixProduct(base, *result);
+        if (!result) return std::nullopt;
       }
     }
     remaining = half;
     if (remaining >= 1.0) {
-      MatrixValue square = ExpandedMatrixProduct(base, base);
-      if (!square.value) return square;
-      base = std::move(*square.value);
+      std::optional<ExprNode> square = ExpandedMatrixProduct(base, base);
+      if (!square) return std::nullopt;
+      base = std::move(*square);
     }
   }
-  return {std::move(result), {}};
+  return result;
 }
 
 ExprNode Transpose(const ExprNode& m) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/polynomial/polynomial_commands.h"
 #include "engine/commands/simplify/tree_arithmetic.h"
@@ -112,5 +113,10 @@ ExprNode ExactRoot(ExprNode v, const Number& p) {
 std::size_t EntrySize(const ExprNode& e, std::size_t limit) { return calculus::TreeSize(e, limit); }
 
 bool TooLarge(const ExprNode& e) { return EntrySize(e) > kMaxEntrySize; }
+
+ExprNode Checked(ExprNode e) {
+  if (TooLarge(e)) throw ResultTooLarge();
+  return e;
+}
 
 }  // namespace zentrix::engine::matrix

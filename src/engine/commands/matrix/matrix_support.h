@@ -1,7 +1,10 @@
 #pragma once
 // Shared pieces of the matrix and vector commands: matrices as grids of trees
 // or of numbers, the zero test, expanded entry arithmetic, exact roots of
-// numbers, and the work bounds with their messages.
+// numbers, and the work bounds with their messages. A command beyond a bound
+// throws (base/limit_exceeded.h): MatrixTooLarge before the work starts,
+// ResultTooLarge for an entry that grows too large, ExactRangeExceeded for an
+// exact entry beyond Number's range; the command's answer reports the message.
 
 #include <cstddef>
 #include <optional>
@@ -18,9 +21,9 @@ namespace zentrix::engine::matrix {
 using Grid = std::vector<std::vector<ExprNode>>;
 using NumberGrid = std::vector<std::vector<Number>>;
 
-// Message for a matrix whose work is beyond the bounds below.
+// Message for a matrix whose work is beyond the bounds below (MatrixTooLarge).
 inline constexpr std::u16string_view kMatrixTooLarge = u"The matrix is too large.";
-// Message for results beyond the size bound.
+// Message for results beyond the size bound (ResultTooLarge).
 inline constexpr std::u16string_view kResultTooLarge = u"The expression is too large.";
 
 // Elementary operations (number operations or tree operations) one command may
@@ -33,7 +36,7 @@ inline constexpr std::size_t kMaxSymbolicDetSize = limits::kSymbolicDeterminantS
 // Symbolic inverses take n² cofactors of size n−1.
 inline constexpr std::size_t kMaxSymbolicInverseSize = limits::kSymbolicInverseSize;
 // Any entry (or scalar result) larger than this many nodes and terms ends the
-// command with kResultTooLarge.
+// command with ResultTooLarge.
 inline constexpr std::size_t kMaxEntrySize = limits::kMatrixEntrySize;
 
 Grid ToGrid(const ExprNode& matrix);
@@ -67,5 +70,7 @@ ExprNode ExactRoot(ExprNode v, const Number& p);
 std::size_t EntrySize(const ExprNode& e, std::size_t limit = kMaxEntrySize + 1);
 // The tree is larger than kMaxEntrySize.
 bool TooLarge(const ExprNode& e);
+// The tree itself; throws ResultTooLarge when it is larger than kMaxEntrySize.
+ExprNode Checked(ExprNode e);
 
 }  // namespace zentrix::engine::matrix

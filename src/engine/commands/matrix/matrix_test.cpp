@@ -74,6 +74,42 @@ TEST_F(MatrixTest, LargeDeterminantsAnswerOrStopWithAMessage) {
   EXPECT_EQ(Eval("Det({" + distinct + "})"), "Error: The expression is too large.");
 }
 
+// An n×m matrix whose entries `entry(i, j)` writes.
+template <class Entry>
+std::string MatrixText(int rows, int columns, Entry entry) {
+  std::string text = "{";
+  for (int i = 0; i < rows; ++i) {
+    text += i == 0 ? "{" : ",{";
+    for (int j = 0; j < columns; ++j) text.append(j == 0 ? "" : ",").append(entry(i, j));
+    text += "}";
+  }
+  return text + "}";
+}
+
+TEST_F(MatrixTest, WorkAndSizeBoundsEndTheCommandWithTheirMessage) {
+  const std::string matrix_too_large = "Error: The matrix is too large.";
+  const std::string result_too_large = "Error: The expression is too large.";
+  // Numeric 160×160: beyond the elimination's and the product's work.
+  const std::string numeric =
+      MatrixText(160, 160, [](int i, int j) { return std::to_string((7 * i + 3 * j) % 11); });
+  EXPECT_EQ(Eval("RowReduce(" + numeric + ")"), matrix_too_large);
+  EXPECT_EQ(Eval("Dot(" + numeric + "," + numeric + ")"), result_too_large);
+  // Symbolic 8×8 with a cheap determinant: beyond the cofactor inverse, also
+  // when the inverse is wanted inside MatrixPower.
+  const std::string bidiagonal = MatrixText(8, 8, [](int i, int j) {
+    return std::string(i == j ? "x" : j == i + 1 ? "1" : "0");
+  });
+  EXPECT_EQ(Eval("Inverse(" + bidiagonal + ")"), matrix_too_large);
+  EXPECT_EQ(Eval("MatrixPower(" + bidiagonal + ",-1)"), matrix_too_large);
+  const std::string identity =
+      MatrixText(60, 60, [](int i, int j) { return std::string(i == j ? "1" : "0"); });
+  EXPECT_EQ(Eval("QR(" + identity + ")"), matrix_too_large);
+  // Symbolic 45×45: within the elimination's entry operations, its entries grow too large.
+  const std::string symbolic =
+      MatrixText(45, 45, [](int i, int j) { return std::string(i == j ? "x" : "1"); });
+  EXPECT_EQ(Eval("RowReduce(" + symbolic + ")"), result_too_large);
+}
+
 TEST_F(MatrixTest, SymbolicDiagonalTenByTen) {
   // x on the diagonal, 1 elsewhere: (x−1)^9·(x+9).
   std::string rows;

@@ -13,18 +13,14 @@
 namespace zentrix::engine::matrix {
 namespace {
 
-// ∂f/∂x, or the unevaluated D(f, x) when some part of f has no rule.
+// ∂f/∂x, or the unevaluated D(f, x) when some part of f has no rule or the
+// derivative would be too large.
 ExprNode Partial(const ExprNode& f, const std::u16string& x) {
   if (std::optional<ExprNode> d = Differentiate(f, x)) return std::move(*d);
   return MakeCall(command_id::kD, {f, ExprNode::MakeSymbol(x)});
 }
 
 ExprNode Expanded(ExprNode e) { return e.IsNumber() ? e : Expand(e); }
-
-MatrixValue Checked(ExprNode e) {
-  if (TooLarge(e)) return {std::nullopt, kResultTooLarge};
-  return {std::move(e), {}};
-}
 
 std::vector<Binding> PointBindings(const Variables& x, const ExprNode& point) {
   std::vector<Binding> bindings;
@@ -43,7 +39,7 @@ ExprNode GradientList(const ExprNode& f, const Variables& x) {
   return result;
 }
 
-MatrixValue AtPoint(ExprNode value, const Variables& x, const ExprNode* point) {
+ExprNode AtPoint(ExprNode value, const Variables& x, const ExprNode* point) {
   if (point != nullptr) value = Substitute(value, PointBindings(x, *point));
   return Checked(std::move(value));
 }
@@ -58,19 +54,19 @@ Variables VariableNames(const ExprNode& list) {
   return names;
 }
 
-MatrixValue Jacobian(const ExprNode& f, const Variables& x, const ExprNode* point) {
-  if (!FitsPoint(x, point)) return {};
+std::optional<ExprNode> Jacobian(const ExprNode& f, const Variables& x, const ExprNode* point) {
+  if (!FitsPoint(x, point)) return std::nullopt;
   if (!f.IsList()) return AtPoint(GradientList(f, x), x, point);
   ExprNode result = ExprNode::MakeList();
   for (const ExprNode& component : f.operands()) {
-    if (component.IsList()) return {};
+    if (component.IsList()) return std::nullopt;
     result.AddOperand(GradientList(component, x));
   }
   return AtPoint(std::move(result), x, point);
 }
 
-MatrixValue Hessian(const ExprNode& f, const Variables& x, const ExprNode* point) {
-  if (f.IsList() || !FitsPoint(x, point)) return {};
+std::optional<ExprNode> Hessian(const ExprNode& f, const Variables& x, const ExprNode* point) {
+  if (f.IsList() || !FitsPoint(x, point)) return std::nullopt;
   ExprNode result = ExprNode::MakeList();
   for (const std::u16string& xi : x) {
     const ExprNode first = Partial(f, xi);
@@ -81,13 +77,13 @@ MatrixValue Hessian(const ExprNode& f, const Variables& x, const ExprNode* point
   return AtPoint(std::move(result), x, point);
 }
 
-MatrixValue Gradient(const ExprNode& f, const Variables& x) {
-  if (f.IsList()) return {};
+std::optional<ExprNode> Gradient(const ExprNode& f, const Variables& x) {
+  if (f.IsList()) return std::nullopt;
   return Checked(GradientList(f, x));
 }
 
-MatrixValue Divergence(const ExprNode& f, const Variables& x) {
-  if (!f.IsList() || f.IsMatrix() || f.OperandCount() != x.size()) return {};
+std::optional<ExprNode> Divergence(const ExprNode& f, const Variables& x) {
+  if (!f.IsList() || f.IsMatrix() || f.OperandCount() != x.size()) return std::nullopt;
   ExprNode sum = ExprNode::Zero();
   for (std::size_t i = 0; i < x.size(); ++i) {
     sum = AddTrees(std::move(sum), Partial(f.Operand(i), x[i]));
@@ -95,8 +91,8 @@ MatrixValue Divergence(const ExprNode& f, const Variables& x) {
   return Checked(Expanded(std::move(sum)));
 }
 
-MatrixValue Laplacian(const ExprNode& f, const Variables& x) {
-  if (f.IsMatrix()) return {};
+std::optional<ExprNode> Laplacian(const ExprNode& f, const Variables& x) {
+  if (f.IsMatrix()) return std::nullopt;
   ExprNode sum = f.IsList() ? ExprNode::MakeList(f.OperandCount()) : ExprNode::Zero();
   for (const std::u16string& name : x) {
     sum = AddTrees(std::move(sum), Partial(Partial(f, name), name));
@@ -108,8 +104,8 @@ MatrixValue Laplacian(const ExprNode& f, const Variables& x) {
   return Checked(Expanded(std::move(sum)));
 }
 
-MatrixValue Curl(const ExprNode& f, const Variables& x) {
-  if (!f.IsList() || f.OperandCount() != 3 || x.size() != 3) return {};
+std::optional<ExprNode> Curl(const ExprNode& f, const Variables& x) {
+  if (!f.IsList() || f.OperandCount() != 3 || x.size() != 3) return std::nullopt;
   auto component = [&](std::size_t i, std::size_t j) {
     // ∂F_i/∂x_j − ∂F_j/∂x_i
     return Expanded(SubtractTrees(Partial(f.Operand(i), x[j]), Partial(f.Operand(j), x[i])));
@@ -121,20 +117,19 @@ MatrixValue Curl(const ExprNode& f, const Variables& x) {
   return Checked(std::move(result));
 }
 
-MatrixValue DirectionalDerivative(const ExprNode& f, const Variables& x, const ExprNode& point,
-                                  const ExprNode& direction) {
+std::optional<ExprNode> DirectionalDerivative(const ExprNode& f, const Variables& x,
+                                              const ExprNode& point, const ExprNode& direction) {
   if (f.IsList() || point.OperandCount() != x.size() || direction.OperandCount() != x.size()) {
-    return {};
+    return std::nullopt;
   }
-  MatrixValue norm = VectorNorm(direction, Number(2.0));
-  if (!norm.value) return norm;
-  if (IsZeroTree(*norm.value)) return {};
+  ExprNode norm = EuclideanNorm(direction);
+  if (IsZeroTree(norm)) return std::nullopt;
   const ExprNode gradient = Substitute(GradientList(f, x), PointBindings(x, point));
   ExprNode sum = ExprNode::Zero();
   for (std::size_t i = 0; i < x.size(); ++i) {
     sum = AddTrees(std::move(sum), MultiplyTrees(gradient.Operand(i), direction.Operand(i)));
   }
-  return Checked(Expanded(DivideTrees(Expanded(std::move(sum)), std::move(*norm.value))));
+  return Checked(Expanded(DivideTrees(Expanded(std::move(sum)), std::move(norm))));
 }
 
 }  // namespace zentrix::engine::matrix

@@ -1,13 +1,14 @@
 #pragma once
 // Vector calculus over the symbolic derivative: Jacobian and Hessian matrices,
 // gradient, divergence, Laplacian, curl and the directional derivative. A
-// partial derivative without a rule stays as the unevaluated call D(f, x).
+// partial derivative without a rule (or beyond the derivative's size bound)
+// stays as the unevaluated call D(f, x). Nothing for arguments of the wrong
+// shape; a result larger than kMaxEntrySize throws ResultTooLarge.
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/commands/matrix/matrix_operations.h"
 #include "engine/core/expr_node.h"
 
 namespace zentrix::engine::matrix {
@@ -21,18 +22,18 @@ Variables VariableNames(const ExprNode& list);
 
 // The matrix ∂f_i/∂x_j for a list f, the list ∂f/∂x_j for an expression;
 // with a point (a list as long as the variables), evaluated there.
-MatrixValue Jacobian(const ExprNode& f, const Variables& x, const ExprNode* point);
+std::optional<ExprNode> Jacobian(const ExprNode& f, const Variables& x, const ExprNode* point);
 // ∂²f/∂x_i∂x_j for an expression f, evaluated at the point when given.
-MatrixValue Hessian(const ExprNode& f, const Variables& x, const ExprNode* point);
-MatrixValue Gradient(const ExprNode& f, const Variables& x);
+std::optional<ExprNode> Hessian(const ExprNode& f, const Variables& x, const ExprNode* point);
+std::optional<ExprNode> Gradient(const ExprNode& f, const Variables& x);
 // Σ ∂F_i/∂x_i; F is a list as long as the variables.
-MatrixValue Divergence(const ExprNode& f, const Variables& x);
+std::optional<ExprNode> Divergence(const ExprNode& f, const Variables& x);
 // Σ ∂²f/∂x_i² (element by element for a list).
-MatrixValue Laplacian(const ExprNode& f, const Variables& x);
+std::optional<ExprNode> Laplacian(const ExprNode& f, const Variables& x);
 // F and the variables have three elements.
-MatrixValue Curl(const ExprNode& f, const Variables& x);
+std::optional<ExprNode> Curl(const ExprNode& f, const Variables& x);
 // ∇f(point)·direction/‖direction‖₂.
-MatrixValue DirectionalDerivative(const ExprNode& f, const Variables& x, const ExprNode& point,
-                                  const ExprNode& direction);
+std::optional<ExprNode> DirectionalDerivative(const ExprNode& f, const Variables& x,
+                                              const ExprNode& point, const ExprNode& direction);
 
 }  // namespace zentrix::engine::matrix

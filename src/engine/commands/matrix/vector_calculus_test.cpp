@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
@@ -48,6 +50,11 @@ TEST_F(VectorCalculusTest, JacobianAndHessian) {
 
 TEST_F(VectorCalculusTest, DerivativesWithoutARuleStayUnevaluated) {
   EXPECT_EQ(Eval("Gradient(abs(x),{x})"), Eval("{D(abs(x),x)}"));
+  // So do those beyond the derivative's size bound (149 factors for the product rule).
+  std::string product = "sin(x)";
+  for (int k = 2; k <= 149; ++k) product.append("*sin(").append(std::to_string(k)).append("x)");
+  const std::string gradient = Eval("Gradient(" + product + ",{x})");
+  EXPECT_EQ(gradient.rfind("list(0; D(", 0), 0u) << gradient.substr(0, 40);
 }
 
 TEST_F(VectorCalculusTest, DirectionalDerivative) {
