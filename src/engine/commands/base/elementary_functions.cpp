@@ -59,11 +59,19 @@ constexpr ValueAtInfinity RealLine = ValueAtInfinity::kRealLine;
 }  // namespace at
 
 constexpr ElementaryFacts kFacts[] = {
-#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator,  \
+#define ZENTRIX_ELEMENTARY(identifier, family, inverse, reciprocal, numerator, denominator, \
                            undo_by, pole, value, plus, minus, ...)                          \
-  {command_id::k##identifier, word::family,     word::inverse,   word::reciprocal,          \
-   word::numerator,           word::denominator, undo::undo_by,  poles::pole,               \
-   at::value,                 at::plus,          at::minus},
+  {command_id::k##identifier,                                                               \
+   word::family,                                                                            \
+   word::inverse,                                                                           \
+   word::reciprocal,                                                                        \
+   word::numerator,                                                                         \
+   word::denominator,                                                                       \
+   undo::undo_by,                                                                           \
+   poles::pole,                                                                             \
+   at::value,                                                                               \
+   at::plus,                                                                                \
+   at::minus},
 #include "engine/commands/base/elementary_functions.inc"
 };
 

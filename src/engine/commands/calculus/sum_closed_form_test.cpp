@@ -106,6 +106,9 @@ TEST_F(SumClosedFormTest, BoundsAndLongRanges) {
   EXPECT_EQ(Eval("Sum(k,k,1,1000000)"), "500000500000");
   // Beyond the exact range of binary64 the closed form would be rounded.
   EXPECT_EQ(Eval("Sum(k,k,1,10000000000)"), "Error: The range is too large.");
+  // Values added up one by one until the result passes its size bound.
+  EXPECT_EQ(Eval("Sum(sin(k*x),k,1,20000)"), "Error: The expression is too large.");
+  EXPECT_EQ(Eval("Product(sin(k*x),k,1,30000)"), "Error: The expression is too large.");
   EXPECT_EQ(Eval("Sum(k,k,1,k)"), "Error: Parameter 4 is not an integer");
   EXPECT_EQ(Eval("Sum(k,k,1,-∞)"), "Error: Parameter 4 is not an integer");
   EXPECT_EQ(Eval("Sum(k,k,k,5)"), "Error: Parameter 3 is not an integer");

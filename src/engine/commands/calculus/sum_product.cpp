@@ -8,6 +8,7 @@
 
 #include "engine/commands/base/commands_state.h"
 #include "engine/commands/base/exact_range.h"
+#include "engine/commands/base/limit_exceeded.h"
 #include "engine/commands/calculus/calculus_support.h"
 #include "engine/commands/calculus/exact_accumulator.h"
 #include "engine/commands/calculus/sum_closed_form.h"
@@ -27,15 +28,15 @@ class Accumulator {
   explicit Accumulator(bool product)
       : product_(product), node_(ExprNode::MakeNumber(Number(product ? 1.0 : 0.0))) {}
 
-  // False when the merged result has grown too large.
-  bool Add(ExprNode value) {
+  // Both throw ResultTooLarge when the merged result has grown too large.
+  void Add(ExprNode value) {
     gathered_size_ += calculus::TreeSize(value, calculus::kMaxResultSize);
     gathered_.push_back(std::move(value));
-    if (gathered_size_ < std::max<std::size_t>(kFirstMerge, merged_size_)) return true;
-    return Merge();
+    if (gathered_size_ < std::max<std::size_t>(kFirstMerge, merged_size_)) return;
+    Merge();
   }
 
-  bool Merge() {
+  void Merge() {
     if (!gathered_.empty()) {
       gathered_.push_back(std::move(node_));
       node_ = product_ ? ProductOfTrees(std::move(gathered_)) : SumOfTrees(std::move(gathered_));
@@ -43,7 +44,7 @@ class Accumulator {
     }
     gathered_size_ = 0;
     merged_size_ = calculus::TreeSize(node_, calculus::kMaxResultSize);
-    return merged_size_ <= calculus::kMaxResultSize;
+    if (merged_size_ > calculus::kMaxResultSize) throw ResultTooLarge();
   }
 
   ExprNode Take() { return std::move(node_); }
@@ -107,15 +108,20 @@ std::optional<CommandOutcome> SumOrProductAlgorithm(std::vector<ExprNode>& argum
     return CommandOutcome::Fail(calculus::kRangeTooLarge);
   }
   calculus::ExactAccumulator exact(product);
-  for (double k = low; k <= high; ++k) {
-    ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
-    if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();
-    exact.Add(value);
-    if (!acc.Add(std::move(value))) return CommandOutcome::Fail(calculus::kResultTooLarge);
+  try {
+    for (double k = low; k <= high; ++k) {
+      ExprNode value = calculus::AtPoint(f, x, calculus::Num(k));
+      if (HasCommandFault() || !CountWork()) return CommandOutcome::Refused();
+      exact.Add(value);
+      acc.Add(std::move(value));
+    }
+    acc.Merge();
+  } catch (const ResultTooLarge&) {
+    // A fault met in the last merge outweighs the size.
+    if (HasCommandFault()) return CommandOutcome::Refused();
+    return CommandOutcome::Fail(calculus::kResultTooLarge);
   }
-  const bool small_enough = acc.Merge();
   if (HasCommandFault()) return CommandOutcome::Refused();
-  if (!small_enough) return CommandOutcome::Fail(calculus::kResultTooLarge);
   try {
     // A sum or product of exact numbers is the exact value, not the one
     // that Number arithmetic rounded on the way.

@@ -47,8 +47,8 @@ TEST(ElementaryFunctionsTest, InversesPairUpAndUndoEachOther) {
     const FunctionFamily family = facts->family;
     const bool forward =
         family == FunctionFamily::kCircular || family == FunctionFamily::kHyperbolic;
-    const bool inverse = family == FunctionFamily::kInverseCircular ||
-                         family == FunctionFamily::kInverseHyperbolic;
+    const bool inverse =
+        family == FunctionFamily::kInverseCircular || family == FunctionFamily::kInverseHyperbolic;
     if (!forward && !inverse) {
       EXPECT_EQ(facts->inverse, kNoFunction) << facts->id;
       continue;
@@ -105,9 +105,7 @@ TEST(ElementaryFunctionsTest, LimitsAtInfinityMatchTheValuesFarOut) {
         case ValueAtInfinity::kMinusOne: EXPECT_NEAR(v, -1.0, 1e-5) << facts->id; break;
         case ValueAtInfinity::kHalfPi: EXPECT_NEAR(v, pi / 2, 1e-5) << facts->id; break;
         case ValueAtInfinity::kMinusHalfPi: EXPECT_NEAR(v, -pi / 2, 1e-5) << facts->id; break;
-        case ValueAtInfinity::kUnitInterval:
-          EXPECT_LE(std::fabs(v), 1.0) << facts->id;
-          break;
+        case ValueAtInfinity::kUnitInterval: EXPECT_LE(std::fabs(v), 1.0) << facts->id; break;
         default: break;
       }
     }
