@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
+#include "engine/commands/base/commands_state.h"
 #include "engine/commands/testing/test_support.h"
 #include "engine/core/engine_state.h"
 
@@ -105,6 +107,9 @@ TEST_F(MatrixTest, WorkAndSizeBoundsEndTheCommandWithTheirMessage) {
       MatrixText(60, 60, [](int i, int j) { return std::string(i == j ? "1" : "0"); });
   EXPECT_EQ(Eval("QR(" + identity + ")"), matrix_too_large);
   // Symbolic 45×45: within the elimination's entry operations, its entries grow too large.
+  // The work bound decides it; the wall clock must not on a loaded or sanitized machine.
+  ScopedCommandsState commands;
+  Commands().time_limit = std::chrono::seconds(120);
   const std::string symbolic =
       MatrixText(45, 45, [](int i, int j) { return std::string(i == j ? "x" : "1"); });
   EXPECT_EQ(Eval("RowReduce(" + symbolic + ")"), result_too_large);
