@@ -14,6 +14,7 @@
 #include "engine/core/engine_state.h"
 #include "graphing/files/graph_set_files.h"
 #include "graphing/files/graph_settings.h"
+#include "graphing/files/testing/graph_settings_holder.h"
 #include "ui/core/ui_state.h"
 
 using namespace zentrix;
@@ -23,26 +24,10 @@ namespace {
 
 constexpr std::string_view kKey = "Software\\Test";
 
-struct SettingsHolder {
-  int dimensions = 0;
-  Window2D window2d;
-  Window3D window3d;
-  TimeSettings time;
-  PlotDisplay display2d;
-  bool single2d = false;
-  render3d::View3D view3d;
-  Colour background3d = 0;
-  bool single3d = false;
-  files::GraphSettingsRefs Refs() {
-    return {dimensions, window2d, window3d,     time,    display2d,
-            single2d,   view3d,   background3d, single3d};
-  }
-};
-
 std::string Settings(std::string_view registry_text) {
   platform::RegistryFile in;
   in.Parse(registry_text);
-  SettingsHolder holder;
+  files::testing::GraphSettingsHolder holder;
   files::ExchangeGraphSettings(in, kKey, files::StreamMode::kRead, holder.Refs());
   platform::RegistryFile out;
   files::ExchangeGraphSettings(out, kKey, files::StreamMode::kWrite, holder.Refs());

@@ -41,6 +41,12 @@ class LargeScreen {
   ~LargeScreen() { ui::UseSkin(nullptr); }
   draw::Surface& Surface() { return display_.BackBuffer(); }
   ui::TextRenderer& Font() { return skin_.NormalText(); }
+  // A notebook view in the Bright style over the screen's content area.
+  void SetUpView(NotebookView& view) {
+    view.SetStyle(NotebookStyle::Bright(0xE6E6FF));
+    view.SetFont(&Font());
+    view.SetRect(draw::Rect::FromSize(0, 40, 480, 600));
+  }
 
  private:
   draw::ScopedDrawContextReset reset_;
@@ -48,6 +54,10 @@ class LargeScreen {
   draw::HeadlessDisplay display_;
   ui::Skin skin_;
 };
+
+// The entries the notebook benchmarks solve, in turn.
+constexpr const char16_t* kSolvedEntries[] = {u"3/12+1/2", u"Expand((x+1)^6)", u"{{1,2},{3,4}}",
+                                              u"\u0087(8)", u"Solve(x^2-5x+6=0,x)"};
 
 engine::AnswerLayout Solved(const std::u16string& text) {
   engine::VariableStore store;
@@ -126,15 +136,11 @@ void BM_NotebookFrame(benchmark::State& state) {
   engine::ScopedEngineState engine;
   Notebook notebook;
   NotebookView view(notebook);
-  view.SetStyle(NotebookStyle::Bright(0xE6E6FF));
-  view.SetFont(&screen.Font());
-  view.SetRect(draw::Rect::FromSize(0, 40, 480, 600));
+  screen.SetUpView(view);
   engine::EntrySettings settings;
-  const char16_t* entries[] = {u"3/12+1/2", u"Expand((x+1)^6)", u"{{1,2},{3,4}}", u"\u0087(8)",
-                               u"Solve(x^2-5x+6=0,x)"};
   notebook.FocusEntry(0);
   for (int i = 0; i < state.range(0); ++i) {
-    ui::Focused()->SetText(entries[i % 5]);
+    ui::Focused()->SetText(kSolvedEntries[i % 5]);
     notebook.Solve(engine::SolveMode::kNormal, settings);
   }
   view.LayoutAndDraw(screen.Surface());
@@ -156,10 +162,8 @@ void BM_CalculatorFrame(benchmark::State& state) {
   CalculatorPanel panel;
   panel.SetSkin(&skin, std::string(ZENTRIX_BINARY_DIR) + "/skins");
   panel.GetNotebook().FocusEntry(0);
-  const char16_t* entries[] = {u"3/12+1/2", u"Expand((x+1)^6)", u"{{1,2},{3,4}}", u"\u0087(8)",
-                               u"Solve(x^2-5x+6=0,x)"};
   for (int i = 0; i < 50; ++i) {
-    ui::Focused()->SetText(entries[i % 5]);
+    ui::Focused()->SetText(kSolvedEntries[i % 5]);
     panel.Solve();
   }
   const draw::Rect content = draw::Rect::FromSize(0, 40, 480, 560);
@@ -177,9 +181,7 @@ void BM_NotebookFrameHugeEntries(benchmark::State& state) {
   engine::ScopedEngineState engine;
   Notebook notebook;
   NotebookView view(notebook);
-  view.SetStyle(NotebookStyle::Bright(0xE6E6FF));
-  view.SetFont(&screen.Font());
-  view.SetRect(draw::Rect::FromSize(0, 40, 480, 600));
+  screen.SetUpView(view);
   notebook.Entry(0).Input().SetText(std::u16string(100000, u'7') + u"+");
   notebook.Entry(0).GetAnswer().SetMessage(u"Error: Syntax Error");
   notebook.AddEntry().GetAnswer().Set(NestedFraction(500));

@@ -1,6 +1,7 @@
 #include "tools/skin/canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace zentrix::skin {
@@ -28,6 +29,18 @@ bool InRoundRect(float px, float py, float x, float y, float w, float h, float r
   const float cy = std::clamp(py, y + r, y + h - r);
   const float dx = px - cx, dy = py - cy;
   return dx * dx + dy * dy <= r * r;
+}
+
+// The smallest box holding every point (points non-empty): left, top, right, bottom.
+std::array<float, 4> BoundingBox(const std::vector<Point>& points) {
+  float x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
+  for (const Point& p : points) {
+    x0 = std::min(x0, p.x);
+    y0 = std::min(y0, p.y);
+    x1 = std::max(x1, p.x);
+    y1 = std::max(y1, p.y);
+  }
+  return {x0, y0, x1, y1};
 }
 
 }  // namespace
@@ -141,13 +154,7 @@ void Canvas::StrokeCircle(float cx, float cy, float r, float thickness, const Pa
 void Canvas::StrokePath(const std::vector<Point>& points, float thickness, const Paint& paint,
                         float alpha) {
   if (points.empty()) return;
-  float x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
-  for (const Point& p : points) {
-    x0 = std::min(x0, p.x);
-    y0 = std::min(y0, p.y);
-    x1 = std::max(x1, p.x);
-    y1 = std::max(y1, p.y);
-  }
+  const auto [x0, y0, x1, y1] = BoundingBox(points);
   const float h = thickness / 2;
   const float h2 = h * h;
   Fill(
@@ -164,13 +171,7 @@ void Canvas::StrokePath(const std::vector<Point>& points, float thickness, const
 
 void Canvas::FillPolygon(const std::vector<Point>& points, const Paint& paint, float alpha) {
   if (points.size() < 3) return;
-  float x0 = points[0].x, y0 = points[0].y, x1 = x0, y1 = y0;
-  for (const Point& p : points) {
-    x0 = std::min(x0, p.x);
-    y0 = std::min(y0, p.y);
-    x1 = std::max(x1, p.x);
-    y1 = std::max(y1, p.y);
-  }
+  const auto [x0, y0, x1, y1] = BoundingBox(points);
   Fill(
       x0, y0, x1, y1,
       [&](float px, float py) {

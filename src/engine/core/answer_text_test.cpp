@@ -6,21 +6,14 @@
 
 #include "engine/core/answer_layout.h"
 #include "engine/core/charset.h"
+#include "engine/core/testing/answer_layout_builders.h"
 
 namespace zentrix::engine {
 namespace {
 
-AnswerLayout T(const char* utf8) { return AnswerLayout::Text(chars::U16(utf8)); }
-AnswerLayout Frac(AnswerLayout a, AnswerLayout b) {
-  return AnswerLayout::Fraction(std::move(a), std::move(b));
-}
-AnswerLayout Row(std::initializer_list<std::pair<char16_t, AnswerLayout>> items,
-                 bool bracketed = false) {
-  AnswerLayout row = AnswerLayout::Row();
-  for (const auto& [op, child] : items) row.Append(op, child);
-  row.bracketed = bracketed;
-  return row;
-}
+using engine::testkit::Frac;
+using engine::testkit::Row;
+using engine::testkit::T;
 
 TEST(RenderText, SumsProductsAndSigns) {
   EXPECT_EQ(RenderText(Row({{'+', T("x²")}, {'+', T("3x")}, {'+', T("1")}})), "x² + 3x + 1");

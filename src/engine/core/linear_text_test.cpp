@@ -6,18 +6,15 @@
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/parser.h"
+#include "engine/core/testing/expr_node_builders.h"
 
 namespace zentrix::engine {
 namespace {
 
-ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
-ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
-SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
-ExprNode PowerOf(ExprNode base, Number e) {
-  ExprNode p = ExprNode::MakePower(e);
-  p.AddOperand(std::move(base));
-  return p;
-}
+using testkit::Num;
+using testkit::PowerOf;
+using testkit::Sym;
+using testkit::Term;
 
 std::string Graph(const ExprNode& node) { return chars::ToUtf8(LinearText(node)); }
 std::string Entry(const ExprNode& node) {

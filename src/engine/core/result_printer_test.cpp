@@ -8,6 +8,7 @@
 #include "engine/core/command_names.h"
 #include "engine/core/engine_state.h"
 #include "engine/core/function_name.h"
+#include "engine/core/testing/expr_node_builders.h"
 
 namespace zentrix::engine {
 namespace {
@@ -42,14 +43,10 @@ std::string Describe(const AnswerLayout& box) {
   return box.bracketed ? "(" + out + ")" : out;
 }
 
-ExprNode Sym(const char* name) { return ExprNode::MakeSymbol(chars::U16(name)); }
-ExprNode Num(const Number& n) { return ExprNode::MakeNumber(n); }
-SymbolTerm Term(const char* name, Number c, Number e) { return {chars::U16(name), c, e}; }
-ExprNode PowerOf(ExprNode base, Number e) {
-  ExprNode p = ExprNode::MakePower(e);
-  p.AddOperand(std::move(base));
-  return p;
-}
+using testkit::Num;
+using testkit::PowerOf;
+using testkit::Sym;
+using testkit::Term;
 
 class ResultPrinterTest : public ::testing::Test {
  protected:

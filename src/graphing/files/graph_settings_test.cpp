@@ -6,6 +6,7 @@
 
 #include "engine/core/charset.h"
 #include "engine/core/engine_state.h"
+#include "graphing/files/testing/graph_settings_holder.h"
 
 namespace zentrix::graphing::files {
 namespace {
@@ -14,20 +15,7 @@ constexpr std::string_view kKey = "Software\\Corvane\\Zentrix 2.0";
 constexpr std::string_view k2D = "Software\\Corvane\\Zentrix 2.0\\Graphing2D";
 constexpr std::string_view k3D = "Software\\Corvane\\Zentrix 2.0\\Graphing3D";
 
-struct Holder {
-  int dimensions = 0;
-  Window2D window2d;
-  Window3D window3d;
-  TimeSettings time;
-  PlotDisplay display2d;
-  bool single2d = false;
-  render3d::View3D view3d;
-  Colour background3d = 0;
-  bool single3d = false;
-  GraphSettingsRefs Refs() {
-    return {dimensions, window2d, window3d,     time,    display2d,
-            single2d,   view3d,   background3d, single3d};
-  }
+struct Holder : testing::GraphSettingsHolder {
   void Read(platform::RegistryFile& registry) {
     ExchangeGraphSettings(registry, kKey, StreamMode::kRead, Refs());
   }

@@ -10,17 +10,13 @@
 namespace zentrix::graphing::screens {
 namespace {
 
-struct SkinCase {
-  ui::SkinSize size;
-  ui::SkinStyle style;
-  const char* name;
-};
+using testing::SkinCase;
 
 class GraphingScreenPixelsTest : public testing::GraphingScreenTest,
                                  public ::testing::WithParamInterface<SkinCase> {
  protected:
   void SetUp() override {}
-  std::string Name(const char* scene) const { return std::string(scene) + "_" + GetParam().name; }
+  std::string Name(const char* scene) const { return testing::SceneName(scene, GetParam()); }
   // The last frame of a page, without a caret.
   void Settle() {
     ui::Focus(nullptr);
@@ -125,11 +121,8 @@ TEST_P(GraphingScreenPixelsTest, Grapher3D) {
   EXPECT_TRUE(testing::MatchesReference(screen_.Surface(), Name("grapher3d")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Skins, GraphingScreenPixelsTest,
-    ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic, "small_classic"},
-                      SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright, "large_bright"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Skins, GraphingScreenPixelsTest, testing::BothSkins(),
+                         testing::SkinCaseName);
 
 }  // namespace
 }  // namespace zentrix::graphing::screens

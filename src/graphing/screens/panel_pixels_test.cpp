@@ -16,11 +16,7 @@
 namespace zentrix::graphing::screens {
 namespace {
 
-struct SkinCase {
-  ui::SkinSize size;
-  ui::SkinStyle style;
-  const char* name;
-};
+using testing::SkinCase;
 
 class PanelPixelsTest : public ::testing::TestWithParam<SkinCase> {
  protected:
@@ -28,7 +24,7 @@ class PanelPixelsTest : public ::testing::TestWithParam<SkinCase> {
     ASSERT_TRUE(screen_.Open(width, height, GetParam().size, GetParam().style))
         << "build the zentrix_skins target first";
   }
-  std::string Name(const char* scene) const { return std::string(scene) + "_" + GetParam().name; }
+  std::string Name(const char* scene) const { return testing::SceneName(scene, GetParam()); }
   void Show(EditorPanel& panel) {
     panel.Layout(screen_.PanelArea());
     panel.Draw(screen_.Surface());
@@ -86,11 +82,7 @@ TEST_P(PanelPixelsTest, Table) {
   EXPECT_TRUE(testing::MatchesReference(screen_.Surface(), Name("table")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Skins, PanelPixelsTest,
-    ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic, "small_classic"},
-                      SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright, "large_bright"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Skins, PanelPixelsTest, testing::BothSkins(), testing::SkinCaseName);
 
 }  // namespace
 }  // namespace zentrix::graphing::screens

@@ -5,8 +5,8 @@
 // model's texts back into the fields; Apply evaluates the fields in order and
 // reports "Error solving <field>" for the first that fails.
 //
-// The 2D and 3D editors differ only in the model they edit; they implement
-// the hooks below.
+// The 2D and 3D editors differ only in the model they edit: both are
+// ModelWindowEditor over their window type, which implements the hooks below.
 
 #include <memory>
 #include <string>
@@ -60,6 +60,39 @@ class WindowEditor : public EditorPanel {
   ui::Button zoom_in_{0, 0, 0, 0, u"Zoom +"};
   ui::Button zoom_out_{0, 0, 0, 0, u"Zoom -"};
   ui::Button trig_{0, 0, 0, 0, u"Trig"};
+};
+
+// The editor of one window model (Window2D or Window3D): the model names its
+// fields by an enum `Field`, counts them in `kFieldCount`, and offers
+// Apply/ZoomIn/ZoomOut over the variables plus Standard and Trig.
+template <typename Model>
+class ModelWindowEditor : public WindowEditor {
+ public:
+  // The window stays the grapher's; it must outlive the editor.
+  explicit ModelWindowEditor(Model& window) : WindowEditor(Model::kFieldCount), window_(window) {
+    Refresh();
+  }
+
+  const Model& Window() const { return window_; }
+
+ protected:
+  WindowField& ModelField(int field) override {
+    return window_.field(static_cast<typename Model::Field>(field));
+  }
+  ApplyResult ModelApply() override { return window_.Apply(Variables()); }
+  void ModelStandard() override { window_.Standard(); }
+  bool ModelScale(bool zoom_in) override {
+    return zoom_in ? window_.ZoomIn(Variables()) : window_.ZoomOut(Variables());
+  }
+  void ModelTrig() override { window_.Trig(); }
+  std::u16string FirstFailure() override {
+    // Apply a copy so that a failed zoom leaves the window as it was.
+    Model trial = window_;
+    return trial.Apply(Variables()).message;
+  }
+
+ private:
+  Model& window_;
 };
 
 }  // namespace zentrix::graphing::screens

@@ -7,23 +7,6 @@
 
 namespace zentrix::graphing::screens {
 
-class WindowEditor2D : public WindowEditor {
- public:
-  // The window stays the grapher's; it must outlive the editor.
-  explicit WindowEditor2D(Window2D& window);
-
-  const Window2D& Window() const { return window_; }
-
- protected:
-  WindowField& ModelField(int field) override;
-  ApplyResult ModelApply() override;
-  void ModelStandard() override { window_.Standard(); }
-  bool ModelScale(bool zoom_in) override;
-  void ModelTrig() override { window_.Trig(); }
-  std::u16string FirstFailure() override;
-
- private:
-  Window2D& window_;
-};
+using WindowEditor2D = ModelWindowEditor<Window2D>;
 
 }  // namespace zentrix::graphing::screens

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -85,6 +86,40 @@ std::optional<double> AnswerValue(const EvaluationResult& r) {
   return calculus::RealApproximation(r.value);
 }
 
+// The answer's value for an entry, evaluated afresh.
+std::optional<double> EntryValue(const std::string& entry) {
+  Evaluator evaluator;
+  return AnswerValue(evaluator.Evaluate(chars::U16(entry)));
+}
+
+// One random expression in x, with its generator for the case's further draws
+// and the "seed S case I: " label of its failure messages.
+struct RandomCase {
+  const GenNode& g;
+  ExpressionGenerator& generator;
+  std::string label;
+
+  // A whole number from offset to offset + count - 1.
+  int Draw(int count, int offset) const {
+    return static_cast<int>(generator.random()() % static_cast<unsigned>(count)) + offset;
+  }
+};
+
+// Runs check on the scaled number of cases of each seed.
+template <typename Check>
+void ForEachCase(std::initializer_list<std::uint64_t> seeds, int cases, Check check) {
+  for (std::uint64_t seed : seeds) {
+    const std::uint64_t s = testkit::PropertySeed(seed);
+    ExpressionGenerator generator(s, XOnly());
+    const int count = testkit::ScaledCases(cases);
+    for (int i = 0; i < count; ++i) {
+      const GenNode g = generator.Next();
+      check(RandomCase{g, generator,
+                       "seed " + std::to_string(s) + " case " + std::to_string(i) + ": "});
+    }
+  }
+}
+
 bool Agree(double got, double want) {
   return std::fabs(got - want) <= 1e-5 * std::fmax(1.0, std::fabs(want));
 }
@@ -96,32 +131,19 @@ class CalculusPropertyTest : public ::testing::Test {
 
 TEST_F(CalculusPropertyTest, DefiniteIntegralsAgreeWithQuadrature) {
   int compared = 0;
-  for (std::uint64_t seed : {11u, 12u, 13u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(150);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int a = static_cast<int>(generator.random()() % 5) - 2;
-      const int b = a + 1 + static_cast<int>(generator.random()() % 3);
-      std::string entry = "Integrate(";
-      entry += EntryUtf8(g);
-      entry += ",x,";
-      entry += std::to_string(a);
-      entry += ',';
-      entry += std::to_string(b);
-      entry += ')';
-      Evaluator evaluator;
-      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
-      if (!answer) continue;
-      std::optional<double> reference = Simpson(g).Integral(a, b);
-      if (!reference) continue;
-      ++compared;
-      EXPECT_TRUE(Agree(*answer, *reference))
-          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", quadrature " << *reference;
-    }
-  }
+  ForEachCase({11u, 12u, 13u}, 150, [&](const RandomCase& c) {
+    const int a = c.Draw(5, -2);
+    const int b = a + 1 + c.Draw(3, 0);
+    const std::string entry =
+        "Integrate(" + EntryUtf8(c.g) + ",x," + std::to_string(a) + ',' + std::to_string(b) + ')';
+    std::optional<double> answer = EntryValue(entry);
+    if (!answer) return;
+    std::optional<double> reference = Simpson(c.g).Integral(a, b);
+    if (!reference) return;
+    ++compared;
+    EXPECT_TRUE(Agree(*answer, *reference))
+        << c.label << entry << " gave " << *answer << ", quadrature " << *reference;
+  });
   std::printf("integrals compared: %d\n", compared);
   EXPECT_GT(compared, 40);
 }
@@ -130,70 +152,42 @@ TEST_F(CalculusPropertyTest, DefiniteIntegralsAgreeWithQuadrature) {
 // an infinity or the integral unevaluated, never a finite number.
 TEST_F(CalculusPropertyTest, IntegralsOverADoublePoleAreNeverFinite) {
   int checked = 0;
-  for (std::uint64_t seed : {41u, 42u, 43u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(100);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int a = static_cast<int>(generator.random()() % 5) - 3;
-      const int b = a + 2 + static_cast<int>(generator.random()() % 3);
-      const int sevenths = 7 * a + 1 + static_cast<int>(generator.random()() % (7 * (b - a) - 1));
-      const double c = sevenths / 7.0;
-      std::optional<double> at_pole = ReferenceAt(g, c);
-      if (!at_pole || std::fabs(*at_pole) < 1e-3) continue;
-      std::string entry = "Integrate((";
-      entry += EntryUtf8(g);
-      entry += ")/(x-(";
-      entry += std::to_string(sevenths);
-      entry += "/7))^2,x,";
-      entry += std::to_string(a);
-      entry += ',';
-      entry += std::to_string(b);
-      entry += ')';
-      Evaluator evaluator;
-      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
-      ++checked;
-      EXPECT_FALSE(answer) << "seed " << s << " case " << i << ": " << entry << " gave " << *answer;
-    }
-  }
+  ForEachCase({41u, 42u, 43u}, 100, [&](const RandomCase& c) {
+    const int a = c.Draw(5, -3);
+    const int b = a + 2 + c.Draw(3, 0);
+    const int sevenths = 7 * a + 1 + c.Draw(7 * (b - a) - 1, 0);
+    std::optional<double> at_pole = ReferenceAt(c.g, sevenths / 7.0);
+    if (!at_pole || std::fabs(*at_pole) < 1e-3) return;
+    const std::string entry = "Integrate((" + EntryUtf8(c.g) + ")/(x-(" + std::to_string(sevenths) +
+                              "/7))^2,x," + std::to_string(a) + ',' + std::to_string(b) + ')';
+    std::optional<double> answer = EntryValue(entry);
+    ++checked;
+    EXPECT_FALSE(answer) << c.label << entry << " gave " << *answer;
+  });
   EXPECT_GT(checked, 100);
 }
 
 TEST_F(CalculusPropertyTest, LimitsAgreeWithValuesNearThePoint) {
   int compared = 0;
-  for (std::uint64_t seed : {21u, 22u, 23u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(150);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int p = static_cast<int>(generator.random()() % 7) - 3;
-      std::string entry = "Limit(";
-      entry += EntryUtf8(g);
-      entry += ",x,";
-      entry += std::to_string(p);
-      entry += ')';
-      Evaluator evaluator;
-      EvaluationResult r = evaluator.Evaluate(chars::U16(entry));
-      std::optional<double> answer = AnswerValue(r);
-      if (!answer) continue;
-      // Both sides at 10^-6, allowed to differ from the limit by what the
-      // slope seen at 10^-4 explains.
-      std::optional<double> far_below = ReferenceAt(g, p - 1e-4);
-      std::optional<double> far_above = ReferenceAt(g, p + 1e-4);
-      std::optional<double> below = ReferenceAt(g, p - 1e-6);
-      std::optional<double> above = ReferenceAt(g, p + 1e-6);
-      if (!far_below || !far_above || !below || !above) continue;
-      ++compared;
-      const double slope = std::fabs(*far_above - *far_below) / 2e-4;
-      const double tolerance = 1e-3 * std::fmax(1.0, std::fabs(*answer)) + 2e-6 * slope;
-      EXPECT_TRUE(std::fabs(*below - *answer) <= tolerance &&
-                  std::fabs(*above - *answer) <= tolerance)
-          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer << ", nearby "
-          << *below << " and " << *above;
-    }
-  }
+  ForEachCase({21u, 22u, 23u}, 150, [&](const RandomCase& c) {
+    const int p = c.Draw(7, -3);
+    const std::string entry = "Limit(" + EntryUtf8(c.g) + ",x," + std::to_string(p) + ')';
+    std::optional<double> answer = EntryValue(entry);
+    if (!answer) return;
+    // Both sides at 10^-6, allowed to differ from the limit by what the
+    // slope seen at 10^-4 explains.
+    std::optional<double> far_below = ReferenceAt(c.g, p - 1e-4);
+    std::optional<double> far_above = ReferenceAt(c.g, p + 1e-4);
+    std::optional<double> below = ReferenceAt(c.g, p - 1e-6);
+    std::optional<double> above = ReferenceAt(c.g, p + 1e-6);
+    if (!far_below || !far_above || !below || !above) return;
+    ++compared;
+    const double slope = std::fabs(*far_above - *far_below) / 2e-4;
+    const double tolerance = 1e-3 * std::fmax(1.0, std::fabs(*answer)) + 2e-6 * slope;
+    EXPECT_TRUE(std::fabs(*below - *answer) <= tolerance &&
+                std::fabs(*above - *answer) <= tolerance)
+        << c.label << entry << " gave " << *answer << ", nearby " << *below << " and " << *above;
+  });
   std::printf("limits compared: %d\n", compared);
   EXPECT_GT(compared, 100);
 }
@@ -229,37 +223,29 @@ std::optional<CentralDifference> CentralDifferenceAt(const GenNode& g, double t)
       *fine, 1e-4 * std::fmax(1.0, std::fabs(*fine)) + 10 * std::fabs(*coarse - *fine)};
 }
 
+// An entry whose answer is the reference's derivative at t: compared with
+// central differences when both are finite (counted in compared).
+void ExpectAgreesWithCentralDifferences(const RandomCase& c, const std::string& entry, double t,
+                                        int& compared) {
+  std::optional<double> answer = EntryValue(entry);
+  if (!answer) return;
+  std::optional<CentralDifference> reference = CentralDifferenceAt(c.g, t);
+  if (!reference) return;
+  ++compared;
+  EXPECT_LE(std::fabs(*answer - reference->value), reference->tolerance)
+      << c.label << entry << " gave " << *answer << ", central differences " << reference->value;
+}
+
 // (f(x) − f(p))/(x − p) at p: 0/0 for L'Hôpital's rule, whose answer is f'(p),
 // compared with central differences.
 TEST_F(CalculusPropertyTest, DifferenceQuotientLimitsAgreeWithCentralDifferences) {
   int compared = 0;
-  for (std::uint64_t seed : {31u, 32u, 33u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(100);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int p = static_cast<int>(generator.random()() % 5) - 2;
-      std::string entry = "Limit(((";
-      entry += EntryUtf8(g);
-      entry += ")-(";
-      entry += EntryUtf8(AtInteger(g, p));
-      entry += "))/(x-(";
-      entry += std::to_string(p);
-      entry += ")),x,";
-      entry += std::to_string(p);
-      entry += ')';
-      Evaluator evaluator;
-      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
-      if (!answer) continue;
-      std::optional<CentralDifference> reference = CentralDifferenceAt(g, p);
-      if (!reference) continue;
-      ++compared;
-      EXPECT_LE(std::fabs(*answer - reference->value), reference->tolerance)
-          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", central differences " << reference->value;
-    }
-  }
+  ForEachCase({31u, 32u, 33u}, 100, [&](const RandomCase& c) {
+    const int p = c.Draw(5, -2);
+    const std::string entry = "Limit(((" + EntryUtf8(c.g) + ")-(" + EntryUtf8(AtInteger(c.g, p)) +
+                              "))/(x-(" + std::to_string(p) + ")),x," + std::to_string(p) + ')';
+    ExpectAgreesWithCentralDifferences(c, entry, p, compared);
+  });
   std::printf("difference quotients compared: %d\n", compared);
   EXPECT_GT(compared, 50);
 }
@@ -274,26 +260,11 @@ std::string AtPoint(const std::string& f, int p, int offset, int scale) {
 // D's answer at a point against central differences of the reference.
 TEST_F(CalculusPropertyTest, DerivativesAgreeWithCentralDifferences) {
   int compared = 0;
-  for (std::uint64_t seed : {41u, 42u, 43u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(100);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int p = static_cast<int>(generator.random()() % 5) - 2;
-      const double t = p + 0.37;
-      const std::string entry = AtPoint("D(" + EntryUtf8(g) + ",x)", p, 37, 100);
-      Evaluator evaluator;
-      std::optional<double> answer = AnswerValue(evaluator.Evaluate(chars::U16(entry)));
-      if (!answer) continue;
-      std::optional<CentralDifference> reference = CentralDifferenceAt(g, t);
-      if (!reference) continue;
-      ++compared;
-      EXPECT_LE(std::fabs(*answer - reference->value), reference->tolerance)
-          << "seed " << s << " case " << i << ": " << entry << " gave " << *answer
-          << ", central differences " << reference->value;
-    }
-  }
+  ForEachCase({41u, 42u, 43u}, 100, [&](const RandomCase& c) {
+    const int p = c.Draw(5, -2);
+    const std::string entry = AtPoint("D(" + EntryUtf8(c.g) + ",x)", p, 37, 100);
+    ExpectAgreesWithCentralDifferences(c, entry, p + 0.37, compared);
+  });
   std::printf("derivatives compared: %d\n", compared);
   EXPECT_GT(compared, 100);
 }
@@ -305,29 +276,20 @@ TEST_F(CalculusPropertyTest, DerivativesAgreeWithCentralDifferences) {
 // regime at h = 1/1000.
 TEST_F(CalculusPropertyTest, SeriesAgreeWithValuesNearThePoint) {
   int compared = 0;
-  for (std::uint64_t seed : {51u, 52u, 53u}) {
-    const std::uint64_t s = testkit::PropertySeed(seed);
-    ExpressionGenerator generator(s, XOnly());
-    const int cases = testkit::ScaledCases(100);
-    for (int i = 0; i < cases; ++i) {
-      const GenNode g = generator.Next();
-      const int p = static_cast<int>(generator.random()() % 5) - 2;
-      const std::string series = "Series(" + EntryUtf8(g) + ",x," + std::to_string(p) + ",3)";
-      auto value = [&](int offset) {
-        Evaluator evaluator;
-        return AnswerValue(evaluator.Evaluate(chars::U16(AtPoint(series, p, offset, 1000))));
-      };
-      std::optional<double> near = value(1), far = value(2);
-      std::optional<double> f_near = ReferenceAt(g, p + 0.001), f_far = ReferenceAt(g, p + 0.002);
-      if (!near || !far || !f_near || !f_far) continue;
-      const double gap_near = std::fabs(*near - *f_near), gap_far = std::fabs(*far - *f_far);
-      if (gap_far > 1e-4 * std::fmax(1.0, std::fabs(*f_far))) continue;
-      ++compared;
-      EXPECT_LE(gap_near, gap_far / 12 + 1e-11 * std::fmax(1.0, std::fabs(*f_near)))
-          << "seed " << s << " case " << i << ": " << series << " is off by " << gap_near
-          << " at +0.001 and " << gap_far << " at +0.002";
-    }
-  }
+  ForEachCase({51u, 52u, 53u}, 100, [&](const RandomCase& c) {
+    const int p = c.Draw(5, -2);
+    const std::string series = "Series(" + EntryUtf8(c.g) + ",x," + std::to_string(p) + ",3)";
+    std::optional<double> near = EntryValue(AtPoint(series, p, 1, 1000));
+    std::optional<double> far = EntryValue(AtPoint(series, p, 2, 1000));
+    std::optional<double> f_near = ReferenceAt(c.g, p + 0.001), f_far = ReferenceAt(c.g, p + 0.002);
+    if (!near || !far || !f_near || !f_far) return;
+    const double gap_near = std::fabs(*near - *f_near), gap_far = std::fabs(*far - *f_far);
+    if (gap_far > 1e-4 * std::fmax(1.0, std::fabs(*f_far))) return;
+    ++compared;
+    EXPECT_LE(gap_near, gap_far / 12 + 1e-11 * std::fmax(1.0, std::fabs(*f_near)))
+        << c.label << series << " is off by " << gap_near << " at +0.001 and " << gap_far
+        << " at +0.002";
+  });
   std::printf("series compared: %d\n", compared);
   EXPECT_GT(compared, 60);
 }

@@ -21,14 +21,6 @@ using namespace testkit;
 
 Poly X() { return Var(0); }
 
-Poly AsPoly(const ExprNode& tree) {
-  AtomTable atoms = Xyz();
-  auto p = ToPolynomial(tree, atoms);
-  EXPECT_TRUE(p.has_value());
-  if (p) p->Widen(3);
-  return p.value_or(Poly(3));
-}
-
 // A random polynomial in x of the given degree with integer coefficients in
 // [−bound, bound] and a non-zero leading coefficient.
 Poly RandomIntegerPoly(std::mt19937& rng, int degree, double bound) {

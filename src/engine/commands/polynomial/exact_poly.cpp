@@ -6,6 +6,7 @@
 
 #include "engine/commands/base/exact_range.h"
 #include "engine/commands/base/poly_limits.h"
+#include "engine/commands/polynomial/sparse_terms_impl.h"
 
 namespace zentrix::engine::poly {
 namespace {
@@ -19,45 +20,6 @@ void ChargeSized(std::int64_t operations, std::size_t bits) {
 
 std::size_t BitsOf(const Rational& q) {
   return mpz_sizeinbase(q.get_num_mpz_t(), 2) + mpz_sizeinbase(q.get_den_mpz_t(), 2);
-}
-
-// a + t·x^shift·b by merging the two sorted term lists (shift may be null).
-ExactPoly MergeAdd(const ExactPoly& a, const ExactPoly& b, const Rational& t,
-                   const Exponent* shift) {
-  const int n = a.nvars();
-  ExactPoly out(n);
-  std::vector<Exponent> e(n);
-  auto shifted = [&](std::size_t j) {
-    const Exponent* be = b.Exps(j);
-    for (int v = 0; v < n; ++v) e[v] = be[v] + (shift ? shift[v] : 0);
-    return e.data();
-  };
-  ChargeSized(WidthScaled(static_cast<std::int64_t>(a.size() + b.size()), n),
-              std::max(a.CoefficientBits(), b.CoefficientBits()) + BitsOf(t));
-  CheckTermCount(static_cast<std::int64_t>(a.size() + b.size()));
-  std::size_t i = 0, j = 0;
-  while (i < a.size() || j < b.size()) {
-    if (j == b.size()) {
-      out.Append(a.Exps(i), a.Coeff(i));
-      ++i;
-      continue;
-    }
-    const Exponent* be = shifted(j);
-    const int cmp = i == a.size() ? -1 : CompareExponents(a.Exps(i), be, n);
-    if (cmp > 0) {
-      out.Append(a.Exps(i), a.Coeff(i));
-      ++i;
-    } else if (cmp < 0) {
-      out.Append(be, t * b.Coeff(j));
-      ++j;
-    } else {
-      Rational c = a.Coeff(i) + t * b.Coeff(j);
-      if (c != 0) out.Append(be, std::move(c));
-      ++i;
-      ++j;
-    }
-  }
-  return out;
 }
 
 bool FitsDouble(const Integer& z) {
@@ -79,98 +41,21 @@ double NearestDouble(const Rational& q) {
 
 }  // namespace
 
-void ExactPoly::Widen(int nvars) {
-  if (nvars <= nvars_) return;
-  std::vector<Exponent> wider(size() * nvars, 0);
-  for (std::size_t i = 0; i < size(); ++i) {
-    std::copy(Exps(i), Exps(i) + nvars_, wider.begin() + i * nvars);
+template <>
+struct CoefficientArithmetic<Rational> {
+  static bool IsZero(const Rational& c) { return c == 0; }
+  static void AddTo(Rational& acc, const Rational& c) { acc += c; }
+  static Rational Times(const Rational& a, const Rational& b) { return a * b; }
+  static Rational Quotient(const Rational& a, const Rational& b) { return a / b; }
+  static Rational Negated(const Rational& c) { return -c; }
+  static Rational FromExponent(Exponent k) { return Rational(k); }
+  static void ChargeMerge(const ExactPoly& a, const ExactPoly& b, const Rational& t) {
+    ChargeSized(WidthScaled(static_cast<std::int64_t>(a.size() + b.size()), a.nvars()),
+                std::max(a.CoefficientBits(), b.CoefficientBits()) + BitsOf(t));
   }
-  exps_.swap(wider);
-  nvars_ = nvars;
-}
+};
 
-ExactPoly ExactPoly::Constant(int nvars, const Rational& c) {
-  ExactPoly p(nvars);
-  if (c != 0) {
-    std::vector<Exponent> zero(nvars, 0);
-    p.Append(zero.data(), c);
-  }
-  return p;
-}
-
-ExactPoly ExactPoly::Monomial(int nvars, const Rational& c, int var, Exponent e) {
-  ExactPoly p(nvars);
-  if (c != 0) {
-    std::vector<Exponent> exps(nvars, 0);
-    exps[var] = e;
-    p.Append(exps.data(), c);
-  }
-  return p;
-}
-
-bool ExactPoly::IsConstant() const {
-  if (coeffs_.empty()) return true;
-  if (coeffs_.size() > 1) return false;
-  return std::all_of(exps_.begin(), exps_.end(), [](Exponent e) { return e == 0; });
-}
-
-void ExactPoly::Append(const Exponent* exps, Rational c) {
-  exps_.insert(exps_.end(), exps, exps + nvars_);
-  coeffs_.push_back(std::move(c));
-}
-
-void ExactPoly::Normalize() {
-  const std::size_t n = size();
-  std::vector<std::uint32_t> order(n);
-  std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    return CompareExponents(Exps(a), Exps(b), nvars_) > 0;
-  });
-  ExactPoly out(nvars_);
-  out.exps_.reserve(exps_.size());
-  out.coeffs_.reserve(n);
-  for (std::size_t k = 0; k < n;) {
-    const std::uint32_t first = order[k];
-    Rational c = coeffs_[first];
-    std::size_t next = k + 1;
-    while (next < n && CompareExponents(Exps(order[next]), Exps(first), nvars_) == 0) {
-      c += coeffs_[order[next]];
-      ++next;
-    }
-    if (c != 0) out.Append(Exps(first), std::move(c));
-    k = next;
-  }
-  *this = std::move(out);
-}
-
-Exponent ExactPoly::Degree(int var) const {
-  if (IsZero()) return -1;
-  Exponent d = Exp(0, var);
-  for (std::size_t i = 1; i < size(); ++i) d = std::max(d, Exp(i, var));
-  return d;
-}
-
-bool ExactPoly::IsFreeOf(int var) const {
-  for (std::size_t i = 0; i < size(); ++i) {
-    if (Exp(i, var) != 0) return false;
-  }
-  return true;
-}
-
-ExactPoly ExactPoly::CoefficientOf(int var, Exponent k) const {
-  ExactPoly out(nvars_);
-  std::vector<Exponent> e(nvars_);
-  for (std::size_t i = 0; i < size(); ++i) {
-    if (Exp(i, var) != k) continue;
-    std::copy(Exps(i), Exps(i) + nvars_, e.begin());
-    e[var] = 0;
-    out.Append(e.data(), coeffs_[i]);
-  }
-  // Removing one variable's fixed exponent keeps the terms' order.
-  return out;
-}
-
-Rational ExactPoly::LeadingNumber() const { return IsZero() ? Rational(0) : coeffs_[0]; }
+template class SparseTerms<ExactPoly, Rational>;
 
 std::size_t ExactPoly::CoefficientBits() const {
   std::size_t bits = 0;
@@ -190,29 +75,6 @@ ExactPoly ExactPoly::Scaled(const Rational& c) const {
   return out;
 }
 
-ExactPoly ExactPoly::Shifted(int var, Exponent k) const {
-  ExactPoly out = *this;
-  for (std::size_t i = 0; i < size(); ++i) {
-    CheckExponent(static_cast<std::int64_t>(out.exps_[i * nvars_ + var]) + k);
-    out.exps_[i * nvars_ + var] += k;
-  }
-  return out;
-}
-
-ExactPoly ExactPoly::Derivative(int var) const {
-  ExactPoly out(nvars_);
-  std::vector<Exponent> e(nvars_);
-  for (std::size_t i = 0; i < size(); ++i) {
-    const Exponent k = Exp(i, var);
-    if (k == 0) continue;
-    std::copy(Exps(i), Exps(i) + nvars_, e.begin());
-    e[var] = k - 1;
-    out.Append(e.data(), Rational(k) * coeffs_[i]);
-  }
-  out.Normalize();
-  return out;
-}
-
 ExactPoly ExactPoly::Power(int n) const {
   ExactPoly result = Constant(nvars_, Rational(1));
   ExactPoly base = *this;
@@ -224,16 +86,12 @@ ExactPoly ExactPoly::Power(int n) const {
   return result;
 }
 
-bool operator==(const ExactPoly& a, const ExactPoly& b) {
-  return a.nvars_ == b.nvars_ && a.exps_ == b.exps_ && a.coeffs_ == b.coeffs_;
-}
-
 ExactPoly operator+(const ExactPoly& a, const ExactPoly& b) {
-  return MergeAdd(a, b, Rational(1), nullptr);
+  return MergeTerms(a, b, Rational(1), nullptr);
 }
 
 ExactPoly operator-(const ExactPoly& a, const ExactPoly& b) {
-  return MergeAdd(a, b, Rational(-1), nullptr);
+  return MergeTerms(a, b, Rational(-1), nullptr);
 }
 
 ExactPoly operator*(const ExactPoly& a, const ExactPoly& b) {
@@ -258,42 +116,11 @@ ExactPoly operator*(const ExactPoly& a, const ExactPoly& b) {
 }
 
 ExactPoly DivideWithRemainder(const ExactPoly& a, const ExactPoly& b, ExactPoly* remainder) {
-  const int n = a.nvars();
-  ExactPoly q(n);
-  ExactPoly rest(n);
-  ExactPoly r = a;
-  std::vector<Exponent> shift(n);
-  const Rational lead_b = b.Coeff(0);
-  while (!r.IsZero()) {
-    bool divisible = true;
-    for (int v = 0; v < n; ++v) {
-      shift[v] = r.Exp(0, v) - b.Exp(0, v);
-      if (shift[v] < 0) divisible = false;
-    }
-    if (divisible) {
-      const Rational t = r.Coeff(0) / lead_b;
-      q.Append(shift.data(), t);
-      // The leading terms cancel exactly.
-      r = MergeAdd(r, b, -t, shift.data());
-    } else {
-      rest.Append(r.Exps(0), r.Coeff(0));
-      ExactPoly trimmed(n);
-      for (std::size_t i = 1; i < r.size(); ++i) trimmed.Append(r.Exps(i), r.Coeff(i));
-      r = std::move(trimmed);
-    }
-  }
-  q.Normalize();
-  if (remainder) *remainder = std::move(rest);
-  return q;
+  return DivideTerms(a, b, remainder);
 }
 
 bool DivideExactly(const ExactPoly& a, const ExactPoly& b, ExactPoly* quotient) {
-  if (b.IsZero()) return false;
-  ExactPoly remainder;
-  ExactPoly q = DivideWithRemainder(a, b, &remainder);
-  if (!remainder.IsZero()) return false;
-  *quotient = std::move(q);
-  return true;
+  return DivideTermsExactly(a, b, quotient);
 }
 
 std::optional<Rational> ToRational(const Number& v) {

@@ -23,54 +23,24 @@ namespace zentrix::engine::poly {
 using Rational = mpq_class;
 using Integer = mpz_class;
 
-class ExactPoly {
+class ExactPoly : public SparseTerms<ExactPoly, Rational> {
  public:
   ExactPoly() = default;
-  explicit ExactPoly(int nvars) : nvars_(nvars) {}
+  explicit ExactPoly(int nvars) : SparseTerms(nvars) {}
 
-  static ExactPoly Constant(int nvars, const Rational& c);
-  // c·x_var^e.
-  static ExactPoly Monomial(int nvars, const Rational& c, int var, Exponent e);
-
-  int nvars() const { return nvars_; }
-  std::size_t size() const { return coeffs_.size(); }
-  bool IsZero() const { return coeffs_.empty(); }
-  bool IsConstant() const;
-  const Rational& Coeff(std::size_t i) const { return coeffs_[i]; }
-  const Exponent* Exps(std::size_t i) const { return exps_.data() + i * nvars_; }
-  Exponent Exp(std::size_t i, int var) const { return exps_[i * nvars_ + var]; }
-
-  // Makes room for more variables (the new ones at exponent 0).
-  void Widen(int nvars);
-  // Appends a term without keeping the normal form; call Normalize afterwards.
-  void Append(const Exponent* exps, Rational c);
-  void Normalize();
-
-  Exponent Degree(int var) const;
-  bool IsFreeOf(int var) const;
-  ExactPoly CoefficientOf(int var, Exponent k) const;
-  ExactPoly LeadingCoefficient(int var) const { return CoefficientOf(var, Degree(var)); }
-  // The coefficient of the first term in normal order (0 for zero).
-  Rational LeadingNumber() const;
   // The largest coefficient size in bits (numerator plus denominator).
   std::size_t CoefficientBits() const;
 
   ExactPoly Negated() const;
   ExactPoly Scaled(const Rational& c) const;
-  ExactPoly Shifted(int var, Exponent k) const;
-  ExactPoly Derivative(int var) const;
   ExactPoly Power(int n) const;
 
-  friend bool operator==(const ExactPoly& a, const ExactPoly& b);
   friend ExactPoly operator+(const ExactPoly& a, const ExactPoly& b);
   friend ExactPoly operator-(const ExactPoly& a, const ExactPoly& b);
   friend ExactPoly operator*(const ExactPoly& a, const ExactPoly& b);
-
- private:
-  int nvars_ = 0;
-  std::vector<Exponent> exps_;
-  std::vector<Rational> coeffs_;
 };
+
+extern template class SparseTerms<ExactPoly, Rational>;
 
 // Multivariate division on the normal order, as DivideWithRemainder for Poly.
 ExactPoly DivideWithRemainder(const ExactPoly& a, const ExactPoly& b, ExactPoly* remainder);

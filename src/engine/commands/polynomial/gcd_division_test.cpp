@@ -13,14 +13,6 @@ ExprNode N(double v) { return ExprNode::MakeNumber(Number(v)); }
 Poly X() { return Var(0); }
 Poly Y() { return Var(1); }
 
-Poly AsPoly(const ExprNode& tree) {
-  AtomTable atoms = Xyz();
-  auto p = ToPolynomial(tree, atoms);
-  EXPECT_TRUE(p.has_value());
-  if (p) p->Widen(3);
-  return p.value_or(Poly(3));
-}
-
 TEST(GcdTest, SpecialCasesAndNumbers) {
   EXPECT_EQ(GcdCommand({Tree(X().Power(2) - Const(1)), Tree((X() + Const(1)).Power(2))}).value,
             Tree(X() + Const(1)));

@@ -7,8 +7,25 @@
 #include "engine/commands/base/poly_limits.h"
 #include "engine/commands/polynomial/poly_coefficients.h"
 #include "engine/commands/polynomial/poly_power.h"
+#include "engine/commands/polynomial/sparse_terms_impl.h"
 
 namespace zentrix::engine::poly {
+
+template <>
+struct CoefficientArithmetic<Number> {
+  static bool IsZero(const Number& c) { return c.IsZero(); }
+  static void AddTo(Number& acc, const Number& c) { poly::AddTo(acc, c); }
+  static Number Times(const Number& a, const Number& b) { return MulNumbers(a, b); }
+  static Number Quotient(const Number& a, const Number& b) { return Divide(a, b); }
+  static Number Negated(const Number& c) { return Negate(c); }
+  static Number FromExponent(Exponent k) { return Number(static_cast<double>(k)); }
+  static void ChargeMerge(const Poly& a, const Poly& b, const Number&) {
+    ChargeWork(WidthScaled(static_cast<std::int64_t>(a.size() + b.size()), a.nvars()));
+  }
+};
+
+template class SparseTerms<Poly, Number>;
+
 namespace {
 
 // Open-addressing table from exponent vectors to term slots, so that adding a
@@ -77,45 +94,6 @@ class TermAccumulator {
   std::vector<Exponent> scratch_;
 };
 
-// a + t·x^shift·b by merging the two sorted term lists (shift may be null).
-Poly MergeAdd(const Poly& a, const Poly& b, const Number& t, const Exponent* shift) {
-  const int n = a.nvars();
-  Poly out(n);
-  std::vector<Exponent> e(n);
-  auto shifted = [&](std::size_t j) {
-    const Exponent* be = b.Exps(j);
-    for (int v = 0; v < n; ++v) e[v] = be[v] + (shift ? shift[v] : 0);
-    return e.data();
-  };
-  std::size_t i = 0, j = 0;
-  ChargeWork(WidthScaled(static_cast<std::int64_t>(a.size() + b.size()), n));
-  CheckTermCount(static_cast<std::int64_t>(a.size() + b.size()));
-  while (i < a.size() || j < b.size()) {
-    if (j == b.size()) {
-      out.Append(a.Exps(i), a.Coeff(i));
-      ++i;
-      continue;
-    }
-    const Exponent* be = shifted(j);
-    int cmp = i == a.size() ? -1 : CompareExponents(a.Exps(i), be, n);
-    if (cmp > 0) {
-      out.Append(a.Exps(i), a.Coeff(i));
-      ++i;
-    } else if (cmp < 0) {
-      Number c = MulNumbers(t, b.Coeff(j));
-      if (!c.IsZero()) out.Append(be, c);
-      ++j;
-    } else {
-      Number c = a.Coeff(i);
-      AddTo(c, MulNumbers(t, b.Coeff(j)));
-      if (!c.IsZero()) out.Append(be, c);
-      ++i;
-      ++j;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 int CompareExponents(const Exponent* a, const Exponent* b, int nvars) {
@@ -123,34 +101,6 @@ int CompareExponents(const Exponent* a, const Exponent* b, int nvars) {
     if (a[v] != b[v]) return a[v] > b[v] ? 1 : -1;
   }
   return 0;
-}
-
-Poly Poly::Constant(int nvars, const Number& c) {
-  Poly p(nvars);
-  if (!c.IsZero()) {
-    std::vector<Exponent> zero(nvars, 0);
-    p.Append(zero.data(), c);
-  }
-  return p;
-}
-
-Poly Poly::Monomial(int nvars, const Number& c, int var, Exponent e) {
-  Poly p(nvars);
-  if (!c.IsZero()) {
-    std::vector<Exponent> exps(nvars, 0);
-    exps[var] = e;
-    p.Append(exps.data(), c);
-  }
-  return p;
-}
-
-bool Poly::IsConstant() const {
-  if (coeffs_.empty()) return true;
-  if (coeffs_.size() > 1) return false;
-  for (int v = 0; v < nvars_; ++v) {
-    if (exps_[v] != 0) return false;
-  }
-  return true;
 }
 
 Number Poly::ConstantTerm() const {
@@ -161,52 +111,6 @@ Number Poly::ConstantTerm() const {
     if (std::all_of(e, e + nvars_, [](Exponent x) { return x == 0; })) return coeffs_[i];
   }
   return Number();
-}
-
-void Poly::Widen(int nvars) {
-  if (nvars <= nvars_) return;
-  std::vector<Exponent> wider(size() * nvars, 0);
-  for (std::size_t i = 0; i < size(); ++i) {
-    std::copy(Exps(i), Exps(i) + nvars_, wider.begin() + i * nvars);
-  }
-  exps_.swap(wider);
-  nvars_ = nvars;
-}
-
-void Poly::Append(const Exponent* exps, const Number& c) {
-  exps_.insert(exps_.end(), exps, exps + nvars_);
-  coeffs_.push_back(c);
-}
-
-void Poly::Normalize() {
-  const std::size_t n = size();
-  std::vector<std::uint32_t> order(n);
-  std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    return CompareExponents(Exps(a), Exps(b), nvars_) > 0;
-  });
-  Poly out(nvars_);
-  out.exps_.reserve(exps_.size());
-  out.coeffs_.reserve(n);
-  for (std::size_t k = 0; k < n;) {
-    const std::uint32_t first = order[k];
-    Number c = coeffs_[first];
-    std::size_t next = k + 1;
-    while (next < n && CompareExponents(Exps(order[next]), Exps(first), nvars_) == 0) {
-      AddTo(c, coeffs_[order[next]]);
-      ++next;
-    }
-    if (!c.IsZero()) out.Append(Exps(first), c);
-    k = next;
-  }
-  *this = std::move(out);
-}
-
-Exponent Poly::Degree(int var) const {
-  if (IsZero()) return -1;
-  Exponent d = Exp(0, var);
-  for (std::size_t i = 1; i < size(); ++i) d = std::max(d, Exp(i, var));
-  return d;
 }
 
 Exponent Poly::MinDegree(int var) const {
@@ -225,13 +129,6 @@ Exponent Poly::TotalDegree() const {
   return best;
 }
 
-bool Poly::IsFreeOf(int var) const {
-  for (std::size_t i = 0; i < size(); ++i) {
-    if (Exp(i, var) != 0) return false;
-  }
-  return true;
-}
-
 bool Poly::HasNonNegativeExponents() const {
   return std::all_of(exps_.begin(), exps_.end(), [](Exponent e) { return e >= 0; });
 }
@@ -244,22 +141,6 @@ std::vector<int> Poly::UsedVariables() const {
   return used;
 }
 
-Poly Poly::CoefficientOf(int var, Exponent k) const {
-  Poly out(nvars_);
-  std::vector<Exponent> e(nvars_);
-  for (std::size_t i = 0; i < size(); ++i) {
-    if (Exp(i, var) != k) continue;
-    std::copy(Exps(i), Exps(i) + nvars_, e.begin());
-    e[var] = 0;
-    out.Append(e.data(), coeffs_[i]);
-  }
-  // Terms of one power of var keep their relative order, and removing var's
-  // exponent keeps it too, so the result is already in normal form.
-  return out;
-}
-
-Number Poly::LeadingNumber() const { return IsZero() ? Number() : coeffs_[0]; }
-
 Poly Poly::Negated() const { return Scaled(Number(-1.0)); }
 
 Poly Poly::Scaled(const Number& c) const {
@@ -270,29 +151,6 @@ Poly Poly::Scaled(const Number& c) const {
   ChargeWork(static_cast<std::int64_t>(size()));
   for (const Number& k : coeffs_) out.coeffs_.push_back(MulNumbers(c, k));
   // Products of non-zero values can underflow to zero.
-  out.Normalize();
-  return out;
-}
-
-Poly Poly::Shifted(int var, Exponent k) const {
-  Poly out = *this;
-  for (std::size_t i = 0; i < size(); ++i) {
-    CheckExponent(static_cast<std::int64_t>(out.exps_[i * nvars_ + var]) + k);
-    out.exps_[i * nvars_ + var] += k;
-  }
-  return out;
-}
-
-Poly Poly::Derivative(int var) const {
-  Poly out(nvars_);
-  std::vector<Exponent> e(nvars_);
-  for (std::size_t i = 0; i < size(); ++i) {
-    const Exponent k = Exp(i, var);
-    if (k == 0) continue;
-    std::copy(Exps(i), Exps(i) + nvars_, e.begin());
-    e[var] = k - 1;
-    out.Append(e.data(), MulNumbers(Number(static_cast<double>(k)), coeffs_[i]));
-  }
   out.Normalize();
   return out;
 }
@@ -399,13 +257,9 @@ Poly Poly::FromDense(const std::vector<Poly>& coefficients, int var, int nvars) 
   return out;
 }
 
-bool operator==(const Poly& a, const Poly& b) {
-  return a.nvars_ == b.nvars_ && a.exps_ == b.exps_ && a.coeffs_ == b.coeffs_;
-}
+Poly operator+(const Poly& a, const Poly& b) { return MergeTerms(a, b, Number(1.0), nullptr); }
 
-Poly operator+(const Poly& a, const Poly& b) { return MergeAdd(a, b, Number(1.0), nullptr); }
-
-Poly operator-(const Poly& a, const Poly& b) { return MergeAdd(a, b, Number(-1.0), nullptr); }
+Poly operator-(const Poly& a, const Poly& b) { return MergeTerms(a, b, Number(-1.0), nullptr); }
 
 Poly operator*(const Poly& a, const Poly& b) {
   if (a.IsZero() || b.IsZero()) return Poly(a.nvars_);
@@ -438,47 +292,11 @@ Poly operator*(const Poly& a, const Poly& b) {
 }
 
 Poly DivideWithRemainder(const Poly& a, const Poly& b, Poly* remainder) {
-  const int n = a.nvars();
-  Poly q(n);
-  Poly rest(n);
-  Poly r = a;
-  std::vector<Exponent> shift(n);
-  const Number& lead_b = b.Coeff(0);
-  while (!r.IsZero()) {
-    bool divisible = true;
-    for (int v = 0; v < n; ++v) {
-      shift[v] = r.Exp(0, v) - b.Exp(0, v);
-      if (shift[v] < 0) divisible = false;
-    }
-    std::vector<Exponent> eliminated(r.Exps(0), r.Exps(0) + n);
-    if (divisible) {
-      const Number t = Divide(r.Coeff(0), lead_b);
-      q.Append(shift.data(), t);
-      r = MergeAdd(r, b, Negate(t), shift.data());
-    } else {
-      rest.Append(r.Exps(0), r.Coeff(0));
-    }
-    // The leading term leaves r: moved to the remainder, or cancelled (an
-    // approximate coefficient may leave a residue there, which is dropped so
-    // that the leading term always falls).
-    if (!r.IsZero() && CompareExponents(r.Exps(0), eliminated.data(), n) == 0) {
-      Poly trimmed(n);
-      for (std::size_t i = 1; i < r.size(); ++i) trimmed.Append(r.Exps(i), r.Coeff(i));
-      r = std::move(trimmed);
-    }
-  }
-  q.Normalize();
-  if (remainder) *remainder = std::move(rest);
-  return q;
+  return DivideTerms(a, b, remainder);
 }
 
 bool DivideExactly(const Poly& a, const Poly& b, Poly* quotient) {
-  if (b.IsZero()) return false;
-  Poly remainder;
-  Poly q = DivideWithRemainder(a, b, &remainder);
-  if (!remainder.IsZero()) return false;
-  *quotient = std::move(q);
-  return true;
+  return DivideTermsExactly(a, b, quotient);
 }
 
 double Binomial(int n, int k) {

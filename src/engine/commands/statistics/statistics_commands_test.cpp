@@ -149,17 +149,16 @@ std::string LineOf(const std::string& text, const std::string& label) {
   return text.substr(at, text.find('\n', at) - at);
 }
 
+// The Q1x, MedianX and Q3x lines of a VarStats text, one after another.
+std::string QuartileLines(const std::string& text) {
+  return LineOf(text, "Q1x") + " " + LineOf(text, "MedianX") + " " + LineOf(text, "Q3x");
+}
+
 TEST_F(StatisticsCommandsTest, VarStatsQuartilesOfOddCounts) {
   // The median of an odd count belongs to neither half.
-  std::string five = Stats("VarStats({5,3,1,4,2})");
-  EXPECT_EQ(LineOf(five, "Q1x"), "Q1x=1.5");
-  EXPECT_EQ(LineOf(five, "MedianX"), "MedianX=3");
-  EXPECT_EQ(LineOf(five, "Q3x"), "Q3x=4.5");
+  EXPECT_EQ(QuartileLines(Stats("VarStats({5,3,1,4,2})")), "Q1x=1.5 MedianX=3 Q3x=4.5");
   // Halves of odd size take their middle element.
-  std::string seven = Stats("VarStats({7,1,6,2,5,3,4})");
-  EXPECT_EQ(LineOf(seven, "Q1x"), "Q1x=2");
-  EXPECT_EQ(LineOf(seven, "MedianX"), "MedianX=4");
-  EXPECT_EQ(LineOf(seven, "Q3x"), "Q3x=6");
+  EXPECT_EQ(QuartileLines(Stats("VarStats({7,1,6,2,5,3,4})")), "Q1x=2 MedianX=4 Q3x=6");
   // One value: the halves are empty.
   std::string one = Stats("VarStats({7})");
   EXPECT_EQ(LineOf(one, "Sx"), "Sx=NaN");
@@ -170,14 +169,9 @@ TEST_F(StatisticsCommandsTest, VarStatsQuartilesOfOddCounts) {
 
 TEST_F(StatisticsCommandsTest, VarStatsQuartilesOfEvenCounts) {
   // Halves of odd size (n = 6) and of even size (n = 8).
-  std::string six = Stats("VarStats({6,5,4,3,2,1})");
-  EXPECT_EQ(LineOf(six, "Q1x"), "Q1x=2");
-  EXPECT_EQ(LineOf(six, "MedianX"), "MedianX=3.5");
-  EXPECT_EQ(LineOf(six, "Q3x"), "Q3x=5");
-  std::string eight = Stats("VarStats({1,2,3,4,5,6,7,80})");
-  EXPECT_EQ(LineOf(eight, "Q1x"), "Q1x=2.5");
-  EXPECT_EQ(LineOf(eight, "MedianX"), "MedianX=4.5");
-  EXPECT_EQ(LineOf(eight, "Q3x"), "Q3x=6.5");
+  EXPECT_EQ(QuartileLines(Stats("VarStats({6,5,4,3,2,1})")), "Q1x=2 MedianX=3.5 Q3x=5");
+  const std::string eight = Stats("VarStats({1,2,3,4,5,6,7,80})");
+  EXPECT_EQ(QuartileLines(eight), "Q1x=2.5 MedianX=4.5 Q3x=6.5");
   EXPECT_EQ(LineOf(eight, "maxX"), "maxX=80");
 }
 

@@ -2,6 +2,8 @@
 // Test helpers for the polynomial commands: building canonical polynomial
 // trees, numeric evaluation of trees and random integer polynomials.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <map>
 #include <random>
@@ -20,6 +22,16 @@ inline Poly Var(int v, int e = 1, double c = 1.0) { return Poly::Monomial(3, Num
 inline Poly Const(double c) { return Poly::Constant(3, Number(c)); }
 
 inline ExprNode Tree(const Poly& p) { return FromPoly(p, Xyz()); }
+
+// The polynomial over x, y, z of a tree that must convert (a failure when it
+// does not, and zero then).
+inline Poly AsPoly(const ExprNode& tree) {
+  AtomTable atoms = Xyz();
+  auto p = ToPolynomial(tree, atoms);
+  EXPECT_TRUE(p.has_value());
+  if (p) p->Widen(3);
+  return p.value_or(Poly(3));
+}
 
 // base^n as an operand power node.
 inline ExprNode PowerNode(const ExprNode& base, double n) {

@@ -48,6 +48,28 @@ class SkinnedScreen {
   ui::Skin skin_;
 };
 
+// The skins the drawing tests draw with, each named in the test's name and in
+// its reference images' names.
+struct SkinCase {
+  ui::SkinSize size;
+  ui::SkinStyle style;
+  const char* name;
+};
+
+inline auto BothSkins() {
+  return ::testing::Values(SkinCase{ui::SkinSize::kSmall, ui::SkinStyle::kClassic, "small_classic"},
+                           SkinCase{ui::SkinSize::kLarge, ui::SkinStyle::kBright, "large_bright"});
+}
+
+inline std::string SkinCaseName(const ::testing::TestParamInfo<SkinCase>& info) {
+  return info.param.name;
+}
+
+// The reference image name of a scene drawn in a skin: "<scene>_<skin>".
+inline std::string SceneName(const char* scene, const SkinCase& skin) {
+  return std::string(scene) + "_" + skin.name;
+}
+
 inline ::testing::AssertionResult MatchesReference(const draw::Surface& surface,
                                                    const std::string& name) {
   const std::string problem = ui::testing::CompareWithReference(
