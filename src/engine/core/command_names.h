@@ -1,9 +1,9 @@
 #pragma once
-// Ids, names, default argument counts and help texts of the built-in functions
-// and commands, read from the registry rows (command_registry.inc): what the
-// parser (to tell function names from variables), the printer (to write
-// function calls) and the function catalogue need. Argument rules and
-// algorithms live with the evaluator.
+// Ids, names, printed names, default argument counts and help texts of the
+// built-in functions and commands, read from the registry rows
+// (command_registry.inc): what the parser (to tell function names from
+// variables), the printer (to write function calls) and the function
+// catalogue need. Argument rules and algorithms live with the evaluator.
 
 #include <span>
 #include <string_view>
