@@ -38,6 +38,7 @@ enum class FunctionPoles { kNone, kCosineZeros, kSineZeros, kArgumentZero };
 // limit of f(t) as t runs to ±∞.
 enum class ValueAtInfinity {
   kUnknown,  // the simplifier writes "undefined"; a limit is not known here
+  kUndefined = kUnknown,
   kPlusInfinity,
   kMinusInfinity,
   kZero,
